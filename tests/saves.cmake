@@ -1,0 +1,2 @@
+# Tests of the save files, the settings and the safe text formatter.
+hm_add_test(save_tests SOURCES scene/SaveDataTest.cpp library/FormatTest.cpp LIBS hm_save)
