@@ -1,0 +1,10 @@
+# The file formats the game reads from the archive, each a loader over bytes already in memory,
+# and the archive itself.
+add_library(hm_data STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/audio/WaveFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/library/Archive.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/library/GlyphTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/scene/TextData.cpp
+)
+target_include_directories(hm_data PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(hm_data PUBLIC hm_base)

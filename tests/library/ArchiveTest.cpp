@@ -1,0 +1,124 @@
+#include "library/Archive.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+// A literal table, as the generated catalogue is.
+constexpr AssetEntry kCatalogue[] = {
+    {4, 0, u"first.png"},        {6, 4, u"bouka.bmp"},     {0, 10, u"empty.dat"},
+    {5, 10, u"bouka.x"},         {6, 10, u"past_end.wav"},  // one byte beyond the 15-byte file
+    {0xFFFFFFFFu, 1, u"huge.x"},                            // a corrupt row must not allocate 4 GiB
+    {2, 0, u"bouka.x"},
+};
+constexpr size_t kFileSize = 15;
+
+// A fresh folder per test, removed afterwards.
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "hm_archive_XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error(std::strerror(errno));
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& Path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+class ArchiveTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        for (size_t i = 0; i < kFileSize; ++i) fileBytes_.push_back(static_cast<uint8_t>(0xA0 + i));
+        std::ofstream(path_, std::ios::binary)
+            .write(reinterpret_cast<const char*>(fileBytes_.data()), fileBytes_.size());
+        ASSERT_TRUE(archive_.Open(path_)) << archive_.OpenError();
+    }
+
+    Bytes FileBytes(size_t offset, size_t size) const {
+        return Bytes(fileBytes_.begin() + offset, fileBytes_.begin() + offset + size);
+    }
+
+    TempFolder folder_;
+    fs::path path_ = folder_.Path() / "data.dat";
+    Bytes fileBytes_;
+    Archive archive_{kCatalogue};
+};
+
+TEST_F(ArchiveTest, ReadsExactlyTheRowsBytesInAnyOrder) {
+    EXPECT_EQ(archive_.Read(3), FileBytes(10, 5));
+    EXPECT_EQ(archive_.Read(1), FileBytes(4, 6));
+    EXPECT_EQ(archive_.Read(0), FileBytes(0, 4));
+    EXPECT_EQ(archive_.Read(2), Bytes{});
+}
+
+TEST_F(ArchiveTest, RowsOutsideTheFileOrCatalogueFail) {
+    EXPECT_EQ(archive_.Read(4), std::nullopt);
+    EXPECT_EQ(archive_.Read(5), std::nullopt);
+    EXPECT_EQ(archive_.Read(-1), std::nullopt);
+    EXPECT_EQ(archive_.Read(static_cast<int>(std::size(kCatalogue))), std::nullopt);
+    // A failed read leaves the archive usable.
+    EXPECT_EQ(archive_.Read(1), FileBytes(4, 6));
+}
+
+TEST_F(ArchiveTest, FileShortenedAfterOpeningGivesAFailedReadNotAPartialOne) {
+    fs::resize_file(path_, 12);
+    EXPECT_EQ(archive_.Read(3), std::nullopt);
+    EXPECT_EQ(archive_.Read(0), FileBytes(0, 4));
+}
+
+TEST(Archive, UnopenedArchiveReadsNothing) {
+    Archive archive(kCatalogue);
+    EXPECT_FALSE(archive.IsOpen());
+    EXPECT_EQ(archive.Read(0), std::nullopt);
+}
+
+TEST(Archive, MissingFileErrorNamesTheFullPathAndReason) {
+    const TempFolder folder;
+    const fs::path previous = fs::current_path();
+    fs::current_path(folder.Path());
+    Archive archive(kCatalogue);
+    const bool opened = archive.Open("data.dat");
+    fs::current_path(previous);
+
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(archive.IsOpen());
+    EXPECT_THAT(archive.OpenError(), testing::HasSubstr((folder.Path() / "data.dat").string()));
+    EXPECT_THAT(archive.OpenError(), testing::HasSubstr(std::strerror(ENOENT)));
+}
+
+TEST(Archive, FolderIsNotAnArchive) {
+    const TempFolder folder;
+    Archive archive(kCatalogue);
+    EXPECT_FALSE(archive.Open(folder.Path()));
+    EXPECT_THAT(archive.OpenError(), testing::HasSubstr(folder.Path().string()));
+}
+
+TEST(FindAsset, MatchesWholeCaseSensitiveNamesFirstRowFirst) {
+    EXPECT_EQ(FindAsset(kCatalogue, u"bouka.bmp"), 1);
+    EXPECT_EQ(FindAsset(kCatalogue, u"bouka.x"), 3);
+    EXPECT_EQ(FindAsset(kCatalogue, u"bouka"), -1);
+    EXPECT_EQ(FindAsset(kCatalogue, u"bouka.xx"), -1);
+    EXPECT_EQ(FindAsset(kCatalogue, u"Bouka.x"), -1);
+    EXPECT_EQ(FindAsset(kCatalogue, u""), -1);
+    EXPECT_EQ(FindAsset({}, u"bouka.x"), -1);
+}
+
+}  // namespace

@@ -1,0 +1,100 @@
+#include "scene/TextData.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+namespace {
+
+TextData LoadJapanese(std::string_view csv) {
+    TextData table;
+    table.Load({reinterpret_cast<const uint8_t*>(csv.data()), csv.size()});
+    table.SetLanguage(u"Japanese");
+    return table;
+}
+
+struct LookupCase {
+    const char* name;
+    std::string_view csv;
+    std::u16string_view key;
+    std::u16string_view expected;
+};
+
+void PrintTo(const LookupCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class TextLookup : public testing::TestWithParam<LookupCase> {};
+
+TEST_P(TextLookup, GivesTheParsedText) {
+    const TextData table = LoadJapanese(GetParam().csv);
+    EXPECT_EQ(table.GetText(GetParam().key), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Csv, TextLookup,
+    testing::Values(
+        LookupCase{"PlainRow", "Key,Japanese\nMenu_3,\xE3\x81\xAF\xE3\x81\x84\n", u"Menu_3",
+                   u"\u306F\u3044"},
+        LookupCase{"ColumnByHeader", "Key,English,Japanese\nMenu_3,Yes,Hai\n", u"Menu_3", u"Hai"},
+        LookupCase{"LastLineWithoutLineFeed", "Key,Japanese\nk,v", u"k", u"v"},
+        LookupCase{"TrailingBlankLines", "Key,Japanese\nk,v\n\n\r\n\n", u"k", u"v"},
+        LookupCase{"DoubledQuotesAroundAWord", "Key,Japanese\nk,\"say \"\"hi\"\" now\"\n", u"k",
+                   u"say \"hi\" now"},
+        LookupCase{"EmptyQuotedFieldIsOneQuote", "Key,Japanese\nk,\"\"\n", u"k", u"\""},
+        LookupCase{"DoubledQuoteOutsideQuotes", "Key,Japanese\nk,a\"\"b\n", u"k", u"a\"b"},
+        LookupCase{"CarriageReturnInsideAQuotePair", "Key,Japanese\nk,\"a\"\r\"b\"\n", u"k",
+                   u"a\"b"},
+        LookupCase{"QuotedLineFeedKeptCarriageReturnDropped",
+                   "Key,Japanese\r\nk,\"one\r\ntwo\"\r\n", u"k", u"one\ntwo"},
+        LookupCase{"QuotedComma", "Key,Japanese\nk,\"a,b\"\n", u"k", u"a,b"},
+        LookupCase{"LaterRowReplaces", "Key,Japanese\nk,first\nk,second\n", u"k", u"second"},
+        LookupCase{"ExtraFieldsIgnored", "Key,Japanese\nk,v,extra,more\n", u"k", u"v"},
+        LookupCase{"ByteOrderMarkInFirstHeaderField", "\xEF\xBB\xBFKey,Japanese\nk,v\n", u"k",
+                   u"v"},
+        LookupCase{"InvalidUtf8BecomesReplacement",
+                   "Key,Japanese\nk,a\xFF"
+                   "b\xC3\n",
+                   u"k", u"a\uFFFDb\uFFFD"},
+        LookupCase{"KeysAreCaseSensitive", "Key,Japanese\nmenu_3,v\n", u"Menu_3", u"Menu_3"},
+        LookupCase{"HeaderOnlyGivesEmptyTable", "Key,Japanese\n", u"Key", u"Key"},
+        LookupCase{"UnclosedQuoteSwallowsTheRestOfTheFile", "Key,Japanese\nk,\"v\nj,w\n", u"j",
+                   u"j"}),
+    [](const testing::TestParamInfo<LookupCase>& info) { return info.param.name; });
+
+TEST(TextData, MissingKeyGivesTheKeyAndOutlivesTheCallersString) {
+    const TextData table = LoadJapanese("Key,Japanese\nk,v\n");
+    const std::u16string* shown;
+    {
+        std::u16string key = u"Ev_Soto_0";
+        shown = &table.GetText(key);
+    }
+    // The caller's key is gone; the table's copy must still be readable.
+    EXPECT_EQ(*shown, u"Ev_Soto_0");
+    EXPECT_EQ(&table.GetText(u"Ev_Soto_0"), shown);
+}
+
+TEST(TextData, LanguageWithoutColumnGivesTheKey) {
+    TextData table = LoadJapanese("Key,Japanese\nk,v\n");
+    table.SetLanguage(u"English");
+    EXPECT_EQ(table.GetText(u"k"), u"k");
+}
+
+TEST(TextData, FieldsBeyondTheHeaderCreateNoLanguage) {
+    TextData table = LoadJapanese("Key,Japanese\nk,v,extra\n");
+    table.SetLanguage(u"");
+    EXPECT_EQ(table.GetText(u"k"), u"k");
+}
+
+TEST(TextData, LoadReplacesThePreviousTable) {
+    TextData table = LoadJapanese("Key,Japanese\nold,1\n");
+    const std::string_view csv = "Key,Japanese\nnew,2\n";
+    table.Load({reinterpret_cast<const uint8_t*>(csv.data()), csv.size()});
+    EXPECT_EQ(table.Language(), u"Japanese");
+    EXPECT_EQ(table.GetText(u"new"), u"2");
+    EXPECT_EQ(table.GetText(u"old"), u"old");
+}
+
+}  // namespace
