@@ -1,0 +1,146 @@
+#include "app/D3DXMain.h"
+
+#include <array>
+
+#include "app/Globals.h"
+#include "app/WindowProc.h"
+#include "content/fields/Title.h"
+
+namespace {
+
+constexpr char16_t kErrorCaption[] = u"ERRORが発生しました";
+
+struct CapsCheck {
+    bool (*passes)(const gfx::Caps&);
+    const char16_t* message;
+};
+
+// The device checks, in the order they are made; the first that fails is reported.
+constexpr std::array<CapsCheck, 9> kCapsChecks{{
+    {[](const gfx::Caps& c) { return c.shaderModel >= 0x0330; },
+     u"ビデオカードが対応してません。起動するにはピクセルシェーダ 2.0に対応したビデオカードが必要です"},
+    {[](const gfx::Caps& c) { return c.textureCaps != gfx::kTextureCapsPow2; },
+     u"ビデオカードが対応していません:D3DPTEXTURECAPS_POW2"},
+    {[](const gfx::Caps& c) { return c.textureCaps != gfx::kTextureCapsSquareOnly; },
+     u"ビデオカードが対応していません:D3DPTEXTURECAPS_SQUAREONLY"},
+    {[](const gfx::Caps& c) { return c.alphaGreaterEqual; },
+     u"ビデオカードが対応していません:D3DPCMPCAPS_GREATEREQUAL"},
+    {[](const gfx::Caps& c) { return c.perPixelFog; },
+     u"ビデオカードが対応していません:D3DPRASTERCAPS_WFOG"},
+    {[](const gfx::Caps& c) { return c.fogWithSpecularAlpha; },
+     u"ビデオカードが対応していません:D3DPMISCCAPS_FOGANDSPECULARALPHA"},
+    // The scene pass writes two colour outputs at once.
+    {[](const gfx::Caps& c) { return c.maxRenderTargets >= 2; },
+     u"ビデオカードが対応していません:NumSimultaneousRTs"},
+    {[](const gfx::Caps& c) { return c.maxTextureWidth >= 1024; },
+     u"ビデオカードが対応していません:MaxTextureWidth"},
+    {[](const gfx::Caps& c) { return c.maxTextureHeight >= 768; },
+     u"ビデオカードが対応していません:MaxTextureHeight"},
+}};
+
+void ShowError(platform::Services& services, const char16_t* text) {
+    services.dialogs.Show(text, kErrorCaption, platform::BoxIcon::Exclamation,
+                          platform::BoxButtons::Ok, false);
+}
+
+}  // namespace
+
+D3DXMain::D3DXMain(platform::Services& appServices)
+    : services(appServices), player(appServices.clock.Now()) {}
+
+D3DXMain::~D3DXMain() {
+    device.reset();
+    d3d = nullptr;
+    // The members go next: the scene tree, the player, then the library (which saves settings).
+}
+
+HRESULT D3DXMain::InitDevice() {
+    if (!services.graphics.Open()) {
+        ShowError(services, u"DirectXのバージョンを最新のものにアップデートしてください");
+        return E_FAIL;
+    }
+    d3d = &services.graphics;
+    presentParams = gfx::PresentParams{};
+    device = d3d->CreateDevice(services.window);
+    if (!device) {
+        ShowError(services, u"Direct3D の初期化に失敗しました");
+        return E_FAIL;
+    }
+    const gfx::Caps caps = device->GetCaps();
+    for (const CapsCheck& check : kCapsChecks) {
+        if (!check.passes(caps)) {
+            ShowError(services, check.message);
+            return E_FAIL;
+        }
+    }
+    if (Failed(lib.Initialise(device.get(), services))) {
+        ShowError(services, u"Direct3Dの初期化に失敗しました");
+        return E_FAIL;
+    }
+    player.SetSpawn(180.0f, {0.0f, 0.42f, 2.0f});
+    rootScene.AddChild(std::make_unique<Fld::Title>());
+    library = &lib;
+    return S_OK;
+}
+
+int D3DXMain::MainLoop() {
+    platform::Message message;
+    uint32_t last = services.clock.Now();
+    for (;;) {
+        const uint32_t now = services.clock.Now();
+        if (services.messages.Peek(message)) {
+            WindowProc(message, services);
+        } else if (now - last >= kFrameMs) {
+            // No catch-up: a late frame only starts the next period.
+            last = now;
+            if (!RunFrame()) return E_FAIL;
+        } else {
+            services.messages.Wait(kFrameMs - (now - last));
+        }
+        if (message.type == platform::MessageType::Quit) return 0;
+    }
+}
+
+bool D3DXMain::RunFrame() {
+    device->Clear(0xFFFFFFFF, 1.0f, 0);
+    device->BeginScene();
+    if (!deviceLost) {
+        lib.FrameStep(g_windowLeft, g_windowTop);
+        RunField();
+    }
+    device->EndScene();
+    if (Failed(ApplyDisplayMode())) return false;
+    if (device->Present() == gfx::DeviceState::Lost) RecoverLostDevice();
+    if (observer) observer->OnFramePresented(*this, framesRun);
+    ++framesRun;
+    return true;
+}
+
+void D3DXMain::RunField() {
+    Scene* field = rootScene.CurrentChild();
+    if (!field) return;
+    if (field->library) {
+        field->Frame();
+        return;
+    }
+    field->Enter(&player, &lib);
+    field->Frame();
+    // The previous field goes only now, after the new one has run a frame. A field that already
+    // added the next one in that frame keeps it.
+    Scene* next = rootScene.CurrentChild();
+    for (auto& child : rootScene.children) {
+        if (child.get() != field && child.get() != next) child.reset();
+    }
+}
+
+void D3DXMain::RecoverLostDevice() {
+    lib.input.ReleaseCapture(services.cursor);
+    deviceLost = 1;
+    if (Failed(ReleaseDeviceResources())) return;
+    if (device->TestCooperativeLevel() != gfx::DeviceState::NotReset) {
+        services.clock.Sleep(150);
+        return;
+    }
+    if (!device->Reset(presentParams)) services.messages.PostQuit();
+    if (!Failed(RestoreDeviceResources())) deviceLost = 0;
+}

@@ -1,0 +1,59 @@
+#include "app/Entry.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <memory>
+
+#include "app/D3DXMain.h"
+#include "library/Resolution.h"
+
+namespace {
+
+constexpr char16_t kErrorCaption[] = u"ERRORが発生しました";
+
+void ShowFailure(platform::Services& services, const char16_t* text, platform::BoxIcon icon) {
+    services.dialogs.Show(text, kErrorCaption, icon, platform::BoxButtons::Ok, false);
+}
+
+}  // namespace
+
+platform::Rect PlaceWindow(int32_t savedX, int32_t savedY, gfx::Size size, gfx::Size screen) {
+    if (savedX >= 0 && savedY >= 0 && savedX + size.width <= screen.width &&
+        savedY + size.height <= screen.height) {
+        return {savedX, savedY, size.width, size.height};
+    }
+    return {(screen.width - size.width) / 2, (screen.height - size.height) / 2, size.width,
+            size.height};
+}
+
+int ApplicationEntry(platform::Services& services, const LaunchOptions& options) {
+    std::setlocale(LC_ALL, "");
+    std::srand(options.randomSeed.value_or(services.clock.Now()));
+
+    if (!services.instance.Acquire()) {
+        ShowFailure(services, u"このアプリケーションは多重起動できません。", platform::BoxIcon::Hand);
+        return E_FAIL;
+    }
+
+    auto root = std::make_unique<D3DXMain>(services);
+    root->observer = options.observer;
+    root->lib.steamworks.enabled = options.achievementsEnabled;
+    ReadSettings(root->lib.settings);
+    root->resolutionIndex = root->lib.settings.resolutionIndex;
+    root->windowRect = PlaceWindow(root->lib.settings.windowX, root->lib.settings.windowY,
+                                   ResolutionSize(root->resolutionIndex),
+                                   services.window.ScreenSize());
+    if (!services.window.Create(root->windowRect)) return 0;
+
+    if (Failed(root->InitDevice())) {
+        ShowFailure(services, u"Direct3Dの初期化に失敗しました", platform::BoxIcon::Exclamation);
+        return E_FAIL;
+    }
+    services.window.Show();
+    if (Failed(root->MainLoop())) {
+        ShowFailure(services, u"動作中に不具合が発生しました強制終了します",
+                    platform::BoxIcon::Exclamation);
+        return E_FAIL;
+    }
+    return 0;
+}

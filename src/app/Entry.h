@@ -1,0 +1,21 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+
+#include "platform/Platform.h"
+
+class FrameObserver;
+
+struct LaunchOptions {
+    std::optional<uint32_t> randomSeed;  // default: seeded from the clock
+    FrameObserver* observer = nullptr;
+    bool achievementsEnabled = false;  // only a tool switches the record on
+};
+
+// The whole run: single-instance guard, settings, window, device, main loop, shut-down. Returns
+// the process result: 0, or E_FAIL (0x80004005) after showing why.
+int ApplicationEntry(platform::Services& services, const LaunchOptions& options = {});
+
+// Where the window's client area goes: the saved position when the whole window fits on the
+// screen there, else centred.
+platform::Rect PlaceWindow(int32_t savedX, int32_t savedY, gfx::Size size, gfx::Size screen);

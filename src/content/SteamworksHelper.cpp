@@ -1,0 +1,6 @@
+#include "content/SteamworksHelper.h"
+
+int32_t SteamworksHelper::Award(int32_t id) {
+    if (enabled) awarded.insert(id);
+    return 0;
+}

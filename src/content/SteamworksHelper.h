@@ -1,0 +1,17 @@
+#pragma once
+#include <cstdint>
+#include <set>
+
+// The achievement record: the ids awarded in this run. A platform achievement service would switch
+// it on and read it; the game has none, so it stays disabled unless a tool (the headless driver)
+// enables it. Not saved.
+class SteamworksHelper {
+public:
+    virtual ~SteamworksHelper() = default;
+
+    // Records the id once; does nothing while disabled. Always returns 0.
+    int32_t Award(int32_t id);
+
+    uint32_t enabled = 0;
+    std::set<int32_t> awarded;
+};

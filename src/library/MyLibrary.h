@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+
+#include <glm/vec2.hpp>
+
+#include "content/SteamworksHelper.h"
+#include "library/Input.h"
+#include "library/Result.h"
+#include "platform/Platform.h"
+#include "scene/SaveData.h"
+
+// Per-frame values the library keeps for everyone.
+struct FrameValues {
+    uint32_t previousSample = 0;  // ms; the frame rate is measured over 10 frames
+    uint32_t lastSample = 0;
+    int32_t sampleCountdown = 0;
+    const int32_t* active = nullptr;  // the process-wide window flags
+    const int32_t* minimized = nullptr;
+    float framesPerSecond = 0;
+    gfx::Size renderSize;  // pixels of the 3-D scene's render targets
+    gfx::Size clientSize;  // pixels of the window's client area
+    gfx::Size layoutSize{1920, 1080};
+    glm::vec2 cursorLayout{0, 0};  // cursor in the overlay's layout space: origin centre, y up
+};
+
+// Owns every shared resource of the game: the settings record, input, the achievement record and
+// (as they arrive) the archive, caches, effect, sound, text table and render targets.
+class MyLibrary {
+public:
+    MyLibrary() = default;
+    MyLibrary(const MyLibrary&) = delete;
+    MyLibrary& operator=(const MyLibrary&) = delete;
+    // Writes the settings record first, then frees everything.
+    virtual ~MyLibrary();
+
+    // Once, after the device exists. Returns S_OK or E_FAIL.
+    HRESULT Initialise(gfx::Device* device, platform::Services& services);
+    // Once a frame before the scene: window position into the settings, frame rate, input, cursor.
+    void FrameStep(int32_t windowLeft, int32_t windowTop);
+
+    // Around a device reset (display-mode change or lost device).
+    HRESULT ReleaseDeviceResources();
+    HRESULT RestoreDeviceResources();
+
+    SystemSettings settings;
+    platform::Window* window = nullptr;
+    gfx::Device* device = nullptr;
+    InputState input;
+    FrameValues frame;
+    SteamworksHelper steamworks;
+
+private:
+    platform::Services* services_ = nullptr;
+};

@@ -1,0 +1,77 @@
+#include "scene/Scene.h"
+
+#include "content/fields/Title.h"
+#include "scene/Personal.h"
+
+void Scene::Init(Personal*, MyLibrary*) {}
+
+size_t Scene::AddChild(std::unique_ptr<Scene> child) {
+    child->parent = this;
+    size_t slot = 0;
+    while (slot < children.size() && children[slot]) ++slot;
+    if (slot == children.size()) {
+        children.push_back(std::move(child));
+    } else {
+        children[slot] = std::move(child);
+    }
+    currentChild = static_cast<int32_t>(slot);
+    return slot;
+}
+
+void Scene::AppendChild(std::unique_ptr<Scene> child) {
+    child->parent = this;
+    children.push_back(std::move(child));
+}
+
+Scene* Scene::CurrentChild() const {
+    if (currentChild < 0 || static_cast<size_t>(currentChild) >= children.size()) return nullptr;
+    return children[currentChild].get();
+}
+
+void Scene::SetRoomBox(const glm::vec3& min, const glm::vec3& max) {
+    if (roomPlanes.size() < 6) {
+        Plane wall;
+        wall.type = COLL_PLANE;
+        wall.kind = KIND_SOLID;
+        roomPlanes.insert(roomPlanes.end(), 6, wall);
+    }
+    // Only the named components are written; the others keep their values.
+    roomPlanes[0].point[0] = max.x, roomPlanes[0].normal[0] = -1;
+    roomPlanes[1].point[0] = min.x, roomPlanes[1].normal[0] = 1;
+    roomPlanes[2].point[1] = min.y, roomPlanes[2].normal[1] = 1;
+    roomPlanes[3].point[1] = max.y, roomPlanes[3].normal[1] = -1;
+    roomPlanes[4].point[2] = max.z, roomPlanes[4].normal[2] = -1;
+    roomPlanes[5].point[2] = min.z, roomPlanes[5].normal[2] = 1;
+}
+
+void Scene::InitScene(Personal* scenePlayer, MyLibrary* sceneLibrary) {
+    player = scenePlayer;
+    library = sceneLibrary;
+    Init(scenePlayer, sceneLibrary);
+}
+
+void Scene::Enter(Personal* fieldPlayer, MyLibrary* fieldLibrary) {
+    SetRoomBox({-10, 0, -10}, {10, 10, 10});
+    fieldPlayer->Enter(fieldLibrary);
+    InitScene(fieldPlayer, fieldLibrary);
+    for (Plane& plane : roomPlanes) colliders.push_back(&plane);
+    for (auto& child : children) {
+        if (child) child->InitScene(fieldPlayer, fieldLibrary);
+    }
+}
+
+void Scene::Frame() {
+    if (player->controlMode != kControlMenu) {
+        Update();
+        for (auto& child : children) {
+            if (child) child->Update();
+        }
+        return;
+    }
+    // The pause menu holds the world; it may ask to go back to the title screen.
+    if (player->returnToTitle == 1) {
+        player->SetSpawn(0, {0, 0, 0});
+        parent->AddChild(std::make_unique<Fld::Title>());
+    }
+    player->returnToTitle = 0;
+}

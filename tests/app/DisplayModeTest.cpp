@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+
+namespace {
+
+struct DisplayModeTest : ::testing::Test {
+    FakePlatform platform;
+    D3DXMain app{platform.services};
+
+    void SetUp() override {
+        ASSERT_TRUE(platform.window.Create({100, 100, 1920, 1080}));
+        ASSERT_EQ(app.InitDevice(), S_OK);
+    }
+};
+
+TEST_F(DisplayModeTest, NothingRequestedChangesNothing) {
+    const uint32_t before = platform.clock.Now();
+    EXPECT_EQ(app.ApplyDisplayMode(), S_OK);
+    EXPECT_EQ(platform.device().counts().resets, 0);
+    EXPECT_EQ(platform.window.placements, 0);
+    EXPECT_EQ(platform.clock.Now(), before);
+}
+
+TEST_F(DisplayModeTest, FullScreenTakesTheDesktopModeAndTheWindowComesBackCentred) {
+    g_windowed = 0;
+    const uint32_t before = platform.clock.Now();
+    ASSERT_EQ(app.ApplyDisplayMode(), S_OK);
+    EXPECT_TRUE(platform.window.fullScreen);
+    EXPECT_EQ(platform.device().BackBufferSize(), platform.window.screen);
+    EXPECT_EQ(platform.clock.Now(), before + 500);  // every applied change settles for 500 ms
+
+    // A new resolution in full screen changes the render size and the later window, not the
+    // back buffer.
+    app.lib.settings.resolutionIndex = 0;
+    ASSERT_EQ(app.ApplyDisplayMode(), S_OK);
+    EXPECT_EQ(platform.device().BackBufferSize(), platform.window.screen);
+    EXPECT_EQ(app.lib.frame.renderSize, (gfx::Size{1280, 720}));
+
+    g_windowed = 1;
+    ASSERT_EQ(app.ApplyDisplayMode(), S_OK);
+    EXPECT_FALSE(platform.window.fullScreen);
+    EXPECT_EQ(platform.window.client, (platform::Rect{640, 360, 1280, 720}));
+    EXPECT_EQ(platform.device().BackBufferSize(), (gfx::Size{1280, 720}));
+    EXPECT_EQ(app.lib.frame.renderSize, (gfx::Size{1280, 720}));
+}
+
+TEST_F(DisplayModeTest, TogglingManyTimesKeepsTheWindowSize) {
+    for (int i = 0; i < 5; ++i) {
+        g_windowed = 0;
+        ASSERT_EQ(app.ApplyDisplayMode(), S_OK);
+        g_windowed = 1;
+        ASSERT_EQ(app.ApplyDisplayMode(), S_OK);
+        EXPECT_EQ(platform.window.client, (platform::Rect{320, 180, 1920, 1080}));
+    }
+}
+
+TEST_F(DisplayModeTest, RenderSizeFollowsTheChosenResolutionNotTheClient) {
+    app.lib.settings.resolutionIndex = 3;
+    ASSERT_EQ(app.ApplyDisplayMode(), S_OK);
+    EXPECT_EQ(app.lib.frame.renderSize, (gfx::Size{3840, 2160}));
+    EXPECT_EQ(app.resolutionIndex, 3);
+}
+
+TEST_F(DisplayModeTest, ADeviceThatStaysLostFailsTheChangeAndEndsTheLoop) {
+    g_windowed = 0;
+    platform.device().LoseDevice(100);
+    EXPECT_EQ(app.ApplyDisplayMode(), E_FAIL);
+
+    FrameHook hook(platform.messages, 100);
+    app.observer = &hook;
+    g_windowed = 1;
+    EXPECT_EQ(app.MainLoop(), E_FAIL);
+}
+
+}  // namespace

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "app/Entry.h"
+
+namespace {
+
+constexpr char16_t kInitFailed[] = u"Direct3Dの初期化に失敗しました";
+
+struct Placement {
+    int32_t x, y;
+    gfx::Size size;
+    platform::Rect expected;
+};
+
+class PlaceWindowTest : public ::testing::TestWithParam<Placement> {};
+
+TEST_P(PlaceWindowTest, SavedPositionOnlyWhenTheWholeWindowFits) {
+    const Placement& p = GetParam();
+    EXPECT_EQ(PlaceWindow(p.x, p.y, p.size, {1920, 1080}), p.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, PlaceWindowTest,
+    ::testing::Values(Placement{-1, -1, {1280, 720}, {320, 180, 1280, 720}},   // never saved
+                      Placement{0, 0, {1280, 720}, {0, 0, 1280, 720}},         // top-left corner
+                      Placement{640, 360, {1280, 720}, {640, 360, 1280, 720}},  // touches the edge
+                      Placement{641, 0, {1280, 720}, {320, 180, 1280, 720}},   // one pixel out
+                      Placement{100, -3, {1280, 720}, {320, 180, 1280, 720}},
+                      // Larger than the screen: centred, so partly off it.
+                      Placement{0, 0, {2560, 1440}, {-320, -180, 2560, 1440}}));
+
+// Runs the whole entry on the fake platform, quitting after `frames` frames.
+struct EntryTest : ::testing::Test {
+    FakePlatform platform;
+
+    int Launch(uint32_t frames = 1, FrameHook::Fn fn = {}) {
+        FrameHook hook(platform.messages, frames, std::move(fn));
+        LaunchOptions options;
+        options.observer = &hook;
+        options.randomSeed = 1;
+        return ApplicationEntry(platform.services, options);
+    }
+    std::vector<std::u16string> BoxTexts() const {
+        std::vector<std::u16string> texts;
+        for (const auto& box : platform.dialogs.shown()) texts.push_back(box.text);
+        return texts;
+    }
+};
+
+TEST_F(EntryTest, ASecondInstanceIsRefused) {
+    platform.instance.granted = false;
+    EXPECT_EQ(Launch(), E_FAIL);
+    ASSERT_EQ(platform.dialogs.shown().size(), 1u);
+    EXPECT_EQ(platform.dialogs.shown()[0].text, u"このアプリケーションは多重起動できません。");
+    EXPECT_EQ(platform.dialogs.shown()[0].caption, u"ERRORが発生しました");
+    EXPECT_EQ(platform.dialogs.shown()[0].icon, platform::BoxIcon::Hand);
+    EXPECT_FALSE(platform.window.created);
+}
+
+TEST_F(EntryTest, AWindowThatCannotBeCreatedEndsQuietly) {
+    platform.window.createFails = true;
+    EXPECT_EQ(Launch(), 0);
+    EXPECT_TRUE(platform.dialogs.shown().empty());
+}
+
+TEST_F(EntryTest, ARunWritesTheLastWindowPositionIntoTheSettings) {
+    platform.messages.Push({platform::MessageType::Move, 12, 34});
+    EXPECT_EQ(Launch(3), 0);
+    SystemSettings saved;
+    ASSERT_TRUE(ReadSettings(saved));
+    EXPECT_EQ(saved.windowX, 12);
+    EXPECT_EQ(saved.windowY, 34);
+    // The next run puts the window there.
+    EXPECT_EQ(Launch(1), 0);
+    EXPECT_EQ(platform.window.client.x, 12);
+    EXPECT_EQ(platform.window.client.y, 34);
+}
+
+TEST_F(EntryTest, ABadResolutionIndexInTheSettingsGivesFullHd) {
+    SystemSettings settings;
+    settings.resolutionIndex = 9;
+    ASSERT_TRUE(WriteSettings(settings));
+    EXPECT_EQ(Launch(), 0);
+    EXPECT_EQ(platform.window.client.width, 1920);
+    EXPECT_EQ(platform.window.client.height, 1080);
+}
+
+TEST_F(EntryTest, TheFirstFieldIsTheTitleWithThePlayerAtTheRoomDoor) {
+    std::u16string field;
+    glm::vec3 position{};
+    float yaw = 0;
+    EXPECT_EQ(Launch(1, [&](D3DXMain& app, uint32_t) {
+                  field = app.rootScene.CurrentChild()->Name();
+                  position = app.player.position;
+                  yaw = app.player.yaw;
+              }),
+              0);
+    EXPECT_EQ(field, u"Title");
+    EXPECT_EQ(position, glm::vec3(0.0f, 0.42f, 2.0f));
+    EXPECT_EQ(yaw, 180.0f);
+}
+
+TEST_F(EntryTest, NoBackendAndNoDeviceHaveTheirOwnMessages) {
+    platform.graphics.SetAvailable(false);
+    EXPECT_EQ(Launch(), E_FAIL);
+    platform.graphics.SetAvailable(true);
+    platform.graphics.SetDeviceCreationFails(true);
+    EXPECT_EQ(Launch(), E_FAIL);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::u16string>{
+                              u"DirectXのバージョンを最新のものにアップデートしてください",
+                              kInitFailed, u"Direct3D の初期化に失敗しました", kInitFailed}));
+}
+
+TEST_F(EntryTest, AFailedDisplayChangeEndsTheRunWithItsMessage) {
+    EXPECT_EQ(Launch(100,
+                     [&](D3DXMain&, uint32_t frame) {
+                         if (frame == 2) {
+                             g_windowed = 0;
+                             platform.device().LoseDevice(1000);
+                         }
+                     }),
+              E_FAIL);
+    EXPECT_EQ(BoxTexts().back(), u"動作中に不具合が発生しました強制終了します");
+}
+
+struct CapsCase {
+    void (*spoil)(gfx::Caps&);
+    const char16_t* message;
+};
+
+class CapsCheckTest : public EntryTest, public ::testing::WithParamInterface<CapsCase> {};
+
+TEST_P(CapsCheckTest, TheFirstMissingCapabilityIsNamedThenInitialisationFails) {
+    gfx::Caps caps = gfx::NullDevice::FullCaps();
+    GetParam().spoil(caps);
+    platform.graphics = gfx::NullGraphics(caps);
+    EXPECT_EQ(Launch(), E_FAIL);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::u16string>{GetParam().message, kInitFailed}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    InOrder, CapsCheckTest,
+    ::testing::Values(
+        CapsCase{[](gfx::Caps& c) { c.shaderModel = 0x0150; },
+                 u"ビデオカードが対応してません。起動するにはピクセルシェーダ "
+                 u"2.0に対応したビデオカードが必要です"},
+        CapsCase{[](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsPow2; },
+                 u"ビデオカードが対応していません:D3DPTEXTURECAPS_POW2"},
+        CapsCase{[](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsSquareOnly; },
+                 u"ビデオカードが対応していません:D3DPTEXTURECAPS_SQUAREONLY"},
+        CapsCase{[](gfx::Caps& c) { c.alphaGreaterEqual = false; },
+                 u"ビデオカードが対応していません:D3DPCMPCAPS_GREATEREQUAL"},
+        CapsCase{[](gfx::Caps& c) { c.perPixelFog = false; },
+                 u"ビデオカードが対応していません:D3DPRASTERCAPS_WFOG"},
+        CapsCase{[](gfx::Caps& c) { c.fogWithSpecularAlpha = false; },
+                 u"ビデオカードが対応していません:D3DPMISCCAPS_FOGANDSPECULARALPHA"},
+        CapsCase{[](gfx::Caps& c) { c.maxRenderTargets = 1; },
+                 u"ビデオカードが対応していません:NumSimultaneousRTs"},
+        CapsCase{[](gfx::Caps& c) { c.maxTextureWidth = 512; },
+                 u"ビデオカードが対応していません:MaxTextureWidth"},
+        CapsCase{[](gfx::Caps& c) { c.maxTextureHeight = 512; },
+                 u"ビデオカードが対応していません:MaxTextureHeight"},
+        // Both texture sizes short: the width is named, being checked first.
+        CapsCase{[](gfx::Caps& c) { c.maxTextureWidth = c.maxTextureHeight = 256; },
+                 u"ビデオカードが対応していません:MaxTextureWidth"}));
+
+}  // namespace

@@ -1,0 +1,104 @@
+#pragma once
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/D3DXMain.h"
+#include "app/Globals.h"
+#include "platform/gfx/NullDevice.h"
+#include "platform/headless/Headless.h"
+#include "scene/SaveFile.h"
+
+// A desktop of a given size with one window that only records where it was put.
+class FakeWindow : public platform::Window {
+public:
+    gfx::Size screen{2560, 1440};
+    platform::Rect client;
+    bool fullScreen = false;
+    bool created = false;
+    bool createFails = false;
+    int placements = 0;
+
+    bool Create(const platform::Rect& rect) override {
+        created = !createFails;
+        client = rect;
+        return created;
+    }
+    void Show() override {}
+    gfx::Size ScreenSize() override { return screen; }
+    bool DesktopMode(gfx::Size& out) override {
+        out = screen;
+        return true;
+    }
+    platform::Rect OuterRect() override {
+        return {client.x - 1, client.y - 30, client.width + 2, client.height + 31};
+    }
+    gfx::Size ClientSize() override {
+        return fullScreen ? screen : gfx::Size{client.width, client.height};
+    }
+    bool PlaceWindowed(const platform::Rect& rect) override {
+        ++placements;
+        fullScreen = false;
+        client = rect;
+        return true;
+    }
+    bool PlaceFullScreen() override {
+        ++placements;
+        fullScreen = true;
+        return true;
+    }
+};
+
+class GrantedInstance : public platform::SingleInstance {
+public:
+    bool granted = true;
+    bool Acquire() override { return granted; }
+};
+
+// Headless services around a fake window and the null backend, with saves in a fresh folder.
+struct FakePlatform {
+    headless::VirtualClock clock{1000};
+    headless::ScriptedMessages messages{clock};
+    headless::ScriptedDialogs dialogs;
+    FakeWindow window;
+    headless::RecordingCursor cursor;
+    gfx::NullGraphics graphics;
+    GrantedInstance instance;
+    platform::Services services{clock, messages, dialogs, window, cursor, graphics, instance};
+    std::filesystem::path saveDir;
+
+    FakePlatform() {
+        ResetWindowGlobals();
+        static int runs = 0;
+        saveDir = std::filesystem::temp_directory_path() /
+                  ("hm-app-test-" + std::to_string(::getpid()) + "-" + std::to_string(++runs));
+        std::filesystem::remove_all(saveDir);
+        SetSaveFolderOverride(saveDir);
+    }
+    ~FakePlatform() {
+        SetSaveFolderOverride({});
+        std::filesystem::remove_all(saveDir);
+    }
+    gfx::NullDevice& device() { return *graphics.lastDevice(); }
+};
+
+// Calls a function after each presented frame and quits after `frames` frames of this hook.
+class FrameHook : public FrameObserver {
+public:
+    using Fn = std::function<void(D3DXMain&, uint32_t)>;
+    FrameHook(platform::MessageQueue& queue, uint32_t frames, Fn fn = {})
+        : queue_(queue), frames_(frames), fn_(std::move(fn)) {}
+    void OnFramePresented(D3DXMain& app, uint32_t frame) override {
+        if (fn_) fn_(app, frame);
+        if (++seen_ == frames_) queue_.PostQuit();
+    }
+
+private:
+    platform::MessageQueue& queue_;
+    uint32_t frames_;
+    uint32_t seen_ = 0;
+    Fn fn_;
+};

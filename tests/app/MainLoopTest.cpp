@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "app/WindowProc.h"
+
+namespace {
+
+// A root with the device made and the title field added, ready for MainLoop.
+struct LoopFixture : ::testing::Test {
+    FakePlatform platform;
+    D3DXMain app{platform.services};
+
+    void SetUp() override {
+        ASSERT_TRUE(platform.window.Create({0, 0, 1280, 720}));
+        ASSERT_EQ(app.InitDevice(), S_OK);
+    }
+    std::vector<uint32_t> RunFrames(uint32_t frames, FrameHook::Fn fn = {}) {
+        std::vector<uint32_t> times;
+        FrameHook hook(platform.messages, frames, [&](D3DXMain& a, uint32_t f) {
+            if (fn) fn(a, f);
+            times.push_back(platform.clock.Now());
+        });
+        app.observer = &hook;
+        EXPECT_EQ(app.MainLoop(), 0);
+        app.observer = nullptr;
+        return times;
+    }
+};
+
+TEST_F(LoopFixture, FramesRunEvery16msAndALateFrameIsNotCaughtUp) {
+    const uint32_t start = platform.clock.Now();
+    const auto times = RunFrames(4, [&](D3DXMain&, uint32_t frame) {
+        if (frame == 1) platform.clock.Advance(40);  // a slow frame
+    });
+    ASSERT_EQ(times.size(), 4u);
+    EXPECT_EQ(times[0], start + 16);
+    EXPECT_EQ(times[1], start + 32 + 40);  // presented after the slow work
+    // The next frame starts at once (its period is over) and only one frame runs for it.
+    EXPECT_EQ(times[2], start + 72);
+    EXPECT_EQ(times[3], start + 88);
+}
+
+TEST_F(LoopFixture, WaitingMessagesAreHandledBeforeTheNextFrame) {
+    platform.messages.Push({platform::MessageType::Move, 300, 200});
+    platform.messages.Push({platform::MessageType::Move, 310, 210});
+    platform.messages.Push({platform::MessageType::Activate, 1});
+    int32_t seenX = 0;
+    RunFrames(1, [&](D3DXMain& a, uint32_t) { seenX = a.lib.settings.windowX; });
+    EXPECT_EQ(seenX, 310);
+    EXPECT_EQ(g_active, 1);
+}
+
+TEST_F(LoopFixture, EveryFrameClearsWhiteAndPairsBeginWithEnd) {
+    RunFrames(3);
+    const auto& counts = platform.device().counts();
+    EXPECT_EQ(counts.clears, 3);
+    EXPECT_EQ(counts.beginScenes, 3);
+    EXPECT_EQ(counts.endScenes, 3);
+    EXPECT_EQ(counts.presents, 3);
+    EXPECT_EQ(platform.device().lastClearColour(), 0xFFFFFFFFu);
+}
+
+TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannotBe) {
+    std::vector<int32_t> lostAfterFrame;
+    const uint32_t start = platform.clock.Now();
+    uint32_t lastFrameTime = 0;
+    RunFrames(6, [&](D3DXMain& a, uint32_t frame) {
+        if (frame == 0) platform.device().LoseDevice(2);
+        lostAfterFrame.push_back(a.deviceLost);
+        lastFrameTime = platform.clock.Now();
+    });
+    // Lost after frame 0 presented: frames 1 and 2 find it still lost and sleep, frame 3 finds it
+    // resettable and recovers.
+    EXPECT_EQ(lostAfterFrame, (std::vector<int32_t>{0, 1, 1, 0, 0, 0}));
+    const auto& counts = platform.device().counts();
+    EXPECT_EQ(counts.cooperativeTests, 3);
+    EXPECT_EQ(counts.resets, 1);
+    EXPECT_EQ(counts.clears, 6);  // clear, begin, end and present run on every tick
+    EXPECT_EQ(counts.presents, 6);
+    // Each sleep makes the next frame late, and late frames are not caught up.
+    EXPECT_EQ(lastFrameTime, start + 4 * 16 + 2 * 150);
+}
+
+TEST_F(LoopFixture, TheCursorIsGivenBackWhenTheDeviceIsLost) {
+    app.lib.input.captured = 1;
+    platform.cursor.Show(false);
+    platform.cursor.Clip(&platform.window.client);
+    RunFrames(2, [&](D3DXMain&, uint32_t frame) {
+        if (frame == 0) platform.device().LoseDevice(5);
+    });
+    EXPECT_EQ(app.lib.input.captured, 0);
+    EXPECT_TRUE(platform.cursor.visible());
+    EXPECT_FALSE(platform.cursor.clipped());
+}
+
+TEST_F(LoopFixture, AFailedResetAfterLossEndsTheGameThroughQuit) {
+    RunFrames(10, [&](D3DXMain&, uint32_t frame) {
+        if (frame == 0) {
+            platform.device().LoseDevice(0);
+            platform.device().FailResets(true);
+        }
+    });
+    EXPECT_EQ(app.framesRun, 2u);
+    EXPECT_EQ(platform.device().counts().resets, 1);
+}
+
+TEST(WindowProcTest, EscapeLeavesFullScreenFirstThenAsksWithNoAsDefault) {
+    FakePlatform platform;
+    g_windowed = 0;
+    WindowProc({platform::MessageType::KeyUp, static_cast<int>(platform::Key::Escape)},
+               platform.services);
+    EXPECT_EQ(g_windowed, 1);
+    EXPECT_TRUE(platform.dialogs.shown().empty());
+
+    platform.cursor.Show(false);
+    WindowProc({platform::MessageType::KeyUp, static_cast<int>(platform::Key::Escape)},
+               platform.services);
+    ASSERT_EQ(platform.dialogs.shown().size(), 1u);
+    const auto& box = platform.dialogs.shown()[0];
+    EXPECT_EQ(box.text, u"アプリを終了しますか?");
+    EXPECT_EQ(box.caption, u"終了");
+    EXPECT_EQ(box.buttons, platform::BoxButtons::YesNoDefaultNo);
+    EXPECT_TRUE(platform.cursor.visible());
+    platform::Message message;
+    EXPECT_FALSE(platform.messages.Peek(message));  // the default answer keeps the game
+
+    platform.dialogs.QueueAnswer(platform::BoxAnswer::Yes);
+    WindowProc({platform::MessageType::KeyUp, static_cast<int>(platform::Key::Escape)},
+               platform.services);
+    ASSERT_TRUE(platform.messages.Peek(message));
+    EXPECT_EQ(message.type, platform::MessageType::Quit);
+}
+
+TEST(WindowProcTest, WindowFlagsFollowTheirMessages) {
+    FakePlatform platform;
+    auto send = [&](platform::MessageType type, int a = 0, int b = 0) {
+        WindowProc({type, a, b}, platform.services);
+    };
+    const int enter = static_cast<int>(platform::Key::Enter);
+    send(platform::MessageType::SysKeyDown, enter);
+    EXPECT_EQ(g_windowed, 0);
+    send(platform::MessageType::SysKeyDown, enter);
+    EXPECT_EQ(g_windowed, 1);
+    send(platform::MessageType::SysKeyDown, static_cast<int>(platform::Key::Other));
+    EXPECT_EQ(g_windowed, 1);
+    send(platform::MessageType::Move, -5, 40);
+    EXPECT_EQ(g_windowLeft, -5);
+    EXPECT_EQ(g_windowTop, 40);
+    send(platform::MessageType::Activate, 1);
+    EXPECT_EQ(g_active, 1);
+    send(platform::MessageType::Minimize);
+    EXPECT_EQ(g_minimized, 1);
+    send(platform::MessageType::Restore);
+    EXPECT_EQ(g_minimized, 0);
+    send(platform::MessageType::Destroy);
+    platform::Message message;
+    ASSERT_TRUE(platform.messages.Peek(message));
+    EXPECT_EQ(message.type, platform::MessageType::Quit);
+}
+
+}  // namespace
