@@ -102,6 +102,7 @@ int D3DXMain::MainLoop() {
 }
 
 bool D3DXMain::RunFrame() {
+    if (observer) observer->OnFrameStart(*this, framesRun);
     device->Clear(0xFFFFFFFF, 1.0f, 0);
     device->BeginScene();
     if (!deviceLost) {

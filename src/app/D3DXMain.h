@@ -10,11 +10,14 @@
 
 class D3DXMain;
 
-// Told after every presented frame; the headless driver takes its screenshots and dumps here.
+// Told around every frame; the headless driver feeds its script and takes its screenshots and
+// state dumps here. frame: 0 for the first frame run.
 class FrameObserver {
 public:
     virtual ~FrameObserver() = default;
-    // frame: 0 for the first frame run.
+    // Before the frame clears the screen.
+    virtual void OnFrameStart(D3DXMain& app, uint32_t frame) = 0;
+    // After it was presented.
     virtual void OnFramePresented(D3DXMain& app, uint32_t frame) = 0;
 };
 

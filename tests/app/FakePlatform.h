@@ -91,6 +91,7 @@ public:
     using Fn = std::function<void(D3DXMain&, uint32_t)>;
     FrameHook(platform::MessageQueue& queue, uint32_t frames, Fn fn = {})
         : queue_(queue), frames_(frames), fn_(std::move(fn)) {}
+    void OnFrameStart(D3DXMain&, uint32_t) override {}
     void OnFramePresented(D3DXMain& app, uint32_t frame) override {
         if (fn_) fn_(app, frame);
         if (++seen_ == frames_) queue_.PostQuit();
