@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Options.h"
+#include "Script.h"
+#include "ScriptedInput.h"
+
+namespace {
+
+using driver::Script;
+
+std::optional<Script> Parse(const std::string& text, std::string* errorOut = nullptr) {
+    std::istringstream in(text);
+    std::string error;
+    auto script = Script::Parse(in, error);
+    if (errorOut) *errorOut = error;
+    return script;
+}
+
+class BadLineTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BadLineTest, IsRefusedWithItsLineNumber) {
+    std::string error;
+    EXPECT_FALSE(Parse(std::string("# fine\n0 key down W\n") + GetParam() + "\n", &error));
+    EXPECT_NE(error.find("line 3"), std::string::npos) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(Script, BadLineTest,
+                         ::testing::Values("key down W",               // no frame
+                                           "-1 key down W",            // negative frame
+                                           "5 key press W",            // not down/up
+                                           "5 key down F13",           // unknown key
+                                           "5 key down W extra",       // trailing words
+                                           "5 mouse move 10",          // missing y
+                                           "5 pad stick left 0 40000",  // out of range
+                                           "5 pad trigger right 256",
+                                           "5 window explode", "5 answer maybe",
+                                           "5 teleport 1 2 3"));
+
+TEST(ScriptTest, ActionsAreKeptPerFrameInOrder) {
+    const auto script = Parse(
+        "\n# walk forward, then quit\n10 key down W\n10 mouse move 5 6\n40 key up W\n"
+        "70 window close\n");
+    ASSERT_TRUE(script);
+    ASSERT_EQ(script->At(10).size(), 2u);
+    EXPECT_TRUE(std::holds_alternative<driver::KeyAction>(script->At(10)[0]));
+    EXPECT_TRUE(std::holds_alternative<driver::MouseMove>(script->At(10)[1]));
+    EXPECT_EQ(script->At(11).size(), 0u);
+    ASSERT_EQ(script->At(70).size(), 1u);
+    EXPECT_EQ(std::get<driver::WindowAction>(script->At(70)[0]).message.type,
+              platform::MessageType::Destroy);
+}
+
+TEST(ScriptedInputTest, EscapeReleaseAndAltEnterBecomeWindowMessages) {
+    headless::VirtualClock clock;
+    headless::ScriptedMessages messages(clock);
+    headless::ScriptedDialogs dialogs;
+    driver::ScriptedInput input(messages, dialogs);
+    const auto script = Parse(
+        "0 key down Enter\n0 key up Enter\n"  // Enter alone: nothing
+        "1 key down Alt\n1 key down Enter\n"  // Alt+Enter
+        "2 key down Escape\n3 key up Escape\n"
+        "4 pad connect\n4 pad down A\n4 pad stick right -32768 100\n");
+    ASSERT_TRUE(script);
+    for (uint32_t frame = 0; frame < 5; ++frame) {
+        for (const auto& action : script->At(frame)) input.Apply(action);
+    }
+    platform::Message message;
+    ASSERT_TRUE(messages.Peek(message));
+    EXPECT_EQ(message.type, platform::MessageType::SysKeyDown);
+    ASSERT_TRUE(messages.Peek(message));
+    EXPECT_EQ(message.type, platform::MessageType::KeyUp);
+    EXPECT_FALSE(messages.Peek(message));
+    EXPECT_TRUE(input.KeyDown(platform::VirtualKey::Alt));
+    EXPECT_FALSE(input.KeyDown(platform::VirtualKey::Escape));
+    const platform::PadState pad = input.Pad();
+    EXPECT_TRUE(pad.connected);
+    EXPECT_EQ(pad.buttons, platform::kPadA);
+    EXPECT_EQ(pad.rightX, -32768);
+    EXPECT_EQ(pad.rightY, 100);
+}
+
+TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
+    std::string error;
+    const auto options = driver::ParseOptions(
+        {"--frames", "30", "--gfx", "gl", "--size", "640x360", "--seed", "7", "--shot",
+         "29:/tmp/a.png", "--shot", "29:/tmp/b.png", "--state", "0:/tmp/s.json", "--save-dir",
+         "/tmp/x"},
+        error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(options->frames, 30u);
+    EXPECT_EQ(options->backend, driver::Backend::Gl);
+    EXPECT_EQ(options->size, (gfx::Size{640, 360}));
+    EXPECT_EQ(options->shots.count(29), 2u);
+    EXPECT_EQ(options->states.count(0), 1u);
+
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"--frames", "0"},
+                                               {"--frames"},
+                                               {"--gfx", "vulkan"},
+                                               {"--size", "640"},
+                                               {"--size", "0x10"},
+                                               {"--shot", "12"},
+                                               {"--shot", "x:/a.png"},
+                                               {"--fast"}}) {
+        EXPECT_FALSE(driver::ParseOptions(bad, error)) << bad[0];
+    }
+}
+
+}  // namespace

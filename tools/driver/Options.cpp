@@ -1,0 +1,88 @@
+#include "Options.h"
+
+#include <charconv>
+
+namespace driver {
+namespace {
+
+std::optional<uint32_t> ParseUnsigned(std::string_view text) {
+    uint32_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size()) return {};
+    return value;
+}
+
+// "W x H" with both in 1..16384.
+std::optional<gfx::Size> ParseSize(std::string_view text) {
+    const size_t x = text.find('x');
+    if (x == std::string_view::npos) return {};
+    const auto width = ParseUnsigned(text.substr(0, x));
+    const auto height = ParseUnsigned(text.substr(x + 1));
+    if (!width || !height || *width == 0 || *height == 0 || *width > 16384 || *height > 16384) {
+        return {};
+    }
+    return gfx::Size{static_cast<int>(*width), static_cast<int>(*height)};
+}
+
+// "FRAME:PATH".
+bool AddFrameFile(std::string_view text, std::multimap<uint32_t, std::string>& into) {
+    const size_t colon = text.find(':');
+    if (colon == std::string_view::npos || colon + 1 == text.size()) return false;
+    const auto frame = ParseUnsigned(text.substr(0, colon));
+    if (!frame) return false;
+    into.emplace(*frame, std::string(text.substr(colon + 1)));
+    return true;
+}
+
+}  // namespace
+
+const char* Usage() {
+    return "usage: hm-driver [--frames N] [--gfx null|gl] [--size WxH] [--seed N] [--input FILE]\n"
+           "                 [--shot FRAME:PATH]... [--state FRAME:PATH]... [--save-dir DIR]\n";
+}
+
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
+    Options options;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& name = args[i];
+        if (i + 1 == args.size()) {
+            error = name + " needs a value";
+            return std::nullopt;
+        }
+        const std::string& value = args[++i];
+        bool ok = true;
+        if (name == "--frames") {
+            const auto frames = ParseUnsigned(value);
+            ok = frames && *frames > 0;
+            if (ok) options.frames = *frames;
+        } else if (name == "--gfx") {
+            ok = value == "null" || value == "gl";
+            options.backend = value == "gl" ? Backend::Gl : Backend::Null;
+        } else if (name == "--size") {
+            options.size = ParseSize(value);
+            ok = options.size.has_value();
+        } else if (name == "--seed") {
+            const auto seed = ParseUnsigned(value);
+            ok = seed.has_value();
+            if (ok) options.seed = *seed;
+        } else if (name == "--input") {
+            options.inputPath = value;
+        } else if (name == "--shot") {
+            ok = AddFrameFile(value, options.shots);
+        } else if (name == "--state") {
+            ok = AddFrameFile(value, options.states);
+        } else if (name == "--save-dir") {
+            options.saveDir = value;
+        } else {
+            error = "unknown option " + name;
+            return std::nullopt;
+        }
+        if (!ok) {
+            error = "bad value for " + name + ": " + value;
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+}  // namespace driver

@@ -1,0 +1,31 @@
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/gfx/Device.h"
+
+namespace driver {
+
+enum class Backend { Null, Gl };
+
+// The driver's command line; see Usage().
+struct Options {
+    uint32_t frames = 600;
+    Backend backend = Backend::Null;
+    std::optional<gfx::Size> size;  // the window's client size; default: the game's own choice
+    uint32_t seed = 1;
+    std::string inputPath;
+    std::multimap<uint32_t, std::string> shots;   // frame -> PNG path
+    std::multimap<uint32_t, std::string> states;  // frame -> JSON path
+    std::string saveDir;                          // default: a fresh temporary folder
+};
+
+const char* Usage();
+
+// Nullopt, with the reason in `error`, for a bad command line.
+std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error);
+
+}  // namespace driver

@@ -1,0 +1,199 @@
+#include "Script.h"
+
+#include <array>
+#include <charconv>
+#include <sstream>
+#include <string_view>
+#include <utility>
+
+namespace driver {
+namespace {
+
+using platform::VirtualKey;
+
+template <typename T>
+struct Named {
+    std::string_view name;
+    T value;
+};
+
+constexpr std::array<Named<VirtualKey>, 15> kKeys{{
+    {"Left", VirtualKey::Left},   {"Right", VirtualKey::Right},     {"Up", VirtualKey::Up},
+    {"Down", VirtualKey::Down},   {"A", VirtualKey::A},             {"D", VirtualKey::D},
+    {"W", VirtualKey::W},         {"S", VirtualKey::S},             {"E", VirtualKey::E},
+    {"Q", VirtualKey::Q},         {"Space", VirtualKey::Space},     {"Control", VirtualKey::Control},
+    {"Alt", VirtualKey::Alt},     {"Escape", VirtualKey::Escape},   {"Enter", VirtualKey::Enter},
+}};
+
+constexpr std::array<Named<uint16_t>, 7> kPadButtons{{
+    {"A", platform::kPadA},
+    {"B", platform::kPadB},
+    {"Start", platform::kPadStart},
+    {"DpadUp", platform::kPadUp},
+    {"DpadDown", platform::kPadDown},
+    {"DpadLeft", platform::kPadLeft},
+    {"DpadRight", platform::kPadRight},
+}};
+
+constexpr std::array<Named<platform::MessageType>, 5> kWindowEvents{{
+    {"close", platform::MessageType::Destroy},
+    {"focus", platform::MessageType::Activate},
+    {"blur", platform::MessageType::Activate},
+    {"minimize", platform::MessageType::Minimize},
+    {"restore", platform::MessageType::Restore},
+}};
+
+constexpr std::array<Named<platform::BoxAnswer>, 3> kAnswers{{
+    {"yes", platform::BoxAnswer::Yes},
+    {"no", platform::BoxAnswer::No},
+    {"ok", platform::BoxAnswer::Ok},
+}};
+
+template <typename T, size_t N>
+std::optional<T> Lookup(const std::array<Named<T>, N>& table, std::string_view name) {
+    for (const auto& entry : table) {
+        if (entry.name == name) return entry.value;
+    }
+    return std::nullopt;
+}
+
+// Reads the words of one line; each Take* fails softly so the caller reports one error.
+class Words {
+public:
+    explicit Words(const std::string& line) {
+        std::istringstream in(line);
+        for (std::string word; in >> word;) words_.push_back(word);
+    }
+    bool Empty() const { return words_.empty() || words_[0][0] == '#'; }
+    bool Done() const { return next_ == words_.size(); }
+    std::string_view Take() { return next_ < words_.size() ? words_[next_++] : std::string_view(); }
+    std::optional<int64_t> TakeNumber(int64_t min, int64_t max) {
+        const std::string_view word = Take();
+        int64_t value = 0;
+        const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
+        if (word.empty() || ec != std::errc() || end != word.data() + word.size()) return {};
+        if (value < min || value > max) return {};
+        return value;
+    }
+    std::optional<bool> TakeDownUp() {
+        const std::string_view word = Take();
+        if (word == "down") return true;
+        if (word == "up") return false;
+        return {};
+    }
+    std::optional<bool> TakeRightLeft() {
+        const std::string_view word = Take();
+        if (word == "right") return true;
+        if (word == "left") return false;
+        return {};
+    }
+
+private:
+    std::vector<std::string> words_;
+    size_t next_ = 0;
+};
+
+std::optional<Action> ParseKey(Words& words) {
+    const auto down = words.TakeDownUp();
+    const auto key = Lookup(kKeys, words.Take());
+    if (!down || !key) return {};
+    return KeyAction{*key, *down};
+}
+
+std::optional<Action> ParseMouse(Words& words) {
+    const std::string_view what = words.Take();
+    if (what == "move") {
+        const auto x = words.TakeNumber(-100000, 100000);
+        const auto y = words.TakeNumber(-100000, 100000);
+        if (!x || !y) return {};
+        return MouseMove{{static_cast<int>(*x), static_cast<int>(*y)}};
+    }
+    const bool down = what == "down";
+    if (!down && what != "up") return {};
+    const auto right = words.TakeRightLeft();
+    if (!right) return {};
+    return MouseButtonAction{*right ? platform::MouseButton::Right : platform::MouseButton::Left,
+                             down};
+}
+
+std::optional<Action> ParsePad(Words& words) {
+    const std::string_view what = words.Take();
+    if (what == "connect" || what == "disconnect") return PadConnect{what == "connect"};
+    if (what == "down" || what == "up") {
+        const auto button = Lookup(kPadButtons, words.Take());
+        if (!button) return {};
+        return PadButtonAction{*button, what == "down"};
+    }
+    if (what == "stick") {
+        const auto right = words.TakeRightLeft();
+        const auto x = words.TakeNumber(-32768, 32767);
+        const auto y = words.TakeNumber(-32768, 32767);
+        if (!right || !x || !y) return {};
+        return PadStick{*right, static_cast<int16_t>(*x), static_cast<int16_t>(*y)};
+    }
+    if (what == "trigger") {
+        const auto right = words.TakeRightLeft();
+        const auto value = words.TakeNumber(0, 255);
+        if (!right || !value) return {};
+        return PadTrigger{*right, static_cast<uint8_t>(*value)};
+    }
+    return {};
+}
+
+std::optional<Action> ParseWindow(Words& words) {
+    const std::string_view what = words.Take();
+    if (what == "move") {
+        const auto x = words.TakeNumber(-100000, 100000);
+        const auto y = words.TakeNumber(-100000, 100000);
+        if (!x || !y) return {};
+        return WindowAction{{platform::MessageType::Move, static_cast<int>(*x),
+                             static_cast<int>(*y)}};
+    }
+    const auto type = Lookup(kWindowEvents, what);
+    if (!type) return {};
+    return WindowAction{{*type, what == "focus" ? 1 : 0}};
+}
+
+std::optional<Action> ParseAnswer(Words& words) {
+    const auto answer = Lookup(kAnswers, words.Take());
+    if (!answer) return {};
+    return Answer{*answer};
+}
+
+}  // namespace
+
+std::optional<Script> Script::Parse(std::istream& in, std::string& error) {
+    constexpr std::array<std::pair<std::string_view, std::optional<Action> (*)(Words&)>, 5>
+        kCommands{{{"key", ParseKey},
+                   {"mouse", ParseMouse},
+                   {"pad", ParsePad},
+                   {"window", ParseWindow},
+                   {"answer", ParseAnswer}}};
+    Script script;
+    int lineNumber = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++lineNumber;
+        Words words(line);
+        if (words.Empty()) continue;
+        std::optional<Action> action;
+        const auto frame = words.TakeNumber(0, UINT32_MAX);
+        const std::string_view command = words.Take();
+        for (const auto& [name, parse] : kCommands) {
+            if (frame && name == command) action = parse(words);
+        }
+        if (!action || !words.Done()) {
+            error = "line " + std::to_string(lineNumber) + ": cannot read \"" + line + "\"";
+            return std::nullopt;
+        }
+        script.frames_[static_cast<uint32_t>(*frame)].push_back(*action);
+    }
+    return script;
+}
+
+const std::vector<Action>& Script::At(uint32_t frame) const {
+    static const std::vector<Action> kNone;
+    const auto found = frames_.find(frame);
+    return found == frames_.end() ? kNone : found->second;
+}
+
+}  // namespace driver

@@ -1,0 +1,34 @@
+#pragma once
+#include "Options.h"
+#include "Script.h"
+#include "ScriptedInput.h"
+#include "app/D3DXMain.h"
+
+namespace driver {
+
+// Plays the script into the game frame by frame, takes the screenshots and state dumps asked for,
+// and ends the run after the last frame.
+class Session : public FrameObserver {
+public:
+    Session(const Options& options, const Script& script, ScriptedInput& input,
+            platform::MessageQueue& messages)
+        : options_(options), script_(script), input_(input), messages_(messages) {}
+
+    void OnFrameStart(D3DXMain& app, uint32_t frame) override;
+    void OnFramePresented(D3DXMain& app, uint32_t frame) override;
+
+    // False when a screenshot or state file could not be written.
+    bool ok() const { return ok_; }
+
+private:
+    void TakeShot(D3DXMain& app, const std::string& path);
+    void WriteState(const D3DXMain& app, uint32_t frame, const std::string& path);
+
+    const Options& options_;
+    const Script& script_;
+    ScriptedInput& input_;
+    platform::MessageQueue& messages_;
+    bool ok_ = true;
+};
+
+}  // namespace driver

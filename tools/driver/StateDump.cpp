@@ -1,0 +1,95 @@
+#include "StateDump.h"
+
+#include <cstdio>
+#include <span>
+#include <sstream>
+
+#include "app/D3DXMain.h"
+#include "library/Utf.h"
+
+namespace driver {
+namespace {
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                    out += escaped;
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::string Number(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.4f", static_cast<double>(value));
+    return text;
+}
+
+std::string Vector(const glm::vec3& v) {
+    return "[" + Number(v.x) + ", " + Number(v.y) + ", " + Number(v.z) + "]";
+}
+
+template <typename T>
+std::string List(std::span<const T> values) {
+    std::string out = "[";
+    for (size_t i = 0; i < values.size(); ++i) out += (i ? ", " : "") + std::to_string(values[i]);
+    return out + "]";
+}
+
+}  // namespace
+
+std::string StateJson(const D3DXMain& app, uint32_t frame) {
+    const Personal& player = app.player;
+    const SaveRecord& record = player.record;
+    const Scene* field = app.rootScene.CurrentChild();
+    const std::vector<int32_t> achievements(app.lib.steamworks.awarded.begin(),
+                                            app.lib.steamworks.awarded.end());
+
+    std::ostringstream json;
+    json << "{\n";
+    json << "  \"frame\": " << frame << ",\n";
+    json << "  \"field\": " << (field ? Quoted(Utf16ToUtf8(field->Name())) : "null") << ",\n";
+    json << "  \"fieldDebug\": "
+         << (field ? Quoted(Utf16ToUtf8(field->DebugText(u""))) : "null") << ",\n";
+    json << "  \"fieldNumber\": " << record.currentField << ",\n";
+    json << "  \"controlMode\": " << player.controlMode << ",\n";
+    json << "  \"storyStage\": " << record.storyStage << ",\n";
+    json << "  \"deviceLost\": " << app.deviceLost << ",\n";
+    json << "  \"player\": {\"pos\": " << Vector(player.position)
+         << ", \"yaw\": " << Number(player.yaw) << "},\n";
+    json << "  \"camera\": null,\n";
+    json << "  \"textBox\": null,\n";
+    json << "  \"items\": {\"itemHeld\": " << List<int32_t>(record.itemHeld)
+         << ", \"itemTaken\": " << List<int32_t>(record.itemTaken)
+         << ", \"hasDarts\": " << record.hasDarts << ", \"hasLight\": " << record.hasLight
+         << ", \"dartsboardTaken\": " << record.dartsboardTaken
+         << ", \"dartsFinished\": " << record.dartsFinished
+         << ", \"safeOpened\": " << record.safeOpened
+         << ", \"flagLobbyChair\": " << record.flagLobbyChair
+         << ", \"flagDiningInside\": " << record.flagDiningInside
+         << ", \"dartsState\": " << record.dartsState
+         << ", \"dartsboardState\": " << record.dartsboardState
+         << ", \"lobbyRestRoomState\": " << record.lobbyRestRoomState << "},\n";
+    json << "  \"enemy\": {\"mode\": " << record.EnemyMode << ", \"hitPoints\": " << record.HitPoint
+         << ", \"pos\": " << Vector(record.enemyPos) << "},\n";
+    json << "  \"throwCount\": " << record.throwCount << ",\n";
+    json << "  \"deathCount\": " << record.deathCount << ",\n";
+    json << "  \"achievements\": " << List<int32_t>(achievements) << "\n";
+    json << "}\n";
+    return json.str();
+}
+
+}  // namespace driver
