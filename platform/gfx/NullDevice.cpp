@@ -7,7 +7,7 @@ NullDevice::NullDevice(platform::Window& window, const Caps& caps)
 
 Caps NullDevice::FullCaps() {
     Caps caps;
-    caps.shaderModel = 0x0330;
+    caps.shaderModel = 0x0303;
     caps.textureCaps = 0;
     caps.alphaGreaterEqual = true;
     caps.perPixelFog = true;

@@ -17,7 +17,7 @@ struct CapsCheck {
 
 // The device checks, in the order they are made; the first that fails is reported.
 constexpr std::array<CapsCheck, 9> kCapsChecks{{
-    {[](const gfx::Caps& c) { return c.shaderModel >= 0x0330; },
+    {[](const gfx::Caps& c) { return c.shaderModel >= 0x0303; },
      u"ビデオカードが対応してません。起動するにはピクセルシェーダ 2.0に対応したビデオカードが必要です"},
     {[](const gfx::Caps& c) { return c.textureCaps != gfx::kTextureCapsPow2; },
      u"ビデオカードが対応していません:D3DPTEXTURECAPS_POW2"},

@@ -76,7 +76,7 @@ int main(int argc, char** argv) {
         sizedWindow = std::make_unique<driver::SizedWindow>(sdlWindow, *options->size);
         window = sizedWindow.get();
     }
-    platform::SdlGraphics glGraphics;
+    platform::SdlGraphics glGraphics(sdlWindow);
     gfx::NullGraphics nullGraphics;
     platform::Graphics& graphics = gl ? static_cast<platform::Graphics&>(glGraphics) : nullGraphics;
 

@@ -1,0 +1,155 @@
+#include "platform/gfx/GlDevice.h"
+
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <cassert>
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+namespace gfx {
+namespace {
+
+constexpr int kRequiredGlVersion = 33;  // epoxy's form: major * 10 + minor
+
+int GetInt(GLenum name) {
+    GLint value = 0;
+    glGetIntegerv(name, &value);
+    return value;
+}
+
+Caps ReadCaps() {
+    Caps caps;
+    caps.shaderModel =
+        ParseGlslVersion(reinterpret_cast<const char*>(glGetString(GL_SHADING_LANGUAGE_VERSION)));
+    // GL 3.3 textures have any size and shape; alpha test and fog are done in the shaders.
+    caps.textureCaps = 0;
+    caps.alphaGreaterEqual = true;
+    caps.perPixelFog = true;
+    caps.fogWithSpecularAlpha = true;
+    caps.maxRenderTargets = std::min(GetInt(GL_MAX_COLOR_ATTACHMENTS), GetInt(GL_MAX_DRAW_BUFFERS));
+    caps.maxTextureWidth = GetInt(GL_MAX_TEXTURE_SIZE);
+    caps.maxTextureHeight = caps.maxTextureWidth;
+    return caps;
+}
+
+// Depth 0..1 in clip space, as D3D projection matrices produce it.
+bool EnableZeroToOneDepth() {
+    if (epoxy_gl_version() < 45 && !epoxy_has_gl_extension("GL_ARB_clip_control")) return false;
+    glClipControl(GL_LOWER_LEFT, GL_ZERO_TO_ONE);
+    return GetInt(GL_CLIP_DEPTH_MODE) == GL_ZERO_TO_ONE;
+}
+
+float Channel(uint32_t colour, int shift) {
+    return static_cast<float>((colour >> shift) & 0xFF) / 255.0f;
+}
+
+}  // namespace
+
+uint32_t ParseGlslVersion(const char* text) {
+    if (!text) return 0;
+    const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    uint32_t major = 0;
+    const char* p = text;
+    for (; digit(*p) && major < 0x100; ++p) major = major * 10 + static_cast<uint32_t>(*p - '0');
+    if (p == text || major >= 0x100 || p[0] != '.' || !digit(p[1])) return 0;
+    return major << 8 | static_cast<uint32_t>(p[1] - '0');
+}
+
+std::unique_ptr<GlDevice> GlDevice::Create(std::unique_ptr<GlSwapChain> swapChain) {
+    if (!swapChain || !swapChain->MakeCurrent()) {
+        std::fprintf(stderr, "hollowmere: the OpenGL context cannot be made current\n");
+        return nullptr;
+    }
+    if (!epoxy_is_desktop_gl() || epoxy_gl_version() < kRequiredGlVersion) {
+        std::fprintf(stderr, "hollowmere: OpenGL 3.3 is needed, the context gives %s\n",
+                     reinterpret_cast<const char*>(glGetString(GL_VERSION)));
+        return nullptr;
+    }
+    const Caps caps = ReadCaps();
+    const bool zeroToOne = EnableZeroToOneDepth();
+    const auto drawBuffer = static_cast<uint32_t>(GetInt(GL_DRAW_BUFFER));
+    std::unique_ptr<GlDevice> device(
+        new GlDevice(std::move(swapChain), caps, zeroToOne, drawBuffer));
+    device->Reset(PresentParams{});
+    return device;
+}
+
+GlDevice::GlDevice(std::unique_ptr<GlSwapChain> swapChain, const Caps& caps, bool zeroToOneDepth,
+                   uint32_t defaultDrawBuffer)
+    : swapChain_(std::move(swapChain)),
+      caps_(caps),
+      zeroToOneDepth_(zeroToOneDepth),
+      defaultDrawBuffer_(defaultDrawBuffer) {}
+
+void GlDevice::Clear(uint32_t colour, float depth, uint8_t stencil) {
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glViewport(0, 0, backBuffer_.width, backBuffer_.height);
+    glDisable(GL_SCISSOR_TEST);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glDepthMask(GL_TRUE);
+    glStencilMask(0xFF);
+    glClearColor(Channel(colour, 16), Channel(colour, 8), Channel(colour, 0), Channel(colour, 24));
+    glClearDepth(depth);
+    glClearStencil(stencil);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+}
+
+void GlDevice::BeginScene() {
+    assert(!inScene_ && "BeginScene twice without EndScene");
+    inScene_ = true;
+}
+
+void GlDevice::EndScene() {
+    assert(inScene_ && "EndScene without BeginScene");
+    inScene_ = false;
+}
+
+DeviceState GlDevice::Present() {
+    assert(!inScene_ && "Present inside a scene");
+    // The back buffer is undefined after the swap, so the frame is kept before it.
+    if (captureRequested_) {
+        captured_ = ReadDrawBuffer();
+        captureRequested_ = false;
+    }
+    swapChain_->Swap();
+    return DeviceState::Ok;
+}
+
+bool GlDevice::Reset(const PresentParams&) {
+    if (!swapChain_->MakeCurrent()) return false;
+    backBuffer_ = swapChain_->DrawableSize();
+    glViewport(0, 0, backBuffer_.width, backBuffer_.height);
+    return true;
+}
+
+bool GlDevice::ReadBack(Image& out) {
+    if (!captured_) return false;
+    out = *captured_;
+    return true;
+}
+
+Image GlDevice::ReadDrawBuffer() const {
+    Image image;
+    image.size = backBuffer_;
+    const size_t rowBytes = static_cast<size_t>(backBuffer_.width) * 4;
+    const size_t rows = static_cast<size_t>(backBuffer_.height);
+    std::vector<uint8_t> bottomUp(rowBytes * rows);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glReadBuffer(defaultDrawBuffer_);
+    glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glPixelStorei(GL_PACK_ROW_LENGTH, 0);
+    glReadPixels(0, 0, backBuffer_.width, backBuffer_.height, GL_RGBA, GL_UNSIGNED_BYTE,
+                 bottomUp.data());
+    // GL's rows start at the bottom; images start at the top.
+    image.rgba.resize(bottomUp.size());
+    for (size_t row = 0; row < rows; ++row) {
+        std::memcpy(image.rgba.data() + row * rowBytes,
+                    bottomUp.data() + (rows - 1 - row) * rowBytes, rowBytes);
+    }
+    return image;
+}
+
+}  // namespace gfx

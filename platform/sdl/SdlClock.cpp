@@ -1,0 +1,15 @@
+#include "platform/sdl/SdlClock.h"
+
+#include <SDL.h>
+
+namespace platform {
+
+uint32_t SdlClock::Now() {
+    return SDL_GetTicks();
+}
+
+void SdlClock::Sleep(uint32_t ms) {
+    SDL_Delay(ms);
+}
+
+}  // namespace platform

@@ -1,0 +1,105 @@
+#include "platform/sdl/SdlWindow.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+
+namespace platform {
+namespace {
+
+constexpr const char* kName = "hollowmere";
+
+bool Report(const char* step) {
+    std::fprintf(stderr, "hollowmere: %s: %s\n", step, SDL_GetError());
+    return false;
+}
+
+// The pixel format of the window's GL surface. It is fixed when the window is created, so it is
+// asked for here; the context version is the graphics backend's business.
+void RequestGlPixelFormat() {
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+}
+
+}  // namespace
+
+Borders WindowBorders(SDL_Window* window) {
+    Borders borders;
+    if (!window || SDL_GetWindowBordersSize(window, &borders.top, &borders.left, &borders.bottom,
+                                            &borders.right) != 0) {
+        return {};
+    }
+    return borders;
+}
+
+SdlWindow::SdlWindow(Surface surface) : surface_(surface) {}
+
+SdlWindow::~SdlWindow() {
+    if (window_) SDL_DestroyWindow(window_);
+}
+
+bool SdlWindow::Create(const Rect& client) {
+    if (window_) return false;
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    if (surface_ == Surface::OpenGl) {
+        RequestGlPixelFormat();
+        flags |= SDL_WINDOW_OPENGL;
+    }
+    window_ = SDL_CreateWindow(kName, client.x, client.y, client.width, client.height, flags);
+    return window_ ? true : Report("creating the window");
+}
+
+void SdlWindow::Show() {
+    if (window_) SDL_ShowWindow(window_);
+}
+
+gfx::Size SdlWindow::ScreenSize() {
+    gfx::Size size;
+    DesktopMode(size);
+    return size;
+}
+
+bool SdlWindow::DesktopMode(gfx::Size& out) {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return Report("reading the desktop mode");
+    out = {mode.w, mode.h};
+    return true;
+}
+
+Rect SdlWindow::OuterRect() {
+    if (!window_) return {};
+    Rect client;
+    SDL_GetWindowPosition(window_, &client.x, &client.y);
+    SDL_GetWindowSize(window_, &client.width, &client.height);
+    const Borders b = WindowBorders(window_);
+    return {client.x - b.left, client.y - b.top, client.width + b.left + b.right,
+            client.height + b.top + b.bottom};
+}
+
+gfx::Size SdlWindow::ClientSize() {
+    gfx::Size size;
+    if (window_) SDL_GetWindowSize(window_, &size.width, &size.height);
+    return size;
+}
+
+bool SdlWindow::PlaceWindowed(const Rect& client) {
+    if (!window_) return false;
+    if (SDL_SetWindowFullscreen(window_, 0) != 0) return Report("leaving full screen");
+    SDL_SetWindowBordered(window_, SDL_TRUE);
+    SDL_SetWindowAlwaysOnTop(window_, SDL_FALSE);
+    SDL_SetWindowSize(window_, client.width, client.height);
+    SDL_SetWindowPosition(window_, client.x, client.y);
+    SDL_ShowWindow(window_);
+    return true;
+}
+
+bool SdlWindow::PlaceFullScreen() {
+    if (!window_) return false;
+    if (SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        return Report("entering full screen");
+    }
+    SDL_ShowWindow(window_);
+    return true;
+}
+
+}  // namespace platform

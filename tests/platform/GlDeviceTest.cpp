@@ -1,0 +1,196 @@
+// The OpenGL device through SDL's offscreen driver (EGL + Mesa), as the headless driver uses it.
+#include "platform/gfx/GlDevice.h"
+
+#include <SDL.h>
+#include <epoxy/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "GlDriverResident.h"
+#include "platform/sdl/SdlGraphics.h"
+#include "platform/sdl/SdlVideo.h"
+#include "platform/sdl/SdlWindow.h"
+
+namespace gfx {
+namespace {
+
+using platform::SdlWindow;
+
+class GlDeviceTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(video_.ok()) << SDL_GetError();
+        ASSERT_TRUE(window_.Create({0, 0, kWidth, kHeight})) << SDL_GetError();
+        ASSERT_TRUE(graphics_.Open()) << SDL_GetError();
+        std::unique_ptr<Device> device = graphics_.CreateDevice(window_);
+        ASSERT_NE(device, nullptr) << "no GL 3.3 core context: " << SDL_GetError();
+        device_.reset(static_cast<GlDevice*>(device.release()));
+        testsupport::KeepGlDriverResident();
+    }
+
+    // Clears to `colour`, presents with a capture and reads the frame back.
+    Image PresentCleared(uint32_t colour) {
+        device_->Clear(colour, 1.0f, 0);
+        return PresentCaptured();
+    }
+
+    Image PresentCaptured() {
+        device_->BeginScene();
+        device_->EndScene();
+        device_->CaptureNextPresent();
+        EXPECT_EQ(device_->Present(), DeviceState::Ok);
+        Image image;
+        EXPECT_TRUE(device_->ReadBack(image));
+        return image;
+    }
+
+    static std::array<uint8_t, 4> Pixel(const Image& image, int x, int y) {
+        const size_t at = (static_cast<size_t>(y) * image.size.width + x) * 4;
+        return {image.rgba[at], image.rgba[at + 1], image.rgba[at + 2], image.rgba[at + 3]};
+    }
+
+    static constexpr int kWidth = 64;
+    static constexpr int kHeight = 48;
+    // Destroyed in reverse: the device before the window, SDL video last.
+    platform::SdlVideo video_;
+    SdlWindow window_{SdlWindow::Surface::OpenGl};
+    platform::SdlGraphics graphics_{window_};
+    std::unique_ptr<GlDevice> device_;
+};
+
+TEST_F(GlDeviceTest, CapsAreThoseOfAGl33Device) {
+    const Caps caps = device_->GetCaps();
+    EXPECT_GE(caps.shaderModel, 0x0303u);
+    EXPECT_EQ(caps.textureCaps, 0u);
+    EXPECT_TRUE(caps.alphaGreaterEqual && caps.perPixelFog && caps.fogWithSpecularAlpha);
+    EXPECT_GE(caps.maxRenderTargets, 4);
+    EXPECT_GE(caps.maxTextureWidth, 1024);
+    EXPECT_GE(caps.maxTextureHeight, 768);
+    EXPECT_EQ(device_->TestCooperativeLevel(), DeviceState::Ok);
+}
+
+TEST_F(GlDeviceTest, ZeroToOneDepthIsOnWhereClipControlExists) {
+    const bool available =
+        epoxy_gl_version() >= 45 || epoxy_has_gl_extension("GL_ARB_clip_control");
+    EXPECT_EQ(device_->zeroToOneDepth(), available);
+}
+
+TEST_F(GlDeviceTest, BackBufferIsTheWindowsDrawable) {
+    EXPECT_EQ(device_->BackBufferSize(), (Size{kWidth, kHeight}));
+}
+
+TEST_F(GlDeviceTest, NothingToReadBackBeforeACapturedPresent) {
+    device_->Clear(0xFFFFFFFF, 1.0f, 0);
+    EXPECT_EQ(device_->Present(), DeviceState::Ok);
+    Image image;
+    EXPECT_FALSE(device_->ReadBack(image));
+}
+
+class GlClearColourTest : public GlDeviceTest, public ::testing::WithParamInterface<uint32_t> {};
+
+// Pins the byte order from 0xAARRGGBB to the RGBA bytes of a read-back image.
+TEST_P(GlClearColourTest, ReadBackGivesTheClearColourEverywhere) {
+    const uint32_t colour = GetParam();
+    const Image image = PresentCleared(colour);
+    ASSERT_EQ(image.size, (Size{kWidth, kHeight}));
+    ASSERT_EQ(image.rgba.size(), static_cast<size_t>(kWidth) * kHeight * 4);
+    const std::array<uint8_t, 4> expected{
+        static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
+        static_cast<uint8_t>(colour), static_cast<uint8_t>(colour >> 24)};
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            ASSERT_EQ(Pixel(image, x, y), expected) << "at " << x << ", " << y;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Colours, GlClearColourTest,
+                         ::testing::Values(0xFFFFFFFFu, 0xFF000000u, 0xFF336699u, 0xFFFF0000u,
+                                           0xFF0000FFu));
+
+TEST_F(GlDeviceTest, ReadBackRowsRunTopDown) {
+    device_->Clear(0xFFFFFFFF, 1.0f, 0);
+    // Paint the upper quarter red; GL's window coordinates start at the bottom.
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, kHeight * 3 / 4, kWidth, kHeight / 4);
+    glClearColor(1, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
+
+    const Image image = PresentCaptured();
+    const std::array<uint8_t, 4> red{255, 0, 0, 255};
+    const std::array<uint8_t, 4> white{255, 255, 255, 255};
+    EXPECT_EQ(Pixel(image, 0, 0), red);
+    EXPECT_EQ(Pixel(image, kWidth - 1, kHeight / 4 - 1), red);
+    EXPECT_EQ(Pixel(image, 0, kHeight / 4), white);
+    EXPECT_EQ(Pixel(image, kWidth - 1, kHeight - 1), white);
+}
+
+TEST_F(GlDeviceTest, ClearCoversTheWholeBufferWhateverScissorWasLeftOn) {
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 1, 1);
+    const Image image = PresentCleared(0xFF00FF00);
+    EXPECT_EQ(Pixel(image, kWidth - 1, 0), (std::array<uint8_t, 4>{0, 255, 0, 255}));
+}
+
+TEST_F(GlDeviceTest, CaptureKeepsThePresentedFrameUntilTheNextCapture) {
+    PresentCleared(0xFF0000FF);
+    device_->Clear(0xFFFF0000, 1.0f, 0);
+    EXPECT_EQ(device_->Present(), DeviceState::Ok);
+    Image image;
+    ASSERT_TRUE(device_->ReadBack(image));
+    EXPECT_EQ(Pixel(image, 0, 0), (std::array<uint8_t, 4>{0, 0, 255, 255}));
+}
+
+// The back buffer after a resize is the surface actually drawn into: the new window size on a
+// display, the first size on the offscreen driver, whose surface never grows. Either way every
+// pixel it claims is one that was cleared.
+TEST_F(GlDeviceTest, ResetGivesTheSurfaceDrawnInto) {
+    ASSERT_TRUE(window_.PlaceWindowed({0, 0, 96, 80}));
+    ASSERT_TRUE(device_->Reset(PresentParams{}));
+    const Size expected = std::string(SDL_GetCurrentVideoDriver()) == "offscreen"
+                              ? Size{kWidth, kHeight}
+                              : Size{96, 80};
+    EXPECT_EQ(device_->BackBufferSize(), expected);
+    const Image image = PresentCleared(0xFF336699);
+    ASSERT_EQ(image.size, expected);
+    EXPECT_EQ(Pixel(image, expected.width - 1, expected.height - 1),
+              (std::array<uint8_t, 4>{0x33, 0x66, 0x99, 0xFF}));
+}
+
+TEST(SdlGraphicsTest, AWindowWithoutAGlSurfaceGetsNoDevice) {
+    platform::SdlVideo video;
+    ASSERT_TRUE(video.ok()) << SDL_GetError();
+    SdlWindow plain(SdlWindow::Surface::Plain);
+    ASSERT_TRUE(plain.Create({0, 0, 32, 32}));
+    platform::SdlGraphics graphics(plain);
+    ASSERT_TRUE(graphics.Open()) << SDL_GetError();
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(graphics.CreateDevice(plain), nullptr);
+    EXPECT_FALSE(::testing::internal::GetCapturedStderr().empty());
+}
+
+struct GlslCase {
+    const char* text;
+    uint32_t expected;
+};
+
+class GlslVersionTest : public ::testing::TestWithParam<GlslCase> {};
+
+TEST_P(GlslVersionTest, ParsesMajorAndMinorDigit) {
+    EXPECT_EQ(ParseGlslVersion(GetParam().text), GetParam().expected) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, GlslVersionTest,
+                         ::testing::Values(GlslCase{"3.30", 0x0303}, GlslCase{"4.50", 0x0405},
+                                           GlslCase{"4.60 NVIDIA via Cg compiler", 0x0406},
+                                           GlslCase{"1.10", 0x0101}, GlslCase{"10.0", 0x0A00},
+                                           GlslCase{"4", 0}, GlslCase{"4.", 0}, GlslCase{".50", 0},
+                                           GlslCase{"OpenGL ES GLSL ES 3.00", 0}, GlslCase{"", 0},
+                                           GlslCase{nullptr, 0}, GlslCase{"99999999999.5", 0}));
+
+}  // namespace
+}  // namespace gfx
