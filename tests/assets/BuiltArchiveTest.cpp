@@ -1,0 +1,208 @@
+// The data.dat the build made, read through the catalogue compiled into the game.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <sstream>
+#include <string>
+
+#include "AssetNames.h"
+#include "AssetTestFiles.h"
+#include "Commands.h"
+#include "audio/WaveFile.h"
+#include "library/Archive.h"
+#include "library/Catalogue.h"
+#include "library/GlyphTable.h"
+#include "library/Utf.h"
+#include "scene/TextData.h"
+
+namespace {
+
+class BuiltArchiveTest : public testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(archive_.Open(HM_BUILT_ARCHIVE)) << archive_.OpenError(); }
+
+    Bytes Row(int index) {
+        auto bytes = archive_.Read(index);
+        EXPECT_TRUE(bytes) << "row " << index;
+        return bytes.value_or(Bytes{});
+    }
+    Bytes Row(std::u16string_view name) { return Row(FindAsset(AssetCatalogue(), name)); }
+
+    // The rows of one kind.
+    std::vector<int> RowsOf(AssetKind kind) const {
+        std::vector<int> rows;
+        for (int row = 0; row < kAssetCount; ++row) {
+            if (KindOfRow(row) == kind) rows.push_back(row);
+        }
+        return rows;
+    }
+
+    Archive archive_{AssetCatalogue()};
+};
+
+TEST_F(BuiltArchiveTest, CatalogueRowsAreStableAndBackToBack) {
+    const auto catalogue = AssetCatalogue();
+    ASSERT_EQ(catalogue.size(), static_cast<size_t>(kAssetCount));
+    EXPECT_EQ(catalogue[74].name, u"cube.x");
+    EXPECT_EQ(catalogue[197].name, u"step2.wav");
+    EXPECT_EQ(catalogue[201].name, u"TextData.csv");
+    EXPECT_EQ(FindAsset(catalogue, u"bouka.bmp"), 35);
+    EXPECT_EQ(FindAsset(catalogue, u"bouka.x"), 106);
+    EXPECT_EQ(FindAsset(catalogue, u"Bouka.x"), -1);
+    uint64_t offset = 0;
+    for (size_t row = 0; row < catalogue.size(); ++row) {
+        EXPECT_EQ(catalogue[row].offset, offset) << row;
+        EXPECT_GT(catalogue[row].size, 0u) << row;
+        EXPECT_EQ(Utf16ToUtf8(catalogue[row].name), kAssetNames[row]);
+        offset += catalogue[row].size;
+    }
+    EXPECT_EQ(std::filesystem::file_size(HM_BUILT_ARCHIVE), offset);
+}
+
+TEST_F(BuiltArchiveTest, SoundsParseAndPlayForASecondFromByte100) {
+    constexpr size_t kStreamStart = 100;  // where voices start streaming
+    for (int row : RowsOf(AssetKind::Wave)) {
+        const Bytes wave = Row(row);
+        WaveInfo info{};
+        ASSERT_EQ(ParseWave(wave, info), S_OK) << row;
+        EXPECT_EQ(info.dataOffset, 44u);
+        EXPECT_EQ(info.format.formatTag, 1);
+        EXPECT_GE(wave.size(), kStreamStart + info.format.avgBytesPerSec) << row;
+    }
+}
+
+TEST_F(BuiltArchiveTest, ModelsAreDirectXText) {
+    for (int row : RowsOf(AssetKind::Model)) {
+        const Bytes file = Row(row);
+        EXPECT_THAT(std::string(file.begin(), file.end()),
+                    testing::StartsWith("xof 0303txt 0032\n"))
+            << row;
+    }
+}
+
+// Reads the vertex positions of a model file as written: the count after "Mesh {", then one
+// "x;y;z;" a line.
+std::vector<std::array<float, 3>> Positions(const std::string& text) {
+    std::istringstream in(text.substr(text.find("Mesh {\n") + 7));
+    std::string line;
+    std::getline(in, line);
+    const int count = std::stoi(line);
+    std::vector<std::array<float, 3>> positions;
+    for (int i = 0; i < count && std::getline(in, line); ++i) {
+        std::array<float, 3> p{};
+        const char* at = line.data();
+        for (float& value : p) at = std::from_chars(at, line.data() + line.size(), value).ptr + 1;
+        positions.push_back(p);
+    }
+    return positions;
+}
+
+TEST_F(BuiltArchiveTest, PrimitiveModelsHaveTheirSizes) {
+    const auto extent = [&](std::u16string_view name) {
+        const Bytes file = Row(name);
+        float largest = 0;
+        for (const auto& p : Positions(std::string(file.begin(), file.end()))) {
+            for (float value : p) largest = std::max(largest, std::fabs(value));
+        }
+        return largest;
+    };
+    EXPECT_FLOAT_EQ(extent(u"cube.x"), 0.5f);
+    EXPECT_FLOAT_EQ(extent(u"box.x"), 1.0f);
+
+    const Bytes sphere = Row(u"sphere.x");
+    const auto positions = Positions(std::string(sphere.begin(), sphere.end()));
+    ASSERT_GT(positions.size(), 100u);
+    for (const auto& [x, y, z] : positions) EXPECT_NEAR(std::sqrt(x * x + y * y + z * z), 1, 2e-6);
+}
+
+TEST_F(BuiltArchiveTest, TextTableHasAJapaneseColumn) {
+    TextData table;
+    table.Load(Row(201));
+    table.SetLanguage(u"Japanese");
+    EXPECT_THAT(Utf16ToUtf8(table.GetText(u"FlagManager_0")), testing::StartsWith("%04d/"));
+    for (std::u16string_view key : {u"message_1", u"message_2", u"message_3", u"message_4",
+                                    u"Event_1", u"License_Text0", u"License_Text1"}) {
+        EXPECT_NE(table.GetText(key), key) << Utf16ToUtf8(key);
+    }
+}
+
+TEST_F(BuiltArchiveTest, EveryCharacterOfTheTextTableHasAGlyph) {
+    const GlyphTable glyphs(Row(5));
+    const Bytes table = Row(201);
+    const std::u16string text =
+        Utf8ToUtf16({reinterpret_cast<const char*>(table.data()), table.size()});
+    ASSERT_NE(glyphs.LineFeed(), nullptr);
+    for (char16_t c : text) {
+        if (c == u'\r') continue;  // dropped by the table's parser
+        EXPECT_NE(glyphs.Find(c), nullptr) << "U+" << std::hex << static_cast<int>(c);
+    }
+}
+
+TEST_F(BuiltArchiveTest, GlyphRecordsLieInsideTheAtlas) {
+    const Bytes file = Row(5);
+    ASSERT_EQ(file.size() % GlyphTable::kRecordSize, 0u);
+    const GlyphTable glyphs(file);
+    EXPECT_EQ(glyphs.LineFeed()->height, 24);
+    EXPECT_EQ(glyphs.Glyphs().size(), file.size() / GlyphTable::kRecordSize);
+    for (const Glyph& glyph : glyphs.Glyphs().subspan(1)) {
+        EXPECT_GT(glyph.width, 0) << glyph.code;
+        EXPECT_GE(glyph.height, 24) << glyph.code;
+        EXPECT_GE(glyph.rect[0], 0.0f);
+        EXPECT_GE(glyph.rect[1], 0.0f);
+        EXPECT_LT(glyph.rect[0], glyph.rect[2]);
+        EXPECT_LT(glyph.rect[1], glyph.rect[3]);
+        EXPECT_LE(glyph.rect[2], 1.0f);
+        EXPECT_LE(glyph.rect[3], 1.0f);
+    }
+}
+
+TEST_F(BuiltArchiveTest, ListSaysEveryRowLoads) {
+    std::ostringstream out, err;
+    const std::string args[] = {HM_BUILT_ARCHIVE};
+    EXPECT_EQ(RunList(args, AssetCatalogue(), out, err), kExitOk) << err.str();
+    EXPECT_THAT(out.str(), testing::HasSubstr("  106  bouka.x "));
+    EXPECT_THAT(out.str(), testing::Not(testing::HasSubstr("FAIL")));
+}
+
+TEST_F(BuiltArchiveTest, ExtractsByIndexAndByName) {
+    TempFolder folder;
+    std::ostringstream out, err;
+    for (const std::string which : {"197", "step2.wav"}) {
+        const std::string args[] = {HM_BUILT_ARCHIVE, which, (folder.Path() / which).string()};
+        ASSERT_EQ(RunExtract(args, AssetCatalogue(), out, err), kExitOk) << err.str();
+        EXPECT_EQ(ReadBytes(folder.Path() / which), Row(197));
+    }
+    for (const std::string which : {"202", "99999999999", "missing.x", "Step2.wav"}) {
+        const std::string args[] = {HM_BUILT_ARCHIVE, which, (folder.Path() / "x").string()};
+        EXPECT_EQ(RunExtract(args, AssetCatalogue(), out, err), kExitUsage) << which;
+    }
+}
+
+// Runs the hm-archive executable; its exit code.
+int RunTool(const std::string& arguments) {
+    const int status =
+        std::system((std::string(HM_ARCHIVE_TOOL) + " " + arguments + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(ArchiveToolTest, VerifiesTheBuiltArchiveAndRejectsATruncatedCopy) {
+    TempFolder folder;
+    const Bytes whole = ReadBytes(HM_BUILT_ARCHIVE);
+    const std::filesystem::path truncated = folder.Path() / "data.dat";
+    WriteBytes(truncated, std::span(whole).first(whole.size() - 1));
+
+    EXPECT_EQ(RunTool(std::string("verify ") + HM_BUILT_ARCHIVE), kExitOk);
+    EXPECT_EQ(RunTool("verify " + truncated.string()), kExitBadData);
+    EXPECT_EQ(RunTool("list " + truncated.string()), kExitBadData);  // its last row is cut
+    EXPECT_EQ(RunTool("verify " + (folder.Path() / "absent.dat").string()), kExitBadData);
+    EXPECT_EQ(RunTool("verify " + folder.Path().string()), kExitBadData);  // a folder
+    EXPECT_EQ(RunTool(""), kExitUsage);
+    EXPECT_EQ(RunTool("unpack x"), kExitUsage);
+    EXPECT_EQ(RunTool("verify"), kExitUsage);
+}
+
+}  // namespace

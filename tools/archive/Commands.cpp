@@ -1,0 +1,173 @@
+#include "Commands.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+#include "AssetChecks.h"
+#include "Pack.h"
+#include "library/Utf.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int UsageError(std::ostream& err, std::string_view usage) {
+    err << "usage: hm-archive " << usage << "\n";
+    return kExitUsage;
+}
+
+std::string RowName(std::span<const AssetEntry> catalogue, size_t row) {
+    return "row " + std::to_string(row) + " \"" + Utf16ToUtf8(catalogue[row].name) + "\"";
+}
+
+// Opens the archive for reading, or says why not.
+std::optional<Archive> OpenArchive(std::span<const AssetEntry> catalogue, const std::string& path,
+                                   std::ostream& err) {
+    Archive archive(catalogue);
+    if (!archive.Open(path)) {
+        err << "hm-archive: " << archive.OpenError() << "\n";
+        return std::nullopt;
+    }
+    return archive;
+}
+
+std::string_view CheckLabel(LoadCheck check) {
+    switch (check) {
+        case LoadCheck::Loads:
+            return "ok";
+        case LoadCheck::Fails:
+            return "FAIL";
+        case LoadCheck::Unchecked:
+            break;
+    }
+    return "-";
+}
+
+// The row an INDEX or NAME argument means, or -1.
+int ResolveRow(std::span<const AssetEntry> catalogue, const std::string& which) {
+    const bool isIndex = !which.empty() && std::all_of(which.begin(), which.end(),
+                                                       [](char c) { return c >= '0' && c <= '9'; });
+    if (!isIndex) return FindAsset(catalogue, Utf8ToUtf16(which));
+    if (which.size() > 9) return -1;  // beyond any catalogue, and beyond int
+    const int index = std::stoi(which);
+    return index < static_cast<int>(catalogue.size()) ? index : -1;
+}
+
+}  // namespace
+
+std::optional<std::string> ArchiveLayoutProblem(std::span<const AssetEntry> catalogue,
+                                                uint64_t archiveSize) {
+    uint64_t expectedOffset = 0;
+    for (size_t row = 0; row < catalogue.size(); ++row) {
+        const AssetEntry& entry = catalogue[row];
+        if (entry.offset != expectedOffset) {
+            return RowName(catalogue, row) + " starts at byte " + std::to_string(entry.offset) +
+                   ", not at " + std::to_string(expectedOffset) + " where the row before it ends";
+        }
+        expectedOffset += entry.size;
+        if (expectedOffset > archiveSize) {
+            return RowName(catalogue, row) + " ends at byte " + std::to_string(expectedOffset) +
+                   ", beyond the archive's " + std::to_string(archiveSize) + " bytes";
+        }
+    }
+    if (expectedOffset != archiveSize) {
+        return "the archive has " + std::to_string(archiveSize) + " bytes, the catalogue's " +
+               std::to_string(catalogue.size()) + " rows total " + std::to_string(expectedOffset);
+    }
+    return std::nullopt;
+}
+
+int RunPack(Arguments args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 3) return UsageError(err, "pack INDIR ARCHIVE CATALOGUE_CPP");
+    try {
+        const std::vector<PackedRow> rows = PackArchive(args[0], args[1]);
+        WriteTextFile(args[2], CatalogueSource(rows));
+        out << "packed " << rows.size() << " assets, "
+            << uint64_t{rows.back().offset} + rows.back().size << " bytes, into " << args[1]
+            << "\n";
+    } catch (const std::exception& error) {
+        err << "hm-archive pack: " << error.what() << "\n";
+        return kExitBadData;
+    }
+    return kExitOk;
+}
+
+int RunList(Arguments args, std::span<const AssetEntry> catalogue, std::ostream& out,
+            std::ostream& err) {
+    if (args.size() != 1) return UsageError(err, "list ARCHIVE");
+    std::optional<Archive> archive = OpenArchive(catalogue, args[0], err);
+    if (!archive) return kExitBadData;
+
+    int result = kExitOk;
+    char header[100];
+    std::snprintf(header, sizeof header, "%5s  %-22s %10s %10s  %-6s  %s\n", "index", "name",
+                  "size", "offset", "kind", "loads");
+    out << header;
+    for (size_t row = 0; row < catalogue.size(); ++row) {
+        const AssetEntry& entry = catalogue[row];
+        const std::string name = Utf16ToUtf8(entry.name);
+        const std::optional<AssetKind> kind = KindOfName(name);
+        const std::optional<std::vector<uint8_t>> bytes = archive->Read(static_cast<int>(row));
+        const std::string_view kindLabel = kind ? KindLabel(*kind) : "?";
+        std::string_view loads = "unreadable";
+        if (bytes) loads = CheckLabel(kind ? CheckAsset(*kind, *bytes) : LoadCheck::Unchecked);
+        if (loads == "FAIL" || loads == "unreadable") result = kExitBadData;
+
+        char line[160];
+        std::snprintf(line, sizeof line, "%5zu  %-22s %10u %10u  %-6.*s  %.*s\n", row, name.c_str(),
+                      entry.size, entry.offset, static_cast<int>(kindLabel.size()),
+                      kindLabel.data(), static_cast<int>(loads.size()), loads.data());
+        out << line;
+    }
+    return result;
+}
+
+int RunExtract(Arguments args, std::span<const AssetEntry> catalogue, std::ostream& out,
+               std::ostream& err) {
+    if (args.size() != 3) return UsageError(err, "extract ARCHIVE INDEX|NAME OUTFILE");
+    const int row = ResolveRow(catalogue, args[1]);
+    if (row < 0) {
+        err << "hm-archive extract: the catalogue has no asset \"" << args[1] << "\"\n";
+        return kExitUsage;
+    }
+    std::optional<Archive> archive = OpenArchive(catalogue, args[0], err);
+    if (!archive) return kExitBadData;
+    const std::optional<std::vector<uint8_t>> bytes = archive->Read(row);
+    if (!bytes) {
+        err << "hm-archive extract: " << RowName(catalogue, static_cast<size_t>(row))
+            << " does not lie inside " << args[0] << "\n";
+        return kExitBadData;
+    }
+    std::ofstream file(args[2], std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes->data()),
+               static_cast<std::streamsize>(bytes->size()));
+    if (!file.flush()) {
+        err << "hm-archive extract: cannot write " << args[2] << "\n";
+        return kExitBadData;
+    }
+    out << "extracted " << RowName(catalogue, static_cast<size_t>(row)) << ", " << bytes->size()
+        << " bytes, to " << args[2] << "\n";
+    return kExitOk;
+}
+
+int RunVerify(Arguments args, std::span<const AssetEntry> catalogue, std::ostream& out,
+              std::ostream& err) {
+    if (args.size() != 1) return UsageError(err, "verify ARCHIVE");
+    std::error_code error;
+    const bool isFile = fs::is_regular_file(args[0], error);
+    const uintmax_t size = isFile ? fs::file_size(args[0], error) : 0;
+    if (!isFile || error) {
+        err << "hm-archive verify: cannot read the archive " << args[0] << "\n";
+        return kExitBadData;
+    }
+    if (const std::optional<std::string> problem = ArchiveLayoutProblem(catalogue, size)) {
+        err << "hm-archive verify: " << args[0] << ": " << *problem << "\n";
+        return kExitBadData;
+    }
+    out << args[0] << ": " << catalogue.size() << " assets, " << size
+        << " bytes, as the catalogue describes\n";
+    return kExitOk;
+}

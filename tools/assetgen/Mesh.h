@@ -1,0 +1,104 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+// A small mesh-building kit for the model generators. Coordinates are the game's: left-handed,
+// y up, in world units. A triangle's front is the side from which its corners run clockwise (the
+// Direct3D convention), so (b - a) × (c - a) points out of its front.
+
+struct Vec2 {
+    float u, v;
+};
+
+struct Vec3 {
+    float x, y, z;
+};
+
+inline Vec3 operator+(Vec3 a, Vec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline Vec3 operator-(Vec3 a, Vec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline Vec3 operator-(Vec3 a) {
+    return {-a.x, -a.y, -a.z};
+}
+inline Vec3 operator*(float s, Vec3 a) {
+    return {s * a.x, s * a.y, s * a.z};
+}
+inline float Dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline Vec3 Cross(Vec3 a, Vec3 b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+
+// A material as a model file's Material block holds it. Colours are 0..1.
+struct Material {
+    std::array<float, 4> faceColor{1, 1, 1, 1};  // diffuse RGBA
+    float power = 0;                             // specular exponent
+    std::array<float, 3> specular{0, 0, 0};
+    std::array<float, 3> emissive{0, 0, 0};
+    std::string textureFile;  // catalogue name of the texture, empty for an untextured material
+};
+
+struct Vertex {
+    Vec3 position;
+    Vec3 normal;  // unit length
+    Vec2 uv;      // texture coordinates, v down from the top of the image
+};
+
+struct Triangle {
+    std::array<uint32_t, 3> corners;  // vertex indices, clockwise seen from the front
+    uint32_t material;                // material index
+};
+
+struct Bounds {
+    Vec3 min, max;
+};
+
+class Mesh {
+  public:
+    // Each returns the index of what it added.
+    uint32_t AddMaterial(Material material);
+    uint32_t AddVertex(const Vertex& vertex);
+    // `corners` index vertices already added; `material` a material already added.
+    void AddTriangle(std::array<uint32_t, 3> corners, uint32_t material);
+
+    std::span<const Material> Materials() const { return materials_; }
+    std::span<const Vertex> Vertices() const { return vertices_; }
+    std::span<const Triangle> Triangles() const { return triangles_; }
+    // Axis-aligned bounds of the vertex positions; the mesh must have a vertex.
+    Bounds PositionBounds() const;
+
+  private:
+    std::vector<Material> materials_;
+    std::vector<Vertex> vertices_;
+    std::vector<Triangle> triangles_;
+};
+
+// A point of a parametric surface for (u, v) in [0, 1] x [0, 1].
+struct SurfacePoint {
+    Vec3 position;
+    Vec3 normal;  // unit length, out of the surface's front
+};
+using Surface = std::function<SurfacePoint(float u, float v)>;
+
+// Samples `surface` on a grid of columns x rows cells, with texture coordinates (u, v). Each cell
+// becomes two triangles wound to face the way their corner normals point; triangles of no area
+// (at a pole or an apex) are left out.
+void AddSurface(Mesh& mesh, const Surface& surface, int columns, int rows, uint32_t material);
+
+// Shape recipes, each with outward normals and one material.
+void AddBox(Mesh& mesh, Vec3 min, Vec3 max, uint32_t material);
+// A disc of `radius` around the y axis at height `y`, facing up or down.
+void AddDisc(Mesh& mesh, float radius, float y, bool facingUp, int segments, uint32_t material);
+// The side of a cone frustum around the y axis from (bottomRadius, bottomY) to (topRadius, topY);
+// a radius of 0 makes an apex.
+void AddFrustumSide(Mesh& mesh, float bottomRadius, float bottomY, float topRadius, float topY,
+                    int segments, uint32_t material);
+void AddSphere(Mesh& mesh, float radius, int segments, int rings, uint32_t material);
