@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 
 #include "platform/Platform.h"
@@ -26,11 +27,78 @@ struct InputState {
     int32_t captured = 0;
     int32_t padHidden = 0;
     int32_t inactiveCountdown = 0;  // frames of forced empty input after losing the focus
-    int32_t mouseMoved = 0;
-    platform::Point delta;  // look deltas of this frame
+    int32_t mouseMoved = 0;  // 1 from a free-cursor move until a direction or a menu clears it
+    platform::Point delta;   // look deltas of this frame, pixels (or right-stick steps)
     platform::Point previousCursor;
-    platform::Point cursor;  // free cursor in client pixels
+    platform::Point cursor;  // free cursor in client pixels (screen pixels while captured)
 
     // Gives the cursor back: shown again unless the pad hides it, and free to leave the window.
     void ReleaseCapture(platform::Cursor& cursorDevice);
+};
+
+// One logical button seen through the flag word. `flags` points at the word it reads and must
+// outlive the record.
+struct InputButton {
+    int32_t latch = 0;  // 1 while a press has been reported and not yet released
+    uint32_t mask = 0;
+    const uint32_t* flags = nullptr;
+    int32_t holdFrames = 0;  // kept by the option sliders for their auto-repeat, frames
+
+    bool Held() const { return (*flags & mask) != 0; }
+    // True in the first frame of a press only; each consumer asks at most once a frame.
+    bool Pressed();
+};
+
+// The eight button records, in this order.
+enum InputButtonId : int {
+    BUTTON_UP,
+    BUTTON_DOWN,
+    BUTTON_LEFT,
+    BUTTON_RIGHT,
+    BUTTON_SUB,
+    BUTTON_ACTION,
+    BUTTON_MENU,
+    BUTTON_CTRL,
+    BUTTON_COUNT,
+};
+
+// Turns keyboard, mouse and the first pad into the flag word, the cursor and the look deltas once
+// a frame, and owns the cursor's capture. Holds the devices by reference; they must outlive it.
+class Input {
+  public:
+    // XInput's dead zones: the left stick's drives walking, the right stick's decides pad use.
+    static constexpr int kLeftStickDeadZone = 7849;
+    static constexpr int kRightStickDeadZone = 8689;
+    static constexpr int32_t kInactiveFrames = 5;
+
+    Input(platform::InputDevices& devices, platform::Cursor& cursor, platform::Window& window);
+    // The buttons point into `state`: the object stays where it was made.
+    Input(const Input&) = delete;
+    Input& operator=(const Input&) = delete;
+
+    // Once a frame. While the window is inactive or minimised, and for five frames after, the flag
+    // word stays empty and the capture is released.
+    void Poll(bool active, bool minimised);
+    // Captures (hides, clips to the client area, re-centres every poll) or releases the cursor;
+    // nothing happens when the state already is `on`.
+    void SetCapture(bool on);
+    void ReleaseCapture() { state.ReleaseCapture(cursor_); }
+
+    InputButton& Button(InputButtonId id) { return buttons_[id]; }
+    const InputButton& Button(InputButtonId id) const { return buttons_[id]; }
+
+    InputState state;
+
+  private:
+    // Fills the flag word and the cursor from this frame's devices.
+    void ReadDevices();
+    void ReadMouse();
+    // The free cursor shows again once the mouse moves it after the pad hid it.
+    void ReturnCursorToMouse();
+    void TakeRightStick(const platform::PadState& pad);
+
+    platform::InputDevices& devices_;
+    platform::Cursor& cursor_;
+    platform::Window& window_;
+    std::array<InputButton, BUTTON_COUNT> buttons_;
 };

@@ -1,0 +1,374 @@
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "library/Input.h"
+#include "platform/sdl/SdlInput.h"
+
+using platform::MouseButton;
+using platform::PadState;
+using platform::Point;
+using platform::VirtualKey;
+
+namespace {
+
+// Devices as a test script sets them. The client area starts at (100, 50) on the screen.
+class FakeDevices : public platform::InputDevices {
+  public:
+    bool KeyDown(VirtualKey key) override { return keys.count(key) != 0; }
+    bool ButtonDown(MouseButton button) override { return buttons.count(button) != 0; }
+    Point CursorPos() override { return screenCursor; }
+    void SetCursorPos(Point screen) override {
+        screenCursor = screen;
+        warps.push_back(screen);
+    }
+    Point ClientToScreen(Point client) override {
+        return {client.x + origin.x, client.y + origin.y};
+    }
+    Point ScreenToClient(Point screen) override {
+        return {screen.x - origin.x, screen.y - origin.y};
+    }
+    PadState Pad() override { return pad; }
+
+    std::set<VirtualKey> keys;
+    std::set<MouseButton> buttons;
+    Point screenCursor{100, 50};  // client (0, 0), where the input state starts
+    Point origin{100, 50};
+    PadState pad;
+    std::vector<Point> warps;
+};
+
+// Counts like the Windows cursor so that unbalanced hides and shows would show up.
+class FakeCursor : public platform::Cursor {
+  public:
+    void Show(bool on) override { visible = on; }
+    void Clip(const platform::Rect* rect) override {
+        clipped = rect != nullptr;
+        if (rect) clip = *rect;
+    }
+
+    bool visible = true;
+    bool clipped = false;
+    platform::Rect clip;
+};
+
+// A 640 x 480 client area under a 30-pixel title bar with 4-pixel borders.
+class FakeWindow : public platform::Window {
+  public:
+    bool Create(const platform::Rect&) override { return true; }
+    void Show() override {}
+    gfx::Size ScreenSize() override { return screen; }
+    bool DesktopMode(gfx::Size& out) override {
+        out = screen;
+        return true;
+    }
+    platform::Rect OuterRect() override { return outer; }
+    gfx::Size ClientSize() override { return {640, 480}; }
+    bool PlaceWindowed(const platform::Rect&) override { return true; }
+    bool PlaceFullScreen() override { return true; }
+
+    gfx::Size screen{1920, 1080};
+    platform::Rect outer{96, 20, 648, 514};
+};
+
+PadState ConnectedPad() {
+    PadState pad;
+    pad.connected = true;
+    return pad;
+}
+
+class InputTest : public testing::Test {
+  protected:
+    void Poll() { input.Poll(true, false); }
+
+    FakeDevices devices;
+    FakeCursor cursor;
+    FakeWindow window;
+    Input input{devices, cursor, window};
+};
+
+// Each source alone sets its flag.
+struct SourceCase {
+    std::string name;
+    std::set<VirtualKey> keys;
+    std::set<MouseButton> buttons;
+    PadState pad;
+    uint32_t flags;
+};
+
+void PrintTo(const SourceCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class InputSourceTest : public InputTest, public testing::WithParamInterface<SourceCase> {};
+
+TEST_P(InputSourceTest, SetsItsFlag) {
+    const SourceCase& c = GetParam();
+    devices.keys = c.keys;
+    devices.buttons = c.buttons;
+    devices.pad = c.pad;
+    Poll();
+    EXPECT_EQ(input.state.flags, c.flags);
+}
+
+PadState WithPad(uint16_t buttons, int16_t lx = 0, int16_t ly = 0, uint8_t lt = 0, uint8_t rt = 0) {
+    PadState pad = ConnectedPad();
+    pad.buttons = buttons;
+    pad.leftX = lx;
+    pad.leftY = ly;
+    pad.leftTrigger = lt;
+    pad.rightTrigger = rt;
+    return pad;
+}
+
+PadState Disconnected(PadState pad) {
+    pad.connected = false;
+    return pad;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, InputSourceTest,
+    testing::Values(
+        SourceCase{"LeftAndRightGiveLeft", {VirtualKey::Left, VirtualKey::D}, {}, {}, INPUT_LEFT},
+        SourceCase{"UpAndDownGiveUp", {VirtualKey::S, VirtualKey::Up}, {}, {}, INPUT_UP},
+        SourceCase{"StickRightLosesToKeyLeft", {VirtualKey::A}, {}, WithPad(0, 20000), INPUT_LEFT},
+        SourceCase{"DpadUpAndStickDown", {}, {}, WithPad(platform::kPadUp, 0, -20000), INPUT_UP},
+        SourceCase{"StickInsideDeadZone", {}, {}, WithPad(0, 7849, -7849), 0},
+        SourceCase{"StickJustOutside", {}, {}, WithPad(0, 7850, -7850), INPUT_RIGHT | INPUT_DOWN},
+        SourceCase{"FullStickLeftUp", {}, {}, WithPad(0, -32768, 32767), INPUT_LEFT | INPUT_UP},
+        SourceCase{"ActionFromMouse", {}, {MouseButton::Left}, {}, INPUT_ACTION},
+        SourceCase{"ActionFromTrigger", {}, {}, WithPad(0, 0, 0, 0, 1), INPUT_ACTION},
+        SourceCase{"SubFromKeyAndPadB", {VirtualKey::Q}, {}, WithPad(platform::kPadB), INPUT_SUB},
+        SourceCase{"SubFromTrigger", {}, {}, WithPad(0, 0, 0, 1), INPUT_SUB},
+        SourceCase{"MenuFromStart", {}, {}, WithPad(platform::kPadStart), INPUT_MENU},
+        SourceCase{"Control", {VirtualKey::Control}, {}, {}, INPUT_CTRL},
+        SourceCase{"UnpluggedPadReadsIdle",
+                   {},
+                   {},
+                   Disconnected(WithPad(0xFFFF, -32768, 32767, 9, 9)),
+                   0}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(InputTest, DirectionClearsMouseMovedEvenWhenTheMouseMovedToo) {
+    devices.screenCursor = {410, 300};
+    Poll();
+    ASSERT_EQ(input.state.mouseMoved, 1);
+    Poll();  // pointer mode lasts while nothing else happens
+    EXPECT_EQ(input.state.mouseMoved, 1);
+
+    devices.screenCursor = {420, 300};
+    devices.keys = {VirtualKey::W};
+    Poll();
+    EXPECT_EQ(input.state.mouseMoved, 0);
+    EXPECT_EQ(input.state.cursor, (Point{320, 250}));
+
+    devices.keys.clear();
+    Poll();  // a still mouse does not take the pointer mode back
+    EXPECT_EQ(input.state.mouseMoved, 0);
+    EXPECT_EQ(input.state.previousCursor, (Point{320, 250}));
+}
+
+TEST_F(InputTest, FiveEmptyFramesAfterReactivation) {
+    devices.keys = {VirtualKey::E};
+    Poll();
+    ASSERT_EQ(input.state.flags, INPUT_ACTION);
+
+    input.Poll(false, false);
+    EXPECT_EQ(input.state.flags, 0u);
+    input.Poll(true, true);  // minimised counts as inactive
+    EXPECT_EQ(input.state.flags, 0u);
+    for (int frame = 0; frame < 5; ++frame) {
+        Poll();
+        EXPECT_EQ(input.state.flags, 0u) << "frame " << frame;
+    }
+    Poll();
+    EXPECT_EQ(input.state.flags, INPUT_ACTION);
+}
+
+TEST_F(InputTest, DeactivationReleasesTheCapture) {
+    input.SetCapture(true);
+    input.Poll(false, false);
+    EXPECT_EQ(input.state.captured, 0);
+    EXPECT_TRUE(cursor.visible);
+    EXPECT_FALSE(cursor.clipped);
+}
+
+TEST_F(InputTest, PressedOncePerPress) {
+    InputButton& action = input.Button(BUTTON_ACTION);
+    std::vector<bool> pressed;
+    for (bool down : {true, true, true, false, true, false, false}) {
+        devices.keys.clear();
+        if (down) devices.keys.insert(VirtualKey::E);
+        Poll();
+        EXPECT_EQ(action.Held(), down);
+        pressed.push_back(action.Pressed());
+    }
+    EXPECT_EQ(pressed, (std::vector<bool>{true, false, false, false, true, false, false}));
+}
+
+TEST_F(InputTest, ButtonsReadTheirOwnFlags) {
+    devices.keys = {VirtualKey::Left, VirtualKey::Space};
+    Poll();
+    for (int id = 0; id < BUTTON_COUNT; ++id) {
+        const bool expected = id == BUTTON_LEFT || id == BUTTON_MENU;
+        EXPECT_EQ(input.Button(static_cast<InputButtonId>(id)).Held(), expected) << "button " << id;
+    }
+}
+
+// Between 7849 and 8689 the right stick turns the view but does not count as pad use.
+struct RightStickCase {
+    std::string name;
+    int16_t x, y;
+    Point delta;
+    bool padUse;
+};
+
+void PrintTo(const RightStickCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class RightStickTest : public InputTest, public testing::WithParamInterface<RightStickCase> {};
+
+TEST_P(RightStickTest, LooksAndCountsAsPadUse) {
+    const RightStickCase& c = GetParam();
+    devices.pad = ConnectedPad();
+    devices.pad.rightX = c.x;
+    devices.pad.rightY = c.y;
+    Poll();
+    EXPECT_EQ(input.state.delta, c.delta);
+    EXPECT_EQ(input.state.padHidden, c.padUse ? 1 : 0);
+    EXPECT_EQ(cursor.visible, !c.padUse);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Deflections, RightStickTest,
+    testing::Values(RightStickCase{"Centred", 0, 0, {0, 0}, false},
+                    RightStickCase{"AtLookDeadZone", 7849, -7849, {0, 0}, false},
+                    RightStickCase{"InTheGap", 8000, 8689, {5, -5}, false},
+                    RightStickCase{"JustPastPadDeadZone", -8690, 0, {-5, 0}, true},
+                    RightStickCase{"TruncatesTowardZero", 15697, -15697, {9, 9}, true},
+                    RightStickCase{"FullDeflection", 32767, -32768, {20, 20}, true}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(InputTest, PadHiddenCursorShowsAgainWhenTheMouseMoves) {
+    devices.pad = WithPad(platform::kPadA);
+    Poll();
+    ASSERT_EQ(input.state.padHidden, 1);
+    ASSERT_FALSE(cursor.visible);
+
+    devices.pad = ConnectedPad();
+    Poll();  // an idle pad and a still mouse keep it hidden
+    EXPECT_FALSE(cursor.visible);
+
+    devices.screenCursor.x += 3;
+    Poll();
+    EXPECT_EQ(input.state.padHidden, 0);
+    EXPECT_TRUE(cursor.visible);
+}
+
+// The pointer mode lasts until a direction is given, so the pad gives way to it at once; a
+// captured cursor stays hidden all the same.
+TEST_F(InputTest, CapturedCursorStaysHiddenWhenThePadGivesWay) {
+    devices.screenCursor.x += 3;
+    Poll();
+    input.SetCapture(true);
+    devices.pad = WithPad(platform::kPadA);
+    Poll();
+    EXPECT_EQ(input.state.padHidden, 0);
+    EXPECT_FALSE(cursor.visible);
+}
+
+TEST_F(InputTest, CaptureClipsToTheClientAreaAndCentres) {
+    input.SetCapture(true);
+    EXPECT_EQ(input.state.captured, 1);
+    EXPECT_FALSE(cursor.visible);
+    ASSERT_TRUE(cursor.clipped);
+    // Borders of 4 at the sides and bottom, the rest of the 34-pixel frame above.
+    EXPECT_EQ(cursor.clip, (platform::Rect{100, 50, 640, 480}));
+    EXPECT_EQ(input.state.centre, (Point{420, 290}));
+
+    input.SetCapture(false);
+    EXPECT_EQ(input.state.captured, 0);
+    EXPECT_TRUE(cursor.visible);
+    EXPECT_FALSE(cursor.clipped);
+}
+
+TEST_F(InputTest, CaptureIsLimitedToTheDesktop) {
+    window.outer = {-100, 900, 648, 514};  // hanging off the left and bottom
+    input.SetCapture(true);
+    EXPECT_EQ(cursor.clip, (platform::Rect{0, 930, 544, 150}));
+    EXPECT_EQ(input.state.centre, (Point{272, 1005}));
+}
+
+TEST_F(InputTest, CaptureOffTheDesktopClipsToAnEmptyRectangle) {
+    window.outer = {2500, 20, 648, 514};
+    input.SetCapture(true);
+    EXPECT_EQ(cursor.clip.width, 0);
+    EXPECT_EQ(cursor.clip.height, 480);
+}
+
+TEST_F(InputTest, CapturedMouseGivesDeltasAndIsRecentred) {
+    input.SetCapture(true);
+    const Point centre = input.state.centre;
+    devices.screenCursor = {centre.x + 7, centre.y - 3};
+    Poll();
+    EXPECT_EQ(input.state.delta, (Point{7, -3}));
+    EXPECT_EQ(devices.screenCursor, centre);
+    EXPECT_EQ(input.state.mouseMoved, 0);
+
+    Poll();  // re-centred: no motion, no delta
+    EXPECT_EQ(input.state.delta, (Point{0, 0}));
+    EXPECT_EQ(devices.warps.size(), 2u);
+}
+
+TEST_F(InputTest, CapturedWithPadHiddenIgnoresTheMouse) {
+    input.SetCapture(true);
+    devices.pad = WithPad(platform::kPadA);
+    Poll();
+    ASSERT_EQ(input.state.padHidden, 1);
+    devices.screenCursor.x += 50;
+    Poll();
+    EXPECT_EQ(input.state.delta, (Point{0, 0}));
+    EXPECT_TRUE(devices.warps.empty());
+}
+
+TEST_F(InputTest, SetCaptureTwiceChangesNothing) {
+    input.SetCapture(true);
+    window.outer = {0, 0, 100, 100};
+    input.SetCapture(true);
+    EXPECT_EQ(cursor.clip, (platform::Rect{100, 50, 640, 480}));
+}
+
+// SDL reports pads with y pointing down and triggers in 0..32767.
+TEST(SdlPadConversionTest, StickYPointsUpWithoutOverflow) {
+    EXPECT_EQ(platform::StickYUp(0), 0);
+    EXPECT_EQ(platform::StickYUp(32767), -32767);
+    EXPECT_EQ(platform::StickYUp(-32768), 32767);
+    EXPECT_EQ(platform::StickYUp(-8000), 8000);
+}
+
+TEST(SdlPadConversionTest, TriggersScaleToAByte) {
+    EXPECT_EQ(platform::TriggerByte(0), 0);
+    EXPECT_EQ(platform::TriggerByte(127), 0);
+    EXPECT_EQ(platform::TriggerByte(128), 1);
+    EXPECT_EQ(platform::TriggerByte(32767), 255);
+    EXPECT_EQ(platform::TriggerByte(-5), 0);
+}
+
+TEST(SdlPadConversionTest, ButtonsUseXInputBits) {
+    const auto& bits = platform::kXInputBitOfSdlButton;
+    EXPECT_EQ(bits[0], platform::kPadA);
+    EXPECT_EQ(bits[1], platform::kPadB);
+    EXPECT_EQ(bits[6], platform::kPadStart);
+    EXPECT_EQ(bits[13], platform::kPadLeft);
+    uint32_t all = 0;
+    for (uint16_t bit : bits) {
+        EXPECT_EQ(all & bit, 0u) << "bit used twice";
+        all |= bit;
+    }
+}
+
+}  // namespace
