@@ -162,6 +162,7 @@ struct Services {
     Dialogs& dialogs;
     Window& window;
     Cursor& cursor;
+    InputDevices& input;
     Graphics& graphics;
     SingleInstance& instance;
 };

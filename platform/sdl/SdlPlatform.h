@@ -5,6 +5,7 @@
 #include "platform/sdl/SdlCursor.h"
 #include "platform/sdl/SdlDialogs.h"
 #include "platform/sdl/SdlGraphics.h"
+#include "platform/sdl/SdlInput.h"
 #include "platform/sdl/SdlMessageQueue.h"
 #include "platform/sdl/SdlVideo.h"
 #include "platform/sdl/SdlWindow.h"
@@ -20,7 +21,7 @@ class SdlPlatform {
     SdlPlatform() = default;
 
     Services services() {
-        return Services{clock_, messages_, dialogs_, window_, cursor_, graphics_, instance_};
+        return Services{clock_, messages_, dialogs_, window_, cursor_, input_, graphics_, instance_};
     }
 
   private:
@@ -30,6 +31,7 @@ class SdlPlatform {
     SdlWindow window_{SdlWindow::Surface::OpenGl};
     SdlDialogs dialogs_{window_};
     SdlCursor cursor_{window_};
+    SdlInput input_{window_};
     SdlGraphics graphics_{window_};
     InstanceLock instance_;
 };

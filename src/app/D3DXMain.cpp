@@ -46,7 +46,7 @@ void ShowError(platform::Services& services, const char16_t* text) {
 }  // namespace
 
 D3DXMain::D3DXMain(platform::Services& appServices)
-    : services(appServices), player(appServices.clock.Now()) {}
+    : services(appServices), lib(appServices), player(appServices.clock.Now()) {}
 
 D3DXMain::~D3DXMain() {
     device.reset();
@@ -73,7 +73,7 @@ HRESULT D3DXMain::InitDevice() {
             return E_FAIL;
         }
     }
-    if (Failed(lib.Initialise(device.get(), services))) {
+    if (Failed(lib.Initialise(device.get()))) {
         ShowError(services, u"Direct3Dの初期化に失敗しました");
         return E_FAIL;
     }
@@ -135,7 +135,7 @@ void D3DXMain::RunField() {
 }
 
 void D3DXMain::RecoverLostDevice() {
-    lib.input.ReleaseCapture(services.cursor);
+    lib.input.ReleaseCapture();
     deviceLost = 1;
     if (Failed(ReleaseDeviceResources())) return;
     if (device->TestCooperativeLevel() != gfx::DeviceState::NotReset) {

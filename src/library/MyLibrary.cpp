@@ -1,19 +1,40 @@
 #include "library/MyLibrary.h"
 
+#include <cstdio>
+#include <filesystem>
+
 #include "app/Globals.h"
+#include "library/Catalogue.h"
 #include "library/Resolution.h"
+
+namespace {
+constexpr int kTextTableRow = 201;  // "TextData.csv"
+}
+
+MyLibrary::MyLibrary(platform::Services& services)
+    : input(services.input, services.cursor, services.window),
+      archive(AssetCatalogue()),
+      services_(services) {}
 
 MyLibrary::~MyLibrary() { WriteSettings(settings); }
 
-HRESULT MyLibrary::Initialise(gfx::Device* libraryDevice, platform::Services& services) {
-    services_ = &services;
+HRESULT MyLibrary::Initialise(gfx::Device* libraryDevice) {
     device = libraryDevice;
-    window = &services.window;
+    window = &services_.window;
     frame.clientSize = window->ClientSize();
     frame.renderSize = frame.clientSize;
     frame.active = &g_active;
     frame.minimized = &g_minimized;
-    input.ReleaseCapture(services.cursor);
+    input.ReleaseCapture();
+
+    std::error_code error;
+    if (!archive.Open(std::filesystem::current_path(error) / "data.dat")) {
+        std::fprintf(stderr, "hollowmere: %s\n", archive.OpenError().c_str());
+        return E_FAIL;
+    }
+    // A table that cannot be read shows every text as its key.
+    if (const auto table = archive.Read(kTextTableRow)) textData.Load(*table);
+    textData.SetLanguage(u"Japanese");
     return S_OK;
 }
 
@@ -23,22 +44,23 @@ void MyLibrary::FrameStep(int32_t windowLeft, int32_t windowTop) {
 
     if (frame.sampleCountdown < 1) {
         frame.previousSample = frame.lastSample;
-        frame.lastSample = services_->clock.Now();
+        frame.lastSample = services_.clock.Now();
         frame.sampleCountdown = 10;
     }
     --frame.sampleCountdown;
     const uint32_t elapsed = frame.lastSample - frame.previousSample;
     if (elapsed > 0) frame.framesPerSecond = 10.0f / static_cast<float>(elapsed) * 1000.0f;
 
-    input.flags = 0;
+    input.Poll(*frame.active != 0, *frame.minimized != 0);
 
     const auto& client = frame.clientSize;
+    const platform::Point cursor = input.state.cursor;
     if (client.width > 0 && client.height > 0) {
-        frame.cursorLayout.x = static_cast<float>(input.cursor.x) * frame.layoutSize.width /
+        frame.cursorLayout.x = static_cast<float>(cursor.x) * frame.layoutSize.width /
                                    client.width -
                                frame.layoutSize.width / 2.0f;
         frame.cursorLayout.y = frame.layoutSize.height / 2.0f -
-                               static_cast<float>(input.cursor.y) * frame.layoutSize.height /
+                               static_cast<float>(cursor.y) * frame.layoutSize.height /
                                    client.height;
     }
 }

@@ -4,10 +4,12 @@
 #include <glm/vec2.hpp>
 
 #include "content/SteamworksHelper.h"
+#include "library/Archive.h"
 #include "library/Input.h"
 #include "library/Result.h"
 #include "platform/Platform.h"
 #include "scene/SaveData.h"
+#include "scene/TextData.h"
 
 // Per-frame values the library keeps for everyone.
 struct FrameValues {
@@ -27,14 +29,16 @@ struct FrameValues {
 // (as they arrive) the archive, caches, effect, sound, text table and render targets.
 class MyLibrary {
 public:
-    MyLibrary() = default;
+    // Holds on to the services; opens nothing.
+    explicit MyLibrary(platform::Services& services);
     MyLibrary(const MyLibrary&) = delete;
     MyLibrary& operator=(const MyLibrary&) = delete;
-    // Writes the settings record first, then frees everything.
+    // Writes the settings record first, then closes the archive and frees everything.
     virtual ~MyLibrary();
 
-    // Once, after the device exists. Returns S_OK or E_FAIL.
-    HRESULT Initialise(gfx::Device* device, platform::Services& services);
+    // Once, after the device exists: opens "data.dat" in the working directory and loads the
+    // text table. Returns S_OK or E_FAIL (the reason on stderr).
+    HRESULT Initialise(gfx::Device* device);
     // Once a frame before the scene: window position into the settings, frame rate, input, cursor.
     void FrameStep(int32_t windowLeft, int32_t windowTop);
 
@@ -45,10 +49,12 @@ public:
     SystemSettings settings;
     platform::Window* window = nullptr;
     gfx::Device* device = nullptr;
-    InputState input;
+    Input input;
     FrameValues frame;
     SteamworksHelper steamworks;
+    TextData textData;
+    Archive archive;  // open from Initialise to destruction
 
 private:
-    platform::Services* services_ = nullptr;
+    platform::Services& services_;
 };

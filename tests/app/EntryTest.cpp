@@ -101,6 +101,21 @@ TEST_F(EntryTest, TheFirstFieldIsTheTitleWithThePlayerAtTheRoomDoor) {
     EXPECT_EQ(yaw, 180.0f);
 }
 
+TEST_F(EntryTest, AWorkingFolderWithoutTheArchiveFailsTheStartNamingThePathTried) {
+    const auto gameFolder = std::filesystem::current_path();
+    std::filesystem::create_directories(platform.saveDir);
+    std::filesystem::current_path(platform.saveDir);
+    ::testing::internal::CaptureStderr();
+    const int result = Launch();
+    const std::string stderrText = ::testing::internal::GetCapturedStderr();
+    std::filesystem::current_path(gameFolder);
+
+    EXPECT_EQ(result, E_FAIL);
+    EXPECT_EQ(BoxTexts(), (std::vector<std::u16string>{kInitFailed, kInitFailed}));
+    EXPECT_NE(stderrText.find((platform.saveDir / "data.dat").string()), std::string::npos)
+        << stderrText;
+}
+
 TEST_F(EntryTest, NoBackendAndNoDeviceHaveTheirOwnMessages) {
     platform.graphics.SetAvailable(false);
     EXPECT_EQ(Launch(), E_FAIL);

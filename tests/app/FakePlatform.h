@@ -52,6 +52,21 @@ public:
     }
 };
 
+// No key, button or pad down; the cursor stays where it was put.
+class IdleInput : public platform::InputDevices {
+public:
+    bool KeyDown(platform::VirtualKey) override { return false; }
+    bool ButtonDown(platform::MouseButton) override { return false; }
+    platform::Point CursorPos() override { return cursor_; }
+    void SetCursorPos(platform::Point screen) override { cursor_ = screen; }
+    platform::Point ClientToScreen(platform::Point client) override { return client; }
+    platform::Point ScreenToClient(platform::Point screen) override { return screen; }
+    platform::PadState Pad() override { return {}; }
+
+private:
+    platform::Point cursor_;
+};
+
 class GrantedInstance : public platform::SingleInstance {
 public:
     bool granted = true;
@@ -65,9 +80,10 @@ struct FakePlatform {
     headless::ScriptedDialogs dialogs;
     FakeWindow window;
     headless::RecordingCursor cursor;
+    IdleInput input;
     gfx::NullGraphics graphics;
     GrantedInstance instance;
-    platform::Services services{clock, messages, dialogs, window, cursor, graphics, instance};
+    platform::Services services{clock, messages, dialogs, window, cursor, input, graphics, instance};
     std::filesystem::path saveDir;
 
     FakePlatform() {

@@ -82,13 +82,13 @@ TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannot
 }
 
 TEST_F(LoopFixture, TheCursorIsGivenBackWhenTheDeviceIsLost) {
-    app.lib.input.captured = 1;
+    app.lib.input.state.captured = 1;
     platform.cursor.Show(false);
     platform.cursor.Clip(&platform.window.client);
     RunFrames(2, [&](D3DXMain&, uint32_t frame) {
         if (frame == 0) platform.device().LoseDevice(5);
     });
-    EXPECT_EQ(app.lib.input.captured, 0);
+    EXPECT_EQ(app.lib.input.state.captured, 0);
     EXPECT_TRUE(platform.cursor.visible());
     EXPECT_FALSE(platform.cursor.clipped());
 }

@@ -5,6 +5,7 @@ set -euo pipefail
 driver=$1
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+cd "$(dirname "$driver")"  # beside data.dat, where the game runs
 "$driver" --frames 600 --gfx gl --size 640x360 --save-dir "$out/saves" \
     --shot 599:"$out/f599.png" --state 599:"$out/s599.json"
 head -c 8 "$out/f599.png" | od -An -c | grep -q 'P   N   G' || { echo "no PNG written"; exit 1; }

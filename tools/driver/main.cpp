@@ -87,7 +87,8 @@ int main(int argc, char** argv) {
     platform::InstanceLock instance(saveDir);
     driver::ScriptedInput input(messages, dialogs);
     driver::Session session(*options, *script, input, messages);
-    platform::Services services{clock, messages, dialogs, *window, cursor, graphics, instance};
+    platform::Services services{clock,  messages, dialogs,  *window,
+                                cursor, input,    graphics, instance};
 
     // A desktop gives the new window the focus; the offscreen one does not say so.
     messages.Push({platform::MessageType::Activate, 1});
