@@ -1,0 +1,159 @@
+// The pure parts of the audio engine: preset conversion, filter mapping, Doppler, stream layout.
+#include <gtest/gtest.h>
+
+#include "TestSounds.h"
+#include "audio/Doppler.h"
+#include "audio/ReverbPresets.h"
+#include "audio/StreamLayout.h"
+#include "audio/VoiceFilter.h"
+
+namespace {
+
+using namespace audiotest;
+
+TEST(ReverbPresetTest, MillibelsBecomeGainsAndTheFloorIsSilence) {
+    EXPECT_FLOAT_EQ(MillibelsToGain(0), 1.0f);
+    EXPECT_NEAR(MillibelsToGain(-2000), 0.1f, 1e-6f);
+    EXPECT_NEAR(MillibelsToGain(1000), 3.1623f, 1e-3f);
+    EXPECT_EQ(MillibelsToGain(-10000), 0.0f);
+    EXPECT_EQ(MillibelsToGain(-12000), 0.0f);
+}
+
+TEST(ReverbPresetTest, DefaultIsSilentAndEveryOtherPresetIsHeard) {
+    for (uint32_t i = 0; i < kReverbPresetCount; ++i) {
+        const ReverbParameters efx = ToEfxReverb(ReverbPreset(i));
+        if (i == 0) {
+            EXPECT_EQ(efx.gain, 0.0f) << "Default";
+        } else {
+            EXPECT_NEAR(efx.gain, 0.3162f, 1e-3f) << "preset " << i;  // room -1000 mB
+        }
+    }
+}
+
+TEST(ReverbPresetTest, ConversionKeepsEveryValueInsideTheEfxRanges) {
+    for (uint32_t i = 0; i < kReverbPresetCount; ++i) {
+        const ReverbParameters p = ToEfxReverb(ReverbPreset(i));
+        SCOPED_TRACE(i);
+        EXPECT_GE(p.decayTime, 0.1f);
+        EXPECT_LE(p.decayTime, 20.0f);
+        EXPECT_LE(p.reflectionsDelay, 0.3f);
+        EXPECT_LE(p.lateReverbDelay, 0.1f);
+        EXPECT_LE(p.reflectionsGain, 3.16f);
+        EXPECT_LE(p.lateReverbGain, 10.0f);
+        EXPECT_GE(p.hfReference, 1000.0f);
+        EXPECT_LE(p.density, 1.0f);
+        EXPECT_LE(p.diffusion, 1.0f);
+    }
+}
+
+TEST(ReverbPresetTest, OutOfRangeHFReferenceAndDensityAreClamped) {
+    I3DL2Reverb odd = ReverbPreset(2);
+    odd.hfReference = 20.0f;
+    odd.density = 60.0f;
+    odd.reverbDelay = 0.5f;
+    const ReverbParameters p = ToEfxReverb(odd);
+    EXPECT_EQ(p.hfReference, 1000.0f);
+    EXPECT_FLOAT_EQ(p.density, 0.6f);
+    EXPECT_FLOAT_EQ(p.lateReverbDelay, 0.1f);
+}
+
+// Normalised frequency, 1/Q → expected gain above 5 kHz, for a 48 kHz voice.
+struct FilterCase {
+    uint32_t type;
+    float frequency;
+    float oneOverQ;
+    float minGainHF;
+    float maxGainHF;
+};
+
+class VoiceFilterTest : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(VoiceFilterTest, MapsOntoTheShelf) {
+    const FilterCase& c = GetParam();
+    const ShelfGains gains = ToShelfGains(c.type, {c.frequency, c.oneOverQ}, kRate);
+    EXPECT_EQ(gains.gain, 1.0f);
+    EXPECT_GE(gains.gainHF, c.minGainHF);
+    EXPECT_LE(gains.gainHF, c.maxGainHF);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, VoiceFilterTest,
+    ::testing::Values(
+        // 1.0 puts the cutoff at 8 kHz: nothing to take away at 5 kHz.
+        FilterCase{kLowPassFilter, 1.0f, 1.0f, 1.0f, 1.0f},
+        // The menu tick: cutoff about 760 Hz, 5 kHz down by (fc / 5 kHz)² ≈ 0.023.
+        FilterCase{kLowPassFilter, 0.1f, 1.0f, 0.015f, 0.03f},
+        // The pickup cue: about 380 Hz.
+        FilterCase{kLowPassFilter, 0.05f, 0.05f, 0.003f, 0.008f},
+        FilterCase{kLowPassFilter, 0.0f, 1.0f, 0.0f, 0.0f},
+        // Out of range values are limited, never NaN.
+        FilterCase{kLowPassFilter, 5.0f, -1.0f, 1.0f, 1.0f},
+        FilterCase{kHighPassFilter, 0.1f, 1.0f, 1.0f, 1.0f}));
+
+TEST(DopplerTest, ApproachingRaisesRecedingLowersAndAStillPairIsUnchanged) {
+    const glm::vec3 listener(0, 0, 0), source(0, 0, 10);
+    const glm::vec3 toListener(0, 0, -34.35f), still(0.0f);
+    EXPECT_FLOAT_EQ(DopplerRatio(listener, still, source, still), 1.0f);
+    EXPECT_NEAR(DopplerRatio(listener, still, source, toListener), 1.0f / 0.9f, 1e-4f);
+    EXPECT_NEAR(DopplerRatio(listener, still, source, -toListener), 1.0f / 1.1f, 1e-4f);
+    // The listener walking towards the source.
+    EXPECT_NEAR(DopplerRatio(listener, -toListener, source, still), 1.1f, 1e-4f);
+    // A source at the listener has no direction: no shift.
+    EXPECT_FLOAT_EQ(DopplerRatio(source, still, source, toListener), 1.0f);
+}
+
+TEST(DopplerTest, TheRatioIsLimitedToTwo) {
+    const glm::vec3 fast(0, 0, -340.0f);
+    EXPECT_FLOAT_EQ(DopplerRatio({0, 0, 0}, {0, 0, 0}, {0, 0, 10}, fast), kMaxFrequencyRatio);
+}
+
+TEST(DopplerTest, FrameVelocityIsPerSecondAndAJumpIsAPlacement) {
+    const glm::vec3 v = FrameVelocity({1, 0, 0}, {1, 0, 0.16f});
+    EXPECT_NEAR(v.z, 10.0f, 1e-4f);
+    EXPECT_EQ(FrameVelocity({0, 0, 0}, {0, 0, 5}), glm::vec3(0.0f));
+}
+
+LoadWave Loaded(std::vector<uint8_t> image) {
+    LoadWave wave;
+    EXPECT_EQ(wave.Open(std::move(image)), S_OK);
+    return wave;
+}
+
+TEST(StreamLayoutTest, PlaybackStartsAtByte100AndEndsWithTheData) {
+    const LoadWave wave = Loaded(MakeWav(Tone(2.0)));
+    const StreamLayout layout(wave);
+    EXPECT_EQ(layout.ChunkBytes(), kRate * 2);
+    EXPECT_EQ(layout.ReadPosition(0), 100u);
+    EXPECT_EQ(layout.ReadSize(100), kRate * 2);
+    const size_t end = 44 + 4 * kRate;  // just past the last sample
+    EXPECT_EQ(layout.ReadSize(end - 10), 10u);
+    EXPECT_EQ(layout.ReadPosition(end + 500), end);
+    EXPECT_EQ(layout.ReadSize(end), 0u);
+}
+
+TEST(StreamLayoutTest, ReadsStartOnWholeSampleFrames) {
+    Format stereo;
+    stereo.channels = 2;
+    stereo.blockAlign = 4;
+    stereo.avgBytesPerSec = kRate * 4 + 3;  // not a whole number of frames
+    const LoadWave wave = Loaded(MakeWav(Tone(1.0), stereo));
+    const StreamLayout layout(wave);
+    EXPECT_EQ(layout.ChunkBytes() % 4, 0u);
+    EXPECT_EQ((layout.ReadPosition(123) - 44) % 4, 0u);
+    EXPECT_GE(layout.ReadPosition(123), 123u);
+}
+
+TEST(StreamLayoutTest, DataAfterByte100StartsAtTheFirstSample) {
+    // A WAV with a padding chunk before "data": the header must never be played as sound.
+    std::vector<uint8_t> image = MakeWav(Tone(0.1));
+    std::vector<uint8_t> pad{'J', 'U', 'N', 'K'};
+    PutLe32(pad, 100);
+    pad.resize(pad.size() + 100, 0);
+    image.insert(image.begin() + 36, pad.begin(), pad.end());
+    const uint32_t riffSize = static_cast<uint32_t>(image.size() - 8);
+    for (int i = 0; i < 4; ++i) image[4 + i] = static_cast<uint8_t>(riffSize >> (8 * i));
+    const LoadWave wave = Loaded(std::move(image));
+    EXPECT_EQ(StreamLayout(wave).ReadPosition(0), wave.DataOffset());
+}
+
+}  // namespace

@@ -1,0 +1,211 @@
+// The sound table: shared file images, slots, release, failed loads and missing sources.
+#include <chrono>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "TestSounds.h"
+#include "audio/SVoice.h"
+
+namespace {
+
+using namespace audiotest;
+
+constexpr int32_t kDoor = 187;
+constexpr int32_t kStep = 197;
+
+class SoundTableCaseTest : public SoundTableTest {
+  protected:
+    void SetUp() override {
+        rows[kDoor] = MakeWav(Tone(0.5));
+        rows[kStep] = MakeWav(Tone(0.3));
+        SoundTableTest::SetUp();
+    }
+};
+
+TEST_F(SoundTableCaseTest, EmittersOfOneSoundShareOneImageReadOnce) {
+    CObjSound first(kDoor), second(kDoor), other(kStep);
+    first.Play();
+    second.Play();
+    other.Play();
+    EXPECT_EQ(reads[kDoor], 1);
+    EXPECT_EQ(reads[kStep], 1);
+    ASSERT_NE(table.Find(kDoor), nullptr);
+    EXPECT_EQ(table.Find(kDoor)->VoiceCount(), 2u);
+    EXPECT_NE(first.GetVoice(), second.GetVoice());
+    EXPECT_GT(LoudestOf(8), 0.05);
+}
+
+TEST_F(SoundTableCaseTest, ReleasingTheLastVoiceRemovesTheSoundAndTheNextPlayReadsAgain) {
+    {
+        CObjSound first(kDoor);
+        first.Play();
+        {
+            CObjSound second(kDoor);
+            second.Play();
+            EXPECT_EQ(table.Find(kDoor)->VoiceCount(), 2u);
+        }
+        ASSERT_NE(table.Find(kDoor), nullptr);
+        EXPECT_EQ(table.Find(kDoor)->VoiceCount(), 1u);
+    }
+    EXPECT_EQ(table.Find(kDoor), nullptr);
+    CObjSound again(kDoor);
+    again.Play();
+    EXPECT_EQ(reads[kDoor], 2);
+    EXPECT_EQ(table.Find(kDoor)->VoiceCount(), 1u);
+}
+
+TEST_F(SoundTableCaseTest, AReleasedSlotIsReused) {
+    X3DVoiceState a, b, c;
+    int32_t slotA = -1, slotB = -1, slotC = -1;
+    ASSERT_EQ(table.AcquireVoice(kStep, a, slotA), S_OK);
+    ASSERT_EQ(table.AcquireVoice(kStep, b, slotB), S_OK);
+    EXPECT_EQ(slotA, 0);
+    EXPECT_EQ(slotB, 1);
+    table.ReleaseVoice(kStep, slotA);
+    EXPECT_EQ(table.Voice(kStep, slotA), nullptr);
+    ASSERT_EQ(table.AcquireVoice(kStep, c, slotC), S_OK);
+    EXPECT_EQ(slotC, 0);
+    EXPECT_EQ(table.Find(kStep)->VoiceCount(), 2u);
+    table.ReleaseVoice(kStep, slotB);
+    table.ReleaseVoice(kStep, slotC);
+    EXPECT_EQ(table.Find(kStep), nullptr);
+}
+
+TEST_F(SoundTableCaseTest, ReleasingAnUnknownSlotChangesNothing) {
+    X3DVoiceState a;
+    int32_t slot = -1;
+    ASSERT_EQ(table.AcquireVoice(kStep, a, slot), S_OK);
+    table.ReleaseVoice(kStep, 5);
+    table.ReleaseVoice(kStep, -1);
+    table.ReleaseVoice(kDoor, 0);
+    EXPECT_EQ(table.Find(kStep)->VoiceCount(), 1u);
+    table.ReleaseVoice(kStep, slot);
+}
+
+// Rows that must fail the load, each a WAV that cannot be streamed.
+struct BadRow {
+    const char* name;
+    std::vector<uint8_t> image;
+};
+
+std::vector<uint8_t> WithFormat(Format format) {
+    return MakeWav(Tone(0.1), format);
+}
+
+std::vector<BadRow> BadRows() {
+    std::vector<uint8_t> truncated = MakeWav(Tone(0.1));
+    truncated.resize(60);
+    Format noChannels, noRate, noByteRate, wideSamples, threeChannels, floats, wrongBlock;
+    noChannels.channels = 0;
+    noRate.rate = 0;
+    noByteRate.avgBytesPerSec = 0;
+    wideSamples.bits = 24;
+    wideSamples.blockAlign = 3;
+    threeChannels.channels = 3;
+    threeChannels.blockAlign = 6;
+    floats.tag = 3;
+    wrongBlock.blockAlign = 1;
+    return {
+        {"NotRiff", std::vector<uint8_t>(200, 'x')},
+        {"Truncated", truncated},
+        {"Empty", {}},
+        {"NoChannels", WithFormat(noChannels)},
+        {"NoSampleRate", WithFormat(noRate)},
+        {"NoByteRate", WithFormat(noByteRate)},
+        {"TwentyFourBits", WithFormat(wideSamples)},
+        {"ThreeChannels", WithFormat(threeChannels)},
+        {"FloatSamples", WithFormat(floats)},
+        {"BlockSizeMismatch", WithFormat(wrongBlock)},
+    };
+}
+
+class BadRowTest : public SoundTableTest, public ::testing::WithParamInterface<BadRow> {};
+
+TEST_P(BadRowTest, FailsTheAcquireKeepsNoVoiceAndIsRetried) {
+    rows[kDoor] = GetParam().image;
+    CObjSound emitter(kDoor);
+    emitter.Play();
+    EXPECT_EQ(emitter.GetVoice(), nullptr);
+    ASSERT_NE(table.Find(kDoor), nullptr);
+    EXPECT_EQ(table.Find(kDoor)->VoiceCount(), 0u);
+    EXPECT_EQ(reads[kDoor], 2);  // Play and GetVoice each tried
+    Frame();
+
+    rows[kDoor] = MakeWav(Tone(0.5));
+    emitter.Play();
+    EXPECT_EQ(reads[kDoor], 3);
+    ASSERT_NE(emitter.GetVoice(), nullptr);
+    EXPECT_GT(LoudestOf(5), 0.05);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, BadRowTest, ::testing::ValuesIn(BadRows()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SoundTableTest, AMissingRowFailsTheAcquire) {
+    CObjSound emitter(kDoor);
+    EXPECT_EQ(emitter.GetVoice(), nullptr);
+    EXPECT_EQ(reads[kDoor], 1);
+}
+
+TEST_F(SoundTableTest, AVoiceWithoutASourceCountsAndPlaysNothing) {
+    // OpenAL Soft gives a context 256 sources; the voice after them has none.
+    constexpr int kSources = 256;
+    rows[kStep] = MakeWav(Tone(1.0));
+    std::vector<X3DVoiceState> emitters(kSources + 1);
+    std::vector<int32_t> slots(kSources + 1, -1);
+    for (int i = 0; i <= kSources; ++i) {
+        ASSERT_EQ(table.AcquireVoice(kStep, emitters[i], slots[i]), S_OK);
+    }
+    SVoice* sourceless = table.Voice(kStep, slots[kSources]);
+    ASSERT_NE(sourceless, nullptr);
+    EXPECT_FALSE(sourceless->HasSource());
+    EXPECT_TRUE(table.Voice(kStep, slots[0])->HasSource());
+    EXPECT_EQ(table.Find(kStep)->VoiceCount(), kSources + 1u);
+    sourceless->Play();
+    table.Voice(kStep, slots[0])->Play();
+    EXPECT_EQ(sourceless->Phase(), kVoiceStopped);
+    EXPECT_GT(LoudestOf(5), 0.05);
+    for (int32_t slot : slots) table.ReleaseVoice(kStep, slot);
+    EXPECT_EQ(table.Find(kStep), nullptr);
+}
+
+TEST(SoundTableWithoutOutputTest, UpdateFailsAndVoicesStaySilent) {
+    const std::vector<uint8_t> wav = MakeWav(Tone(0.2));
+    CSoundManager table([&](int32_t) { return std::optional(wav); });
+    X3DVoiceState emitter;
+    int32_t slot = -1;
+    ASSERT_EQ(table.AcquireVoice(kStep, emitter, slot), S_OK);
+    EXPECT_FALSE(table.Voice(kStep, slot)->HasSource());
+    EXPECT_EQ(table.Update(), E_FAIL);
+    table.ReleaseVoice(kStep, slot);
+}
+
+// Under the test runner OpenAL Soft's null backend is the default device; run directly on a
+// machine without a sound card, the silent fallback. Either way a sound plays to its end.
+TEST(DefaultOutputTest, RunsWithoutASoundCard) {
+    const std::vector<uint8_t> wav = MakeWav(Tone(0.1));
+    CSoundManager table([&](int32_t) { return std::optional(wav); });
+    ASSERT_EQ(table.Init(), S_OK);
+    X3DVoiceState emitter;
+    int32_t slot = -1;
+    ASSERT_EQ(table.AcquireVoice(kStep, emitter, slot), S_OK);
+    SVoice* voice = table.Voice(kStep, slot);
+    voice->Play();
+    for (int frame = 0; frame < 300 && voice->Phase() != kVoiceStopped; ++frame) {
+        ASSERT_EQ(table.Update(), S_OK);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ(voice->Phase(), kVoiceStopped);
+    table.ReleaseVoice(kStep, slot);
+}
+
+TEST(CObjSoundTest, AnEmitterWithoutASoundTableDoesNothing) {
+    CObjSound::SetSoundTable(nullptr);
+    CObjSound emitter(kStep);
+    emitter.Play();
+    emitter.FadeOutAndRewind(0.0f);
+    EXPECT_EQ(emitter.GetVoice(), nullptr);
+}
+
+}  // namespace

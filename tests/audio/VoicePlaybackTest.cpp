@@ -1,0 +1,291 @@
+// Voices heard through the loopback device, one 16 ms game frame at a time.
+#include <gtest/gtest.h>
+
+#include "TestSounds.h"
+#include "audio/SVoice.h"
+
+namespace {
+
+using namespace audiotest;
+
+constexpr int32_t kSound = 197;
+constexpr double kAudible = 0.05;  // RMS of a clearly heard tone
+
+// `seconds` of 1 kHz tone followed by `silence` seconds of nothing.
+std::vector<int16_t> ToneThenSilence(double seconds, double silence) {
+    std::vector<int16_t> samples = Tone(seconds);
+    samples.resize(samples.size() + static_cast<size_t>(silence * kRate), 0);
+    return samples;
+}
+
+class VoicePlaybackTest : public SoundTableTest {
+  protected:
+    void UseSound(const std::vector<int16_t>& samples) { rows[kSound] = MakeWav(samples); }
+    // Frames heard (RMS above kAudible) among the next `count`.
+    int AudibleFrames(int count) {
+        int audible = 0;
+        for (int i = 0; i < count; ++i) audible += Frame().Rms() > kAudible;
+        return audible;
+    }
+};
+
+TEST_F(VoicePlaybackTest, SilentUntilPlayed) {
+    UseSound(Tone(2.0));
+    CObjSound emitter(kSound);
+    ASSERT_NE(emitter.GetVoice(), nullptr);
+    EXPECT_LT(LoudestOf(10), kSilent);
+    emitter.Play();
+    EXPECT_GT(LoudestOf(10), kAudible);
+}
+
+// The mixer ramps a gain change across the frame it is mixed in, so a frame's level is measured
+// at its end.
+TEST_F(VoicePlaybackTest, FadesInOverFiveFramesThenHoldsTheVolume) {
+    UseSound(Tone(2.0));
+    CObjSound emitter(kSound);
+    emitter.Play();
+    std::vector<double> level;
+    for (int i = 0; i < 8; ++i) level.push_back(Frame().EndRms());
+    const double full = level[7];
+    ASSERT_GT(full, kAudible);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_NEAR(level[i] / full, 0.2 * (i + 1), 0.03) << "frame " << i;
+    }
+    EXPECT_NEAR(level[5] / full, 1.0, 0.01);
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoicePlaying);
+}
+
+TEST_F(VoicePlaybackTest, FadeOutAndRewindFallsSilentInFiveFrames) {
+    UseSound(Tone(3.0));
+    CObjSound emitter(kSound);
+    emitter.Play();
+    LoudestOf(7);
+    const double full = Frame().EndRms();
+    emitter.FadeOutAndRewind(0.0f);
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceFadingToRewind);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_NEAR(Frame().EndRms() / full, 0.8 - 0.2 * i, 0.03) << "frame " << i;
+    }
+    EXPECT_LT(Frame().EndRms(), 0.01 * full);
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
+    EXPECT_LT(LoudestOf(20), kSilent);
+}
+
+TEST_F(VoicePlaybackTest, RewindReplaysFromTheStartWhileStopHoldsThePosition) {
+    // 0.3 s of tone then silence: a replay from the start is heard for about 19 frames, a resume
+    // from where the voice stopped only for the few frames left of the tone.
+    UseSound(ToneThenSilence(0.3, 1.7));
+    CObjSound rewound(kSound), held(kSound);
+    rewound.Play();
+    held.Play();
+    LoudestOf(10);
+    rewound.FadeOutAndRewind(0.0f);
+    held.GetVoice()->FadeOutAndStop();
+    LoudestOf(8);
+    ASSERT_EQ(rewound.GetVoice()->Phase(), kVoiceStopped);
+    ASSERT_EQ(held.GetVoice()->Phase(), kVoiceStopped);
+
+    held.Play();
+    EXPECT_LE(AudibleFrames(40), 6);
+    held.GetVoice()->FadeOutAndStop();
+    LoudestOf(8);
+    rewound.Play();
+    EXPECT_GE(AudibleFrames(40), 15);
+}
+
+TEST_F(VoicePlaybackTest, RewindToAnOffsetAndAnOffsetPastTheDataKeepsThePreviousOne) {
+    // One second of silence, then one of tone: a rewind to 1.0 s starts in the tone.
+    std::vector<int16_t> samples(kRate, 0);
+    const std::vector<int16_t> tone = Tone(1.0);
+    samples.insert(samples.end(), tone.begin(), tone.end());
+    UseSound(samples);
+    CObjSound emitter(kSound);
+    emitter.Play();
+    LoudestOf(10);
+    emitter.FadeOutAndRewind(1.0f);
+    LoudestOf(6);
+    emitter.Play();
+    EXPECT_GT(LoudestOf(3), kAudible);
+
+    LoudestOf(5);
+    emitter.FadeOutAndRewind(9.0f);  // past the data: the start offset stays at 1.0 s
+    LoudestOf(6);
+    emitter.Play();
+    EXPECT_GT(LoudestOf(3), kAudible);
+}
+
+TEST_F(VoicePlaybackTest, FadeOutAndRewindOutsidePlayingDoesNothing) {
+    UseSound(Tone(2.0));
+    CObjSound emitter(kSound);
+    emitter.FadeOutAndRewind(0.0f);
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
+    emitter.Play();
+    emitter.FadeOutAndRewind(0.0f);
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceFadingIn);
+}
+
+TEST_F(VoicePlaybackTest, ASoundShorterThanAChunkPlaysOnceAndStopsThenPlaysAgain) {
+    UseSound(Tone(0.2));
+    CObjSound emitter(kSound);
+    emitter.Play();
+    // 0.2 s less the 100 bytes skipped: 12 frames of tone.
+    EXPECT_GE(AudibleFrames(20), 11);
+    EXPECT_LT(LoudestOf(60), kSilent);
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
+    emitter.Play();
+    EXPECT_GE(AudibleFrames(20), 11);
+}
+
+TEST_F(VoicePlaybackTest, ALoopingSoundRestartsWithoutAGap) {
+    UseSound(Tone(0.2));
+    CObjSound emitter(kSound);
+    emitter.loop = 1;
+    emitter.Play();
+    LoudestOf(6);
+    EXPECT_EQ(AudibleFrames(100), 100);
+}
+
+TEST_F(VoicePlaybackTest, BytesBeforeOffset100AreNeverPlayedEvenWhenLooping) {
+    // Samples 0..27 lie at bytes 44..99: loud there, silent after.
+    std::vector<int16_t> samples(kRate / 5, 0);
+    for (int i = 0; i < 28; ++i) samples[static_cast<size_t>(i)] = (i % 2) ? 30000 : -30000;
+    UseSound(samples);
+    CObjSound emitter(kSound);
+    emitter.loop = 1;
+    emitter.Play();
+    EXPECT_LT(LoudestOf(40), kSilent);
+}
+
+TEST_F(VoicePlaybackTest, AZeroFadeStepCompletesFadesAtOnce) {
+    // The enemy's vanish sets both volume values to 0 before its final fade and rewind.
+    UseSound(Tone(2.0));
+    CObjSound emitter(kSound);
+    emitter.fadeStep = 0.0f;
+    emitter.Play();
+    const double first = Frame().Rms();
+    EXPECT_NEAR(first / Frame().Rms(), 1.0, 0.05);
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoicePlaying);
+    emitter.FadeOutAndRewind(0.0f);
+    Frame();
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
+    EXPECT_LT(LoudestOf(5), kSilent);
+}
+
+TEST_F(VoicePlaybackTest, AVolumeChangeWhilePlayingIsHeardAtOnce) {
+    UseSound(Tone(2.0));
+    CObjSound emitter(kSound);
+    emitter.Play();
+    const double full = LoudestOf(8);
+    emitter.volume = 0.25f;
+    Frame();
+    EXPECT_NEAR(Frame().Rms() / full, 0.25, 0.02);
+}
+
+TEST_F(VoicePlaybackTest, APositionalEmitterOnTheRightIsLouderOnTheRightAndSilentBeyond14) {
+    UseSound(Tone(2.0));
+    table.Engine().SetListener({0, 0, 0}, {0, 0, 1}, {0, 1, 0});
+    CObjSound emitter(kSound);
+    emitter.positional = 1;
+    emitter.position = {5, 0, 0};
+    emitter.Play();
+    LoudestOf(8);
+    const StereoFrame frame = Frame();
+    EXPECT_GT(frame.Rms(1), kAudible);
+    EXPECT_GT(frame.Rms(1), 2 * frame.Rms(0));
+
+    // Turning the listener round puts the emitter on its left.
+    table.Engine().SetListener({0, 0, 0}, {0, 0, -1}, {0, 1, 0});
+    Frame();
+    const StereoFrame turned = Frame();
+    EXPECT_GT(turned.Rms(0), 2 * turned.Rms(1));
+
+    emitter.position = {14.5f, 0, 0};
+    Frame();
+    EXPECT_LT(LoudestOf(3), kSilent);
+}
+
+class DistanceTest : public VoicePlaybackTest, public ::testing::WithParamInterface<float> {};
+
+TEST_P(DistanceTest, VolumeFallsLinearlyToSilenceAt14Units) {
+    UseSound(Tone(3.0));
+    CObjSound emitter(kSound);
+    emitter.positional = 1;
+    emitter.position = {0, 0, 1};
+    emitter.fadeStep = 1.0f;
+    emitter.Play();
+    const double atOne = LoudestOf(4);
+    emitter.position = {0, 0, GetParam()};
+    // Moves this long are placements (no Doppler), so only the distance changes the level.
+    Frame();
+    const double expected = std::max(0.0, 1.0 - GetParam() / 14.0) / (1.0 - 1.0 / 14.0);
+    EXPECT_NEAR(Frame().Rms() / atOne, expected, 0.03);
+}
+
+INSTANTIATE_TEST_SUITE_P(Distances, DistanceTest,
+                         ::testing::Values(3.5f, 7.0f, 10.5f, 13.0f, 20.0f));
+
+TEST_F(VoicePlaybackTest, MasterVolumeZeroSilencesEverything) {
+    UseSound(Tone(2.0));
+    CObjSound plain(kSound), placed(kSound);
+    placed.positional = 1;
+    placed.position = {1, 0, 2};
+    plain.Play();
+    placed.Play();
+    EXPECT_GT(LoudestOf(8), kAudible);
+    table.Engine().masterVolume = 0.0f;
+    Frame();
+    EXPECT_LT(LoudestOf(5), kSilent);
+    table.Engine().masterVolume = 1.0f;
+    Frame();
+    EXPECT_GT(Frame().Rms(), kAudible);
+}
+
+TEST_F(VoicePlaybackTest, APresetChangeTakesEffectOnTheNextUpdateAndLengthensAClick) {
+    // A 5 ms burst after byte 100, then silence.
+    std::vector<int16_t> click(kRate / 10, 0);
+    for (size_t i = 28; i < 28 + kRate / 200; ++i) click[i] = (i % 2) ? 20000 : -20000;
+    UseSound(click);
+    CObjSound emitter(kSound);
+    emitter.positional = 1;
+    emitter.position = {0, 0, 2};
+    emitter.fadeStep = 1.0f;
+    const auto tail = [&] {
+        emitter.Play();
+        Frame();
+        double energy = 0;
+        for (int i = 0; i < 40; ++i) energy += Frame().Rms();
+        return energy;
+    };
+    EXPECT_EQ(table.Engine().ActivePreset(), 1u);  // the first update applies preset 0
+    const double dry = tail();
+    EXPECT_EQ(table.Engine().ActivePreset(), 0u);
+    table.Engine().wantedPreset = 12;  // Hangar
+    Frame();
+    EXPECT_EQ(table.Engine().ActivePreset(), 12u);
+    const double wet = tail();
+    EXPECT_LT(dry, 1e-4);
+    EXPECT_GT(wet, 0.01);
+
+    // An index past the table is the silent Default, and the voices keep running.
+    table.Engine().wantedPreset = 99;
+    Frame();
+    EXPECT_LT(LoudestOf(5), kSilent);  // the Hangar's tail ends with the preset
+    EXPECT_LT(tail(), 1e-4);
+}
+
+TEST_F(VoicePlaybackTest, TheLowPassFilterRemovesHighFrequenciesOfWhiteNoise) {
+    UseSound(Noise(3.0));
+    CObjSound emitter(kSound);
+    emitter.fadeStep = 1.0f;
+    emitter.Play();
+    Frame();
+    double open = 0, filtered = 0;
+    for (int i = 0; i < 10; ++i) open += Frame().HighFrequencyRms();
+    emitter.filter.frequency = 0.1f;  // the menu tick's filter
+    Frame();
+    for (int i = 0; i < 10; ++i) filtered += Frame().HighFrequencyRms();
+    ASSERT_GT(open, 0.1);
+    EXPECT_LT(filtered, 0.3 * open);
+}
+
+}  // namespace
