@@ -18,7 +18,8 @@ struct CapsCheck {
 // The device checks, in the order they are made; the first that fails is reported.
 constexpr std::array<CapsCheck, 9> kCapsChecks{{
     {[](const gfx::Caps& c) { return c.shaderModel >= 0x0303; },
-     u"ビデオカードが対応してません。起動するにはピクセルシェーダ 2.0に対応したビデオカードが必要です"},
+     u"ビデオカードが対応してません。起動するにはピクセルシェーダ "
+     u"2.0に対応したビデオカードが必要です"},
     {[](const gfx::Caps& c) { return c.textureCaps != gfx::kTextureCapsPow2; },
      u"ビデオカードが対応していません:D3DPTEXTURECAPS_POW2"},
     {[](const gfx::Caps& c) { return c.textureCaps != gfx::kTextureCapsSquareOnly; },
@@ -79,6 +80,7 @@ HRESULT D3DXMain::InitDevice() {
     }
     player.SetSpawn(180.0f, {0.0f, 0.42f, 2.0f});
     rootScene.AddChild(std::make_unique<Fld::Title>());
+    lib.sound.Engine().masterVolume = lib.settings.soundVolume;
     library = &lib;
     return S_OK;
 }

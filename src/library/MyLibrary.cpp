@@ -3,9 +3,12 @@
 #include <cstdio>
 #include <filesystem>
 
+#include <glm/geometric.hpp>
+
 #include "app/Globals.h"
 #include "library/Catalogue.h"
 #include "library/Resolution.h"
+#include "world/CObjSound.h"
 
 namespace {
 constexpr int kTextTableRow = 201;  // "TextData.csv"
@@ -14,9 +17,13 @@ constexpr int kTextTableRow = 201;  // "TextData.csv"
 MyLibrary::MyLibrary(platform::Services& services)
     : input(services.input, services.cursor, services.window),
       archive(AssetCatalogue()),
+      sound([this](int32_t index) { return archive.Read(index); }),
       services_(services) {}
 
-MyLibrary::~MyLibrary() { WriteSettings(settings); }
+MyLibrary::~MyLibrary() {
+    WriteSettings(settings);
+    CObjSound::SetSoundTable(nullptr);
+}
 
 HRESULT MyLibrary::Initialise(gfx::Device* libraryDevice) {
     device = libraryDevice;
@@ -33,6 +40,9 @@ HRESULT MyLibrary::Initialise(gfx::Device* libraryDevice) {
         return E_FAIL;
     }
     // A table that cannot be read shows every text as its key.
+    // Without a sound card the engine falls back to a silent output by itself.
+    if (Failed(sound.Init())) return E_FAIL;
+    CObjSound::SetSoundTable(&sound);
     if (const auto table = archive.Read(kTextTableRow)) textData.Load(*table);
     textData.SetLanguage(u"Japanese");
     return S_OK;
@@ -56,16 +66,23 @@ void MyLibrary::FrameStep(int32_t windowLeft, int32_t windowTop) {
     const auto& client = frame.clientSize;
     const platform::Point cursor = input.state.cursor;
     if (client.width > 0 && client.height > 0) {
-        frame.cursorLayout.x = static_cast<float>(cursor.x) * frame.layoutSize.width /
-                                   client.width -
-                               frame.layoutSize.width / 2.0f;
-        frame.cursorLayout.y = frame.layoutSize.height / 2.0f -
-                               static_cast<float>(cursor.y) * frame.layoutSize.height /
-                                   client.height;
+        frame.cursorLayout.x =
+            static_cast<float>(cursor.x) * frame.layoutSize.width / client.width -
+            frame.layoutSize.width / 2.0f;
+        frame.cursorLayout.y = frame.layoutSize.height / 2.0f - static_cast<float>(cursor.y) *
+                                                                    frame.layoutSize.height /
+                                                                    client.height;
     }
+
+    const glm::vec3 front = glm::normalize(camera.at - camera.eye);
+    const glm::vec3 right = glm::cross(front, glm::vec3(0, 1, 0));
+    sound.Engine().SetListener(camera.eye, front, glm::cross(right, front));
+    sound.Update();
 }
 
-HRESULT MyLibrary::ReleaseDeviceResources() { return S_OK; }
+HRESULT MyLibrary::ReleaseDeviceResources() {
+    return S_OK;
+}
 
 HRESULT MyLibrary::RestoreDeviceResources() {
     frame.clientSize = window->ClientSize();

@@ -3,8 +3,10 @@
 
 #include <glm/vec2.hpp>
 
+#include "audio/CSoundManager.h"
 #include "content/SteamworksHelper.h"
 #include "library/Archive.h"
+#include "library/Camera.h"
 #include "library/Input.h"
 #include "library/Result.h"
 #include "platform/Platform.h"
@@ -28,7 +30,7 @@ struct FrameValues {
 // Owns every shared resource of the game: the settings record, input, the achievement record and
 // (as they arrive) the archive, caches, effect, sound, text table and render targets.
 class MyLibrary {
-public:
+  public:
     // Holds on to the services; opens nothing.
     explicit MyLibrary(platform::Services& services);
     MyLibrary(const MyLibrary&) = delete;
@@ -39,7 +41,8 @@ public:
     // Once, after the device exists: opens "data.dat" in the working directory and loads the
     // text table. Returns S_OK or E_FAIL (the reason on stderr).
     HRESULT Initialise(gfx::Device* device);
-    // Once a frame before the scene: window position into the settings, frame rate, input, cursor.
+    // Once a frame before the scene: window position into the settings, frame rate, input, cursor,
+    // then the audio listener from the camera and the audio update.
     void FrameStep(int32_t windowLeft, int32_t windowTop);
 
     // Around a device reset (display-mode change or lost device).
@@ -51,10 +54,12 @@ public:
     gfx::Device* device = nullptr;
     Input input;
     FrameValues frame;
+    Camera camera;  // the live view; fields and their camera events move it
     SteamworksHelper steamworks;
     TextData textData;
     Archive archive;  // open from Initialise to destruction
+    CSoundManager sound;
 
-private:
+  private:
     platform::Services& services_;
 };

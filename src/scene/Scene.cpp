@@ -1,6 +1,7 @@
 #include "scene/Scene.h"
 
 #include "content/fields/Title.h"
+#include "library/MyLibrary.h"
 #include "scene/Personal.h"
 
 void Scene::Init(Personal*, MyLibrary*) {}
@@ -51,6 +52,7 @@ void Scene::InitScene(Personal* scenePlayer, MyLibrary* sceneLibrary) {
 }
 
 void Scene::Enter(Personal* fieldPlayer, MyLibrary* fieldLibrary) {
+    fieldLibrary->camera = Camera{};  // every field starts from the default view
     SetRoomBox({-10, 0, -10}, {10, 10, 10});
     fieldPlayer->Enter(fieldLibrary);
     InitScene(fieldPlayer, fieldLibrary);

@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
     const std::filesystem::path saveDir = PrepareSaveDir(options->saveDir);
     SetSaveFolderOverride(saveDir);
     ::setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    ::setenv("ALSOFT_DRIVERS", "null", 1);  // silent audio output
 
     const bool gl = options->backend == driver::Backend::Gl;
     platform::SdlVideo video;
