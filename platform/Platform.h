@@ -19,7 +19,7 @@ struct Rect {
 
 // Milliseconds since an arbitrary start, wrapping at 2^32 (unsigned differences stay valid).
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual uint32_t Now() = 0;
     virtual void Sleep(uint32_t ms) = 0;
@@ -27,11 +27,11 @@ public:
 
 // Window messages the frame reacts to, already translated from the OS's events.
 enum class MessageType {
-    None,        // a message record that holds nothing yet
-    Quit,        // the loop must end
-    Destroy,     // the window was closed
-    Move,        // a, b: the outer window's new left and top
-    Activate,    // a: 1 active, 0 inactive
+    None,      // a message record that holds nothing yet
+    Quit,      // the loop must end
+    Destroy,   // the window was closed
+    Move,      // a, b: the outer window's new left and top
+    Activate,  // a: 1 active, 0 inactive
     Minimize,
     Restore,
     KeyUp,       // a: the key
@@ -47,7 +47,7 @@ struct Message {
 };
 
 class MessageQueue {
-public:
+  public:
     virtual ~MessageQueue() = default;
     // Takes the oldest waiting message; false when none waits.
     virtual bool Peek(Message& out) = 0;
@@ -61,7 +61,7 @@ enum class BoxButtons { Ok, YesNoDefaultNo };
 enum class BoxAnswer { Ok, Yes, No };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Shows a modal message box (also written to stderr); ownerWindow ties it to the game window.
     virtual BoxAnswer Show(const std::u16string& text, const std::u16string& caption, BoxIcon icon,
@@ -70,7 +70,7 @@ public:
 
 // The game window: one per run, titled and classed "hollowmere".
 class Window {
-public:
+  public:
     virtual ~Window() = default;
     // Creates the window hidden with its client area at the given screen rectangle.
     virtual bool Create(const Rect& client) = 0;
@@ -88,14 +88,30 @@ public:
 
 // The cursor as the input layer drives it: shown or hidden, clipped to a rectangle, warped.
 class Cursor {
-public:
+  public:
     virtual ~Cursor() = default;
     virtual void Show(bool visible) = 0;
     virtual void Clip(const Rect* screenRect) = 0;  // null releases the clip
 };
 
 // Keys the game reads.
-enum class VirtualKey { Left, Right, Up, Down, A, D, W, S, E, Q, Space, Control, Alt, Escape, Enter };
+enum class VirtualKey {
+    Left,
+    Right,
+    Up,
+    Down,
+    A,
+    D,
+    W,
+    S,
+    E,
+    Q,
+    Space,
+    Control,
+    Alt,
+    Escape,
+    Enter
+};
 enum class MouseButton { Left, Right };
 
 // Pad buttons as bits, in XInput's layout.
@@ -123,9 +139,10 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
-// The state of keyboard, mouse and pad at the moment of asking; the input layer polls it once a frame.
+// The state of keyboard, mouse and pad at the moment of asking; the input layer polls it once a
+// frame.
 class InputDevices {
-public:
+  public:
     virtual ~InputDevices() = default;
     virtual bool KeyDown(VirtualKey key) = 0;
     virtual bool ButtonDown(MouseButton button) = 0;
@@ -139,7 +156,7 @@ public:
 
 // The rendering backend, the counterpart of the Direct3D object: creates the device for a window.
 class Graphics {
-public:
+  public:
     virtual ~Graphics() = default;
     // Loads the backend; false when this machine has none.
     virtual bool Open() = 0;
@@ -149,7 +166,7 @@ public:
 
 // The single-instance guard: at most one game runs per user session.
 class SingleInstance {
-public:
+  public:
     virtual ~SingleInstance() = default;
     // True when no other instance holds the guard; the guard is held until destruction.
     virtual bool Acquire() = 0;

@@ -17,9 +17,9 @@ void ScriptedMessages::Wait(uint32_t timeoutMs) {
     if (queue_.empty()) clock_.Advance(timeoutMs);
 }
 
-platform::BoxAnswer ScriptedDialogs::Show(const std::u16string& text,
-                                          const std::u16string& caption, platform::BoxIcon icon,
-                                          platform::BoxButtons buttons, bool) {
+platform::BoxAnswer ScriptedDialogs::Show(const std::u16string& text, const std::u16string& caption,
+                                          platform::BoxIcon icon, platform::BoxButtons buttons,
+                                          bool) {
     shown_.push_back({text, caption, icon, buttons});
     std::fprintf(stderr, "%s: %s\n", Utf16ToUtf8(caption).c_str(), Utf16ToUtf8(text).c_str());
     if (!answers_.empty()) {
@@ -30,6 +30,8 @@ platform::BoxAnswer ScriptedDialogs::Show(const std::u16string& text,
     return buttons == platform::BoxButtons::Ok ? platform::BoxAnswer::Ok : platform::BoxAnswer::No;
 }
 
-void RecordingCursor::Clip(const platform::Rect* rect) { clipped_ = rect != nullptr; }
+void RecordingCursor::Clip(const platform::Rect* rect) {
+    clipped_ = rect != nullptr;
+}
 
 }  // namespace headless

@@ -11,20 +11,20 @@
 namespace headless {
 
 class VirtualClock : public platform::Clock {
-public:
+  public:
     explicit VirtualClock(uint32_t start = 0) : now_(start) {}
     uint32_t Now() override { return now_; }
     void Sleep(uint32_t ms) override { now_ += ms; }
     void Advance(uint32_t ms) { now_ += ms; }
 
-private:
+  private:
     uint32_t now_;
 };
 
 // Waiting on an empty queue moves the virtual clock on by the whole timeout: nothing else can
 // arrive in between.
 class ScriptedMessages : public platform::MessageQueue {
-public:
+  public:
     explicit ScriptedMessages(VirtualClock& clock) : clock_(clock) {}
 
     void Push(const platform::Message& message) { queue_.push_back(message); }
@@ -32,7 +32,7 @@ public:
     void Wait(uint32_t timeoutMs) override;
     void PostQuit() override { Push({platform::MessageType::Quit}); }
 
-private:
+  private:
     VirtualClock& clock_;
     std::deque<platform::Message> queue_;
 };
@@ -47,7 +47,7 @@ struct ShownBox {
 // Answers every box with the next queued answer, else with its default button; writes each box
 // to stderr as the real dialogs do.
 class ScriptedDialogs : public platform::Dialogs {
-public:
+  public:
     void QueueAnswer(platform::BoxAnswer answer) { answers_.push_back(answer); }
     const std::vector<ShownBox>& shown() const { return shown_; }
 
@@ -55,20 +55,20 @@ public:
                              platform::BoxIcon icon, platform::BoxButtons buttons,
                              bool ownerWindow) override;
 
-private:
+  private:
     std::deque<platform::BoxAnswer> answers_;
     std::vector<ShownBox> shown_;
 };
 
 class RecordingCursor : public platform::Cursor {
-public:
+  public:
     void Show(bool visible) override { visible_ = visible; }
     void Clip(const platform::Rect* rect) override;
 
     bool visible() const { return visible_; }
     bool clipped() const { return clipped_; }
 
-private:
+  private:
     bool visible_ = true;
     bool clipped_ = false;
 };

@@ -21,7 +21,8 @@ class SdlPlatform {
     SdlPlatform() = default;
 
     Services services() {
-        return Services{clock_, messages_, dialogs_, window_, cursor_, input_, graphics_, instance_};
+        return Services{clock_,  messages_, dialogs_,  window_,
+                        cursor_, input_,    graphics_, instance_};
     }
 
   private:

@@ -13,7 +13,7 @@ class D3DXMain;
 // Told around every frame; the headless driver feeds its script and takes its screenshots and
 // state dumps here. frame: 0 for the first frame run.
 class FrameObserver {
-public:
+  public:
     virtual ~FrameObserver() = default;
     // Before the frame clears the screen.
     virtual void OnFrameStart(D3DXMain& app, uint32_t frame) = 0;
@@ -27,7 +27,7 @@ inline constexpr uint32_t kFrameMs = 16;  // the game's tick; every speed and ti
 // main loop. Destruction releases the device, deletes the scenes and the player, and finally the
 // library, which saves the settings.
 class D3DXMain {
-public:
+  public:
     explicit D3DXMain(platform::Services& services);
     D3DXMain(const D3DXMain&) = delete;
     D3DXMain& operator=(const D3DXMain&) = delete;
@@ -55,10 +55,10 @@ public:
     MyLibrary lib;
     Personal player;
     Scene rootScene;
-    int32_t resolutionIndex = 1;                   // applied to the window
+    int32_t resolutionIndex = 1;                    // applied to the window
     platform::Rect windowRect{50, 50, 1920, 1080};  // client area position and size
 
-private:
+  private:
     // One tick; false when the display-mode step failed.
     bool RunFrame();
     void RunField();

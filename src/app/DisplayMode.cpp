@@ -44,6 +44,10 @@ HRESULT D3DXMain::ApplyDisplayMode() {
     return S_OK;
 }
 
-HRESULT D3DXMain::ReleaseDeviceResources() { return lib.ReleaseDeviceResources(); }
+HRESULT D3DXMain::ReleaseDeviceResources() {
+    return lib.ReleaseDeviceResources();
+}
 
-HRESULT D3DXMain::RestoreDeviceResources() { return lib.RestoreDeviceResources(); }
+HRESULT D3DXMain::RestoreDeviceResources() {
+    return lib.RestoreDeviceResources();
+}

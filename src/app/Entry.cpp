@@ -31,7 +31,8 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
     std::srand(options.randomSeed.value_or(services.clock.Now()));
 
     if (!services.instance.Acquire()) {
-        ShowFailure(services, u"このアプリケーションは多重起動できません。", platform::BoxIcon::Hand);
+        ShowFailure(services, u"このアプリケーションは多重起動できません。",
+                    platform::BoxIcon::Hand);
         return E_FAIL;
     }
 
@@ -40,9 +41,9 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
     root->lib.steamworks.enabled = options.achievementsEnabled;
     ReadSettings(root->lib.settings);
     root->resolutionIndex = root->lib.settings.resolutionIndex;
-    root->windowRect = PlaceWindow(root->lib.settings.windowX, root->lib.settings.windowY,
-                                   ResolutionSize(root->resolutionIndex),
-                                   services.window.ScreenSize());
+    root->windowRect =
+        PlaceWindow(root->lib.settings.windowX, root->lib.settings.windowY,
+                    ResolutionSize(root->resolutionIndex), services.window.ScreenSize());
     if (!services.window.Create(root->windowRect)) return 0;
 
     if (Failed(root->InitDevice())) {

@@ -24,8 +24,9 @@ void OnEscape(platform::Services& services) {
         return;
     }
     services.cursor.Show(true);
-    const auto answer = services.dialogs.Show(u"アプリを終了しますか?", u"終了", platform::BoxIcon::Question,
-                                              platform::BoxButtons::YesNoDefaultNo, true);
+    const auto answer =
+        services.dialogs.Show(u"アプリを終了しますか?", u"終了", platform::BoxIcon::Question,
+                              platform::BoxButtons::YesNoDefaultNo, true);
     if (answer == platform::BoxAnswer::Yes) services.messages.PostQuit();
 }
 

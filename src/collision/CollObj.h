@@ -33,7 +33,7 @@ using Vec3f = float[3];
 // The empty shape (type 0): never in contact with anything. The accessors return the shape's
 // stored data, or null where the shape has no such datum.
 class CollObj {
-public:
+  public:
     CollObj() = default;
     CollObj(const CollObj&) = default;
     CollObj& operator=(const CollObj&) = default;
@@ -54,7 +54,7 @@ public:
 
 // A box (type 2) or, with type 1, a sphere of which only `radius` and `centre` count.
 class OBB : public CollObj {
-public:
+  public:
     const float* Radius() const override { return &radius; }
     const float* Pos() const override { return centre; }
     const float* Size() const override { return halfExtent; }
@@ -72,7 +72,7 @@ public:
 
 // An infinite plane (type 3); the solid side lies behind `normal`.
 class Plane : public CollObj {
-public:
+  public:
     const float* Pos() const override { return point; }
     const float* Size() const override { return normal; }
 
@@ -82,7 +82,7 @@ public:
 
 // A capsule (type 4): the segment start..end swept by a sphere of `radius`.
 class Segmet : public CollObj {
-public:
+  public:
     const float* Radius() const override { return &radius; }
     const float* Pos() const override { return start; }
     const float* Size() const override { return end; }

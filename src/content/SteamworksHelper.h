@@ -6,7 +6,7 @@
 // it on and read it; the game has none, so it stays disabled unless a tool (the headless driver)
 // enables it. Not saved.
 class SteamworksHelper {
-public:
+  public:
     virtual ~SteamworksHelper() = default;
 
     // Records the id once; does nothing while disabled. Always returns 0.

@@ -6,4 +6,6 @@ using HRESULT = int32_t;
 inline constexpr HRESULT S_OK = 0;
 inline constexpr HRESULT E_FAIL = static_cast<HRESULT>(0x80004005u);
 
-inline constexpr bool Failed(HRESULT hr) { return hr < 0; }
+inline constexpr bool Failed(HRESULT hr) {
+    return hr < 0;
+}

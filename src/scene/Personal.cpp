@@ -1,6 +1,8 @@
 #include "scene/Personal.h"
 
-Personal::Personal(uint32_t nowMs) { ResetRecord(record, nowMs); }
+Personal::Personal(uint32_t nowMs) {
+    ResetRecord(record, nowMs);
+}
 
 void Personal::Enter(MyLibrary* fieldLibrary) {
     library = fieldLibrary;

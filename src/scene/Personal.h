@@ -18,7 +18,7 @@ enum ControlMode : int32_t {
 // The player: lives for the whole run and is carried from field to field. Holds the saved-game
 // record with every story flag and item.
 class Personal {
-public:
+  public:
     explicit Personal(uint32_t nowMs);
     Personal(const Personal&) = delete;
     Personal& operator=(const Personal&) = delete;

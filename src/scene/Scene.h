@@ -15,7 +15,7 @@ class Personal;
 // fields and its `currentChild` is the active one; a field's children are its events. A scene owns
 // its children; the collider list only points at shapes owned elsewhere.
 class Scene {
-public:
+  public:
     Scene() = default;
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
@@ -29,7 +29,8 @@ public:
     virtual void Draw() {}
     // In the overlay pass, after the scene's overlay lists.
     virtual void DrawOverlay() {}
-    // The scene's state for debugging tools (the headless driver's state dump); base: the text given.
+    // The scene's state for debugging tools (the headless driver's state dump); base: the text
+    // given.
     virtual std::u16string DebugText(const std::u16string& text) const { return text; }
     virtual const char16_t* Name() const { return u"noname"; }
 
@@ -58,6 +59,6 @@ public:
     MyLibrary* library = nullptr;  // null until the scene has been entered
     std::vector<CollObj*> colliders;
 
-private:
+  private:
     void InitScene(Personal* player, MyLibrary* library);
 };

@@ -22,10 +22,10 @@ TEST_P(PlaceWindowTest, SavedPositionOnlyWhenTheWholeWindowFits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, PlaceWindowTest,
-    ::testing::Values(Placement{-1, -1, {1280, 720}, {320, 180, 1280, 720}},   // never saved
-                      Placement{0, 0, {1280, 720}, {0, 0, 1280, 720}},         // top-left corner
+    ::testing::Values(Placement{-1, -1, {1280, 720}, {320, 180, 1280, 720}},    // never saved
+                      Placement{0, 0, {1280, 720}, {0, 0, 1280, 720}},          // top-left corner
                       Placement{640, 360, {1280, 720}, {640, 360, 1280, 720}},  // touches the edge
-                      Placement{641, 0, {1280, 720}, {320, 180, 1280, 720}},   // one pixel out
+                      Placement{641, 0, {1280, 720}, {320, 180, 1280, 720}},    // one pixel out
                       Placement{100, -3, {1280, 720}, {320, 180, 1280, 720}},
                       // Larger than the screen: centred, so partly off it.
                       Placement{0, 0, {2560, 1440}, {-320, -180, 2560, 1440}}));
@@ -90,11 +90,12 @@ TEST_F(EntryTest, TheFirstFieldIsTheTitleWithThePlayerAtTheRoomDoor) {
     std::u16string field;
     glm::vec3 position{};
     float yaw = 0;
-    EXPECT_EQ(Launch(1, [&](D3DXMain& app, uint32_t) {
-                  field = app.rootScene.CurrentChild()->Name();
-                  position = app.player.position;
-                  yaw = app.player.yaw;
-              }),
+    EXPECT_EQ(Launch(1,
+                     [&](D3DXMain& app, uint32_t) {
+                         field = app.rootScene.CurrentChild()->Name();
+                         position = app.player.position;
+                         yaw = app.player.yaw;
+                     }),
               0);
     EXPECT_EQ(field, u"Title");
     EXPECT_EQ(position, glm::vec3(0.0f, 0.42f, 2.0f));
@@ -156,28 +157,27 @@ TEST_P(CapsCheckTest, TheFirstMissingCapabilityIsNamedThenInitialisationFails) {
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, CapsCheckTest,
-    ::testing::Values(
-        CapsCase{[](gfx::Caps& c) { c.shaderModel = 0x0150; },
-                 u"ビデオカードが対応してません。起動するにはピクセルシェーダ "
-                 u"2.0に対応したビデオカードが必要です"},
-        CapsCase{[](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsPow2; },
-                 u"ビデオカードが対応していません:D3DPTEXTURECAPS_POW2"},
-        CapsCase{[](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsSquareOnly; },
-                 u"ビデオカードが対応していません:D3DPTEXTURECAPS_SQUAREONLY"},
-        CapsCase{[](gfx::Caps& c) { c.alphaGreaterEqual = false; },
-                 u"ビデオカードが対応していません:D3DPCMPCAPS_GREATEREQUAL"},
-        CapsCase{[](gfx::Caps& c) { c.perPixelFog = false; },
-                 u"ビデオカードが対応していません:D3DPRASTERCAPS_WFOG"},
-        CapsCase{[](gfx::Caps& c) { c.fogWithSpecularAlpha = false; },
-                 u"ビデオカードが対応していません:D3DPMISCCAPS_FOGANDSPECULARALPHA"},
-        CapsCase{[](gfx::Caps& c) { c.maxRenderTargets = 1; },
-                 u"ビデオカードが対応していません:NumSimultaneousRTs"},
-        CapsCase{[](gfx::Caps& c) { c.maxTextureWidth = 512; },
-                 u"ビデオカードが対応していません:MaxTextureWidth"},
-        CapsCase{[](gfx::Caps& c) { c.maxTextureHeight = 512; },
-                 u"ビデオカードが対応していません:MaxTextureHeight"},
-        // Both texture sizes short: the width is named, being checked first.
-        CapsCase{[](gfx::Caps& c) { c.maxTextureWidth = c.maxTextureHeight = 256; },
-                 u"ビデオカードが対応していません:MaxTextureWidth"}));
+    ::testing::Values(CapsCase{[](gfx::Caps& c) { c.shaderModel = 0x0150; },
+                               u"ビデオカードが対応してません。起動するにはピクセルシェーダ "
+                               u"2.0に対応したビデオカードが必要です"},
+                      CapsCase{[](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsPow2; },
+                               u"ビデオカードが対応していません:D3DPTEXTURECAPS_POW2"},
+                      CapsCase{[](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsSquareOnly; },
+                               u"ビデオカードが対応していません:D3DPTEXTURECAPS_SQUAREONLY"},
+                      CapsCase{[](gfx::Caps& c) { c.alphaGreaterEqual = false; },
+                               u"ビデオカードが対応していません:D3DPCMPCAPS_GREATEREQUAL"},
+                      CapsCase{[](gfx::Caps& c) { c.perPixelFog = false; },
+                               u"ビデオカードが対応していません:D3DPRASTERCAPS_WFOG"},
+                      CapsCase{[](gfx::Caps& c) { c.fogWithSpecularAlpha = false; },
+                               u"ビデオカードが対応していません:D3DPMISCCAPS_FOGANDSPECULARALPHA"},
+                      CapsCase{[](gfx::Caps& c) { c.maxRenderTargets = 1; },
+                               u"ビデオカードが対応していません:NumSimultaneousRTs"},
+                      CapsCase{[](gfx::Caps& c) { c.maxTextureWidth = 512; },
+                               u"ビデオカードが対応していません:MaxTextureWidth"},
+                      CapsCase{[](gfx::Caps& c) { c.maxTextureHeight = 512; },
+                               u"ビデオカードが対応していません:MaxTextureHeight"},
+                      // Both texture sizes short: the width is named, being checked first.
+                      CapsCase{[](gfx::Caps& c) { c.maxTextureWidth = c.maxTextureHeight = 256; },
+                               u"ビデオカードが対応していません:MaxTextureWidth"}));
 
 }  // namespace

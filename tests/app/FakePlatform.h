@@ -14,7 +14,7 @@
 
 // A desktop of a given size with one window that only records where it was put.
 class FakeWindow : public platform::Window {
-public:
+  public:
     gfx::Size screen{2560, 1440};
     platform::Rect client;
     bool fullScreen = false;
@@ -54,7 +54,7 @@ public:
 
 // No key, button or pad down; the cursor stays where it was put.
 class IdleInput : public platform::InputDevices {
-public:
+  public:
     bool KeyDown(platform::VirtualKey) override { return false; }
     bool ButtonDown(platform::MouseButton) override { return false; }
     platform::Point CursorPos() override { return cursor_; }
@@ -63,12 +63,12 @@ public:
     platform::Point ScreenToClient(platform::Point screen) override { return screen; }
     platform::PadState Pad() override { return {}; }
 
-private:
+  private:
     platform::Point cursor_;
 };
 
 class GrantedInstance : public platform::SingleInstance {
-public:
+  public:
     bool granted = true;
     bool Acquire() override { return granted; }
 };
@@ -83,7 +83,8 @@ struct FakePlatform {
     IdleInput input;
     gfx::NullGraphics graphics;
     GrantedInstance instance;
-    platform::Services services{clock, messages, dialogs, window, cursor, input, graphics, instance};
+    platform::Services services{clock,  messages, dialogs,  window,
+                                cursor, input,    graphics, instance};
     std::filesystem::path saveDir;
 
     FakePlatform() {
@@ -103,7 +104,7 @@ struct FakePlatform {
 
 // Calls a function after each presented frame and quits after `frames` frames of this hook.
 class FrameHook : public FrameObserver {
-public:
+  public:
     using Fn = std::function<void(D3DXMain&, uint32_t)>;
     FrameHook(platform::MessageQueue& queue, uint32_t frames, Fn fn = {})
         : queue_(queue), frames_(frames), fn_(std::move(fn)) {}
@@ -113,7 +114,7 @@ public:
         if (++seen_ == frames_) queue_.PostQuit();
     }
 
-private:
+  private:
     platform::MessageQueue& queue_;
     uint32_t frames_;
     uint32_t seen_ = 0;

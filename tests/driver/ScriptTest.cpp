@@ -27,16 +27,15 @@ TEST_P(BadLineTest, IsRefusedWithItsLineNumber) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Script, BadLineTest,
-                         ::testing::Values("key down W",               // no frame
-                                           "-1 key down W",            // negative frame
-                                           "5 key press W",            // not down/up
-                                           "5 key down F13",           // unknown key
-                                           "5 key down W extra",       // trailing words
-                                           "5 mouse move 10",          // missing y
+                         ::testing::Values("key down W",                // no frame
+                                           "-1 key down W",             // negative frame
+                                           "5 key press W",             // not down/up
+                                           "5 key down F13",            // unknown key
+                                           "5 key down W extra",        // trailing words
+                                           "5 mouse move 10",           // missing y
                                            "5 pad stick left 0 40000",  // out of range
-                                           "5 pad trigger right 256",
-                                           "5 window explode", "5 answer maybe",
-                                           "5 teleport 1 2 3"));
+                                           "5 pad trigger right 256", "5 window explode",
+                                           "5 answer maybe", "5 teleport 1 2 3"));
 
 TEST(ScriptTest, ActionsAreKeptPerFrameInOrder) {
     const auto script = Parse(
@@ -83,11 +82,11 @@ TEST(ScriptedInputTest, EscapeReleaseAndAltEnterBecomeWindowMessages) {
 
 TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
     std::string error;
-    const auto options = driver::ParseOptions(
-        {"--frames", "30", "--gfx", "gl", "--size", "640x360", "--seed", "7", "--shot",
-         "29:/tmp/a.png", "--shot", "29:/tmp/b.png", "--state", "0:/tmp/s.json", "--save-dir",
-         "/tmp/x"},
-        error);
+    const auto options =
+        driver::ParseOptions({"--frames", "30", "--gfx", "gl", "--size", "640x360", "--seed", "7",
+                              "--shot", "29:/tmp/a.png", "--shot", "29:/tmp/b.png", "--state",
+                              "0:/tmp/s.json", "--save-dir", "/tmp/x"},
+                             error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->frames, 30u);
     EXPECT_EQ(options->backend, driver::Backend::Gl);

@@ -18,11 +18,21 @@ struct Named {
 };
 
 constexpr std::array<Named<VirtualKey>, 15> kKeys{{
-    {"Left", VirtualKey::Left},   {"Right", VirtualKey::Right},     {"Up", VirtualKey::Up},
-    {"Down", VirtualKey::Down},   {"A", VirtualKey::A},             {"D", VirtualKey::D},
-    {"W", VirtualKey::W},         {"S", VirtualKey::S},             {"E", VirtualKey::E},
-    {"Q", VirtualKey::Q},         {"Space", VirtualKey::Space},     {"Control", VirtualKey::Control},
-    {"Alt", VirtualKey::Alt},     {"Escape", VirtualKey::Escape},   {"Enter", VirtualKey::Enter},
+    {"Left", VirtualKey::Left},
+    {"Right", VirtualKey::Right},
+    {"Up", VirtualKey::Up},
+    {"Down", VirtualKey::Down},
+    {"A", VirtualKey::A},
+    {"D", VirtualKey::D},
+    {"W", VirtualKey::W},
+    {"S", VirtualKey::S},
+    {"E", VirtualKey::E},
+    {"Q", VirtualKey::Q},
+    {"Space", VirtualKey::Space},
+    {"Control", VirtualKey::Control},
+    {"Alt", VirtualKey::Alt},
+    {"Escape", VirtualKey::Escape},
+    {"Enter", VirtualKey::Enter},
 }};
 
 constexpr std::array<Named<uint16_t>, 7> kPadButtons{{
@@ -59,7 +69,7 @@ std::optional<T> Lookup(const std::array<Named<T>, N>& table, std::string_view n
 
 // Reads the words of one line; each Take* fails softly so the caller reports one error.
 class Words {
-public:
+  public:
     explicit Words(const std::string& line) {
         std::istringstream in(line);
         for (std::string word; in >> word;) words_.push_back(word);
@@ -88,7 +98,7 @@ public:
         return {};
     }
 
-private:
+  private:
     std::vector<std::string> words_;
     size_t next_ = 0;
 };
@@ -146,8 +156,8 @@ std::optional<Action> ParseWindow(Words& words) {
         const auto x = words.TakeNumber(-100000, 100000);
         const auto y = words.TakeNumber(-100000, 100000);
         if (!x || !y) return {};
-        return WindowAction{{platform::MessageType::Move, static_cast<int>(*x),
-                             static_cast<int>(*y)}};
+        return WindowAction{
+            {platform::MessageType::Move, static_cast<int>(*x), static_cast<int>(*y)}};
     }
     const auto type = Lookup(kWindowEvents, what);
     if (!type) return {};

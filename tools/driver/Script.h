@@ -64,14 +64,14 @@ using Action = std::variant<KeyAction, MouseMove, MouseButtonAction, PadConnect,
                             PadStick, PadTrigger, WindowAction, Answer>;
 
 class Script {
-public:
+  public:
     // Parses a whole script; on the first bad line, `error` says which line and why.
     static std::optional<Script> Parse(std::istream& in, std::string& error);
 
     // The actions of one frame, in script order.
     const std::vector<Action>& At(uint32_t frame) const;
 
-private:
+  private:
     std::map<uint32_t, std::vector<Action>> frames_;
 };
 

@@ -10,7 +10,7 @@ namespace driver {
 // Keyboard, mouse and pad as the script holds them. Key transitions that the window system turns
 // into messages (Escape released, Enter pressed with Alt) are queued as such.
 class ScriptedInput : public platform::InputDevices {
-public:
+  public:
     ScriptedInput(headless::ScriptedMessages& messages, headless::ScriptedDialogs& dialogs)
         : messages_(messages), dialogs_(dialogs) {}
 
@@ -25,7 +25,7 @@ public:
     platform::Point ScreenToClient(platform::Point screen) override { return screen; }
     platform::PadState Pad() override { return pad_; }
 
-private:
+  private:
     void SetKey(platform::VirtualKey key, bool down);
 
     headless::ScriptedMessages& messages_;

@@ -9,7 +9,7 @@ namespace driver {
 // Plays the script into the game frame by frame, takes the screenshots and state dumps asked for,
 // and ends the run after the last frame.
 class Session : public FrameObserver {
-public:
+  public:
     Session(const Options& options, const Script& script, ScriptedInput& input,
             platform::MessageQueue& messages)
         : options_(options), script_(script), input_(input), messages_(messages) {}
@@ -20,7 +20,7 @@ public:
     // False when a screenshot or state file could not be written.
     bool ok() const { return ok_; }
 
-private:
+  private:
     void TakeShot(D3DXMain& app, const std::string& path);
     void WriteState(const D3DXMain& app, uint32_t frame, const std::string& path);
 

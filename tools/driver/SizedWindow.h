@@ -6,7 +6,7 @@ namespace driver {
 // A window whose client area always has one size, whatever size the game asks for; positions
 // pass through. Lets a run render small and fast.
 class SizedWindow : public platform::Window {
-public:
+  public:
     SizedWindow(platform::Window& window, gfx::Size size) : window_(window), size_(size) {}
 
     bool Create(const platform::Rect& client) override { return window_.Create(Sized(client)); }
@@ -20,7 +20,7 @@ public:
     }
     bool PlaceFullScreen() override { return window_.PlaceFullScreen(); }
 
-private:
+  private:
     platform::Rect Sized(platform::Rect rect) const {
         rect.width = size_.width;
         rect.height = size_.height;

@@ -14,11 +14,21 @@ std::string Quoted(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (static_cast<unsigned char>(c) < 0x20) {
                     char escaped[8];
@@ -62,8 +72,8 @@ std::string StateJson(const D3DXMain& app, uint32_t frame) {
     json << "{\n";
     json << "  \"frame\": " << frame << ",\n";
     json << "  \"field\": " << (field ? Quoted(Utf16ToUtf8(field->Name())) : "null") << ",\n";
-    json << "  \"fieldDebug\": "
-         << (field ? Quoted(Utf16ToUtf8(field->DebugText(u""))) : "null") << ",\n";
+    json << "  \"fieldDebug\": " << (field ? Quoted(Utf16ToUtf8(field->DebugText(u""))) : "null")
+         << ",\n";
     json << "  \"fieldNumber\": " << record.currentField << ",\n";
     json << "  \"controlMode\": " << player.controlMode << ",\n";
     json << "  \"storyStage\": " << record.storyStage << ",\n";

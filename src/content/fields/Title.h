@@ -5,7 +5,7 @@ namespace Fld {
 
 // The title screen, the first field of every run.
 class Title : public Scene {
-public:
+  public:
     const char16_t* Name() const override { return u"Title"; }
 };
 
