@@ -1,0 +1,266 @@
+// The camera's matrices against D3DX's conventions, the culling sphere's boundaries, and the
+// per-frame light terms.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <glm/geometric.hpp>
+#include <glm/vec4.hpp>
+
+#include "library/Camera.h"
+#include "library/EffectLighting.h"
+#include "library/EffectTerms.h"
+
+namespace {
+
+constexpr float kTolerance = 1e-5f;
+
+Camera LookingFrom(glm::vec3 eye, glm::vec3 at, float farPlane = 100.0f) {
+    Camera camera;
+    camera.eye = eye;
+    camera.at = at;
+    camera.farPlane = farPlane;
+    EXPECT_TRUE(camera.UpdateCamera());
+    return camera;
+}
+
+// A world point through a matrix as a D3DX row vector, then divided by w.
+glm::vec3 Project(const glm::mat4& m, glm::vec3 point) {
+    const glm::vec4 h = m * glm::vec4(point, 1.0f);
+    return glm::vec3(h) / h.w;
+}
+
+void ExpectRow(const glm::mat4& m, int row, glm::vec4 expected) {
+    for (int column = 0; column < 4; ++column)
+        EXPECT_NEAR(m[row][column], expected[column], kTolerance) << "row " << row;
+}
+
+// D3DX's look-at: rows 0..2 hold (x axis, y axis, z axis) by columns, row 3 the translation.
+struct LookAtCase {
+    glm::vec3 eye, at;
+    glm::vec4 rows[4];
+};
+
+class LookAtTest : public testing::TestWithParam<LookAtCase> {};
+
+TEST_P(LookAtTest, ViewHasD3dxRows) {
+    const LookAtCase& c = GetParam();
+    const Camera camera = LookingFrom(c.eye, c.at);
+    for (int row = 0; row < 4; ++row) ExpectRow(camera.view, row, c.rows[row]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    KnownViews, LookAtTest,
+    testing::Values(
+        // The start camera: looking along +z from 5 units behind the origin.
+        LookAtCase{{0, 0, -5}, {0, 0, 0}, {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 5, 1}}},
+        // Looking along +x: the camera's right is world −z.
+        LookAtCase{{0, 0, 0}, {1, 0, 0}, {{0, 0, 1, 0}, {0, 1, 0, 0}, {-1, 0, 0, 0}, {0, 0, 0, 1}}},
+        // Looking along −z from (1, 2, 3): right is world −x.
+        LookAtCase{
+            {1, 2, 3}, {1, 2, 0}, {{-1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, -1, 0}, {1, -2, 3, 1}}}));
+
+// A point straight ahead at distance d has depth far / (far − near) × (1 − near / d).
+class DepthTest : public testing::TestWithParam<float> {};
+
+TEST_P(DepthTest, StraightAheadPointHasD3dxDepth) {
+    const float d = GetParam();
+    const Camera camera = LookingFrom({3, 1, -5}, {3, 1, 0});
+    const glm::vec3 ndc = Project(camera.viewProjection, glm::vec3(3, 1, -5 + d));
+    const float nearPlane = camera.nearPlane, farPlane = camera.farPlane;
+    EXPECT_NEAR(ndc.z, farPlane / (farPlane - nearPlane) * (1.0f - nearPlane / d), kTolerance);
+    EXPECT_NEAR(ndc.x, 0.0f, kTolerance);
+    EXPECT_NEAR(ndc.y, 0.0f, kTolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(NearToFar, DepthTest, testing::Values(0.1f, 0.5f, 5.0f, 37.0f, 100.0f));
+
+TEST(CameraTest, FieldOfViewIsVerticalInDegreesAndAspectWidensIt) {
+    Camera camera;
+    camera.eye = {0, 0, 0};
+    camera.at = {0, 0, 1};
+    camera.fovDegrees = 60;
+    camera.width = 1920;
+    camera.height = 1080;
+    ASSERT_TRUE(camera.UpdateCamera());
+    const float d = 10.0f;
+    const float halfHeight = d * std::tan(30.0f * kRadiansPerDegree);
+    const glm::vec3 topRight =
+        Project(camera.viewProjection, {halfHeight * 1920.0f / 1080.0f, halfHeight, d});
+    EXPECT_NEAR(topRight.x, 1.0f, kTolerance);
+    EXPECT_NEAR(topRight.y, 1.0f, kTolerance);
+}
+
+// A description with no view keeps the last good matrices, so nothing non-finite is ever sent.
+struct BadCameraCase {
+    const char* name;
+    void (*spoil)(Camera&);
+};
+
+class BadCameraTest : public testing::TestWithParam<BadCameraCase> {};
+
+TEST_P(BadCameraTest, KeepsPreviousMatrices) {
+    Camera camera = LookingFrom({1, 2, 3}, {4, 2, 3});
+    const Camera good = camera;
+    GetParam().spoil(camera);
+    EXPECT_FALSE(camera.UpdateCamera());
+    EXPECT_EQ(camera.view, good.view);
+    EXPECT_EQ(camera.projection, good.projection);
+    EXPECT_EQ(camera.viewProjection, good.viewProjection);
+    EXPECT_EQ(camera.cullCentre, good.cullCentre);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Degenerate, BadCameraTest,
+    testing::Values(BadCameraCase{"EyeOnTarget", [](Camera& c) { c.at = c.eye; }},
+                    BadCameraCase{"UpAlongView", [](Camera& c) { c.up = c.at - c.eye; }},
+                    BadCameraCase{"NoHeight", [](Camera& c) { c.height = 0; }},
+                    BadCameraCase{"NoSize", [](Camera& c) { c.width = c.height = 0; }},
+                    BadCameraCase{"NearEqualsFar", [](Camera& c) { c.nearPlane = c.farPlane; }}),
+    [](const testing::TestParamInfo<BadCameraCase>& info) { return info.param.name; });
+
+// Culling. The camera at (0, 0, −16) looking at the origin with far 80 puts the culling centre at
+// (0, 0, 64), whose direction (0, 0, 1) is exact in floats, so the boundaries are exact too:
+// radius 2 gives r = 82, the plane test bounds z at 82 and the sphere test |centre − (0, 0, 64)|
+// at 82.
+struct CullCase {
+    const char* name;
+    glm::vec3 centre;
+    float radius;
+    bool culled;
+};
+
+const float kJustPast82 = std::nextafter(82.0f, 100.0f);
+// Exact: the next float past −18 would be lost when 64 is subtracted from it.
+const float kJustPastMinus18 = 64.0f - kJustPast82;
+
+class IsCulledTest : public testing::TestWithParam<CullCase> {};
+
+TEST_P(IsCulledTest, MatchesBothStrictTests) {
+    const Camera camera = LookingFrom({0, 0, -16}, {0, 0, 0}, 80.0f);
+    ASSERT_EQ(camera.cullCentre, glm::vec3(0, 0, 64));
+    EXPECT_EQ(camera.IsCulled(GetParam().centre, GetParam().radius), GetParam().culled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boundaries, IsCulledTest,
+    testing::Values(CullCase{"InFront", {0, 0, 10}, 1, false},
+                    CullCase{"OnPlane", {0, 0, 82}, 2, false},
+                    CullCase{"JustPastPlane", {0, 0, kJustPast82}, 2, true},
+                    CullCase{"OnSphereSide", {82, 0, 64}, 2, false},
+                    CullCase{"JustPastSphereSide", {kJustPast82, 0, 64}, 2, true},
+                    CullCase{"OnSphereBehind", {0, 0, -18}, 2, false},
+                    CullCase{"JustPastSphereBehind", {0, 0, kJustPastMinus18}, 2, true},
+                    CullCase{"RadiusReachesIn", {0, 0, 90}, 10, false},
+                    CullCase{"FarBehindEye", {0, 0, -100}, 1, true}),
+    [](const testing::TestParamInfo<CullCase>& info) { return info.param.name; });
+
+// The plane test measures along the culling centre's direction from the world origin, not from
+// the eye: far from the origin it also culls things in plain view. The game's rooms lie within a
+// few dozen units of the origin, well inside the far distance, where this never shows.
+TEST(IsCulledTest, PlaneTestMeasuresFromWorldOrigin) {
+    const Camera camera = LookingFrom({0, 0, -200}, {0, 0, -300}, 100.0f);
+    EXPECT_TRUE(camera.IsCulled({0, 0, -250}, 1.0f));  // 50 units ahead of the eye
+}
+
+TEST(IsCulledTest, CentreAtOriginLeavesOnlyTheSphereTest) {
+    const Camera camera = LookingFrom({0, 0, -64}, {0, 0, 0}, 64.0f);
+    ASSERT_EQ(camera.cullCentre, glm::vec3(0, 0, 0));
+    EXPECT_FALSE(camera.IsCulled({0, 0, 66}, 2.0f));
+    EXPECT_TRUE(camera.IsCulled({0, std::nextafter(66.0f, 100.0f), 0}, 2.0f));
+}
+
+// Per-frame light terms.
+TEST(EffectTermsTest, FlashFadesFromBlackInTenFrames) {
+    float flash = 1.0f;
+    for (int frame = 1; frame < 10; ++frame) {
+        flash = StepFlash(flash);
+        EXPECT_GT(flash, 0.0f) << "frame " << frame;
+    }
+    EXPECT_EQ(StepFlash(flash), 0.0f);
+    EXPECT_EQ(StepFlash(0.0f), 0.0f);
+    EXPECT_EQ(StepFlash(3.0f), 1.0f);
+}
+
+struct FogCase {
+    float fogStart, fogEnd;
+    glm::vec4 expected;
+};
+
+class FogTermsTest : public testing::TestWithParam<FogCase> {};
+
+TEST_P(FogTermsTest, GivesLinearFactor) {
+    const glm::vec4 terms = FogTerms(GetParam().fogStart, GetParam().fogEnd);
+    for (int i = 0; i < 4; ++i) {
+        const float expected = GetParam().expected[i];
+        EXPECT_NEAR(terms[i], expected, 1e-6f * std::max(1.0f, std::abs(expected))) << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, FogTermsTest,
+    testing::Values(FogCase{0, 50, {48.0f / 49.0f, -1.0f / 49.0f, 0, 0}},  // the start values
+                    FogCase{-0.1f, 36.1f, {34.1f / 35.2f, -1.0f / 35.2f, 0, 0}},
+                    // Start − 1 equal to end − 2: a hard edge at 9 instead of a division by zero.
+                    FogCase{10, 11, {9000, -1000, 0, 0}}));
+
+TEST(EffectTermsTest, SpotDirectionPointsBackToTheLight) {
+    const glm::vec4 term = SpotDirectionTerm({0, 0.5f, 0}, {0, 0.5f, 1}, 0.7f);
+    EXPECT_EQ(term, glm::vec4(0, 0, -1, 0.7f));
+    EXPECT_EQ(SpotDirectionTerm({1, 2, 3}, {1, 2, 3}, 0.7f), glm::vec4(0, 0, 0, 0.7f));
+}
+
+TEST(EffectTermsTest, BlurWeightsSumToOneOverBothSides) {
+    const std::array<float, 6> w = BlurWeights();
+    EXPECT_NEAR(w[0] + 2.0f * (w[1] + w[2] + w[3] + w[4] + w[5]), 1.0f, 1e-6f);
+    const float sum = 1.0f + std::exp(-0.004f) + std::exp(-0.016f) + std::exp(-0.036f) +
+                      std::exp(-0.064f) + std::exp(-0.1f);
+    EXPECT_NEAR(w[0], 1.0f / sum, 1e-6f);
+    EXPECT_NEAR(w[5], std::exp(-0.1f) / sum * 0.5f, 1e-6f);
+}
+
+TEST(EffectTermsTest, QuarterTexelAndScreenMatrixStayFiniteForEmptySizes) {
+    EXPECT_EQ(QuarterTexelSize(1280, 720), glm::vec4(1.0f / 320, 1.0f / 180, 0, 0));
+    EXPECT_EQ(QuarterTexelSize(0, 0), glm::vec4(4, 4, 0, 0));
+    const glm::mat4 screen = ScreenMatrix(1920, 1080);
+    EXPECT_NEAR(Project(screen, {960, -540, 0.5f}).x, 1.0f, 1e-6f);
+    EXPECT_NEAR(Project(screen, {960, -540, 0.5f}).y, -1.0f, 1e-6f);
+    EXPECT_EQ(ScreenMatrix(0, 0)[0][0], 2.0f);
+}
+
+// The frame update: render size into the camera, then the terms in order, from the start values.
+TEST(EffectLightingTest, FrameUpdateFromStartValues) {
+    EffectLighting effect;
+    effect.lighting.flash = 0.5f;
+    const FrameTerms terms = effect.FrameUpdate(1280, 720);
+    EXPECT_FLOAT_EQ(effect.lighting.flash, 0.4f);
+    EXPECT_EQ(effect.camera.width, 1280);
+    Camera expected;
+    expected.width = 1280;
+    expected.height = 720;
+    ASSERT_TRUE(expected.UpdateCamera());
+    EXPECT_EQ(effect.camera.viewProjection, expected.viewProjection);
+    EXPECT_EQ(terms.fogEnabled, 1);
+    EXPECT_NEAR(terms.fogTerms.x, 48.0f / 49.0f, 1e-6f);
+    EXPECT_EQ(terms.fogColour, glm::vec4(0.84f, 0.89f, 0.99f, 0));
+    EXPECT_EQ(terms.spotPosition, glm::vec4(0, 0.5f, 0, 0));
+    EXPECT_EQ(terms.spotDirection, glm::vec4(0, 0, -1, 0));
+    EXPECT_EQ(terms.lightFactors, glm::vec4(1.0f, 1.8f, 5.0f, 1.0f));
+    EXPECT_EQ(terms.shadowMatrix, effect.shadow.Matrix());
+    EXPECT_NE(terms.shadowMatrix, glm::mat4(1.0f));  // rebuilt, not the identity it starts from
+}
+
+TEST(EffectLightingTest, ResetForFieldKeepsLightFactors) {
+    EffectLighting effect;
+    effect.lightFactors.z = 7.0f;
+    effect.lighting.shadowFar = 20.0f;
+    effect.camera.eye = {9, 9, 9};
+    effect.mirrorCamera.fovDegrees = 80.0f;
+    effect.ResetForField();
+    EXPECT_EQ(effect.lightFactors.z, 7.0f);
+    EXPECT_EQ(effect.lighting.shadowFar, 65.0f);
+    EXPECT_EQ(effect.camera.eye, glm::vec3(0, 0, -5));
+    EXPECT_EQ(effect.mirrorCamera.fovDegrees, 45.0f);
+}
+
+}  // namespace

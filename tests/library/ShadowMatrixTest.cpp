@@ -1,0 +1,253 @@
+// The sun's shadow matrix: a hand-computed case, coverage of the view frustum, and the fallback
+// that keeps it finite when the view is parallel to the light.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <glm/ext/matrix_transform.hpp>
+#include <glm/geometric.hpp>
+#include <glm/vec4.hpp>
+#include <ostream>
+#include <random>
+
+#include "library/Camera.h"
+#include "library/EffectTerms.h"
+#include "library/FiniteMath.h"
+#include "library/ShadowMatrix.h"
+
+namespace {
+
+constexpr float kNearPlane = 0.1f;
+
+struct ViewSetup {
+    glm::vec3 eye, at;
+    glm::vec3 sunPosition, sunTarget;
+    glm::vec3 shadowEyeOffset;
+    float fovDegrees, aspect, farPlane;
+};
+
+void PrintTo(const ViewSetup& s, std::ostream* out) {
+    *out << "eye (" << s.eye.x << ", " << s.eye.y << ", " << s.eye.z << ") at (" << s.at.x << ", "
+         << s.at.y << ", " << s.at.z << ") sun (" << s.sunPosition.x << ", " << s.sunPosition.y
+         << ", " << s.sunPosition.z << ")";
+}
+
+// The shadow inputs as the frame update builds them from a camera and a sun.
+ShadowView ShadowViewOf(const ViewSetup& s) {
+    Camera camera;
+    camera.eye = s.eye;
+    camera.at = s.at;
+    EXPECT_TRUE(camera.UpdateCamera());
+    return {.lightDirection = SunDirection(s.sunPosition, s.sunTarget),
+            .viewDirection = glm::normalize(s.at - s.eye),
+            .viewpoint = s.eye + s.shadowEyeOffset,
+            .cameraView = camera.view,
+            .fovRadians = s.fovDegrees * kRadiansPerDegree,
+            .aspect = s.aspect,
+            .nearPlane = kNearPlane,
+            .farPlane = s.farPlane};
+}
+
+// The homogeneous image of a world point (D3DX row vector times the matrix).
+glm::vec4 Transform(const glm::mat4& m, glm::vec3 point) {
+    return m * glm::vec4(point, 1.0f);
+}
+
+// A point of the covered frustum: u, v in −1..1 across the view, depth in world units ahead.
+glm::vec3 FrustumPoint(const ShadowView& view, float u, float v, float depth) {
+    const float t = std::tan(view.fovRadians / 2.0f);
+    const glm::vec4 world = glm::inverse(view.cameraView) *
+                            glm::vec4(u * t * depth * view.aspect, v * t * depth, depth, 1.0f);
+    return glm::vec3(world) / world.w;
+}
+
+// Hand-computed: the sun straight overhead, the camera at the origin looking along +z with a 90°
+// field of view, aspect 1 and a 40-unit shadow range. Light space is x = world x, y = world z,
+// z = −world y. sin γ = 1 and the frustum spans d = 39.9 along light y, so
+// nOpt = 0.1 + sqrt(40 × 0.1) = 2.1: the viewpoint moves 2 units back to (0, 0, −2) and the
+// perspective runs from y = 2.1 to 42. The far corners (±40, ±40, 40) then sit at x and z of
+// ±40 / 42, which the unit-cube fit scales by 21 / 20 and 21 / 40.
+TEST(ShadowMatrixTest, MatchesHandComputedOverheadSun) {
+    const ShadowView view = ShadowViewOf({.eye = {0, 0, 0},
+                                          .at = {0, 0, 1},
+                                          .sunPosition = {0, 10, 0},
+                                          .sunTarget = {0, 0, 0},
+                                          .shadowEyeOffset = {0, 0, 0},
+                                          .fovDegrees = 90,
+                                          .aspect = 1,
+                                          .farPlane = 40});
+    ShadowMatrix shadow;
+    ASSERT_TRUE(shadow.Update(view));
+
+    glm::mat4 lightView(0.0f);  // D3DX rows: x, y, z axes by column, then the translation
+    lightView[0] = {1, 0, 0, 0};
+    lightView[1] = {0, 0, -1, 0};
+    lightView[2] = {0, 1, 0, 0};
+    lightView[3] = {0, 2, 0, 1};
+    glm::mat4 perspective(1.0f);
+    perspective[1][1] = 42.0f / 39.9f;
+    perspective[1][3] = 1.0f;
+    perspective[3][1] = -42.0f * 2.1f / 39.9f;
+    perspective[3][3] = 0.0f;
+    glm::mat4 fit(0.0f);
+    fit[0][0] = 21.0f / 20.0f;
+    fit[1][1] = 2.0f;
+    fit[2][2] = 21.0f / 40.0f;
+    fit[3] = {0, -1, 0.5f, 1};
+    const glm::mat4 expected = fit * perspective * lightView;  // D3DX view × perspective × fit
+
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column) {
+            EXPECT_NEAR(shadow.LightView()[row][column], lightView[row][column], 1e-4f);
+            EXPECT_NEAR(shadow.Matrix()[row][column], expected[row][column], 1e-4f)
+                << "row " << row << " column " << column;
+        }
+
+    struct Mapped {
+        glm::vec3 world, shadowMap;
+    };
+    for (const Mapped& m : {Mapped{{0, 0, 0.1f}, {0, -1, 0.5f}},  // near centre: bottom edge
+                            Mapped{{40, 40, 40}, {1, 1, 0}},      // top far corner: nearest sun
+                            Mapped{{-40, -40, 40}, {-1, 1, 1}}}) {
+        const glm::vec4 h = Transform(shadow.Matrix(), m.world);
+        for (int i = 0; i < 3; ++i) EXPECT_NEAR(h[i] / h.w, m.shadowMap[i], 1e-4f);
+    }
+}
+
+// Realistic rooms: every sampled point of the covered frustum lands inside the shadow map, and the
+// fit is tight (the corners reach the map's edges).
+class ShadowCoverageTest : public testing::TestWithParam<ViewSetup> {};
+
+TEST_P(ShadowCoverageTest, FrustumFillsTheUnitCube) {
+    const ShadowView view = ShadowViewOf(GetParam());
+    ShadowMatrix shadow;
+    ASSERT_TRUE(shadow.Update(view));
+    glm::vec3 low(INFINITY), high(-INFINITY);
+    constexpr int kSteps = 6;
+    constexpr float kSlack = 1e-4f;
+    for (int i = 0; i <= kSteps; ++i)
+        for (int j = 0; j <= kSteps; ++j)
+            for (int k = 0; k <= kSteps; ++k) {
+                const float u = -1.0f + 2.0f * i / kSteps, v = -1.0f + 2.0f * j / kSteps;
+                const float depth = kNearPlane + (view.farPlane - kNearPlane) * k / kSteps;
+                const glm::vec4 h = Transform(shadow.Matrix(), FrustumPoint(view, u, v, depth));
+                ASSERT_GT(h.w, 0.0f);
+                const glm::vec3 p = glm::vec3(h) / h.w;
+                EXPECT_TRUE(p.x >= -1 - kSlack && p.x <= 1 + kSlack && p.y >= -1 - kSlack &&
+                            p.y <= 1 + kSlack && p.z >= -kSlack && p.z <= 1 + kSlack)
+                    << "u " << u << " v " << v << " depth " << depth << " maps to " << p.x << ", "
+                    << p.y << ", " << p.z;
+                low = glm::min(low, p);
+                high = glm::max(high, p);
+            }
+    for (int axis = 0; axis < 3; ++axis) {
+        EXPECT_NEAR(low[axis], axis == 2 ? 0.0f : -1.0f, 1e-3f) << axis;
+        EXPECT_NEAR(high[axis], 1.0f, 1e-3f) << axis;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rooms, ShadowCoverageTest,
+    testing::Values(
+        // The start values: sun nearly overhead, camera level.
+        ViewSetup{{0, 0, -5}, {0, 0, 0}, {0, 63, 3}, {0, 0, 0}, {0, 0, 0}, 45, 16.0f / 9, 65},
+        // A fixed camera looking down into a room.
+        ViewSetup{{4, 6, -8}, {0, 1, 0}, {0, 40.3f, 1}, {0, 0, 0}, {0, 0, 0}, 45, 4.0f / 3, 42.5f},
+        // Looking up a stair.
+        ViewSetup{{0, 1, 0}, {0, 3, 5}, {0, 63, 3}, {0, 0, 0}, {0, 0, 0}, 45, 16.0f / 9, 65},
+        // Looking steeply down under a sun overhead: the view is 15° from the light, so part of
+        // the frustum lies on the far side of the light from the view direction.
+        ViewSetup{
+            {0, 10, 0}, {0, 0, 2.6795f}, {0, 63, 0.5f}, {0, 0, 0}, {0, 0, 0}, 60, 16.0f / 9, 40},
+        // A low sun from the side.
+        ViewSetup{{0, 1.5f, 0}, {3, 1.5f, 4}, {50, 20, 0}, {0, 0, 0}, {0, 0, 0}, 60, 1, 30},
+        // An outdoor approach whose shadow viewpoint sits above and behind the eye.
+        ViewSetup{{0, 2, 10},
+                  {0, 1.5f, 20},
+                  {0.1f, 70.1f, -30.1f},
+                  {0, 0, 0},
+                  {0, 19.1f, -24.1f},
+                  45,
+                  16.0f / 9,
+                  75.4f}));
+
+// A view along the light (or against it) has no light-space direction of view: the matrix of the
+// previous frame stays, finite.
+class ParallelViewTest : public testing::TestWithParam<ViewSetup> {};
+
+const ViewSetup kOrdinaryView{{0, 0, -5}, {0, 0, 0}, {0, 63, 3}, {0, 0, 0},
+                              {0, 0, 0},  45,        16.0f / 9,  65};
+
+TEST_P(ParallelViewTest, KeepsPreviousMatrix) {
+    ShadowMatrix shadow;
+    ASSERT_TRUE(shadow.Update(ShadowViewOf(kOrdinaryView)));
+    const glm::mat4 previous = shadow.Matrix();
+    EXPECT_FALSE(shadow.Update(ShadowViewOf(GetParam())));
+    EXPECT_EQ(shadow.Matrix(), previous);
+    EXPECT_TRUE(IsFinite(shadow.Matrix()));
+}
+
+TEST_P(ParallelViewTest, FirstFrameKeepsIdentity) {
+    ShadowMatrix shadow;
+    EXPECT_FALSE(shadow.Update(ShadowViewOf(GetParam())));
+    EXPECT_EQ(shadow.Matrix(), glm::mat4(1.0f));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AlongTheLight, ParallelViewTest,
+    testing::Values(
+        // Looking along the sun's rays, sun slanted so the camera's up stays usable.
+        ViewSetup{{0, 10, -10}, {0, 0, 0}, {0, 10, -10}, {0, 0, 0}, {0, 0, 0}, 45, 1, 65},
+        // Looking straight back at the sun.
+        ViewSetup{{0, 0, 0}, {0, 10, -10}, {0, 10, -10}, {0, 0, 0}, {0, 0, 0}, 45, 1, 65},
+        // The same direction reached through differently scaled vectors, where the dot product
+        // of the two unit vectors can round above 1.
+        ViewSetup{{0, 0, 0}, {3, -9, 1}, {0, 0, 0}, {0.3f, -0.9f, 0.1f}, {0, 0, 0}, 45, 1, 65},
+        // Within rounding of parallel.
+        ViewSetup{{0, 0, 0}, {1e-4f, -7, 7}, {0, 7, -7}, {0, 0, 0}, {0, 0, 0}, 45, 1, 65},
+        // A sun on its own target has no direction at all.
+        ViewSetup{{0, 0, -5}, {0, 0, 0}, {1, 2, 3}, {1, 2, 3}, {0, 0, 0}, 45, 1, 65}));
+
+// Random views and suns (fixed seed): the matrix is always finite, and every point of the covered
+// frustum, however steeply the view looks along the light, lands inside the map.
+TEST(ShadowMatrixTest, RandomViewsStayFiniteAndCovered) {
+    std::mt19937 random(20261206);
+    std::normal_distribution<float> gaussian;
+    std::uniform_real_distribution<float> uniform(0.0f, 1.0f);
+    const auto randomUnit = [&] {
+        return glm::normalize(glm::vec3(gaussian(random), gaussian(random), gaussian(random)));
+    };
+    ShadowMatrix shadow;
+    int rebuilt = 0;
+    for (int trial = 0; trial < 20000; ++trial) {
+        const glm::vec3 eye(gaussian(random) * 20, gaussian(random) * 5, gaussian(random) * 20);
+        Camera camera;
+        camera.eye = eye;
+        camera.at = eye + randomUnit();
+        if (!camera.UpdateCamera()) continue;
+        const ShadowView view{.lightDirection = randomUnit(),
+                              .viewDirection = glm::normalize(camera.at - camera.eye),
+                              .viewpoint = eye + randomUnit() * uniform(random) * 30.0f,
+                              .cameraView = camera.view,
+                              .fovRadians = (20 + uniform(random) * 70) * kRadiansPerDegree,
+                              .aspect = 0.5f + uniform(random) * 2,
+                              .nearPlane = kNearPlane,
+                              .farPlane = 1 + uniform(random) * 99};
+        const bool wasRebuilt = shadow.Update(view);
+        ASSERT_TRUE(IsFinite(shadow.Matrix())) << "trial " << trial;
+        if (!wasRebuilt) continue;
+        ++rebuilt;
+        for (const glm::vec3& corner : shadow.LightFrustum())
+            ASSERT_GT(Transform(shadow.Matrix(), corner).w, 0.0f) << "trial " << trial;
+        const float depth = kNearPlane + uniform(random) * (view.farPlane - kNearPlane);
+        const glm::vec4 h =
+            Transform(shadow.Matrix(),
+                      FrustumPoint(view, uniform(random) * 2 - 1, uniform(random) * 2 - 1, depth));
+        const glm::vec3 p = glm::vec3(h) / h.w;
+        EXPECT_TRUE(std::abs(p.x) <= 1.001f && std::abs(p.y) <= 1.001f && p.z >= -0.001f &&
+                    p.z <= 1.001f)
+            << "trial " << trial << " maps to " << p.x << ", " << p.y << ", " << p.z;
+    }
+    EXPECT_GT(rebuilt, 19000);
+}
+
+}  // namespace
