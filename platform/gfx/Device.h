@@ -15,12 +15,12 @@ struct Size {
 
 // What the device can do, in the order the start-up checks read it.
 struct Caps {
-    uint32_t shaderModel = 0;          // major << 8 | minor, e.g. 0x0303 for GLSL 3.30
-    uint32_t textureCaps = 0;          // 0x2 = power-of-two only, 0x20 = square only
-    bool alphaGreaterEqual = false;    // alpha test with "greater or equal"
-    bool perPixelFog = false;          // fog computed per pixel
-    bool fogWithSpecularAlpha = false; // fog and specular alpha together
-    int maxRenderTargets = 0;          // colour outputs one framebuffer can write at once
+    uint32_t shaderModel = 0;           // major << 8 | minor, e.g. 0x0303 for GLSL 3.30
+    uint32_t textureCaps = 0;           // 0x2 = power-of-two only, 0x20 = square only
+    bool alphaGreaterEqual = false;     // alpha test with "greater or equal"
+    bool perPixelFog = false;           // fog computed per pixel
+    bool fogWithSpecularAlpha = false;  // fog and specular alpha together
+    int maxRenderTargets = 0;           // colour outputs one framebuffer can write at once
     int maxTextureWidth = 0;
     int maxTextureHeight = 0;
 };
@@ -43,8 +43,12 @@ struct Image {
     std::vector<uint8_t> rgba;
 };
 
+// A texture the device made; None is no texture. The device that made it owns it until
+// ReleaseTexture.
+enum class TextureId : uint32_t { None = 0 };
+
 class Device {
-public:
+  public:
     virtual ~Device() = default;
 
     virtual Caps GetCaps() const = 0;
@@ -63,6 +67,22 @@ public:
     // Gives the frame kept by the last Present that followed CaptureNextPresent; false when no
     // frame was kept or the backend has no pixels.
     virtual bool ReadBack(Image& out) = 0;
+
+    // Makes a texture from `image` with its full mip chain, linear filtering and repeat wrap.
+    // Texture coordinate (0, 0) is the image's first (top-left) pixel, as in D3D. None when the
+    // image is empty, its pixel count does not match its size, or the device refuses it.
+    virtual TextureId CreateTexture(const Image& image) = 0;
+    // None, or a texture already released, is ignored.
+    virtual void ReleaseTexture(TextureId texture) = 0;
+    // Pixels of the top mip level; zero for None or a released texture.
+    virtual Size TextureSize(TextureId texture) const = 0;
 };
+
+// True when `image` holds exactly width × height RGBA8 pixels and neither side is zero.
+inline bool IsWellFormed(const Image& image) {
+    return image.size.width > 0 && image.size.height > 0 &&
+           image.rgba.size() ==
+               static_cast<size_t>(image.size.width) * static_cast<size_t>(image.size.height) * 4;
+}
 
 }  // namespace gfx

@@ -130,6 +130,48 @@ bool GlDevice::ReadBack(Image& out) {
     return true;
 }
 
+TextureId GlDevice::CreateTexture(const Image& image) {
+    if (!IsWellFormed(image) || image.size.width > caps_.maxTextureWidth ||
+        image.size.height > caps_.maxTextureHeight) {
+        return TextureId::None;
+    }
+    // Errors left over from earlier calls must not fail this upload.
+    while (glGetError() != GL_NO_ERROR) continue;
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 0);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.size.width, image.size.height, 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, image.rgba.data());
+    glGenerateMipmap(GL_TEXTURE_2D);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    if (glGetError() != GL_NO_ERROR) {  // e.g. out of memory
+        glDeleteTextures(1, &name);
+        return TextureId::None;
+    }
+    textures_.emplace(name, image.size);
+    return static_cast<TextureId>(name);
+}
+
+void GlDevice::ReleaseTexture(TextureId texture) {
+    const auto found = textures_.find(static_cast<uint32_t>(texture));
+    if (found == textures_.end()) return;
+    const GLuint name = found->first;
+    glDeleteTextures(1, &name);
+    textures_.erase(found);
+}
+
+Size GlDevice::TextureSize(TextureId texture) const {
+    const auto found = textures_.find(static_cast<uint32_t>(texture));
+    return found == textures_.end() ? Size{} : found->second;
+}
+
 Image GlDevice::ReadDrawBuffer() const {
     Image image;
     image.size = backBuffer_;

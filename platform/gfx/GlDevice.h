@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 #include "platform/gfx/Device.h"
 
@@ -45,6 +46,11 @@ class GlDevice final : public Device {
     Size BackBufferSize() const override { return backBuffer_; }
     void CaptureNextPresent() override { captureRequested_ = true; }
     bool ReadBack(Image& out) override;
+    // RGBA8 with a generated mip chain. Rows are uploaded top row first, so texture coordinates
+    // address the image as D3D's do. None when a side exceeds the device's maximum.
+    TextureId CreateTexture(const Image& image) override;
+    void ReleaseTexture(TextureId texture) override;
+    Size TextureSize(TextureId texture) const override;
 
     // True when clip-space depth runs 0..1 as in the game's projection matrices
     // (glClipControl); false when vertex shaders must remap it.
@@ -64,6 +70,8 @@ class GlDevice final : public Device {
     bool inScene_ = false;
     bool captureRequested_ = false;
     std::optional<Image> captured_;
+    // Live textures by GL name (the TextureId value), with their sizes.
+    std::unordered_map<uint32_t, Size> textures_;
 };
 
 }  // namespace gfx

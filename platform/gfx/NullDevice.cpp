@@ -52,6 +52,18 @@ bool NullDevice::Reset(const PresentParams& params) {
     return true;
 }
 
+TextureId NullDevice::CreateTexture(const Image& image) {
+    if (!IsWellFormed(image)) return TextureId::None;
+    const auto texture = static_cast<TextureId>(++lastTextureId_);
+    textures_.emplace(texture, image.size);
+    return texture;
+}
+
+Size NullDevice::TextureSize(TextureId texture) const {
+    const auto found = textures_.find(texture);
+    return found == textures_.end() ? Size{} : found->second;
+}
+
 std::unique_ptr<Device> NullGraphics::CreateDevice(platform::Window& window) {
     if (creationFails_) return nullptr;
     auto device = std::make_unique<NullDevice>(window, caps_);

@@ -1,4 +1,6 @@
 #pragma once
+#include <map>
+
 #include "platform/Platform.h"
 #include "platform/gfx/Device.h"
 
@@ -7,7 +9,7 @@ namespace gfx {
 // A device that draws nothing. It counts what it was asked to do and can act out a lost device,
 // so the frame loop and the display-mode code run in tests and without a GPU.
 class NullDevice : public Device {
-public:
+  public:
     struct Counts {
         int clears = 0;
         int beginScenes = 0;
@@ -42,8 +44,14 @@ public:
     bool Reset(const PresentParams& params) override;
     Size BackBufferSize() const override { return backBuffer_; }
     bool ReadBack(Image&) override { return false; }
+    // Textures keep only their size.
+    TextureId CreateTexture(const Image& image) override;
+    void ReleaseTexture(TextureId texture) override { textures_.erase(texture); }
+    Size TextureSize(TextureId texture) const override;
+    // Textures created and not yet released.
+    int liveTextures() const { return static_cast<int>(textures_.size()); }
 
-private:
+  private:
     platform::Window& window_;
     Caps caps_;
     Counts counts_;
@@ -53,12 +61,14 @@ private:
     bool lost_ = false;
     int lostTestsLeft_ = 0;
     bool failResets_ = false;
+    std::map<TextureId, Size> textures_;
+    uint32_t lastTextureId_ = 0;
 };
 
 // The null backend as the game sees it. Keeps a pointer to the device it made last so tests and
 // the headless driver can steer it.
 class NullGraphics : public platform::Graphics {
-public:
+  public:
     explicit NullGraphics(const Caps& caps = NullDevice::FullCaps()) : caps_(caps) {}
 
     void SetAvailable(bool available) { available_ = available; }
@@ -68,7 +78,7 @@ public:
     bool Open() override { return available_; }
     std::unique_ptr<Device> CreateDevice(platform::Window& window) override;
 
-private:
+  private:
     Caps caps_;
     bool available_ = true;
     bool creationFails_ = false;

@@ -1,0 +1,14 @@
+#pragma once
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "library/Archive.h"
+
+// Where the caches report an asset that failed to load; the game goes on without the asset. By
+// default nothing is reported.
+using LoadLog = std::function<void(std::string_view message)>;
+
+// Reports "Fail:<catalogue name> \n" for row `index`, when a log is set.
+void ReportFailedLoad(const LoadLog& log, std::span<const AssetEntry> catalogue, int index);

@@ -1,0 +1,267 @@
+// Building models from .x files: geometry exactly as written, materials and their passes,
+// subsets, bounds and the tangent-space layout.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <glm/geometric.hpp>
+
+#include "ModelTestFiles.h"
+#include "library/AssetDescription.h"
+#include "library/CModel.h"
+
+namespace {
+
+using testfiles::Bytes;
+using testfiles::ToBytes;
+using testfiles::XMaterial;
+using testfiles::XTriangles;
+using testing::ElementsAre;
+
+// No texture of the test models is in this catalogue unless a test says so.
+const std::vector<AssetEntry> kNoTextures = {{1, 0, u"other.bmp"}};
+
+// One triangle whose corners, normals and texture coordinates all differ, wound 0, 2, 1.
+constexpr std::string_view kTriangle = R"(xof 0303txt 0032
+Mesh {
+3;
+1.0;2.0;3.0;,
+-4.0;5.5;6.0;,
+7.0;-8.0;9.25;;
+1;
+3;0,2,1;;
+MeshNormals {
+3;
+0.0;0.0;-1.0;,
+0.0;1.0;0.0;,
+1.0;0.0;0.0;;
+1;
+3;0,2,1;;
+}
+MeshTextureCoords {
+3;
+0.125;0.25;,
+0.5;0.75;,
+0.875;0.0625;;
+}
+MeshMaterialList {
+1;
+1;
+0;;
+Material {
+0.25;0.5;0.75;0.5;;
+12.5;
+0.1;0.2;0.3;;
+0.4;0.5;0.6;;
+}
+}
+}
+)";
+
+ModelData Build(std::string_view xFile, std::span<const AssetEntry> catalogue = kNoTextures) {
+    std::optional<ModelData> model = BuildModel(ToBytes(xFile), catalogue);
+    EXPECT_TRUE(model.has_value());
+    return model.value_or(ModelData{});
+}
+
+TEST(ModelLoad, TriangleComesBackExactlyAsWrittenInTheWrittenWinding) {
+    const ModelData model = Build(kTriangle);
+    const MeshData& mesh = model.mesh;
+    ASSERT_EQ(mesh.indices.size(), 3u);
+    const std::array<glm::vec3, 3> corners{mesh.positions[mesh.indices[0]],
+                                           mesh.positions[mesh.indices[1]],
+                                           mesh.positions[mesh.indices[2]]};
+    EXPECT_THAT(corners,
+                ElementsAre(glm::vec3(1, 2, 3), glm::vec3(7, -8, 9.25), glm::vec3(-4, 5.5, 6)));
+    ASSERT_EQ(mesh.texCoords.size(), mesh.VertexCount());
+    EXPECT_EQ(mesh.texCoords[mesh.indices[0]], glm::vec2(0.125, 0.25));
+    EXPECT_EQ(mesh.texCoords[mesh.indices[1]], glm::vec2(0.875, 0.0625));
+    EXPECT_EQ(mesh.texCoords[mesh.indices[2]], glm::vec2(0.5, 0.75));
+    ASSERT_EQ(mesh.normals.size(), mesh.VertexCount());
+    EXPECT_EQ(mesh.normals[mesh.indices[0]], glm::vec3(0, 0, -1));
+    EXPECT_EQ(mesh.normals[mesh.indices[1]], glm::vec3(1, 0, 0));
+    EXPECT_EQ(mesh.normals[mesh.indices[2]], glm::vec3(0, 1, 0));
+}
+
+TEST(ModelLoad, MaterialColoursAreTheFilesWithAmbientEqualToDiffuse) {
+    const ModelData model = Build(kTriangle);
+    ASSERT_EQ(model.materials.size(), 1u);
+    const MaterialColours& colours = model.materials[0].material;
+    EXPECT_EQ(colours.diffuse, glm::vec4(0.25, 0.5, 0.75, 0.5));
+    EXPECT_EQ(colours.ambient, colours.diffuse);
+    EXPECT_EQ(glm::vec3(colours.specular), glm::vec3(0.1f, 0.2f, 0.3f));
+    EXPECT_EQ(glm::vec3(colours.emissive), glm::vec3(0.4f, 0.5f, 0.6f));
+    EXPECT_EQ(colours.power, 12.5f);
+    EXPECT_EQ(model.materials[0].textureIndex, -1);
+    EXPECT_EQ(model.passIndex, kPassUntextured);
+}
+
+TEST(ModelLoad, FrameTransformsPlaceTheMeshAsD3DXRowVectorsDo) {
+    // Rows: x goes to -z, y stays, z goes to +x, then a move by (10, 20, 30).
+    const std::string framed =
+        "xof 0303txt 0032\nFrame Root {\nFrameTransformMatrix {\n"
+        "0.0,0.0,-1.0,0.0,0.0,1.0,0.0,0.0,1.0,0.0,0.0,0.0,10.0,20.0,30.0,1.0;;\n}\n" +
+        XTriangles({XMaterial()}, {0}).substr(17) + "}\n";
+    const ModelData model = Build(framed);
+    ASSERT_EQ(model.mesh.indices.size(), 3u);
+    const auto corner = [&](int k) { return model.mesh.positions[model.mesh.indices[k]]; };
+    EXPECT_EQ(corner(0), glm::vec3(10, 20, 30));
+    EXPECT_EQ(corner(1), glm::vec3(10, 21, 30));
+    EXPECT_EQ(corner(2), glm::vec3(10, 20, 29.5));
+}
+
+TEST(ModelLoad, OneSubsetPerMaterialInFileOrderUnusedOnesEmpty) {
+    // Faces use materials 2, 0, 2; material 1 is declared but unused.
+    const ModelData model = Build(XTriangles({XMaterial(), XMaterial(), XMaterial()}, {2, 0, 2}));
+    ASSERT_EQ(model.mesh.subsets.size(), 3u);
+    EXPECT_EQ(model.mesh.subsets[0].indexCount, 3u);
+    EXPECT_EQ(model.mesh.subsets[1].indexCount, 0u);
+    EXPECT_EQ(model.mesh.subsets[2].indexCount, 6u);
+    // Material 0's subset holds the second triangle of the file (x from 2 to 2.5).
+    const MeshData::Subset& first = model.mesh.subsets[0];
+    EXPECT_EQ(model.mesh.positions[model.mesh.indices[first.firstIndex]], glm::vec3(2, 0, 0));
+    EXPECT_EQ(model.materials.size(), 3u);
+}
+
+TEST(ModelLoad, BoundsHalfExtentAndSphereOfAKnownBox) {
+    // The eight corners of the box from (-1, 0, 2) to (3, 4, 5).
+    const ModelData model = Build(R"(xof 0303txt 0032
+Mesh {
+8;
+-1.0;0.0;2.0;, 3.0;0.0;2.0;, -1.0;4.0;2.0;, 3.0;4.0;2.0;,
+-1.0;0.0;5.0;, 3.0;0.0;5.0;, -1.0;4.0;5.0;, 3.0;4.0;5.0;;
+6;
+4;0,2,3,1;, 4;4,5,7,6;, 4;0,1,5,4;, 4;2,6,7,3;, 4;0,4,6,2;, 4;1,3,7,5;;
+}
+)");
+    EXPECT_EQ(model.mesh.TriangleCount(), 12u);
+    EXPECT_EQ(model.bounds.boxMin, glm::vec3(-1, 0, 2));
+    EXPECT_EQ(model.bounds.boxMax, glm::vec3(3, 4, 5));
+    // (|max| + |min|) / 2 per axis: not the box's half size when it does not span the origin.
+    EXPECT_EQ(model.bounds.halfExtent, glm::vec3(2, 2, 3.5));
+    EXPECT_EQ(model.bounds.sphereCentre, glm::vec3(1, 2, 3.5));
+    EXPECT_FLOAT_EQ(model.bounds.sphereRadius, glm::length(glm::vec3(2, 2, 1.5)));
+}
+
+struct PassCase {
+    const char* label;
+    std::vector<std::string> textures;  // per material, "" for none
+    std::vector<std::u16string> catalogue;
+    std::vector<uint32_t> passes;
+    uint32_t modelPass;
+    int lastNormalMap;  // normalMapIndex of the last material
+};
+
+class ModelPass : public testing::TestWithParam<PassCase> {};
+
+TEST_P(ModelPass, MaterialPassesFollowTheCatalogue) {
+    const PassCase& c = GetParam();
+    std::vector<AssetEntry> catalogue;
+    for (const std::u16string& name : c.catalogue) catalogue.push_back({1, 0, name});
+    std::vector<std::string> materials;
+    std::vector<int> faces;
+    for (const std::string& texture : c.textures) {
+        faces.push_back(static_cast<int>(materials.size()));
+        materials.push_back(XMaterial(texture));
+    }
+    const ModelData model = Build(XTriangles(materials, faces), catalogue);
+    std::vector<uint32_t> passes;
+    for (const ModelMaterial& material : model.materials) passes.push_back(material.passIndex);
+    EXPECT_EQ(passes, c.passes);
+    EXPECT_EQ(model.passIndex, c.modelPass);
+    EXPECT_EQ(model.materials.back().normalMapIndex, c.lastNormalMap);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ModelPass,
+    testing::Values(
+        PassCase{"Bmp", {"fire.bmp"}, {u"x.png", u"fire.bmp"}, {1}, 1, -1},
+        PassCase{"Png", {"sight.png"}, {u"sight.png"}, {2}, 2, -1},
+        PassCase{"PngWithNormalMap", {"sight.png"}, {u"sight.png", u"normal_sight.bmp"}, {3}, 3, 1},
+        PassCase{"BaseCutAtFirstDot",
+                 {"a.b.png"},
+                 {u"a.b.png", u"normal_a.b.bmp", u"normal_a.bmp"},
+                 {3},
+                 3,
+                 2},
+        PassCase{"NotInCatalogue", {"missing.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
+        PassCase{"CaseSensitive", {"Fire.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
+        PassCase{"PathIsPartOfTheName", {"tex\\\\fire.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
+        PassCase{"LastMaterialDecidesUntextured", {"fire.bmp", ""}, {u"fire.bmp"}, {1, 0}, 0, -1},
+        PassCase{"LastMaterialDecidesTextured", {"", "fire.bmp"}, {u"fire.bmp"}, {0, 1}, 1, -1}),
+    [](const testing::TestParamInfo<PassCase>& info) { return info.param.label; });
+
+TEST(ModelLoad, NormalMappedModelHasTheTangentSpaceLayout) {
+    // A quad facing -z: u runs along +x and v down along -y.
+    const std::vector<AssetEntry> catalogue = {{1, 0, u"wall.bmp"}, {1, 0, u"normal_wall.bmp"}};
+    const ModelData model = Build(R"(xof 0303txt 0032
+Mesh {
+4;
+0.0;1.0;0.0;, 1.0;1.0;0.0;, 0.0;0.0;0.0;, 1.0;0.0;0.0;;
+2;
+3;0,1,2;, 3;2,1,3;;
+MeshNormals { 1; 0.0;1.0;0.0;; 2; 3;0,0,0;, 3;0,0,0;; }
+MeshTextureCoords { 4; 0.0;0.0;, 1.0;0.0;, 0.0;1.0;, 1.0;1.0;; }
+MeshMaterialList { 1; 2; 0, 0;; Material { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;;
+TextureFilename { "wall.bmp"; } } }
+}
+)",
+                                  catalogue);
+    ASSERT_EQ(model.passIndex, kPassNormalMapped);
+    const VertexLayout layout = LayoutOf(model.mesh);
+    EXPECT_THAT(layout.elements, ElementsAre(VertexElement{VertexUsage::Position, 0, 3},
+                                             VertexElement{VertexUsage::Tangent, 12, 3},
+                                             VertexElement{VertexUsage::Binormal, 24, 3},
+                                             VertexElement{VertexUsage::Normal, 36, 3},
+                                             VertexElement{VertexUsage::TexCoord, 48, 2}));
+    EXPECT_EQ(layout.stride, 56u);
+    EXPECT_EQ(Interleave(model.mesh).size(), model.mesh.VertexCount() * 14);
+    // The file's upward normals are replaced by ones computed from the clockwise winding.
+    for (size_t v = 0; v < model.mesh.VertexCount(); ++v) {
+        EXPECT_EQ(model.mesh.normals[v], glm::vec3(0, 0, -1));
+        EXPECT_EQ(model.mesh.tangents[v], glm::vec3(1, 0, 0));
+        EXPECT_EQ(model.mesh.binormals[v], glm::vec3(0, -1, 0));
+    }
+}
+
+TEST(ModelLoad, OtherModelsKeepTheFilesAttributes) {
+    EXPECT_THAT(LayoutOf(Build(kTriangle).mesh).elements,
+                ElementsAre(VertexElement{VertexUsage::Position, 0, 3},
+                            VertexElement{VertexUsage::Normal, 12, 3},
+                            VertexElement{VertexUsage::TexCoord, 24, 2}));
+    const ModelData bare = Build(XTriangles({XMaterial()}, {0}));
+    EXPECT_THAT(LayoutOf(bare.mesh).elements,
+                ElementsAre(VertexElement{VertexUsage::Position, 0, 3}));
+    EXPECT_EQ(Interleave(bare.mesh).size(), bare.mesh.VertexCount() * 3);
+}
+
+class BadModel : public testing::TestWithParam<std::string> {};
+
+TEST_P(BadModel, FailsCleanly) {
+    EXPECT_FALSE(BuildModel(ToBytes(GetParam()), kNoTextures).has_value());
+    EXPECT_EQ(DescribeModel(ToBytes(GetParam()), kNoTextures),
+              "not a .x model the game can load\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, BadModel,
+    testing::Values(std::string(), std::string("not a model"),
+                    std::string(kTriangle.substr(0, 120)),
+                    std::string(kTriangle.substr(0, kTriangle.size() / 2)),
+                    std::string("xof 0303txt 0032\n"),
+                    // A face naming a vertex that does not exist.
+                    std::string("xof 0303txt 0032\nMesh {\n3;\n0.0;0.0;0.0;,\n1.0;0.0;0.0;,\n"
+                                "0.0;1.0;0.0;;\n1;\n3;0,1,7;;\n}\n")));
+
+TEST(ModelLoad, DescriptionNamesCountsPassesAndTextures) {
+    const std::vector<AssetEntry> catalogue = {{1, 0, u"fire.bmp"}};
+    const std::string text =
+        DescribeModel(ToBytes(XTriangles({XMaterial("fire.bmp"), XMaterial()}, {0, 1})), catalogue);
+    EXPECT_THAT(text, testing::HasSubstr("vertices 6, triangles 2, materials 2, pass 0"));
+    EXPECT_THAT(text,
+                testing::HasSubstr(
+                    "material 0: pass 1, triangles 1, texture \"fire.bmp\" (row 0 \"fire.bmp\")"));
+    EXPECT_THAT(text, testing::HasSubstr("material 1: pass 0, triangles 1, texture \"\" (none)"));
+    EXPECT_THAT(text, testing::HasSubstr("box min (0, 0, 0) max (2.5, 1, 0)"));
+}
+
+}  // namespace
