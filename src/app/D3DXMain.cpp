@@ -49,11 +49,10 @@ void ShowError(platform::Services& services, const char16_t* text) {
 D3DXMain::D3DXMain(platform::Services& appServices)
     : services(appServices), lib(appServices), player(appServices.clock.Now()) {}
 
-D3DXMain::~D3DXMain() {
-    device.reset();
-    d3d = nullptr;
-    // The members go next: the scene tree, the player, then the library (which saves settings).
-}
+// The members go in reverse order: the scene tree, the player, the library (which saves the
+// settings and closes the archive), and the device last, since the textures the library and the
+// scenes hold live in it.
+D3DXMain::~D3DXMain() = default;
 
 HRESULT D3DXMain::InitDevice() {
     if (!services.graphics.Open()) {

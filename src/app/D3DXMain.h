@@ -24,8 +24,8 @@ class FrameObserver {
 inline constexpr uint32_t kFrameMs = 16;  // the game's tick; every speed and timer counts these
 
 // The application root: owns the device, the library, the player and the scene tree, and runs the
-// main loop. Destruction releases the device, deletes the scenes and the player, and finally the
-// library, which saves the settings.
+// main loop. Destruction deletes the scenes and the player, then the library (which saves the
+// settings), and releases the device last.
 class D3DXMain {
   public:
     explicit D3DXMain(platform::Services& services);
@@ -49,7 +49,7 @@ class D3DXMain {
 
     platform::Graphics* d3d = nullptr;  // the opened backend
     gfx::PresentParams presentParams;
-    std::unique_ptr<gfx::Device> device;
+    std::unique_ptr<gfx::Device> device;  // outlives everything declared after it
     int32_t deviceLost = 0;  // 1 while the device is lost: the scene is neither updated nor drawn
     MyLibrary* library = nullptr;
     MyLibrary lib;

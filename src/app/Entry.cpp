@@ -1,6 +1,7 @@
 #include "app/Entry.h"
 
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -39,6 +40,13 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
     auto root = std::make_unique<D3DXMain>(services);
     root->observer = options.observer;
     root->lib.steamworks.enabled = options.achievementsEnabled;
+    if (options.logFailedLoads) {
+        const LoadLog toStderr = [](std::string_view line) {
+            std::fprintf(stderr, "%.*s", static_cast<int>(line.size()), line.data());
+        };
+        root->lib.textures.SetFailLog(toStderr);
+        root->lib.models.SetFailLog(toStderr);
+    }
     ReadSettings(root->lib.settings);
     root->resolutionIndex = root->lib.settings.resolutionIndex;
     root->windowRect =

@@ -10,6 +10,7 @@ struct LaunchOptions {
     std::optional<uint32_t> randomSeed;  // default: seeded from the clock
     FrameObserver* observer = nullptr;
     bool achievementsEnabled = false;  // only a tool switches the record on
+    bool logFailedLoads = false;       // textures and models that fail to load, on stderr
 };
 
 // The whole run: single-instance guard, settings, window, device, main loop, shut-down. Returns

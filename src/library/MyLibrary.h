@@ -6,6 +6,8 @@
 #include "audio/CSoundManager.h"
 #include "content/SteamworksHelper.h"
 #include "library/Archive.h"
+#include "library/CModelManager.h"
+#include "library/CTextureManager.h"
 #include "library/Camera.h"
 #include "library/Input.h"
 #include "library/Result.h"
@@ -59,6 +61,8 @@ class MyLibrary {
     TextData textData;
     Archive archive;  // open from Initialise to destruction
     CSoundManager sound;
+    CTextureManager textures;
+    CModelManager models;
 
   private:
     platform::Services& services_;

@@ -97,6 +97,7 @@ int main(int argc, char** argv) {
     launch.randomSeed = options->seed;
     launch.observer = &session;
     launch.achievementsEnabled = true;
+    launch.logFailedLoads = true;
     const int result = ApplicationEntry(services, launch);
 
     std::fprintf(stderr, "hm-driver: game ended with 0x%08x; saves in %s\n",
