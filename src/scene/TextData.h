@@ -14,6 +14,8 @@ class LanguageText {
     void Set(std::u16string_view key, std::u16string_view text);
     // The text of `key`, or null when this language has none.
     const std::u16string* Find(std::u16string_view key) const;
+    // Every text of this language, by key.
+    const std::map<std::u16string, std::u16string, std::less<>>& Texts() const { return texts_; }
 
   private:
     std::map<std::u16string, std::u16string, std::less<>> texts_;
@@ -35,6 +37,10 @@ class TextData {
     // missing text shows its key. The reference is owned by the table and stays valid as long as
     // the table lives (until the next Load), whatever the lifetime of the caller's `key`.
     const std::u16string& GetText(std::u16string_view key) const;
+    // Every language of the table as parsed, by name.
+    const std::map<std::u16string, LanguageText, std::less<>>& Languages() const {
+        return languages_;
+    }
 
   private:
     std::u16string language_;

@@ -8,7 +8,11 @@
 #include "AssetNames.h"
 #include "AssetTestFiles.h"
 #include "Commands.h"
+#include "Image.h"
+#include "Models.h"
 #include "Pack.h"
+#include "XFile.h"
+#include "library/Catalogue.h"
 
 namespace {
 
@@ -126,9 +130,18 @@ class CheckTest : public testing::TestWithParam<CheckCase> {};
 TEST_P(CheckTest, TellsLoadableFromBroken) {
     const std::string& text = GetParam().bytes;
     EXPECT_EQ(
-        CheckAsset(GetParam().kind, {reinterpret_cast<const uint8_t*>(text.data()), text.size()}),
+        CheckAsset(GetParam().kind, {reinterpret_cast<const uint8_t*>(text.data()), text.size()},
+                   AssetCatalogue()),
         GetParam().expected);
 }
+
+std::string AsString(const Bytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
+
+const std::string kPng = AsString(EncodePng(Image(3, 2, Rgba8{10, 20, 30, 255})));
+const std::string kBmp = AsString(EncodeBmp(Image(3, 2, Rgba8{10, 20, 30, 255})));
+const std::string kModel = WriteXFile(BuildModel("cube.x"));
 
 const std::string kWave = std::string("RIFF\x2C\0\0\0WAVEfmt \x10\0\0\0", 20) +
                           std::string("\x01\0\x01\0\x44\xAC\0\0\x88\x58\x01\0\x02\0\x10\0", 16) +
@@ -139,11 +152,17 @@ const std::string kGlyphLineFeed =
 INSTANTIATE_TEST_SUITE_P(
     Checks, CheckTest,
     testing::Values(
-        CheckCase{"png", AssetKind::Png, "\x89PNG\r\n\x1A\n....", LoadCheck::Loads},
-        CheckCase{"png_cut", AssetKind::Png, "\x89PNG\r\n", LoadCheck::Fails},
+        CheckCase{"png", AssetKind::Png, kPng, LoadCheck::Loads},
+        CheckCase{"png_signature_only", AssetKind::Png, "\x89PNG\r\n\x1A\n....", LoadCheck::Fails},
+        CheckCase{"png_cut", AssetKind::Png, kPng.substr(0, kPng.size() - 20), LoadCheck::Fails},
+        CheckCase{"bmp", AssetKind::Bmp, kBmp, LoadCheck::Loads},
+        CheckCase{"bmp_pixels_cut", AssetKind::Bmp, kBmp.substr(0, kBmp.size() - 4),
+                  LoadCheck::Fails},
         CheckCase{"bmp_size_wrong", AssetKind::Bmp, "BM" + std::string(60, '\0'), LoadCheck::Fails},
         CheckCase{"bmp_short", AssetKind::Bmp, "BM", LoadCheck::Fails},
-        CheckCase{"x", AssetKind::Model, "xof 0303txt 0032\n", LoadCheck::Loads},
+        CheckCase{"x", AssetKind::Model, kModel, LoadCheck::Loads},
+        CheckCase{"x_header_only", AssetKind::Model, "xof 0303txt 0032\n", LoadCheck::Fails},
+        CheckCase{"x_cut", AssetKind::Model, kModel.substr(0, kModel.size() / 2), LoadCheck::Fails},
         CheckCase{"x_binary_other", AssetKind::Model, "XOF ", LoadCheck::Fails},
         CheckCase{"wav", AssetKind::Wave, kWave, LoadCheck::Loads},
         CheckCase{"wav_cut", AssetKind::Wave, kWave.substr(0, 40), LoadCheck::Fails},

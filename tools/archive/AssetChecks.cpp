@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "audio/WaveFile.h"
+#include "library/CModel.h"
 #include "library/GlyphTable.h"
-#include "library/LittleEndian.h"
+#include "library/ImageLoader.h"
 #include "scene/TextData.h"
 
 namespace {
@@ -13,47 +14,25 @@ LoadCheck LoadsIf(bool condition) {
     return condition ? LoadCheck::Loads : LoadCheck::Fails;
 }
 
-bool StartsWith(std::span<const uint8_t> bytes, std::string_view prefix) {
-    return bytes.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), bytes.begin(),
-                      [](char a, uint8_t b) { return static_cast<uint8_t>(a) == b; });
-}
-
 struct KindInfo {
     AssetKind kind;
     std::string_view label;
-    LoadCheck (*check)(std::span<const uint8_t>);
 };
 
 constexpr KindInfo kKinds[] = {
-    {AssetKind::Png, "png", CheckPng},
-    {AssetKind::Bmp, "bmp", CheckBmp},
-    {AssetKind::Model, "x", CheckModel},
-    {AssetKind::Wave, "wav", CheckWave},
-    {AssetKind::TextTable, "csv", CheckTextTable},
-    {AssetKind::GlyphTable, "glyphs", CheckGlyphTable},
-    {AssetKind::Effect, "effect", CheckEffect},
+    {AssetKind::Png, "png"},       {AssetKind::Bmp, "bmp"},       {AssetKind::Model, "x"},
+    {AssetKind::Wave, "wav"},      {AssetKind::TextTable, "csv"}, {AssetKind::GlyphTable, "glyphs"},
+    {AssetKind::Effect, "effect"},
 };
-
-const KindInfo& InfoOf(AssetKind kind) {
-    return *std::find_if(std::begin(kKinds), std::end(kKinds),
-                         [kind](const KindInfo& info) { return info.kind == kind; });
-}
 
 }  // namespace
 
-LoadCheck CheckPng(std::span<const uint8_t> bytes) {
-    return LoadsIf(StartsWith(bytes, "\x89PNG\r\n\x1A\n"));
+LoadCheck CheckImage(std::span<const uint8_t> bytes) {
+    return LoadsIf(DecodeImage(bytes).has_value());
 }
 
-LoadCheck CheckBmp(std::span<const uint8_t> bytes) {
-    constexpr size_t kHeadersSize = 54;  // file header and BITMAPINFOHEADER
-    return LoadsIf(StartsWith(bytes, "BM") && bytes.size() >= kHeadersSize &&
-                   LoadLe32(&bytes[2]) == bytes.size());
-}
-
-LoadCheck CheckModel(std::span<const uint8_t> bytes) {
-    return LoadsIf(StartsWith(bytes, "xof "));
+LoadCheck CheckModel(std::span<const uint8_t> bytes, std::span<const AssetEntry> catalogue) {
+    return LoadsIf(BuildModel(bytes, catalogue).has_value());
 }
 
 LoadCheck CheckWave(std::span<const uint8_t> bytes) {
@@ -62,12 +41,10 @@ LoadCheck CheckWave(std::span<const uint8_t> bytes) {
 }
 
 LoadCheck CheckTextTable(std::span<const uint8_t> bytes) {
-    // The game reads the "Japanese" column; a key every table has tells whether it is there.
-    constexpr std::u16string_view kKey = u"FlagManager_0";
     TextData table;
     table.Load(bytes);
-    table.SetLanguage(u"Japanese");
-    return LoadsIf(table.GetText(kKey) != kKey);
+    table.SetLanguage(kGameLanguage);
+    return LoadsIf(table.GetText(kTextTableProbeKey) != kTextTableProbeKey);
 }
 
 LoadCheck CheckGlyphTable(std::span<const uint8_t> bytes) {
@@ -80,9 +57,27 @@ LoadCheck CheckEffect(std::span<const uint8_t>) {
 }
 
 std::string_view KindLabel(AssetKind kind) {
-    return InfoOf(kind).label;
+    return std::find_if(std::begin(kKinds), std::end(kKinds),
+                        [kind](const KindInfo& info) { return info.kind == kind; })
+        ->label;
 }
 
-LoadCheck CheckAsset(AssetKind kind, std::span<const uint8_t> bytes) {
-    return InfoOf(kind).check(bytes);
+LoadCheck CheckAsset(AssetKind kind, std::span<const uint8_t> bytes,
+                     std::span<const AssetEntry> catalogue) {
+    switch (kind) {
+        case AssetKind::Png:
+        case AssetKind::Bmp:
+            return CheckImage(bytes);
+        case AssetKind::Model:
+            return CheckModel(bytes, catalogue);
+        case AssetKind::Wave:
+            return CheckWave(bytes);
+        case AssetKind::TextTable:
+            return CheckTextTable(bytes);
+        case AssetKind::GlyphTable:
+            return CheckGlyphTable(bytes);
+        case AssetKind::Effect:
+            break;
+    }
+    return CheckEffect(bytes);
 }

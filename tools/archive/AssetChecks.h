@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "AssetNames.h"
+#include "library/Archive.h"
 
 // Whether an asset's bytes are something the game can load.
 enum class LoadCheck {
@@ -12,12 +13,17 @@ enum class LoadCheck {
     Unchecked,  // no check for this kind yet
 };
 
-// One check per kind of asset. Each looks as deep as the game's loaders available to the tools
-// allow: WAV files through the game's RIFF walk, the text table and the glyph table through their
-// parsers, images and models by their file signatures until the texture and model loaders join.
-LoadCheck CheckPng(std::span<const uint8_t> bytes);
-LoadCheck CheckBmp(std::span<const uint8_t> bytes);
-LoadCheck CheckModel(std::span<const uint8_t> bytes);
+// The text table must hold the text of this key in this language, the one the game reads; every
+// table the game ships has it.
+inline constexpr std::u16string_view kTextTableProbeKey = u"FlagManager_0";
+inline constexpr std::u16string_view kGameLanguage = u"Japanese";
+
+// One check per kind of asset, each through the game's own loader: images through the texture
+// decoder, models through the model builder (their materials resolved against `catalogue`), WAV
+// files through the RIFF walk, the text table and the glyph table through their parsers. Effects
+// stay unchecked until the renderer that compiles them exists.
+LoadCheck CheckImage(std::span<const uint8_t> bytes);
+LoadCheck CheckModel(std::span<const uint8_t> bytes, std::span<const AssetEntry> catalogue);
 LoadCheck CheckWave(std::span<const uint8_t> bytes);
 LoadCheck CheckTextTable(std::span<const uint8_t> bytes);
 LoadCheck CheckGlyphTable(std::span<const uint8_t> bytes);
@@ -26,4 +32,5 @@ LoadCheck CheckEffect(std::span<const uint8_t> bytes);
 // The short name of a kind as `list` prints it ("png", "x", "glyphs", ...).
 std::string_view KindLabel(AssetKind kind);
 // The check of `kind`.
-LoadCheck CheckAsset(AssetKind kind, std::span<const uint8_t> bytes);
+LoadCheck CheckAsset(AssetKind kind, std::span<const uint8_t> bytes,
+                     std::span<const AssetEntry> catalogue);

@@ -4,20 +4,14 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 
 #include "AssetChecks.h"
-#include "Pack.h"
+#include "AssetInspection.h"
 #include "library/Utf.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-int UsageError(std::ostream& err, std::string_view usage) {
-    err << "usage: hm-archive " << usage << "\n";
-    return kExitUsage;
-}
 
 std::string RowName(std::span<const AssetEntry> catalogue, size_t row) {
     return "row " + std::to_string(row) + " \"" + Utf16ToUtf8(catalogue[row].name) + "\"";
@@ -56,6 +50,71 @@ int ResolveRow(std::span<const AssetEntry> catalogue, const std::string& which) 
     return index < static_cast<int>(catalogue.size()) ? index : -1;
 }
 
+// The whole of a loose file, or nullopt when it is not a readable regular file.
+std::optional<std::vector<uint8_t>> ReadLooseFile(const fs::path& path) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
+                               std::istreambuf_iterator<char>());
+    if (!in.is_open() || in.bad()) return std::nullopt;
+    return bytes;
+}
+
+// One asset as inspect prints it: the title line and the report go to `out` when the loader takes
+// the bytes; the title and the reason go to `err` when it refuses them.
+int PrintInspection(const std::string& title, AssetKind kind, std::span<const uint8_t> bytes,
+                    std::span<const AssetEntry> catalogue, std::ostream& out, std::ostream& err) {
+    const AssetReport report = InspectAsset(kind, bytes, catalogue);
+    const std::string heading = title + ", " + std::to_string(bytes.size()) + " bytes, " +
+                                std::string(KindLabel(kind)) + "\n";
+    if (report.check == LoadCheck::Fails) {
+        err << "hm-archive inspect: " << heading << "the game cannot load it: " << report.text;
+        return kExitBadData;
+    }
+    out << heading << report.text;
+    return kExitOk;
+}
+
+int InspectRow(const std::string& archivePath, const std::string& which,
+               std::span<const AssetEntry> catalogue, std::ostream& out, std::ostream& err) {
+    const int row = ResolveRow(catalogue, which);
+    if (row < 0) {
+        err << "hm-archive inspect: the catalogue has no asset \"" << which << "\"\n";
+        return kExitUsage;
+    }
+    const std::string title = RowName(catalogue, static_cast<size_t>(row));
+    const std::optional<AssetKind> kind = KindOfName(Utf16ToUtf8(catalogue[row].name));
+    if (!kind) {
+        err << "hm-archive inspect: " << title << " is of no kind the game loads\n";
+        return kExitBadData;
+    }
+    std::optional<Archive> archive = OpenArchive(catalogue, archivePath, err);
+    if (!archive) return kExitBadData;
+    const std::optional<std::vector<uint8_t>> bytes = archive->Read(row);
+    if (!bytes) {
+        err << "hm-archive inspect: " << title << " does not lie inside " << archivePath << "\n";
+        return kExitBadData;
+    }
+    return PrintInspection(title, *kind, *bytes, catalogue, out, err);
+}
+
+int InspectLooseFile(const std::string& path, std::span<const AssetEntry> catalogue,
+                     std::ostream& out, std::ostream& err) {
+    const std::optional<AssetKind> kind = KindOfName(fs::path(path).filename().string());
+    if (!kind) {
+        err << "hm-archive inspect: " << path
+            << " has no asset extension (.png .bmp .x .wav .csv .dat .cfx)\n";
+        return kExitUsage;
+    }
+    const std::optional<std::vector<uint8_t>> bytes = ReadLooseFile(path);
+    if (!bytes) {
+        err << "hm-archive inspect: cannot read " << path << "\n";
+        return kExitBadData;
+    }
+    return PrintInspection(path, *kind, *bytes, catalogue, out, err);
+}
+
 }  // namespace
 
 std::optional<std::string> ArchiveLayoutProblem(std::span<const AssetEntry> catalogue,
@@ -80,21 +139,6 @@ std::optional<std::string> ArchiveLayoutProblem(std::span<const AssetEntry> cata
     return std::nullopt;
 }
 
-int RunPack(Arguments args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 3) return UsageError(err, "pack INDIR ARCHIVE CATALOGUE_CPP");
-    try {
-        const std::vector<PackedRow> rows = PackArchive(args[0], args[1]);
-        WriteTextFile(args[2], CatalogueSource(rows));
-        out << "packed " << rows.size() << " assets, "
-            << uint64_t{rows.back().offset} + rows.back().size << " bytes, into " << args[1]
-            << "\n";
-    } catch (const std::exception& error) {
-        err << "hm-archive pack: " << error.what() << "\n";
-        return kExitBadData;
-    }
-    return kExitOk;
-}
-
 int RunList(Arguments args, std::span<const AssetEntry> catalogue, std::ostream& out,
             std::ostream& err) {
     if (args.size() != 1) return UsageError(err, "list ARCHIVE");
@@ -113,7 +157,9 @@ int RunList(Arguments args, std::span<const AssetEntry> catalogue, std::ostream&
         const std::optional<std::vector<uint8_t>> bytes = archive->Read(static_cast<int>(row));
         const std::string_view kindLabel = kind ? KindLabel(*kind) : "?";
         std::string_view loads = "unreadable";
-        if (bytes) loads = CheckLabel(kind ? CheckAsset(*kind, *bytes) : LoadCheck::Unchecked);
+        if (bytes) {
+            loads = CheckLabel(kind ? CheckAsset(*kind, *bytes, catalogue) : LoadCheck::Unchecked);
+        }
         if (loads == "FAIL" || loads == "unreadable") result = kExitBadData;
 
         char line[160];
@@ -151,6 +197,13 @@ int RunExtract(Arguments args, std::span<const AssetEntry> catalogue, std::ostre
     out << "extracted " << RowName(catalogue, static_cast<size_t>(row)) << ", " << bytes->size()
         << " bytes, to " << args[2] << "\n";
     return kExitOk;
+}
+
+int RunInspect(Arguments args, std::span<const AssetEntry> catalogue, std::ostream& out,
+               std::ostream& err) {
+    if (args.size() == 1) return InspectLooseFile(args[0], catalogue, out, err);
+    if (args.size() == 2) return InspectRow(args[0], args[1], catalogue, out, err);
+    return UsageError(err, "inspect ARCHIVE INDEX|NAME, or inspect FILE");
 }
 
 int RunVerify(Arguments args, std::span<const AssetEntry> catalogue, std::ostream& out,

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "library/Archive.h"
 
@@ -17,6 +18,9 @@ enum ExitCode : int {
 
 using Arguments = std::span<const std::string>;
 
+// Writes the usage line of one subcommand ("list ARCHIVE") to `err`; the usage exit code.
+int UsageError(std::ostream& err, std::string_view usage);
+
 // pack INDIR ARCHIVE CATALOGUE_CPP: packs the named files of INDIR into ARCHIVE and writes the
 // catalogue source.
 int RunPack(Arguments args, std::ostream& out, std::ostream& err);
@@ -26,6 +30,10 @@ int RunList(Arguments args, std::span<const AssetEntry> catalogue, std::ostream&
             std::ostream& err);
 // extract ARCHIVE INDEX|NAME OUTFILE: writes one asset's bytes to OUTFILE.
 int RunExtract(Arguments args, std::span<const AssetEntry> catalogue, std::ostream& out,
+               std::ostream& err);
+// inspect ARCHIVE INDEX|NAME, or inspect FILE (its kind from its extension): what the game's loader
+// of its kind finds in one asset. Bad data when the loader refuses it, saying why.
+int RunInspect(Arguments args, std::span<const AssetEntry> catalogue, std::ostream& out,
                std::ostream& err);
 // verify ARCHIVE: the archive is exactly what `catalogue` describes.
 int RunVerify(Arguments args, std::span<const AssetEntry> catalogue, std::ostream& out,

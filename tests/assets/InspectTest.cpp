@@ -1,0 +1,149 @@
+// hm-archive inspect: each kind of asset read with the game's own loader, from the built data.dat
+// and from loose files.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "AssetTestFiles.h"
+#include "Commands.h"
+#include "library/Archive.h"
+#include "library/Catalogue.h"
+#include "library/GlyphTable.h"
+#include "scene/TextData.h"
+
+namespace {
+
+using testing::HasSubstr;
+
+struct Inspected {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+Inspected Inspect(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int exitCode = RunInspect(args, AssetCatalogue(), out, err);
+    return {exitCode, out.str(), err.str()};
+}
+
+Bytes BuiltRow(std::u16string_view name) {
+    Archive archive(AssetCatalogue());
+    EXPECT_TRUE(archive.Open(HM_BUILT_ARCHIVE)) << archive.OpenError();
+    return archive.Read(FindAsset(AssetCatalogue(), name)).value_or(Bytes{});
+}
+
+size_t LineCount(const std::string& text) {
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+struct RowCase {
+    const char* what;
+    std::string which;  // INDEX or NAME
+    std::vector<std::string> expected;
+};
+
+class InspectRowTest : public testing::TestWithParam<RowCase> {};
+
+TEST_P(InspectRowTest, PrintsWhatTheGamesLoaderFinds) {
+    const Inspected result = Inspect({HM_BUILT_ARCHIVE, GetParam().which});
+    ASSERT_EQ(result.exitCode, kExitOk) << result.err;
+    for (const std::string& expected : GetParam().expected) {
+        EXPECT_THAT(result.out, HasSubstr(expected));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BuiltArchive, InspectRowTest,
+    testing::Values(RowCase{"model",
+                            "cube.x",
+                            {"row 74 \"cube.x\"", "vertices 24, triangles 12, materials 1",
+                             "box min (-0.5, -0.5, -0.5) max (0.5, 0.5, 0.5)", "material 0: pass"}},
+                    RowCase{"png", "1", {"row 1 \"sight.png\"", "PNG 32 x 32, 4 channels"}},
+                    RowCase{"bmp", "fire.bmp", {"BMP 64 x 64, 3 channels"}},
+                    RowCase{"sound",
+                            "197",
+                            {"format tag 1, channels 1, rate 22050 Hz, bits 16, block align 2",
+                             "data at byte 44, "}},
+                    RowCase{"text_table",
+                            "TextData.csv",
+                            {"\nFlagManager_0 [Japanese] %04d/%02d/%02d %02d:%02d:%02d\\n"}},
+                    RowCase{"glyph_table",
+                            "5",
+                            {"\nU+000A \"\\n\" rect (0, 0, 0, 0) width 0 height 24\n",
+                             "\nU+0021 \"!\" rect ("}},
+                    RowCase{"effect", "main_hlsl.cfx", {"53 bytes, not checked"}}),
+    [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.what); });
+
+TEST(InspectTest, PrintsEveryTextOfTheTableOnItsOwnLine) {
+    TextData table;
+    table.Load(BuiltRow(u"TextData.csv"));
+    size_t entries = 0;
+    for (const auto& language : table.Languages()) entries += language.second.Texts().size();
+
+    const Inspected result = Inspect({HM_BUILT_ARCHIVE, "201"});
+    ASSERT_EQ(result.exitCode, kExitOk) << result.err;
+    EXPECT_EQ(LineCount(result.out), 1 + entries);  // the title, then one line per text
+}
+
+TEST(InspectTest, PrintsEveryGlyphRecord) {
+    const GlyphTable glyphs(BuiltRow(u"FontAtlasInfo.dat"));
+    const Inspected result = Inspect({HM_BUILT_ARCHIVE, "FontAtlasInfo.dat"});
+    ASSERT_EQ(result.exitCode, kExitOk) << result.err;
+    EXPECT_EQ(LineCount(result.out), 1 + glyphs.Glyphs().size());
+}
+
+struct LooseCase {
+    const char* what;
+    std::u16string_view row;  // the built asset the loose file is cut from
+    std::string fileName;
+    size_t keep;  // bytes kept
+    std::string reason;
+};
+
+class InspectLooseFileTest : public testing::TestWithParam<LooseCase> {};
+
+TEST_P(InspectLooseFileTest, RefusesACutFileAndSaysWhy) {
+    TempFolder folder;
+    const Bytes whole = BuiltRow(GetParam().row);
+    ASSERT_GT(whole.size(), GetParam().keep);
+    const std::string path = (folder.Path() / GetParam().fileName).string();
+
+    WriteBytes(path, whole);
+    EXPECT_EQ(Inspect({path}).exitCode, kExitOk);
+
+    WriteBytes(path, std::span(whole).first(GetParam().keep));
+    const Inspected result = Inspect({path});
+    EXPECT_EQ(result.exitCode, kExitBadData);
+    EXPECT_THAT(result.err, HasSubstr(GetParam().reason));
+    EXPECT_EQ(result.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Truncated, InspectLooseFileTest,
+    testing::Values(
+        LooseCase{"model", u"sphere.x", "sphere.x", 300, "not a .x model the game can load"},
+        LooseCase{"png", u"leaf.png", "leaf.png", 100, "pixel data damaged or cut short"},
+        LooseCase{"png_header", u"leaf.png", "leaf.png", 10, "not a PNG or BMP image"},
+        LooseCase{"wav", u"step2.wav", "step2.wav", 40, "not a RIFF WAVE file"},
+        LooseCase{"glyphs", u"FontAtlasInfo.dat", "glyphs.dat", 30, "not whole 28-byte records"},
+        LooseCase{"csv", u"TextData.csv", "TextData.csv", 30, "no Japanese text for"}),
+    [](const testing::TestParamInfo<LooseCase>& info) { return std::string(info.param.what); });
+
+TEST(InspectTest, SaysWhatIsWrongWithItsArguments) {
+    TempFolder folder;
+    WriteBytes(folder.Path() / "notes.txt", Bytes{'h', 'i'});
+    EXPECT_EQ(Inspect({}).exitCode, kExitUsage);
+    EXPECT_EQ(Inspect({HM_BUILT_ARCHIVE, "202", "extra"}).exitCode, kExitUsage);
+    EXPECT_EQ(Inspect({HM_BUILT_ARCHIVE, "missing.x"}).exitCode, kExitUsage);
+    EXPECT_EQ(Inspect({HM_BUILT_ARCHIVE, "202"}).exitCode, kExitUsage);
+    EXPECT_EQ(Inspect({(folder.Path() / "notes.txt").string()}).exitCode, kExitUsage);
+    EXPECT_EQ(Inspect({(folder.Path() / "absent.png").string()}).exitCode, kExitBadData);
+    EXPECT_EQ(Inspect({(folder.Path() / "absent.dat").string(), "1"}).exitCode, kExitBadData);
+}
+
+}  // namespace
