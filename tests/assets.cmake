@@ -3,8 +3,12 @@ hm_add_test(asset_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/assets/BuiltArchiveTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/assets/GeneratorTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/assets/InspectTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/assets/PackTest.cpp
-  LIBS hm_assetgen hm_archive_tool hm_catalogue hm_data
+    ${CMAKE_CURRENT_LIST_DIR}/assets/TextureContentTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/assets/SoundContentTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/assets/TextTableContentTest.cpp
+  LIBS hm_assetgen hm_archive_tool hm_catalogue hm_data hm_save
 )
 target_compile_definitions(asset_tests PRIVATE
   HM_BUILT_ARCHIVE="${CMAKE_BINARY_DIR}/data.dat"

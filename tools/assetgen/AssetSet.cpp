@@ -30,8 +30,8 @@ Bytes FromText(std::string_view text) {
 Bytes GenerateImage(std::string_view name, AssetKind kind, const FontAtlas& atlas) {
     if (name == "FontAtlas.png") return EncodePng(atlas.image);
     if (name == "sight.png") return EncodePng(SightReticle());
-    const Image placeholder = PlaceholderTexture(name);
-    return kind == AssetKind::Png ? EncodePng(placeholder) : EncodeBmp(placeholder);
+    const Image picture = TextureImage(name);
+    return kind == AssetKind::Png ? EncodePng(picture) : EncodeBmp(picture);
 }
 
 }  // namespace

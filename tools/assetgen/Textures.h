@@ -7,6 +7,7 @@
 // with a gap in the middle, 32 x 32, transparent elsewhere, edges anti-aliased.
 Image SightReticle();
 
-// A 32 x 32 checker of two shades of one colour derived from `name`, standing in for a texture
-// until its own recipe is written. Different names give different colours.
-Image PlaceholderTexture(std::string_view name);
+// The picture of the image row `name`, for every PNG and BMP row but the font atlas and the
+// reticle: square, a power of two on a side, the same pixels on every run. The PNG rows are
+// cut-outs whose alpha is 0 around the shape. Throws std::runtime_error for any other name.
+Image TextureImage(std::string_view name);

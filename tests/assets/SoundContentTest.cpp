@@ -1,0 +1,126 @@
+// The synthesised sounds as the game's voices meet them: parsed by the RIFF reader, streamed from
+// byte 100, and for the loops restarted there at the end of the data.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "AssetNames.h"
+#include "Sounds.h"
+#include "audio/WaveFile.h"
+#include "library/LittleEndian.h"
+
+namespace {
+
+enum class Play { OneShot, Loop };
+
+struct SoundCase {
+    const char* name;
+    Play play;
+    double maxSeconds;
+};
+
+// How each sound is played, and how long its use allows it to be.
+const SoundCase kSoundCases[] = {
+    {"ari.wav", Play::Loop, 8},          {"asa.wav", Play::OneShot, 20},
+    {"doorclose.wav", Play::OneShot, 3}, {"dooropen.wav", Play::OneShot, 3},
+    {"fire.wav", Play::Loop, 8},         {"fish.wav", Play::Loop, 8},
+    {"karappo.wav", Play::Loop, 10},     {"keylock.wav", Play::OneShot, 3},
+    {"ooo.wav", Play::OneShot, 8},       {"oop.wav", Play::OneShot, 5},
+    {"opening.wav", Play::OneShot, 75},  {"room.wav", Play::Loop, 8},
+    {"sa.wav", Play::OneShot, 3},        {"step2.wav", Play::OneShot, 1.5},
+    {"suzumusi.wav", Play::Loop, 10},    {"voice.wav", Play::Loop, 8},
+    {"water.wav", Play::Loop, 8},
+};
+
+struct DecodedSound {
+    WaveInfo info{};
+    std::vector<int16_t> samples;
+    size_t streamStart = 0;  // index of the sample at kStreamStartByte
+};
+
+DecodedSound Decode(const Bytes& wave) {
+    DecodedSound sound;
+    EXPECT_EQ(ParseWave(wave, sound.info), S_OK);
+    for (size_t i = sound.info.dataOffset; i + 1 < sound.info.dataOffset + sound.info.dataSize;
+         i += 2) {
+        sound.samples.push_back(static_cast<int16_t>(LoadLe16(&wave[i])));
+    }
+    sound.streamStart = (kStreamStartByte - sound.info.dataOffset) / 2;
+    return sound;
+}
+
+class SoundContentTest : public testing::TestWithParam<SoundCase> {
+  protected:
+    void SetUp() override { sound_ = Decode(SynthesiseSound(GetParam().name)); }
+    DecodedSound sound_;
+};
+
+TEST_P(SoundContentTest, IsMonoSixteenBitPcmStreamableFromByte100) {
+    const WaveFormat& format = sound_.info.format;
+    EXPECT_EQ(format.formatTag, 1);
+    EXPECT_EQ(format.channels, 1);
+    EXPECT_EQ(format.bitsPerSample, 16);
+    EXPECT_EQ(format.samplesPerSec, 22050u);
+    EXPECT_EQ(format.blockAlign, 2);
+    EXPECT_EQ(format.avgBytesPerSec, 44100u);
+    EXPECT_LT(sound_.info.dataOffset, kStreamStartByte);
+    EXPECT_EQ((kStreamStartByte - sound_.info.dataOffset) % 2, 0u) << "byte 100 splits a sample";
+    EXPECT_GE(sound_.samples.size(), sound_.streamStart + format.samplesPerSec);
+    EXPECT_LE(sound_.samples.size(), GetParam().maxSeconds * format.samplesPerSec);
+}
+
+TEST_P(SoundContentTest, IsTheSameEveryRun) {
+    EXPECT_EQ(SynthesiseSound(GetParam().name), SynthesiseSound(GetParam().name));
+}
+
+TEST_P(SoundContentTest, IsAudibleWhereItIsPlayed) {
+    int loudest = 0;
+    for (size_t i = sound_.streamStart; i < sound_.samples.size(); ++i) {
+        loudest = std::max(loudest, std::abs(int{sound_.samples[i]}));
+    }
+    EXPECT_GT(loudest, 4000);
+}
+
+// A loop restarts at byte 100 when it runs off the end: the step from its last sample to that one
+// must be no bigger than the steps inside the sound, or it clicks on every turn.
+TEST_P(SoundContentTest, LoopsJoinWithoutAClickAndOneShotsLoseNothing) {
+    const auto& samples = sound_.samples;
+    if (GetParam().play == Play::Loop) {
+        double meanStep = 0;
+        for (size_t i = 1; i < samples.size(); ++i) {
+            meanStep += std::abs(samples[i] - samples[i - 1]);
+        }
+        meanStep /= static_cast<double>(samples.size() - 1);
+        const int seam = std::abs(samples.back() - samples[sound_.streamStart]);
+        EXPECT_LE(seam, 4 * meanStep + 1) << "mean step " << meanStep;
+    } else {
+        for (size_t i = 0; i < sound_.streamStart; ++i) EXPECT_EQ(samples[i], 0) << i;
+        EXPECT_LE(std::abs(samples.back()), 300);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySound, SoundContentTest, testing::ValuesIn(kSoundCases),
+                         [](const testing::TestParamInfo<SoundCase>& info) {
+                             std::string name = info.param.name;
+                             return name.substr(0, name.find('.'));
+                         });
+
+TEST(SoundSetTest, CoversEveryWaveRowAndStaysSmall) {
+    size_t total = 0, rows = 0;
+    for (int row = 0; row < kAssetCount; ++row) {
+        if (KindOfRow(row) != AssetKind::Wave) continue;
+        ++rows;
+        const std::string_view name = kAssetNames[static_cast<size_t>(row)];
+        EXPECT_TRUE(std::any_of(std::begin(kSoundCases), std::end(kSoundCases),
+                                [name](const SoundCase& c) { return c.name == name; }))
+            << name;
+        total += SynthesiseSound(name).size();
+    }
+    EXPECT_EQ(rows, std::size(kSoundCases));
+    EXPECT_LT(total, 8u << 20);
+}
+
+}  // namespace

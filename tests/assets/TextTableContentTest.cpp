@@ -1,0 +1,269 @@
+// The texts of the built table against the checked key list assets/text/keys.txt: every key has
+// its text, formats accept exactly what their callers pass, questions hold a prompt and two
+// answers, and every line fits the dialogue band.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "AssetTestFiles.h"
+#include "library/Archive.h"
+#include "library/Catalogue.h"
+#include "library/Format.h"
+#include "library/Utf.h"
+#include "scene/SaveData.h"
+#include "scene/TextData.h"
+
+namespace {
+
+constexpr int kTextTableRow = 201;
+// The dialogue band starts 450 units left of the centre of the 1920-unit overlay and glyphs are
+// 24 units to the em: about 26 full-width characters fit before the right edge.
+constexpr double kBandWidth = 26;
+
+enum class ArgType { Int, Uint, Double };
+
+// One line of keys.txt: a key, and what its note says about its text.
+struct KeyEntry {
+    std::string key;
+    std::vector<ArgType> args;  // the format's arguments; empty for a plain text
+    bool question = false;
+};
+
+std::string Trim(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// "int×6" → six Int; nullopt for a word that names no type.
+std::optional<std::vector<ArgType>> ParseArgWord(const std::string& word) {
+    static const std::string kTimes = "×";
+    const auto times = word.find(kTimes);
+    const std::string type = word.substr(0, times);
+    const int count =
+        times == std::string::npos ? 1 : std::stoi(word.substr(times + kTimes.size()));
+    ArgType parsed{};
+    if (type == "int") {
+        parsed = ArgType::Int;
+    } else if (type == "uint") {
+        parsed = ArgType::Uint;
+    } else if (type == "double") {
+        parsed = ArgType::Double;
+    } else {
+        return std::nullopt;
+    }
+    return std::vector<ArgType>(static_cast<size_t>(count), parsed);
+}
+
+std::vector<KeyEntry> ReadKeyList() {
+    std::ifstream in(std::string(HM_ASSET_SOURCE_DIR) + "/text/keys.txt");
+    std::vector<KeyEntry> entries;
+    for (std::string line; std::getline(in, line);) {
+        const auto hash = line.find('#');
+        KeyEntry entry{Trim(line.substr(0, hash)), {}, false};
+        if (entry.key.empty()) continue;
+        std::istringstream note(hash == std::string::npos ? "" : line.substr(hash + 1));
+        for (std::string word; note >> word;) {
+            if (word == "question") {
+                entry.question = true;
+            } else if (const auto args = ParseArgWord(word)) {
+                entry.args.insert(entry.args.end(), args->begin(), args->end());
+            } else {
+                ADD_FAILURE() << "keys.txt: " << entry.key << ": unknown note \"" << word << '"';
+            }
+        }
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+// The keys of the source table, in file order: the first field of every record, where quotes
+// toggle the quoted state (so a quoted line feed does not end a record).
+std::vector<std::string> SourceTableKeys() {
+    std::ifstream in(std::string(HM_ASSET_SOURCE_DIR) + "/text/TextData.csv", std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::vector<std::string> keys;
+    bool quoted = false, inKey = true;
+    std::string field;
+    for (char c : text) {
+        if (c == '"') quoted = !quoted;
+        if (quoted || c == '\r') continue;
+        if (c == '\n') {
+            if (!field.empty()) keys.push_back(field);
+            field.clear();
+            inKey = true;
+        } else if (c == ',') {
+            if (inKey && !field.empty()) keys.push_back(field);
+            inKey = false;
+            field.clear();
+        } else if (inKey) {
+            field += c;
+        }
+    }
+    if (!keys.empty()) keys.erase(keys.begin());  // the header's key column title
+    return keys;
+}
+
+// Sample arguments of the given types, large enough to show the widest text a play can give.
+std::u16string FormatWith(std::u16string_view format, const std::vector<ArgType>& types) {
+    std::vector<FormatArg> args;
+    for (ArgType type : types) {
+        switch (type) {
+            case ArgType::Int:
+                args.emplace_back(int32_t{999});
+                break;
+            case ArgType::Uint:
+                args.emplace_back(uint32_t{59});
+                break;
+            case ArgType::Double:
+                args.emplace_back(4.0);
+                break;
+        }
+    }
+    return FormatText(format, args);
+}
+
+// Conversions in a format: every '%' that does not escape another.
+size_t ConversionCount(std::u16string_view text) {
+    size_t count = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != u'%') continue;
+        if (i + 1 < text.size() && text[i + 1] == u'%') {
+            ++i;
+        } else {
+            ++count;
+        }
+    }
+    return count;
+}
+
+std::vector<std::u16string> Lines(std::u16string_view text) {
+    std::vector<std::u16string> lines(1);
+    for (char16_t c : text) {
+        if (c == u'\n') {
+            lines.emplace_back();
+        } else {
+            lines.back() += c;
+        }
+    }
+    return lines;
+}
+
+// Full-width characters count 1, ASCII a half.
+double LineWidth(std::u16string_view line) {
+    double width = 0;
+    for (char16_t c : line) width += c < 0x80 ? 0.5 : 1.0;
+    return width;
+}
+
+class TextTableContentTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        Archive archive(AssetCatalogue());
+        ASSERT_TRUE(archive.Open(HM_BUILT_ARCHIVE)) << archive.OpenError();
+        const auto bytes = archive.Read(kTextTableRow);
+        ASSERT_TRUE(bytes);
+        table_.Load(*bytes);
+        table_.SetLanguage(u"Japanese");
+        keys_ = ReadKeyList();
+        ASSERT_GT(keys_.size(), 150u);
+    }
+
+    std::u16string TextOf(const KeyEntry& entry) const {
+        return table_.GetText(Utf8ToUtf16(entry.key));
+    }
+    bool HasText(const KeyEntry& entry) const {
+        const std::u16string key = Utf8ToUtf16(entry.key);
+        return table_.GetText(key) != key;
+    }
+
+    TextData table_;
+    std::vector<KeyEntry> keys_;
+};
+
+TEST_F(TextTableContentTest, KeyListAndTableNameTheSameKeysOnce) {
+    std::vector<std::string> listed;
+    for (const KeyEntry& entry : keys_) listed.push_back(entry.key);
+    EXPECT_EQ(listed, SourceTableKeys());
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(std::adjacent_find(listed.begin(), listed.end()), listed.end());
+}
+
+TEST_F(TextTableContentTest, EveryListedKeyHasAText) {
+    for (const KeyEntry& entry : keys_) {
+        EXPECT_TRUE(HasText(entry)) << entry.key;
+        EXPECT_FALSE(Trim(Utf16ToUtf8(TextOf(entry))).empty()) << entry.key;
+    }
+}
+
+TEST_F(TextTableContentTest, NamesEveryKeyTheGameLooksUp) {
+    std::vector<std::string> expected = {"FlagManager_0", "Event_1",    "License_Text0",
+                                         "License_Text1", "Ev_Title_8", "Ev_Soto2_result"};
+    for (int i = 1; i <= 4; ++i) expected.push_back("message_" + std::to_string(i));
+    for (int i = 0; i <= 26; ++i) expected.push_back("Menu_" + std::to_string(i));
+    for (int i = 0; i <= 13; ++i) {
+        expected.push_back("CItem_name" + std::to_string(i));
+        expected.push_back("CItem_info" + std::to_string(i));
+    }
+    for (int i = 0; i <= 9; ++i) expected.push_back("Ev_Soto_" + std::to_string(i));
+    for (int i = 0; i <= 8; ++i) expected.push_back("Ev_Soto1_" + std::to_string(i));
+    std::vector<std::string> listed;
+    for (const KeyEntry& entry : keys_) listed.push_back(entry.key);
+    for (const std::string& key : expected) EXPECT_THAT(listed, testing::Contains(key));
+}
+
+TEST_F(TextTableContentTest, FormatsTakeExactlyTheirCallersArguments) {
+    for (const KeyEntry& entry : keys_) {
+        const std::u16string text = TextOf(entry);
+        EXPECT_EQ(ConversionCount(text), entry.args.size()) << entry.key;
+        if (!entry.args.empty()) {
+            EXPECT_NE(FormatWith(text, entry.args), text) << entry.key;
+        }
+    }
+}
+
+TEST_F(TextTableContentTest, SlotLabelFillsTheSlotFormat) {
+    SaveRecord record;
+    record.saveTime = {5, 4, 3, 2, 1, 126, 0, 0, 0};
+    record.playTimeMs = 3723000;
+    record.throwCount = 12;
+    record.deathCount = 3;
+    const std::u16string format = table_.GetText(u"FlagManager_0");
+    EXPECT_THAT(
+        Utf16ToUtf8(SlotLabel(record, format)),
+        testing::AllOf(testing::StartsWith("2026/02/02 03:04:05"), testing::HasSubstr("1:02:03"),
+                       testing::HasSubstr(" 12"), testing::EndsWith(" 3")));
+}
+
+TEST_F(TextTableContentTest, QuestionsHoldAPromptAndTwoAnswers) {
+    for (const KeyEntry& entry : keys_) {
+        if (!entry.question) continue;
+        const auto lines = Lines(TextOf(entry));
+        ASSERT_EQ(lines.size(), 3u) << entry.key;
+        for (const auto& line : lines) EXPECT_FALSE(line.empty()) << entry.key;
+    }
+}
+
+TEST_F(TextTableContentTest, EveryLineFitsTheDialogueBand) {
+    for (const KeyEntry& entry : keys_) {
+        const std::u16string shown = FormatWith(TextOf(entry), entry.args);
+        for (const auto& line : Lines(shown)) {
+            EXPECT_LE(LineWidth(line), kBandWidth) << entry.key << ": " << Utf16ToUtf8(line);
+        }
+    }
+}
+
+// The band is 110 units high and lines step 31.2 units: a box shows three lines at most.
+TEST_F(TextTableContentTest, EventTextsFitInTheBoxHeight) {
+    for (const KeyEntry& entry : keys_) {
+        if (entry.key.rfind("Ev_", 0) != 0 && entry.key.rfind("message_", 0) != 0) continue;
+        EXPECT_LE(Lines(TextOf(entry)).size(), 3u) << entry.key;
+    }
+}
+
+}  // namespace
