@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "AssetChecks.h"
-#include "AssetInspection.h"
+#include "AssetReport.h"
 #include "library/Utf.h"
 
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "AssetInspection.h"
+#include "AssetReport.h"
 
 #include <cstdio>
 
