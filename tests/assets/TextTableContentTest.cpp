@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <optional>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,39 +25,27 @@ constexpr int kTextTableRow = 201;
 // 24 units to the em: about 26 full-width characters fit before the right edge.
 constexpr double kBandWidth = 26;
 
-enum class ArgType { Int, Uint, Double };
-
 // One line of keys.txt: a key, and what its note says about its text.
 struct KeyEntry {
     std::string key;
-    std::vector<ArgType> args;  // the format's arguments; empty for a plain text
+    std::vector<FormatArg>
+        args;  // sample arguments, wide as a play can give; empty for a plain text
     bool question = false;
 };
 
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) return "";
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-// "int×6" → six Int; nullopt for a word that names no type.
-std::optional<std::vector<ArgType>> ParseArgWord(const std::string& word) {
+// A note word: "question", or an argument type with an optional count ("int×6").
+bool ApplyNoteWord(const std::string& word, KeyEntry& entry) {
     static const std::string kTimes = "×";
+    static const std::map<std::string, FormatArg> kSamples = {
+        {"int", int32_t{999}}, {"uint", uint32_t{59}}, {"double", 4.0}};
+    if (word == "question") return entry.question = true;
     const auto times = word.find(kTimes);
-    const std::string type = word.substr(0, times);
+    const auto sample = kSamples.find(word.substr(0, times));
+    if (sample == kSamples.end()) return false;
     const int count =
         times == std::string::npos ? 1 : std::stoi(word.substr(times + kTimes.size()));
-    ArgType parsed{};
-    if (type == "int") {
-        parsed = ArgType::Int;
-    } else if (type == "uint") {
-        parsed = ArgType::Uint;
-    } else if (type == "double") {
-        parsed = ArgType::Double;
-    } else {
-        return std::nullopt;
-    }
-    return std::vector<ArgType>(static_cast<size_t>(count), parsed);
+    entry.args.insert(entry.args.end(), static_cast<size_t>(count), sample->second);
+    return true;
 }
 
 std::vector<KeyEntry> ReadKeyList() {
@@ -65,17 +53,12 @@ std::vector<KeyEntry> ReadKeyList() {
     std::vector<KeyEntry> entries;
     for (std::string line; std::getline(in, line);) {
         const auto hash = line.find('#');
-        KeyEntry entry{Trim(line.substr(0, hash)), {}, false};
-        if (entry.key.empty()) continue;
+        std::istringstream key(line.substr(0, hash));
+        KeyEntry entry;
+        if (!(key >> entry.key)) continue;
         std::istringstream note(hash == std::string::npos ? "" : line.substr(hash + 1));
         for (std::string word; note >> word;) {
-            if (word == "question") {
-                entry.question = true;
-            } else if (const auto args = ParseArgWord(word)) {
-                entry.args.insert(entry.args.end(), args->begin(), args->end());
-            } else {
-                ADD_FAILURE() << "keys.txt: " << entry.key << ": unknown note \"" << word << '"';
-            }
+            if (!ApplyNoteWord(word, entry)) ADD_FAILURE() << entry.key << ": note " << word;
         }
         entries.push_back(entry);
     }
@@ -107,25 +90,6 @@ std::vector<std::string> SourceTableKeys() {
     }
     if (!keys.empty()) keys.erase(keys.begin());  // the header's key column title
     return keys;
-}
-
-// Sample arguments of the given types, large enough to show the widest text a play can give.
-std::u16string FormatWith(std::u16string_view format, const std::vector<ArgType>& types) {
-    std::vector<FormatArg> args;
-    for (ArgType type : types) {
-        switch (type) {
-            case ArgType::Int:
-                args.emplace_back(int32_t{999});
-                break;
-            case ArgType::Uint:
-                args.emplace_back(uint32_t{59});
-                break;
-            case ArgType::Double:
-                args.emplace_back(4.0);
-                break;
-        }
-    }
-    return FormatText(format, args);
 }
 
 // Conversions in a format: every '%' that does not escape another.
@@ -177,10 +141,6 @@ class TextTableContentTest : public testing::Test {
     std::u16string TextOf(const KeyEntry& entry) const {
         return table_.GetText(Utf8ToUtf16(entry.key));
     }
-    bool HasText(const KeyEntry& entry) const {
-        const std::u16string key = Utf8ToUtf16(entry.key);
-        return table_.GetText(key) != key;
-    }
 
     TextData table_;
     std::vector<KeyEntry> keys_;
@@ -194,36 +154,37 @@ TEST_F(TextTableContentTest, KeyListAndTableNameTheSameKeysOnce) {
     EXPECT_EQ(std::adjacent_find(listed.begin(), listed.end()), listed.end());
 }
 
-TEST_F(TextTableContentTest, EveryListedKeyHasAText) {
-    for (const KeyEntry& entry : keys_) {
-        EXPECT_TRUE(HasText(entry)) << entry.key;
-        EXPECT_FALSE(Trim(Utf16ToUtf8(TextOf(entry))).empty()) << entry.key;
-    }
-}
-
 TEST_F(TextTableContentTest, NamesEveryKeyTheGameLooksUp) {
     std::vector<std::string> expected = {"FlagManager_0", "Event_1",    "License_Text0",
                                          "License_Text1", "Ev_Title_8", "Ev_Soto2_result"};
-    for (int i = 1; i <= 4; ++i) expected.push_back("message_" + std::to_string(i));
-    for (int i = 0; i <= 26; ++i) expected.push_back("Menu_" + std::to_string(i));
-    for (int i = 0; i <= 13; ++i) {
-        expected.push_back("CItem_name" + std::to_string(i));
-        expected.push_back("CItem_info" + std::to_string(i));
+    const struct {
+        const char* prefix;
+        int first, last;
+    } numbered[] = {{"message_", 1, 4},    {"Menu_", 0, 26},   {"CItem_name", 0, 13},
+                    {"CItem_info", 0, 13}, {"Ev_Soto_", 0, 9}, {"Ev_Soto1_", 0, 8}};
+    for (const auto& [prefix, first, last] : numbered) {
+        for (int i = first; i <= last; ++i) expected.push_back(prefix + std::to_string(i));
     }
-    for (int i = 0; i <= 9; ++i) expected.push_back("Ev_Soto_" + std::to_string(i));
-    for (int i = 0; i <= 8; ++i) expected.push_back("Ev_Soto1_" + std::to_string(i));
     std::vector<std::string> listed;
     for (const KeyEntry& entry : keys_) listed.push_back(entry.key);
     for (const std::string& key : expected) EXPECT_THAT(listed, testing::Contains(key));
 }
 
-TEST_F(TextTableContentTest, FormatsTakeExactlyTheirCallersArguments) {
+// A missing key reads back as the key itself; formats take exactly their callers' arguments and
+// questions hold a prompt and two answers.
+TEST_F(TextTableContentTest, EveryKeyHasATextShapedForItsCaller) {
     for (const KeyEntry& entry : keys_) {
         const std::u16string text = TextOf(entry);
+        EXPECT_NE(text, Utf8ToUtf16(entry.key)) << entry.key;
+        EXPECT_NE(text.find_first_not_of(u" \t\r\n"), std::u16string::npos) << entry.key;
         EXPECT_EQ(ConversionCount(text), entry.args.size()) << entry.key;
         if (!entry.args.empty()) {
-            EXPECT_NE(FormatWith(text, entry.args), text) << entry.key;
+            EXPECT_NE(FormatText(text, entry.args), text) << entry.key;
         }
+        if (!entry.question) continue;
+        const auto lines = Lines(text);
+        EXPECT_EQ(lines.size(), 3u) << entry.key;
+        for (const auto& line : lines) EXPECT_FALSE(line.empty()) << entry.key;
     }
 }
 
@@ -240,29 +201,17 @@ TEST_F(TextTableContentTest, SlotLabelFillsTheSlotFormat) {
                        testing::HasSubstr(" 12"), testing::EndsWith(" 3")));
 }
 
-TEST_F(TextTableContentTest, QuestionsHoldAPromptAndTwoAnswers) {
+// Every line fits the band; the band is 110 units high and lines step 31.2 units, so an event
+// box shows three lines at most.
+TEST_F(TextTableContentTest, EveryTextFitsTheDialogueBand) {
     for (const KeyEntry& entry : keys_) {
-        if (!entry.question) continue;
-        const auto lines = Lines(TextOf(entry));
-        ASSERT_EQ(lines.size(), 3u) << entry.key;
-        for (const auto& line : lines) EXPECT_FALSE(line.empty()) << entry.key;
-    }
-}
-
-TEST_F(TextTableContentTest, EveryLineFitsTheDialogueBand) {
-    for (const KeyEntry& entry : keys_) {
-        const std::u16string shown = FormatWith(TextOf(entry), entry.args);
-        for (const auto& line : Lines(shown)) {
+        const auto lines = Lines(FormatText(TextOf(entry), entry.args));
+        for (const auto& line : lines) {
             EXPECT_LE(LineWidth(line), kBandWidth) << entry.key << ": " << Utf16ToUtf8(line);
         }
-    }
-}
-
-// The band is 110 units high and lines step 31.2 units: a box shows three lines at most.
-TEST_F(TextTableContentTest, EventTextsFitInTheBoxHeight) {
-    for (const KeyEntry& entry : keys_) {
-        if (entry.key.rfind("Ev_", 0) != 0 && entry.key.rfind("message_", 0) != 0) continue;
-        EXPECT_LE(Lines(TextOf(entry)).size(), 3u) << entry.key;
+        if (entry.key.rfind("Ev_", 0) == 0 || entry.key.rfind("message_", 0) == 0) {
+            EXPECT_LE(lines.size(), 3u) << entry.key;
+        }
     }
 }
 

