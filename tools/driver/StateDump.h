@@ -7,7 +7,7 @@ class D3DXMain;
 namespace driver {
 
 // The game's state as one JSON object: field, player, story, items, enemy, open text box, camera,
-// achievements. Values that belong to parts of the game not built yet are null.
+// achievements. The text box is null while none is open.
 std::string StateJson(const D3DXMain& app, uint32_t frame);
 
 }  // namespace driver
