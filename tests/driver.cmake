@@ -4,5 +4,3 @@ add_test(NAME driver.run600FramesOnGl
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/driver_run.sh $<TARGET_FILE:hm-driver>)
 add_test(NAME game.singleInstance
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/single_instance.sh $<TARGET_FILE:hollowmere>)
-set_tests_properties(driver.run600FramesOnGl game.singleInstance
-  PROPERTIES ENVIRONMENT "${HM_TEST_ENVIRONMENT}")

@@ -168,10 +168,10 @@ TEST(SdlGraphicsTest, AWindowWithoutAGlSurfaceGetsNoDevice) {
     ASSERT_TRUE(plain.Create({0, 0, 32, 32}));
     platform::SdlGraphics graphics(plain);
     ASSERT_TRUE(graphics.Open()) << SDL_GetError();
-    testsupport::KeepGlDriverResident();
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(graphics.CreateDevice(plain), nullptr);
     EXPECT_FALSE(::testing::internal::GetCapturedStderr().empty());
+    testsupport::KeepGlDriverResident();
 }
 
 struct GlslCase {

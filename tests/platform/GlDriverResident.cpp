@@ -9,18 +9,16 @@
 namespace testsupport {
 
 void KeepGlDriverResident() {
-    std::vector<std::string> drivers;
+    std::vector<std::string> modules;
     dl_iterate_phdr(
         [](dl_phdr_info* info, size_t, void* found) {
             const std::string name = info->dlpi_name ? info->dlpi_name : "";
-            if (name.find("_dri.so") != std::string::npos) {
-                static_cast<std::vector<std::string>*>(found)->push_back(name);
-            }
+            if (!name.empty()) static_cast<std::vector<std::string>*>(found)->push_back(name);
             return 0;
         },
-        &drivers);
+        &modules);
     // Opened outside the iteration, which holds the loader's lock. The handle is never closed.
-    for (const std::string& driver : drivers) dlopen(driver.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    for (const std::string& module : modules) dlopen(module.c_str(), RTLD_NOW | RTLD_NOLOAD);
 }
 
 }  // namespace testsupport
