@@ -61,6 +61,22 @@ bool BmpHoldsItsPixels(std::span<const uint8_t> bytes, const ImageInfo& info) {
            bytes.size();
 }
 
+// The decoder trusts a chunk's declared length and would allocate it whole (up to 2 GiB) before
+// noticing the file is shorter. Every chunk (length, type, data, CRC) must lie inside the file.
+bool PngChunksFit(std::span<const uint8_t> bytes) {
+    constexpr size_t kSignatureBytes = 8;
+    constexpr size_t kChunkFrameBytes = 12;  // length, type, CRC
+    size_t at = kSignatureBytes;
+    while (at < bytes.size()) {
+        if (bytes.size() - at < kChunkFrameBytes) return false;
+        const uint64_t length = uint64_t{bytes[at]} << 24 | uint64_t{bytes[at + 1]} << 16 |
+                                uint64_t{bytes[at + 2]} << 8 | bytes[at + 3];
+        if (length > bytes.size() - at - kChunkFrameBytes) return false;
+        at += kChunkFrameBytes + static_cast<size_t>(length);
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<ImageInfo> ReadImageInfo(std::span<const uint8_t> bytes) {
@@ -84,6 +100,7 @@ std::optional<gfx::Image> DecodeImage(std::span<const uint8_t> bytes) {
     const std::optional<ImageInfo> info = ReadImageInfo(bytes);
     if (!info) return std::nullopt;
     if (info->format == ImageFormat::Bmp && !BmpHoldsItsPixels(bytes, *info)) return std::nullopt;
+    if (info->format == ImageFormat::Png && !PngChunksFit(bytes)) return std::nullopt;
 
     int width = 0;
     int height = 0;

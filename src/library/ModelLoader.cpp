@@ -6,6 +6,10 @@
 
 #include <glm/geometric.hpp>
 
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
 namespace {
 
 // The importer turns .x files right-handed; converting back to left-handed undoes it exactly,
@@ -110,10 +114,89 @@ MeshData MergeMeshes(const std::vector<PlacedMesh>& parts, unsigned materialCoun
     return mesh;
 }
 
+// The importer dereferences a null material when a material list holds anything but the
+// materials it declares, so such files are refused before it sees them. Only the text form of
+// the format is taken (the game's models are text); its strings and comments are skipped.
+class MaterialListCheck {
+  public:
+    explicit MaterialListCheck(std::string_view text) : text_(text) {}
+
+    bool Passes() {
+        constexpr std::string_view kTextHeader = "xof 0303txt ";
+        if (!text_.starts_with(kTextHeader)) return false;
+        for (at_ = kTextHeader.size(); at_ < text_.size(); ++at_) {
+            if (!SkipStringOrComment() && text_.substr(at_).starts_with("MeshMaterialList") &&
+                !ListHoldsItsMaterials()) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+  private:
+    // Past a string or a comment starting at at_; false when none starts there.
+    bool SkipStringOrComment() {
+        const char c = text_[at_];
+        if (c == '"') {
+            at_ = std::min(text_.find('"', at_ + 1), text_.size());
+            return true;
+        }
+        if (c == '#' || text_.substr(at_).starts_with("//")) {
+            at_ = std::min(text_.find('\n', at_), text_.size());
+            return true;
+        }
+        return false;
+    }
+
+    // At "MeshMaterialList": its declared material count, then each child object must be a
+    // Material or a reference, and there must be at least as many as declared.
+    bool ListHoldsItsMaterials() {
+        const size_t open = text_.find('{', at_);
+        if (open == std::string_view::npos) return false;
+        size_t declared = 0;
+        size_t pos = text_.find_first_not_of(" \t\r\n", open + 1);
+        while (pos < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos]))) {
+            declared = std::min<size_t>(declared * 10 + (text_[pos++] - '0'), 1u << 20);
+        }
+        size_t children = 0;
+        int depth = 0;
+        size_t childStart = open + 1;  // where the text before the next child's brace begins
+        for (at_ = open + 1; at_ < text_.size(); ++at_) {
+            if (SkipStringOrComment()) continue;
+            const char c = text_[at_];
+            if (c == '{' && depth++ == 0) {
+                if (!IsMaterialOrReference(text_.substr(childStart, at_ - childStart))) {
+                    return false;
+                }
+                ++children;
+            } else if (c == '}' && depth-- == 0) {
+                return children >= declared;
+            } else if ((c == ';' || c == ',' || c == '}') && depth == 0) {
+                childStart = at_ + 1;
+            }
+        }
+        return false;
+    }
+
+    // The text before a child's opening brace: empty for a reference, else its type and name.
+    static bool IsMaterialOrReference(std::string_view head) {
+        constexpr std::string_view kSpace = " \t\r\n";
+        const size_t start = head.find_first_not_of(kSpace);
+        if (start == std::string_view::npos) return true;
+        const size_t end = head.find_first_of(kSpace, start);
+        return head.substr(start, end - start) == "Material";
+    }
+
+    std::string_view text_;
+    size_t at_ = 0;
+};
+
 }  // namespace
 
 std::optional<ImportedModel> ImportXModel(std::span<const uint8_t> bytes) {
     if (bytes.empty()) return std::nullopt;
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (!MaterialListCheck(text).Passes()) return std::nullopt;
     // No logger is attached, so the importer writes nothing; failures come back as null.
     Assimp::Importer importer;
     const aiScene* scene =

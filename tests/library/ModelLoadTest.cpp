@@ -205,13 +205,27 @@ TEST_P(BadModel, FailsCleanly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, BadModel,
-    testing::Values(std::string(), std::string("not a model"),
-                    std::string(kTriangle.substr(0, 120)),
-                    std::string(kTriangle.substr(0, kTriangle.size() / 2)),
-                    std::string("xof 0303txt 0032\n"),
-                    // A face naming a vertex that does not exist.
-                    std::string("xof 0303txt 0032\nMesh {\n3;\n0.0;0.0;0.0;,\n1.0;0.0;0.0;,\n"
-                                "0.0;1.0;0.0;;\n1;\n3;0,1,7;;\n}\n")));
+    testing::Values(
+        std::string(), std::string("not a model"), std::string(kTriangle.substr(0, 120)),
+        std::string(kTriangle.substr(0, kTriangle.size() / 2)), std::string("xof 0303txt 0032\n"),
+        // A face naming a vertex that does not exist.
+        std::string("xof 0303txt 0032\nMesh {\n3;\n0.0;0.0;0.0;,\n1.0;0.0;0.0;,\n"
+                    "0.0;1.0;0.0;;\n1;\n3;0,1,7;;\n}\n"),
+        // Material lists holding less than they declare crash the importer.
+        XTriangles({"Ma:terial {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n"}, {0}),
+        [] {
+            std::string text = XTriangles({XMaterial()}, {0});
+            text.replace(text.find("MeshMaterialList {\n1;"), 20, "MeshMaterialList {\n2;");
+            return text;
+        }(),
+        std::string("xof 0303bin 0032")));
+
+TEST(ModelLoad, MaterialListsMayReferToMaterialsByName) {
+    std::string text = XTriangles({"{ Paint }\n"}, {0});
+    text.insert(text.find("Mesh {"),
+                "Material Paint {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n");
+    EXPECT_TRUE(BuildModel(ToBytes(text), kNoTextures).has_value());
+}
 
 TEST(ModelLoad, DescriptionNamesCountsPassesAndTextures) {
     const std::vector<AssetEntry> catalogue = {{1, 0, u"fire.bmp"}};
