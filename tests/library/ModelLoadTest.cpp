@@ -218,7 +218,9 @@ INSTANTIATE_TEST_SUITE_P(
             text.replace(text.find("MeshMaterialList {\n1;"), 20, "MeshMaterialList {\n2;");
             return text;
         }(),
-        std::string("xof 0303bin 0032")));
+        std::string("xof 0303bin 0032"),
+        // A negative count, which the importer would allocate as gigabytes.
+        std::string("xof 0303txt 0032\nMesh {-3;\n1.0;2.0;3.0;;\n}\n")));
 
 TEST(ModelLoad, MaterialListsMayReferToMaterialsByName) {
     std::string text = XTriangles({"{ Paint }\n"}, {0});
