@@ -170,7 +170,9 @@ class MaterialListCheck {
     bool CountFits() const {
         static constexpr std::string_view kCountedBlocks[] = {
             "Mesh", "MeshNormals", "MeshTextureCoords", "MeshMaterialList", "MeshVertexColors"};
-        const size_t headStart = text_.find_last_of(";,{}", at_ - 1) + 1;
+        // The header line is not part of the first object's head.
+        const size_t headStart =
+            std::max(text_.find_last_of(";,{}", at_ - 1) + 1, text_.find('\n') + 1);
         const std::string_view head = text_.substr(headStart, at_ - headStart);
         const size_t start = head.find_first_not_of(kSpace);
         if (start == std::string_view::npos) return true;
