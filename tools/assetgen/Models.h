@@ -3,7 +3,6 @@
 
 #include "Mesh.h"
 
-// The model of catalogue row `name` (a ".x" row). The primitives "box.x", "cone.x", "cube.x",
-// "cylin.x", "line.x" and "sphere.x" are final; every other model is a white unit box standing in
-// until its own recipe is written.
+// The model of catalogue row `name` (a ".x" row), from the recipe tables under models/. A row
+// whose recipe is not written yet stands in as the unit cube.
 Mesh BuildModel(std::string_view name);
