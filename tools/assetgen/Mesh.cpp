@@ -151,3 +151,264 @@ void AddSphere(Mesh& mesh, float radius, int segments, int rings, uint32_t mater
         },
         segments, rings, material);
 }
+
+namespace {
+
+Transform Rotation(std::array<Vec3, 3> axes) {
+    Transform t;
+    t.linear = axes;
+    return t;
+}
+
+double Radians(float degrees) {
+    return degrees * std::numbers::pi / 180.0;
+}
+
+float Determinant(const std::array<Vec3, 3>& m) {
+    return Dot(m[0], Cross(m[1], m[2]));
+}
+
+// Twice the signed area of a polygon given as (u, v) = (x, y) points; positive when it runs
+// counter-clockwise.
+double SignedArea(std::span<const Vec2> outline) {
+    double area = 0;
+    for (size_t i = 0; i < outline.size(); ++i) {
+        const Vec2 a = outline[i];
+        const Vec2 b = outline[(i + 1) % outline.size()];
+        area += static_cast<double>(a.u) * b.v - static_cast<double>(b.u) * a.v;
+    }
+    return area;
+}
+
+double Turn(Vec2 a, Vec2 b, Vec2 c) {
+    return (static_cast<double>(b.u) - a.u) * (static_cast<double>(c.v) - a.v) -
+           (static_cast<double>(b.v) - a.v) * (static_cast<double>(c.u) - a.u);
+}
+
+// Inside or on the border: a corner of the outline touching a candidate ear's edge would
+// otherwise let the ear cut across the notch it belongs to.
+bool TouchesTriangle(Vec2 p, Vec2 a, Vec2 b, Vec2 c) {
+    return Turn(a, b, p) >= 0 && Turn(b, c, p) >= 0 && Turn(c, a, p) >= 0;
+}
+
+// Ear clipping of a counter-clockwise simple polygon: triangles as indices into `outline`, each
+// counter-clockwise.
+std::vector<std::array<uint32_t, 3>> Triangulate(std::span<const Vec2> outline) {
+    std::vector<uint32_t> left(outline.size());
+    for (uint32_t i = 0; i < left.size(); ++i) left[i] = i;
+    std::vector<std::array<uint32_t, 3>> triangles;
+    while (left.size() > 3) {
+        bool clipped = false;
+        for (size_t i = 0; i < left.size() && !clipped; ++i) {
+            const uint32_t a = left[(i + left.size() - 1) % left.size()];
+            const uint32_t b = left[i];
+            const uint32_t c = left[(i + 1) % left.size()];
+            if (Turn(outline[a], outline[b], outline[c]) <= 0) continue;  // a reflex corner
+            const bool empty = std::none_of(left.begin(), left.end(), [&](uint32_t k) {
+                return k != a && k != b && k != c &&
+                       TouchesTriangle(outline[k], outline[a], outline[b], outline[c]);
+            });
+            if (!empty) continue;
+            triangles.push_back({a, b, c});
+            left.erase(left.begin() + static_cast<std::ptrdiff_t>(i));
+            clipped = true;
+        }
+        if (!clipped) break;  // not a simple polygon: keep what was clipped
+    }
+    if (left.size() == 3) triangles.push_back({left[0], left[1], left[2]});
+    return triangles;
+}
+
+// A flat cap of the extrusion at depth z; `facingNear` caps face -z.
+void AddCap(Mesh& mesh, std::span<const Vec2> outline, float z, bool facingNear,
+            uint32_t material) {
+    const Vec3 normal{0, 0, facingNear ? -1.0f : 1.0f};
+    const auto first = static_cast<uint32_t>(mesh.Vertices().size());
+    for (const Vec2 p : outline) mesh.AddVertex({{p.u, p.v, z}, normal, {p.u, -p.v}});
+    for (const auto& [a, b, c] : Triangulate(outline)) {
+        // A counter-clockwise (a, b, c) in x-y has (b - a) x (c - a) along +z: the far side.
+        if (facingNear) {
+            mesh.AddTriangle({first + a, first + c, first + b}, material);
+        } else {
+            mesh.AddTriangle({first + a, first + b, first + c}, material);
+        }
+    }
+}
+
+// A flat quad facing away from `inside`, with texture coordinates spanning the whole image.
+void AddFacet(Mesh& mesh, const std::array<Vec3, 4>& quad, Vec3 inside, uint32_t material) {
+    Vec3 normal = Normalised(Cross(quad[1] - quad[0], quad[3] - quad[0]));
+    const Vec3 centre = 0.25f * (quad[0] + quad[1] + quad[2] + quad[3]);
+    if (Dot(normal, centre - inside) < 0) normal = -normal;
+    const auto first = static_cast<uint32_t>(mesh.Vertices().size());
+    constexpr std::array<Vec2, 4> kCorners = {{{0, 1}, {1, 1}, {1, 0}, {0, 0}}};
+    for (size_t i = 0; i < 4; ++i) mesh.AddVertex({quad[i], normal, kCorners[i]});
+    const Vec3 front = Cross(quad[1] - quad[0], quad[2] - quad[0]);
+    if (Dot(front, normal) >= 0) {
+        mesh.AddTriangle({first, first + 1, first + 2}, material);
+        mesh.AddTriangle({first, first + 2, first + 3}, material);
+    } else {
+        mesh.AddTriangle({first, first + 2, first + 1}, material);
+        mesh.AddTriangle({first, first + 3, first + 2}, material);
+    }
+}
+
+}  // namespace
+
+Transform Transform::Translate(Vec3 offset) {
+    Transform t;
+    t.translation = offset;
+    return t;
+}
+
+Transform Transform::Scale(Vec3 f) {
+    return Rotation({{{f.x, 0, 0}, {0, f.y, 0}, {0, 0, f.z}}});
+}
+
+Transform Transform::RotateX(float degrees) {
+    const auto c = static_cast<float>(std::cos(Radians(degrees)));
+    const auto s = static_cast<float>(std::sin(Radians(degrees)));
+    return Rotation({{{1, 0, 0}, {0, c, s}, {0, -s, c}}});
+}
+
+Transform Transform::RotateY(float degrees) {
+    const auto c = static_cast<float>(std::cos(Radians(degrees)));
+    const auto s = static_cast<float>(std::sin(Radians(degrees)));
+    return Rotation({{{c, 0, -s}, {0, 1, 0}, {s, 0, c}}});
+}
+
+Transform Transform::RotateZ(float degrees) {
+    const auto c = static_cast<float>(std::cos(Radians(degrees)));
+    const auto s = static_cast<float>(std::sin(Radians(degrees)));
+    return Rotation({{{c, s, 0}, {-s, c, 0}, {0, 0, 1}}});
+}
+
+Vec3 Transform::Direction(Vec3 d) const {
+    return d.x * linear[0] + d.y * linear[1] + d.z * linear[2];
+}
+
+Vec3 Transform::Point(Vec3 p) const {
+    return Direction(p) + translation;
+}
+
+Transform Transform::Then(const Transform& next) const {
+    Transform t;
+    for (size_t i = 0; i < 3; ++i) t.linear[i] = next.Direction(linear[i]);
+    t.translation = next.Point(translation);
+    return t;
+}
+
+void Append(Mesh& into, const Mesh& part, const Transform& placement) {
+    // Normals turn by the inverse transpose. With the axis images as rows r0, r1, r2, its rows are
+    // (r1 x r2, r2 x r0, r0 x r1) / determinant; only the determinant's sign matters before the
+    // normal is made unit length again.
+    const auto& m = placement.linear;
+    const float determinant = Determinant(m);
+    const float sign = determinant < 0 ? -1.0f : 1.0f;
+    const std::array<Vec3, 3> cofactor = {Cross(m[1], m[2]), Cross(m[2], m[0]), Cross(m[0], m[1])};
+    const auto first = static_cast<uint32_t>(into.Vertices().size());
+    for (const Vertex& v : part.Vertices()) {
+        const Vec3 n = v.normal;
+        const Vec3 turned = n.x * cofactor[0] + n.y * cofactor[1] + n.z * cofactor[2];
+        into.AddVertex({placement.Point(v.position), Normalised(sign * turned), v.uv});
+    }
+    for (const Triangle& t : part.Triangles()) {
+        const auto [a, b, c] = t.corners;
+        if (determinant < 0) {
+            into.AddTriangle({first + a, first + c, first + b}, t.material);
+        } else {
+            into.AddTriangle({first + a, first + b, first + c}, t.material);
+        }
+    }
+}
+
+void AddLathe(Mesh& mesh, std::span<const Vec2> profile, int segments, uint32_t material) {
+    for (size_t i = 0; i + 1 < profile.size(); ++i) {
+        const Vec2 bottom = profile[i];
+        const Vec2 top = profile[i + 1];
+        if (bottom.u == 0 && top.u == 0) continue;  // a span along the axis has no surface
+        AddFrustumSide(mesh, bottom.u, bottom.v, top.u, top.v, segments, material);
+    }
+}
+
+void AddExtrusion(Mesh& mesh, std::span<const Vec2> outline, float nearZ, float farZ,
+                  uint32_t material) {
+    std::vector<Vec2> ccw(outline.begin(), outline.end());
+    if (SignedArea(ccw) < 0) std::reverse(ccw.begin(), ccw.end());
+    AddCap(mesh, ccw, nearZ, true, material);
+    AddCap(mesh, ccw, farZ, false, material);
+    for (size_t i = 0; i < ccw.size(); ++i) {
+        const Vec2 a = ccw[i];
+        const Vec2 b = ccw[(i + 1) % ccw.size()];
+        // Walking counter-clockwise the outside lies to the right, (dy, -dx), which is
+        // up x right with right along the edge and up towards the near cap.
+        const Vec3 centre{0.5f * (a.u + b.u), 0.5f * (a.v + b.v), 0.5f * (nearZ + farZ)};
+        const Vec3 right = 0.5f * Vec3{b.u - a.u, b.v - a.v, 0};
+        AddRectangle(mesh, centre, right, {0, 0, 0.5f * (nearZ - farZ)}, material);
+    }
+}
+
+void AddBevelledBox(Mesh& mesh, Vec3 min, Vec3 max, float bevel, uint32_t material) {
+    // The convex hull of three boxes, each shrunk by the bevel across two axes: its faces are the
+    // six inset faces, twelve 45-degree edge strips and eight corner triangles. Built as the
+    // extrusion of a cut-cornered rectangle for the four sides and strips around y, plus top and
+    // bottom caps with their own chamfers.
+    const float b = bevel;
+    const std::array<Vec2, 8> outline = {{{min.x + b, min.z},
+                                          {max.x - b, min.z},
+                                          {max.x, min.z + b},
+                                          {max.x, max.z - b},
+                                          {max.x - b, max.z},
+                                          {min.x + b, max.z},
+                                          {min.x, max.z - b},
+                                          {min.x, min.z + b}}};
+    const std::array<Vec2, 8> inset = {{{min.x + 2 * b, min.z + b},
+                                        {max.x - 2 * b, min.z + b},
+                                        {max.x - b, min.z + 2 * b},
+                                        {max.x - b, max.z - 2 * b},
+                                        {max.x - 2 * b, max.z - b},
+                                        {min.x + 2 * b, max.z - b},
+                                        {min.x + b, max.z - 2 * b},
+                                        {min.x + b, min.z + 2 * b}}};
+    // Profile rings from bottom to top: the inset ring at each cap, the full ring between.
+    struct Ring {
+        const std::array<Vec2, 8>* shape;
+        float y;
+    };
+    const std::array<Ring, 4> rings = {
+        {{&inset, min.y}, {&outline, min.y + b}, {&outline, max.y - b}, {&inset, max.y}}};
+    // The extrusion runs along z; turn it so that its axis is y (x stays, z' = y, y' = z).
+    const Transform upright = Rotation({{{1, 0, 0}, {0, 0, 1}, {0, 1, 0}}});
+    for (size_t r = 0; r + 1 < rings.size(); ++r) {
+        const auto& lower = *rings[r].shape;
+        const auto& upper = *rings[r + 1].shape;
+        for (size_t i = 0; i < 8; ++i) {
+            const size_t j = (i + 1) % 8;
+            const std::array<Vec3, 4> quad = {
+                upright.Point({lower[i].u, lower[i].v, rings[r].y}),
+                upright.Point({lower[j].u, lower[j].v, rings[r].y}),
+                upright.Point({upper[j].u, upper[j].v, rings[r + 1].y}),
+                upright.Point({upper[i].u, upper[i].v, rings[r + 1].y})};
+            AddFacet(mesh, quad, 0.5f * (min + max), material);
+        }
+    }
+    Mesh caps;
+    AddCap(caps, inset, min.y, true, material);
+    AddCap(caps, inset, max.y, false, material);
+    Append(mesh, caps, upright);
+}
+
+void ProjectBoxUvs(Mesh& mesh, uint32_t firstVertex, float unitsPerRepeat) {
+    const float scale = 1.0f / unitsPerRepeat;
+    for (Vertex& v : mesh.Vertices().subspan(firstVertex)) {
+        const Vec3 n{std::fabs(v.normal.x), std::fabs(v.normal.y), std::fabs(v.normal.z)};
+        const Vec3 p = scale * v.position;
+        if (n.y >= n.x && n.y >= n.z) {
+            v.uv = {p.x, p.z};
+        } else if (n.x >= n.z) {
+            v.uv = {p.z, -p.y};
+        } else {
+            v.uv = {p.x, -p.y};
+        }
+    }
+}

@@ -71,6 +71,7 @@ class Mesh {
 
     std::span<const Material> Materials() const { return materials_; }
     std::span<const Vertex> Vertices() const { return vertices_; }
+    std::span<Vertex> Vertices() { return vertices_; }
     std::span<const Triangle> Triangles() const { return triangles_; }
     // Axis-aligned bounds of the vertex positions; the mesh must have a vertex.
     Bounds PositionBounds() const;
@@ -102,3 +103,44 @@ void AddDisc(Mesh& mesh, float radius, float y, bool facingUp, int segments, uin
 void AddFrustumSide(Mesh& mesh, float bottomRadius, float bottomY, float topRadius, float topY,
                     int segments, uint32_t material);
 void AddSphere(Mesh& mesh, float radius, int segments, int rings, uint32_t material);
+
+// An affine placement: p' = p * linear + translation, in the row-vector convention of the game's
+// matrices. Compose with `Then`: a.Then(b) applies a first.
+struct Transform {
+    std::array<Vec3, 3> linear{{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}};  // images of the x, y, z axes
+    Vec3 translation{0, 0, 0};
+
+    static Transform Translate(Vec3 offset);
+    static Transform Scale(Vec3 factors);
+    // Angles in degrees, turning as the game's yaw (about y), pitch (about x) and roll (about z).
+    static Transform RotateX(float degrees);
+    static Transform RotateY(float degrees);
+    static Transform RotateZ(float degrees);
+
+    Transform Then(const Transform& next) const;
+    Vec3 Point(Vec3 p) const;
+    Vec3 Direction(Vec3 d) const;
+};
+
+// Appends `part` to `into` placed by `placement`: positions moved, normals turned (and kept unit
+// length), winding reversed when the placement mirrors. The part's triangles keep their material
+// numbers, which must be materials of `into`; the part's own material list is not copied, so parts
+// are built with the material numbers of the model they go into.
+void Append(Mesh& into, const Mesh& part, const Transform& placement);
+
+// A surface of revolution around the y axis through the (radius, y) points of `profile`, listed
+// from bottom to top; each span is a cone frustum, so a radius of 0 closes an end.
+void AddLathe(Mesh& mesh, std::span<const Vec2> profile, int segments, uint32_t material);
+
+// A prism: the simple polygon `outline` (x, y points, either winding, no self-crossing) extruded
+// from z `nearZ` to z `farZ`, with both caps.
+void AddExtrusion(Mesh& mesh, std::span<const Vec2> outline, float nearZ, float farZ,
+                  uint32_t material);
+
+// A box with its edges cut at 45 degrees by `bevel` (less than half the shortest side).
+void AddBevelledBox(Mesh& mesh, Vec3 min, Vec3 max, float bevel, uint32_t material);
+
+// Texture coordinates of the vertices from `firstVertex` on, projected along each vertex's
+// dominant normal axis so that a texture repeats every `unitsPerRepeat` world units, whatever the
+// part's size: wood grain and plaster keep one scale across a model.
+void ProjectBoxUvs(Mesh& mesh, uint32_t firstVertex, float unitsPerRepeat);
