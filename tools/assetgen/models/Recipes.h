@@ -12,5 +12,9 @@ struct ModelRecipe {
 
 // The recipe tables, one per family of models; a name appears in at most one of them.
 std::span<const ModelRecipe> PrimitiveRecipes();
+// The two bodies' parts and what the player holds or picks up.
 std::span<const ModelRecipe> CharacterRecipes();
+// Doors, bath and washroom fittings, chairs, tables and desks.
 std::span<const ModelRecipe> FurnitureRecipes();
+// Lamps, appliances, machines, signs, plants, the sky and the rest of the inn's fittings.
+std::span<const ModelRecipe> FittingsRecipes();

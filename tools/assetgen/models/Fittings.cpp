@@ -1,0 +1,5 @@
+#include "models/Recipes.h"
+
+std::span<const ModelRecipe> FittingsRecipes() {
+    return {};
+}
