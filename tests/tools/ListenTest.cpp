@@ -1,0 +1,321 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <cmath>
+#include <complex>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <numbers>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Columns.h"
+#include "DecodedSound.h"
+#include "Fft.h"
+#include "ListenCommand.h"
+#include "Spectrogram.h"
+#include "Waveform.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<uint8_t>;
+
+// ---- FFT and spectrogram ----
+
+struct SineCase {
+    size_t size;
+    size_t bin;
+};
+
+class FftSine : public testing::TestWithParam<SineCase> {};
+
+TEST_P(FftSine, PeaksAtTheSinesBinWithHalfTheSizeAsMagnitude) {
+    const auto [size, bin] = GetParam();
+    std::vector<std::complex<float>> values(size);
+    for (size_t n = 0; n < size; ++n) {
+        values[n] = static_cast<float>(std::sin(2 * std::numbers::pi * bin * n / size + 0.3));
+    }
+    Fft(values);
+    size_t peak = 0;
+    for (size_t k = 0; k <= size / 2; ++k) {
+        if (std::abs(values[k]) > std::abs(values[peak])) peak = k;
+    }
+    EXPECT_EQ(peak, bin);
+    EXPECT_NEAR(std::abs(values[bin]), size / 2.0, size * 1e-4);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, FftSine,
+                         testing::Values(SineCase{8, 1}, SineCase{64, 5}, SineCase{512, 100},
+                                         SineCase{512, 255}, SineCase{4096, 3}));
+
+TEST(Fft, MatchesTheDirectSumOnArbitraryInput) {
+    constexpr size_t kSize = 32;
+    std::mt19937 random(11);
+    std::uniform_real_distribution<float> value(-1, 1);
+    std::vector<std::complex<float>> values(kSize);
+    for (auto& v : values) v = {value(random), value(random)};
+    const std::vector<std::complex<float>> input = values;
+    Fft(values);
+    for (size_t k = 0; k < kSize; ++k) {
+        std::complex<double> sum = 0;
+        for (size_t n = 0; n < kSize; ++n) {
+            sum += std::complex<double>(input[n]) *
+                   std::polar(1.0, -2 * std::numbers::pi * k * n / kSize);
+        }
+        EXPECT_NEAR(values[k].real(), sum.real(), 1e-4) << "bin " << k;
+        EXPECT_NEAR(values[k].imag(), sum.imag(), 1e-4) << "bin " << k;
+    }
+}
+
+// A half-scale sine on bin 32 of 512-sample frames reads -6 dB there in every column, the first
+// and last included (their frames reach past the signal), and the floor where there is silence.
+TEST(Spectrogram, ReadsASinesLevelAtItsBinInEveryColumn) {
+    constexpr size_t kFrame = 512, kBin = 32, kColumns = 16;
+    std::vector<float> samples(8192);
+    for (size_t n = 0; n < samples.size(); ++n) {
+        samples[n] = 0.5f * static_cast<float>(std::sin(2 * std::numbers::pi * kBin * n / kFrame));
+    }
+    const Spectrogram spectrogram(samples, kColumns, kFrame);
+    ASSERT_EQ(spectrogram.BinCount(), kFrame / 2 + 1);
+    for (size_t column = 0; column < kColumns; ++column) {
+        size_t peak = 0;
+        for (size_t bin = 0; bin < spectrogram.BinCount(); ++bin) {
+            if (spectrogram.LevelDb(column, bin) > spectrogram.LevelDb(column, peak)) peak = bin;
+        }
+        EXPECT_EQ(peak, kBin) << "column " << column;
+    }
+    EXPECT_NEAR(spectrogram.LevelDb(kColumns / 2, kBin), -6.02, 0.05);
+
+    const Spectrogram silence(std::vector<float>(4096, 0.0f), 4, kFrame);
+    EXPECT_EQ(silence.LevelDb(2, kBin), Spectrogram::kFloorDb);
+}
+
+// ---- waveform columns ----
+
+struct RangeCase {
+    const char* name;
+    std::vector<float> samples;
+    size_t columns;
+    std::vector<SampleRange> expected;
+};
+
+class ColumnRangesTest : public testing::TestWithParam<RangeCase> {};
+
+// Each column spans its slice and the first sample of the next, so that the columns join up.
+TEST_P(ColumnRangesTest, SpanTheirSliceAndTheStartOfTheNext) {
+    EXPECT_EQ(ColumnRanges(GetParam().samples, GetParam().columns), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Buffers, ColumnRangesTest,
+    testing::Values(RangeCase{"EvenSlices",
+                              {0.1f, -0.2f, 0.5f, 0.4f, -0.9f, 0.0f},
+                              3,
+                              {{-0.2f, 0.5f}, {-0.9f, 0.5f}, {-0.9f, 0.0f}}},
+                    RangeCase{"UnevenSlices",
+                              {0.3f, -1.0f, 0.2f, 0.7f, 0.6f},
+                              2,
+                              {{-1.0f, 0.3f}, {0.2f, 0.7f}}},
+                    RangeCase{"FewerSamplesThanColumns",
+                              {0.25f, -0.5f},
+                              4,
+                              {{0.25f, 0.25f}, {-0.5f, 0.25f}, {-0.5f, -0.5f}, {-0.5f, -0.5f}}},
+                    RangeCase{"NoSamples", {}, 3, {{}, {}, {}}}),
+    [](const testing::TestParamInfo<RangeCase>& info) { return info.param.name; });
+
+TEST(Columns, EveryFrameLiesInTheSliceOfItsColumn) {
+    for (const auto& [samples, columns] :
+         {std::pair<size_t, size_t>{1000, 7}, {1024, 1024}, {3, 10}, {88200, 1024}}) {
+        const Columns slices(samples, columns);
+        for (size_t frame = 0; frame < samples; ++frame) {
+            const size_t column = slices.ColumnOf(frame);
+            ASSERT_LT(column, columns);
+            ASSERT_LE(slices.Begin(column), frame) << samples << " frames in " << columns;
+            ASSERT_LT(frame, slices.End(column)) << samples << " frames in " << columns;
+        }
+    }
+}
+
+// ---- decoding through the game's reader ----
+
+void Put(Bytes& out, uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
+}
+
+// A canonical 44-byte-header PCM file holding `data` as its sample bytes.
+Bytes Wave(const Bytes& data, uint16_t channels = 1, uint16_t bits = 16, uint32_t rate = 22050) {
+    const uint16_t blockAlign = static_cast<uint16_t>(channels * bits / 8);
+    Bytes out{'R', 'I', 'F', 'F'};
+    Put(out, static_cast<uint32_t>(36 + data.size()), 4);
+    out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    Put(out, 16, 4);
+    Put(out, 1, 2);
+    Put(out, channels, 2);
+    Put(out, rate, 4);
+    Put(out, rate * blockAlign, 4);
+    Put(out, blockAlign, 2);
+    Put(out, bits, 2);
+    out.insert(out.end(), {'d', 'a', 't', 'a'});
+    Put(out, static_cast<uint32_t>(data.size()), 4);
+    out.insert(out.end(), data.begin(), data.end());
+    return out;
+}
+
+Bytes Samples16(std::initializer_list<int16_t> samples) {
+    Bytes out;
+    for (int16_t sample : samples) Put(out, static_cast<uint16_t>(sample), 2);
+    return out;
+}
+
+TEST(DecodeSound, SplitsStereoFramesAndFindsTheFrameAtByte100) {
+    Bytes data = Samples16({16384, -32768, -8192, 32767});
+    data.resize(4 * 40, 0);
+    const DecodeResult result = DecodeSound(Wave(data, 2));
+    ASSERT_TRUE(result.sound) << result.error;
+    const DecodedSound& sound = *result.sound;
+    ASSERT_EQ(sound.channels.size(), 2u);
+    EXPECT_EQ(sound.FrameCount(), 40u);
+    EXPECT_FLOAT_EQ(sound.channels[0][0], 0.5f);
+    EXPECT_FLOAT_EQ(sound.channels[1][0], -1.0f);
+    EXPECT_FLOAT_EQ(sound.channels[0][1], -0.25f);
+    EXPECT_FLOAT_EQ(sound.channels[1][1], 32767 / 32768.0f);
+    EXPECT_EQ(sound.streamStartFrame, (100u - 44u) / 4u);
+}
+
+TEST(DecodeSound, ReadsEightBitSamplesAroundTheirMidpointAndAStartPastTheEnd) {
+    const DecodeResult result = DecodeSound(Wave({0, 128, 255}, 1, 8));
+    ASSERT_TRUE(result.sound) << result.error;
+    EXPECT_EQ(result.sound->channels[0], (std::vector<float>{-1.0f, 0.0f, 127 / 128.0f}));
+    // Byte 100 lies past three samples: voices play nothing of this file.
+    EXPECT_EQ(result.sound->streamStartFrame, 3u);
+}
+
+Bytes WithField(Bytes bytes, size_t at, uint16_t value) {
+    bytes[at] = static_cast<uint8_t>(value);
+    bytes[at + 1] = static_cast<uint8_t>(value >> 8);
+    return bytes;
+}
+
+Bytes Cut(Bytes bytes, size_t size) {
+    bytes.resize(size);
+    return bytes;
+}
+
+struct RefusedCase {
+    const char* name;
+    Bytes image;
+};
+
+Bytes GoodWave() {
+    return Wave(Bytes(200, 0x11));
+}
+
+class RefusedWave : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(RefusedWave, IsRefusedWithOneLineReason) {
+    const DecodeResult result = DecodeSound(GetParam().image);
+    EXPECT_FALSE(result.sound);
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_EQ(result.error.find('\n'), std::string::npos);
+}
+
+constexpr size_t kChannelsAt = 22, kBlockAlignAt = 32, kBitsAt = 34;
+
+INSTANTIATE_TEST_SUITE_P(
+    Images, RefusedWave,
+    testing::Values(RefusedCase{"Empty", {}},
+                    RefusedCase{"CutInsideTheHeader", Cut(GoodWave(), 30)},
+                    RefusedCase{"CutInsideTheSamples", Cut(GoodWave(), 150)},
+                    RefusedCase{"NotRiff", Bytes{'h', 'e', 'l', 'l', 'o'}},
+                    RefusedCase{"TwentyFourBit", Wave(Bytes(30, 0), 1, 24)},
+                    RefusedCase{"ZeroBlockAlign", WithField(GoodWave(), kBlockAlignAt, 0)},
+                    RefusedCase{"NoChannels", WithField(GoodWave(), kChannelsAt, 0)},
+                    RefusedCase{"BitsDisagreeWithBlockAlign", WithField(GoodWave(), kBitsAt, 8)}),
+    [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
+
+// ---- the command ----
+
+class ListenCommandTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("hm_listen_" + std::to_string(getpid()) + "_" +
+                   testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    fs::path Write(const std::string& name, const Bytes& bytes) {
+        const fs::path path = folder_ / name;
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+
+    int Run(std::vector<std::string> args, std::span<const AssetEntry> catalogue = {}) {
+        out_.str({});
+        err_.str({});
+        return RunListen(args, catalogue, out_, err_);
+    }
+
+    fs::path folder_;
+    std::ostringstream out_, err_;
+};
+
+TEST_F(ListenCommandTest, RefusesATruncatedLooseFileWithOneLineAndNoPicture) {
+    const fs::path wave = Write("cut.wav", Cut(GoodWave(), 150));
+    const fs::path picture = folder_ / "cut.png";
+    EXPECT_EQ(Run({wave.string(), picture.string()}), kListenBadData);
+    const std::string error = err_.str();
+    EXPECT_NE(error.find("cut.wav"), std::string::npos) << error;
+    EXPECT_EQ(error.find('\n'), error.size() - 1) << error;
+    EXPECT_FALSE(fs::exists(picture));
+}
+
+TEST_F(ListenCommandTest, DrawsEverySoundRowAndNamesTheRowsItCannot) {
+    const Bytes tone = GoodWave();
+    const Bytes broken = Cut(GoodWave(), 60);
+    const AssetEntry catalogue[] = {
+        {4, 0, u"sight.png"},
+        {static_cast<uint32_t>(tone.size()), 4, u"fire.wav"},
+        {static_cast<uint32_t>(broken.size()), static_cast<uint32_t>(4 + tone.size()), u"sa.wav"},
+    };
+    Bytes archive{'P', 'N', 'G', '!'};
+    archive.insert(archive.end(), tone.begin(), tone.end());
+    archive.insert(archive.end(), broken.begin(), broken.end());
+    const fs::path archivePath = Write("data.dat", archive);
+    const fs::path pictures = folder_ / "pictures";
+
+    EXPECT_EQ(Run({"--all", archivePath.string(), pictures.string()}, catalogue), kListenBadData);
+    EXPECT_TRUE(fs::exists(pictures / "fire.png"));
+    EXPECT_FALSE(fs::exists(pictures / "sa.png"));
+    EXPECT_FALSE(fs::exists(pictures / "sight.png"));
+    EXPECT_NE(err_.str().find("sa.wav"), std::string::npos) << err_.str();
+
+    // One row by name without its extension, and by index.
+    EXPECT_EQ(Run({archivePath.string(), "fire", (folder_ / "one.png").string()}, catalogue),
+              kListenOk);
+    std::ifstream png(folder_ / "one.png", std::ios::binary);
+    char magic[4] = {};
+    png.read(magic, 4);
+    EXPECT_EQ(std::string(magic + 1, 3), "PNG");
+    EXPECT_EQ(Run({archivePath.string(), "0", (folder_ / "x.png").string()}, catalogue),
+              kListenUsage);
+}
+
+TEST_F(ListenCommandTest, WrongArgumentsAreUsageErrors) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                                 {"only.wav"},
+                                                 {"--all", "data.dat"},
+                                                 {"--help", "a", "b"},
+                                                 {"a", "b", "c", "d"}}) {
+        EXPECT_EQ(Run(args), kListenUsage) << args.size() << " arguments";
+    }
+}
+
+}  // namespace
