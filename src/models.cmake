@@ -13,6 +13,7 @@ add_library(hm_assets STATIC
   ${CMAKE_CURRENT_LIST_DIR}/library/ModelLoader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/library/ModelMaterial.cpp
   ${CMAKE_CURRENT_LIST_DIR}/library/TangentSpace.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/library/XTextCheck.cpp
 )
 target_include_directories(hm_assets PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${PROJECT_SOURCE_DIR})
 target_link_libraries(hm_assets PUBLIC hm_data hm_gfx_null PRIVATE assimp::assimp)

@@ -6,11 +6,9 @@
 
 #include <glm/geometric.hpp>
 
-#include <algorithm>
-#include <cctype>
-#include <charconv>
-#include <cmath>
 #include <string_view>
+
+#include "library/XTextCheck.h"
 
 namespace {
 
@@ -116,187 +114,11 @@ MeshData MergeMeshes(const std::vector<PlacedMesh>& parts, unsigned materialCoun
     return mesh;
 }
 
-// The importer dereferences a null material when a material list holds anything but the
-// materials it declares, so such files are refused before it sees them. Only plain text in the
-// text form of the format is taken (the game's models are written so); strings and comments are
-// skipped.
-class MaterialListCheck {
-  public:
-    explicit MaterialListCheck(std::string_view text) : text_(text) {}
-
-    bool Passes() {
-        constexpr std::string_view kTextHeader = "xof 0303txt ";
-        if (!text_.starts_with(kTextHeader) || !PlainTextLines()) return false;
-        for (at_ = kTextHeader.size(); at_ < text_.size(); ++at_) {
-            if (SkipStringOrComment()) continue;
-            if (text_[at_] == '{' && !CountFits()) return false;
-            if (text_.substr(at_).starts_with("MeshMaterialList") && !ListHoldsItsMaterials()) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-  private:
-    // Printable ASCII, tabs and line ends only, and no string running past its line: the
-    // scanner below and the importer's tokenizer then agree on where strings are.
-    bool PlainTextLines() const {
-        bool inString = false;
-        for (const char c : text_) {
-            if (c == '\n' && inString) return false;
-            if (c == '"') inString = !inString;
-            const bool printable = c >= 0x20 && c <= 0x7E;
-            if (!printable && c != '\t' && c != '\r' && c != '\n') return false;
-        }
-        return !inString;
-    }
-
-    // Past a string or a comment starting at at_; false when none starts there.
-    bool SkipStringOrComment() {
-        const char c = text_[at_];
-        if (c == '"') {
-            at_ = std::min(text_.find('"', at_ + 1), text_.size());
-            return true;
-        }
-        if (c == '#' || text_.substr(at_).starts_with("//")) {
-            at_ = std::min(text_.find('\n', at_), text_.size());
-            return true;
-        }
-        return false;
-    }
-
-    // At an opening brace: a mesh block's element count must be a whole number the file could
-    // hold, since the importer allocates it before reading (a negative one wraps to gigabytes).
-    bool CountFits() const {
-        static constexpr std::string_view kCountedBlocks[] = {
-            "Mesh", "MeshNormals", "MeshTextureCoords", "MeshMaterialList", "MeshVertexColors"};
-        // The header line is not part of the first object's head.
-        const size_t headStart =
-            std::max(text_.find_last_of(";,{}", at_ - 1) + 1, text_.find('\n') + 1);
-        const std::string_view head = text_.substr(headStart, at_ - headStart);
-        const size_t start = head.find_first_not_of(kSpace);
-        if (start == std::string_view::npos) return true;
-        const std::string_view type = head.substr(start, head.find_first_of(kSpace, start) - start);
-        if (std::find(std::begin(kCountedBlocks), std::end(kCountedBlocks), type) ==
-            std::end(kCountedBlocks)) {
-            return true;
-        }
-        size_t pos = at_ + 1;
-        SkipSpace(pos);
-        uint64_t count = 0;
-        const auto [end, error] =
-            std::from_chars(text_.data() + pos, text_.data() + text_.size(), count);
-        return error == std::errc() && end != text_.data() + pos && count <= text_.size();
-    }
-
-    // At "MeshMaterialList": its declared material count, then each child object must be a
-    // Material or a reference, and there must be at least as many as declared.
-    bool ListHoldsItsMaterials() {
-        const size_t open = text_.find('{', at_);
-        if (open == std::string_view::npos) return false;
-        size_t declared = 0;
-        size_t pos = text_.find_first_not_of(" \t\r\n", open + 1);
-        while (pos < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos]))) {
-            declared = std::min<size_t>(declared * 10 + (text_[pos++] - '0'), 1u << 20);
-        }
-        size_t children = 0;
-        int depth = 0;
-        size_t childStart = open + 1;  // where the text before the next child's brace begins
-        for (at_ = open + 1; at_ < text_.size(); ++at_) {
-            if (SkipStringOrComment()) continue;
-            const char c = text_[at_];
-            if (c == '{' && depth++ == 0) {
-                const std::string_view head = text_.substr(childStart, at_ - childStart);
-                if (!IsReference(head) && !(IsMaterial(head) && MaterialBodyFits(at_ + 1))) {
-                    return false;
-                }
-                ++children;
-            } else if (c == '}' && depth-- == 0) {
-                return children >= declared;
-            } else if ((c == ';' || c == ',' || c == '}') && depth == 0) {
-                childStart = at_ + 1;
-            }
-        }
-        return false;
-    }
-
-    // The text before a child's opening brace: empty for a reference, else its type and name.
-    static bool IsReference(std::string_view head) {
-        return head.find_first_not_of(kSpace) == std::string_view::npos;
-    }
-    static bool IsMaterial(std::string_view head) {
-        const size_t start = head.find_first_not_of(kSpace);
-        const size_t end = head.find_first_of(kSpace, start);
-        return start != std::string_view::npos && head.substr(start, end - start) == "Material";
-    }
-
-    // A material's body from `pos`: face colour (4 numbers), power, specular (3), emissive (3),
-    // then an optional TextureFilename { "name"; } and the closing brace.
-    bool MaterialBodyFits(size_t pos) const {
-        for (const int count : {4, 1, 3, 3}) {
-            for (int i = 0; i < count; ++i) {
-                if (!TakeNumber(pos) || !Take(pos, ";,")) return false;
-            }
-            if (count > 1) Take(pos, ";,");
-        }
-        if (TakeWord(pos, "TextureFilename")) {
-            TakeName(pos);
-            if (!Take(pos, "{") || !Take(pos, "\"")) return false;
-            pos = text_.find('"', pos);
-            if (pos == std::string_view::npos) return false;
-            ++pos;
-            Take(pos, ";,");
-            if (!Take(pos, "}")) return false;
-        }
-        return Take(pos, "}");
-    }
-
-    void SkipSpace(size_t& pos) const {
-        pos = std::min(text_.find_first_not_of(kSpace, pos), text_.size());
-    }
-    // Takes one of `chars` after any space.
-    bool Take(size_t& pos, std::string_view chars) const {
-        SkipSpace(pos);
-        if (pos >= text_.size() || chars.find(text_[pos]) == std::string_view::npos) return false;
-        ++pos;
-        return true;
-    }
-    bool TakeNumber(size_t& pos) const {
-        SkipSpace(pos);
-        float value = 0;
-        const auto [end, error] =
-            std::from_chars(text_.data() + pos, text_.data() + text_.size(), value);
-        if (error != std::errc() || !std::isfinite(value)) return false;
-        pos = static_cast<size_t>(end - text_.data());
-        return true;
-    }
-    bool TakeWord(size_t& pos, std::string_view word) const {
-        SkipSpace(pos);
-        if (!text_.substr(pos).starts_with(word)) return false;
-        pos += word.size();
-        return true;
-    }
-    // An optional object name: letters, digits and underscores.
-    void TakeName(size_t& pos) const {
-        SkipSpace(pos);
-        while (pos < text_.size() &&
-               (std::isalnum(static_cast<unsigned char>(text_[pos])) || text_[pos] == '_')) {
-            ++pos;
-        }
-    }
-
-    static constexpr std::string_view kSpace = " \t\r\n";
-
-    std::string_view text_;
-    size_t at_ = 0;
-};
-
 }  // namespace
 
 std::optional<ImportedModel> ImportXModel(std::span<const uint8_t> bytes) {
-    if (bytes.empty()) return std::nullopt;
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (!MaterialListCheck(text).Passes()) return std::nullopt;
+    if (!XTextCheck::Passes(text)) return std::nullopt;  // the importer trusts what it reads
     // No logger is attached, so the importer writes nothing; failures come back as null.
     Assimp::Importer importer;
     const aiScene* scene =

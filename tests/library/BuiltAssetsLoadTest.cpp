@@ -6,6 +6,7 @@
 #include "library/CTextureManager.h"
 #include "library/Catalogue.h"
 #include "library/Utf.h"
+#include "library/XTextCheck.h"
 
 namespace {
 
@@ -34,6 +35,16 @@ TEST_F(BuiltAssets, EveryTextureRowLoads) {
             ASSERT_NE(texture, nullptr);
             EXPECT_TRUE(texture->IsLoaded()) << Utf16ToUtf8(AssetCatalogue()[row].name);
         }
+    }
+}
+
+// The generator writes only what the model loader's structural check takes.
+TEST_F(BuiltAssets, EveryModelRowPassesTheStructuralCheck) {
+    for (int row = kFirstModelRow; row <= kLastModelRow; ++row) {
+        const std::optional<std::vector<uint8_t>> bytes = archive_.Read(row);
+        ASSERT_TRUE(bytes.has_value()) << row;
+        const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
+        EXPECT_TRUE(XTextCheck::Passes(text)) << Utf16ToUtf8(AssetCatalogue()[row].name);
     }
 }
 

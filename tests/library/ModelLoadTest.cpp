@@ -8,6 +8,7 @@
 #include "ModelTestFiles.h"
 #include "library/AssetDescription.h"
 #include "library/CModel.h"
+#include "library/XTextCheck.h"
 
 namespace {
 
@@ -220,7 +221,17 @@ INSTANTIATE_TEST_SUITE_P(
         }(),
         std::string("xof 0303bin 0032"),
         // A negative count, which the importer would allocate as gigabytes.
-        std::string("xof 0303txt 0032\nMesh {-3;\n1.0;2.0;3.0;;\n}\n")));
+        std::string("xof 0303txt 0032\nMesh {-3;\n1.0;2.0;3.0;;\n}\n"),
+        // Files the fuzzer found crashing the importer: a face list misread after a vertex
+        // with a stray number, a face count of 222 million, and a material list for a mesh
+        // without faces.
+        std::string("xof 0303txt 0032\nMesh {\n3;\n0;2.;3.0;\n.0;5.5;0,\n7.;-8.0;9;2;\n1;\n"
+                    "3;0,2{\"s\";\n}\n}"),
+        std::string("xof 0303txt 0032\nMesh {\n3;1.0;2.;3.0;\n-40;.5;6.0;,\n7.0;-.0;.25;;\n"
+                    "222222222;}\n"),
+        std::string("xof 0303txt 0032\nMesh {\n3;\n1.0;2.0;3.0;,\n-4.0;55;6.0;,\n7.0;-80;925;;\n"
+                    "0;\nMeshMaterialList {\n1;\n1;\n0;;\nMaterial {\n0.25;0.5;0.7;085;2.5;\n"
+                    "0.1;0.2;0;;\n0.4;0.5;0.6;;\n }\n}\n}\n}\n")));
 
 TEST(ModelLoad, MaterialListsMayReferToMaterialsByName) {
     std::string text = XTriangles({"{ Paint }\n"}, {0});
@@ -238,6 +249,253 @@ TEST(ModelLoad, DescriptionNamesCountsPassesAndTextures) {
                 testing::HasSubstr(
                     "material 0: pass 1, triangles 1, texture \"fire.bmp\" (row 0 \"fire.bmp\")"));
     EXPECT_THAT(text, testing::HasSubstr("material 1: pass 0, triangles 1, texture \"\" (none)"));
+}
+
+// Every construct the structural check takes: a top-level material and a reference to it,
+// nested named frames with a transform, a named mesh of a quad and a triangle with normals,
+// texture coordinates and a material list whose second material has a texture.
+constexpr std::string_view kFullModel = R"(xof 0303txt 0032
+Material Paint {
+0.5;0.5;0.5;1.0;;
+4.0;
+0.1;0.1;0.1;;
+0.0;0.0;0.0;;
+}
+Frame Root {
+FrameTransformMatrix {
+1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0,10.0,20.0,30.0,1.0;;
+}
+Frame Child {
+Mesh Quad {
+5;
+0.0;1.0;0.0;,
+1.0;1.0;0.0;,
+0.0;0.0;0.0;,
+1.0;0.0;0.0;,
+2.0;0.0;0.0;;
+2;
+4;0,1,3,2;,
+3;1,4,3;;
+MeshNormals {
+2;
+0.0;0.0;-1.0;,
+0.0;1.0;0.0;;
+2;
+4;0,0,0,1;,
+3;1,1,0;;
+}
+MeshTextureCoords {
+5;
+0.0;0.0;,
+1.0;0.0;,
+0.0;1.0;,
+1.0;1.0;,
+2.0;1.0;;
+}
+MeshMaterialList {
+2;
+2;
+1,
+0;;
+{ Paint }
+Material {
+1.0;1.0;1.0;1.0;;
+8.0;
+0.0;0.0;0.0;;
+0.0;0.0;0.0;;
+TextureFilename { "fire.bmp"; }
+}
+}
+}
+}
+}
+)";
+
+// `find` replaced by `replace` at its first place in kFullModel; an empty `find` appends.
+struct XEdit {
+    const char* label;
+    std::string find;
+    std::string replace;
+};
+
+std::string Edited(const XEdit& edit) {
+    std::string text(kFullModel);
+    if (edit.find.empty()) return text + edit.replace;
+    const size_t at = text.find(edit.find);
+    EXPECT_NE(at, std::string::npos) << edit.find;
+    return at == std::string::npos ? text : text.replace(at, edit.find.size(), edit.replace);
+}
+
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
+    for (size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+std::string EditLabel(const testing::TestParamInfo<XEdit>& info) {
+    return info.param.label;
+}
+
+// Forms the check takes must also be what the importer reads, so each is imported too.
+class WellFormedX : public testing::TestWithParam<XEdit> {};
+
+TEST_P(WellFormedX, PassesTheCheckAndImports) {
+    const std::string text = Edited(GetParam());
+    EXPECT_TRUE(XTextCheck::Passes(text));
+    EXPECT_TRUE(BuildModel(ToBytes(text), kNoTextures).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, WellFormedX,
+    testing::Values(XEdit{"AsWritten", "", ""},
+                    XEdit{"DoubleFloats", "xof 0303txt 0032", "xof 0303txt 0064"},
+                    // The game's generator ends the material indices with one semicolon.
+                    XEdit{"MaterialIndicesEndWithOneSemicolon", "1,\n0;;", "1,\n0;"},
+                    XEdit{"TightlyPacked", "MeshNormals {\n2;\n0.0;0.0;-1.0;,\n0.0;1.0;0.0;;\n",
+                          "MeshNormals{2;0.0;0.0;-1.0;,0.0;1.0;0.0;;"},
+                    XEdit{"TopLevelMeshBesideTheFrame", "",
+                          "Mesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;; }\n"},
+                    XEdit{"NegativeZeroAndWholeNumbers", "0.1;0.1;0.1;;", "-0.0;1;0;;"}),
+    EditLabel);
+
+TEST(WellFormedXLineEnds, CrLfPassesTheCheckAndImports) {
+    const std::string text = ReplaceAll(std::string(kFullModel), "\n", "\r\n");
+    EXPECT_TRUE(XTextCheck::Passes(text));
+    EXPECT_TRUE(BuildModel(ToBytes(text), kNoTextures).has_value());
+}
+
+// Each a small edit of kFullModel that the check must refuse.
+class MalformedX : public testing::TestWithParam<XEdit> {};
+
+TEST_P(MalformedX, IsRefused) {
+    EXPECT_FALSE(XTextCheck::Passes(Edited(GetParam())));
+}
+
+const std::string kNameOf256 = std::string(256, 'n');
+
+INSTANTIATE_TEST_SUITE_P(Header, MalformedX,
+                         testing::Values(XEdit{"Binary", "0303txt", "0303bin"},
+                                         XEdit{"Compressed", "0303txt", "0303tzip"},
+                                         XEdit{"OtherVersion", "0303txt", "0302txt"},
+                                         XEdit{"OtherFloatSize", "txt 0032", "txt 0016"},
+                                         XEdit{"ObjectOnTheHeaderLine", "0032\n", "0032 "},
+                                         XEdit{"Template", "0032\n",
+                                               "0032\ntemplate Header {\nWORD major;\n}\n"}),
+                         EditLabel);
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, MalformedX,
+    testing::Values(
+        XEdit{"VertexCountAboveTheVertices", "5;\n0.0;1.0", "6;\n0.0;1.0"},
+        XEdit{"VertexCountBelowTheVertices", "5;\n0.0;1.0", "4;\n0.0;1.0"},
+        XEdit{"CountAboveWhatTheFileHolds", "2;\n4;0,1,3,2", "4000000000;\n4;0,1,3,2"},
+        XEdit{"CountBeyond32Bits", "2;\n4;0,1,3,2", "99999999999;\n4;0,1,3,2"},
+        XEdit{"NegativeCount", "2;\n4;0,1,3,2", "-2;\n4;0,1,3,2"},
+        XEdit{"NoFaces", "2;\n4;0,1,3,2;,\n3;1,4,3;;\n", "0;\n"},
+        XEdit{"CornerCountAboveTheIndices", "3;1,4,3;;\nMeshNormals", "4;1,4,3;;\nMeshNormals"},
+        XEdit{"FaceOfTwoCorners", "3;1,4,3;;\nMeshNormals", "2;1,4;;\nMeshNormals"},
+        XEdit{"NormalFacesFewerThanFaces", "2;\n4;0,0,0,1;,\n3;1,1,0;;", "1;\n4;0,0,0,1;;"},
+        XEdit{"NormalFaceCornersDiffer", "3;1,1,0;;", "4;1,1,0,0;;"},
+        XEdit{"TexCoordsFewerThanVertices", "MeshTextureCoords {\n5;", "MeshTextureCoords {\n4;"},
+        // The importer would repeat a single index on every face.
+        XEdit{"OneMaterialIndexForTwoFaces", "2;\n2;\n1,\n0;;", "2;\n1;\n1;;"},
+        XEdit{"FewerMaterialsThanDeclared", "2;\n2;\n1,\n0;;", "3;\n2;\n1,\n0;;"},
+        XEdit{"MoreMaterialsThanDeclared", "{ Paint }\n", "{ Paint }\n{ Paint }\n"},
+        XEdit{"MatrixOf15Numbers", "30.0,1.0;;", "30.0;;"}),
+    EditLabel);
+
+INSTANTIATE_TEST_SUITE_P(
+    Indices, MalformedX,
+    testing::Values(
+        XEdit{"VertexIndexOutOfRange", "3;1,4,3;;\nMeshNormals", "3;1,7,3;;\nMeshNormals"},
+        // The importer itself lets an index equal to the count through.
+        XEdit{"VertexIndexEqualToTheCount", "3;1,4,3;;\nMeshNormals", "3;1,5,3;;\nMeshNormals"},
+        XEdit{"NormalIndexOutOfRange", "3;1,1,0;;", "3;1,2,0;;"},
+        XEdit{"MaterialIndexOutOfRange", "1,\n0;;", "2,\n0;;"},
+        XEdit{"ReferenceToAnUnknownName", "{ Paint }", "{ Plaster }"},
+        XEdit{"SameTopLevelNameTwice", "Material Paint {",
+              "Material Paint { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; }\n"
+              "Material Paint {"},
+        XEdit{"UnnamedTopLevelMaterial", "Material Paint {\n0.5", "Material {\n0.5"}),
+    EditLabel);
+
+INSTANTIATE_TEST_SUITE_P(
+    Structure, MalformedX,
+    testing::Values(
+        XEdit{"MissingCommaBetweenVertices", "0.0;1.0;0.0;,\n1.0;1.0", "0.0;1.0;0.0;\n1.0;1.0"},
+        XEdit{"MissingSemicolonInAVector", "0.0;1.0;0.0;,\n1.0;1.0", "0.0;1.0 0.0;,\n1.0;1.0"},
+        XEdit{"MatrixWithoutItsLastSemicolon", "1.0;;\n}\nFrame Child", "1.0;\n}\nFrame Child"},
+        XEdit{"UnknownMeshChild", "MeshTextureCoords {", "MeshVertexColors {"},
+        XEdit{"UnknownTopLevelObject", "Frame Root {", "AnimationSet Root {"},
+        XEdit{"SecondNormals", "MeshTextureCoords {",
+              "MeshNormals { 1; 0.0;0.0;1.0;; 2; 4;0,0,0,0;, 3;0,0,0;; }\nMeshTextureCoords {"},
+        XEdit{"SecondMatrix", "Frame Child {",
+              "FrameTransformMatrix { 1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,"
+              "0.0,1.0;; }\nFrame Child {"},
+        XEdit{"TwoTextureFiles", "\"fire.bmp\"; }", "\"fire.bmp\"; }\nTextureFilename { \"a\"; }"},
+        XEdit{"MissingLastBrace", "}\n}\n}\n}\n}\n", "}\n}\n}\n}\n"},
+        XEdit{"ExtraClosingBrace", "", "}\n"}, XEdit{"StrayTokenAtTheEnd", "", "3;\n"},
+        XEdit{"NameTooLong", "Frame Child {", "Frame " + kNameOf256 + " {"}),
+    EditLabel);
+
+INSTANTIATE_TEST_SUITE_P(
+    Tokens, MalformedX,
+    testing::Values(XEdit{"UnterminatedString", "\"fire.bmp\";", "\"fire.bmp;"},
+                    XEdit{"StringAcrossLines", "\"fire.bmp\";", "\"fire\n.bmp\";"},
+                    XEdit{"SpaceBeforeTheStringsSemicolon", "\"fire.bmp\";", "\"fire.bmp\" ;"},
+                    XEdit{"EmptyTextureName", "\"fire.bmp\"", "\"\""},
+                    XEdit{"NonAsciiInAString", "fire.bmp", "fir\xC3\xA9.bmp"},
+                    XEdit{"NulByte", "Frame Child {", std::string("Frame\0Child {", 13)},
+                    XEdit{"LineComment", "Frame Child {", "// the child\nFrame Child {"},
+                    XEdit{"HashComment", "Frame Child {", "# the child\nFrame Child {"},
+                    XEdit{"Exponent", "10.0,20.0", "1e1,20.0"},
+                    XEdit{"PlusSign", "10.0,20.0", "+10.0,20.0"},
+                    XEdit{"PointWithoutFraction", "2.0;1.0;;", "2.;1.0;;"},
+                    XEdit{"NumberBeyondFloat", "10.0,20.0", "1" + std::string(39, '0') + ".0,20.0"},
+                    // The importer reads at most 19 whole digits.
+                    XEdit{"TwentyWholeDigits", "10.0,20.0", "1" + std::string(19, '0') + ".0,20.0"},
+                    // The importer would read "1,0" as one number with a decimal comma.
+                    XEdit{"WholeNumberTouchingAComma", "1.0,0.0,0.0,0.0,0.0,1.0",
+                          "1,0.0,0.0,0.0,0.0,1.0"},
+                    XEdit{"WordRunningIntoAQuote", "TextureFilename {", "TextureFilename\"x\" {"},
+                    XEdit{"NameStartingWithADigit", "Frame Child {", "Frame 2Child {"}),
+    EditLabel);
+
+TEST(XTextCheckRules, MaterialsAreReferredToOnlyAfterTheirDeclaration) {
+    const std::string paint = "Material Paint {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n";
+    const std::string referring = XTriangles({"{ Paint }\n"}, {0});
+    const size_t header = referring.find('\n') + 1;
+    EXPECT_TRUE(XTextCheck::Passes(referring.substr(0, header) + paint + referring.substr(header)));
+    EXPECT_FALSE(XTextCheck::Passes(referring + paint));
+}
+
+TEST(XTextCheckRules, AModelHoldsAMesh) {
+    EXPECT_FALSE(XTextCheck::Passes("xof 0303txt 0032\nFrame Root {\n}\n"));
+    EXPECT_FALSE(XTextCheck::Passes(
+        "xof 0303txt 0032\nMaterial Paint {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n"));
+}
+
+// Frames nest 32 deep at most, which bounds the recursion of the check, the importer and the
+// loader; the file may be 16 MiB at most.
+TEST(XTextCheckLimits, FrameDepthAndFileSize) {
+    const std::string mesh = XTriangles({XMaterial()}, {0}).substr(17);
+    const auto nested = [&](int depth) {
+        std::string text = "xof 0303txt 0032\n";
+        for (int i = 0; i < depth; ++i) text += "Frame {\n";
+        text += mesh;
+        for (int i = 0; i < depth; ++i) text += "}\n";
+        return text;
+    };
+    EXPECT_TRUE(XTextCheck::Passes(nested(XTextCheck::kMaxFrameDepth)));
+    EXPECT_FALSE(XTextCheck::Passes(nested(XTextCheck::kMaxFrameDepth + 1)));
+
+    std::string padded(kFullModel);
+    padded.resize(XTextCheck::kMaxFileBytes, ' ');
+    EXPECT_TRUE(XTextCheck::Passes(padded));
+    padded.push_back(' ');
+    EXPECT_FALSE(XTextCheck::Passes(padded));
 }
 
 }  // namespace
