@@ -5,5 +5,6 @@ hm_add_test(platform_tests
     platform/SdlEventsTest.cpp
     platform/SdlServicesTest.cpp
     platform/GlDeviceTest.cpp
+    platform/GlDrawTest.cpp
     platform/GlDriverResident.cpp
   LIBS hm_platform SDL2::SDL2 PkgConfig::EPOXY)

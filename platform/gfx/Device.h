@@ -1,7 +1,12 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <span>
+#include <string>
 #include <vector>
+
+#include <glm/mat4x4.hpp>
+#include <glm/vec4.hpp>
 
 // The rendering device layer. Game code talks to these interfaces only; the GL backend is the
 // one place that knows OpenGL, and the null backend records what was asked of it for tests.
@@ -46,6 +51,53 @@ struct Image {
 // A texture the device made; None is no texture. The device that made it owns it until
 // ReleaseTexture.
 enum class TextureId : uint32_t { None = 0 };
+// A linked shader program; None is no program.
+enum class ProgramId : uint32_t { None = 0 };
+// Vertices (and their indices) held by the device; None is no mesh.
+enum class MeshId : uint32_t { None = 0 };
+// An off-screen colour image, optionally with its own depth buffer; None is the back buffer.
+enum class TargetId : uint32_t { None = 0 };
+
+// The vertex inputs of every program, by slot. Shaders name them a_position, a_normal,
+// a_texCoord, a_tangent and a_binormal.
+enum class Attribute : uint32_t { Position, Normal, TexCoord, Tangent, Binormal };
+
+struct AttributeLayout {
+    Attribute attribute;
+    uint32_t offset;      // bytes from the start of the vertex
+    uint32_t components;  // floats
+};
+
+enum class Primitive { Triangles, TriangleStrip };
+
+// Interleaved float vertices.
+struct MeshLayout {
+    std::vector<AttributeLayout> attributes;
+    uint32_t stride = 0;  // bytes
+    Primitive primitive = Primitive::Triangles;
+};
+
+enum class Blend { None, Alpha, Additive };
+enum class DepthMode { Off, Test, TestWrite };  // Test: less-or-equal, no writes
+// Back drops the triangles whose corners run counter-clockwise on screen: a triangle's front is
+// the side from which it runs clockwise, as in D3D.
+enum class CullMode { None, Back };
+
+struct DrawState {
+    Blend blend = Blend::None;
+    DepthMode depth = DepthMode::TestWrite;
+    CullMode cull = CullMode::Back;
+    bool operator==(const DrawState&) const = default;
+};
+
+// GLSL 3.30 core source of both stages, each without its #version line. The device prepends
+// the version and a function `vec4 ToClip(vec4 p)` that every vertex shader applies to its
+// D3D-style clip position (depth 0..1, images top row first) before writing gl_Position. The
+// fragment stage writes `o_colour` (output 0) and may write `o_glow` (output 1).
+struct ProgramSource {
+    std::string vertex;
+    std::string fragment;
+};
 
 class Device {
   public:
@@ -54,6 +106,8 @@ class Device {
     virtual Caps GetCaps() const = 0;
     // colour is 0xAARRGGBB; depth 0..1.
     virtual void Clear(uint32_t colour, float depth, uint8_t stencil) = 0;
+    // Clears only the depth buffer of what is bound.
+    virtual void ClearDepth(float depth) = 0;
     virtual void BeginScene() = 0;
     virtual void EndScene() = 0;
     virtual DeviceState Present() = 0;
@@ -76,7 +130,49 @@ class Device {
     virtual void ReleaseTexture(TextureId texture) = 0;
     // Pixels of the top mip level; zero for None or a released texture.
     virtual Size TextureSize(TextureId texture) const = 0;
+
+    // Compiles and links; None with the compiler's or linker's messages in `log` on failure.
+    virtual ProgramId CreateProgram(const ProgramSource& source, std::string& log) = 0;
+    virtual void ReleaseProgram(ProgramId program) = 0;
+    // The location of a uniform the program uses, -1 when it has none of that name.
+    virtual int UniformLocation(ProgramId program, const std::string& name) const = 0;
+    // Makes `program` current with `state`; the setters below address its uniforms.
+    virtual void UseProgram(ProgramId program, const DrawState& state) = 0;
+    // Location -1 is ignored.
+    virtual void SetMatrix(int location, const glm::mat4& value) = 0;
+    virtual void SetVector(int location, const glm::vec4& value) = 0;
+    virtual void SetInt(int location, int value) = 0;
+    virtual void SetFloats(int location, std::span<const float> values) = 0;
+    // Binds `texture` (None unbinds) to sampler `unit` and points the sampler uniform at it.
+    virtual void SetTexture(int location, int unit, TextureId texture) = 0;
+
+    // None when the data does not fit the layout (a vertex reaching past the data, an index past
+    // the vertices) or the device refuses it.
+    virtual MeshId CreateMesh(const MeshLayout& layout, std::span<const float> vertices,
+                              std::span<const uint32_t> indices) = 0;
+    virtual void ReleaseMesh(MeshId mesh) = 0;
+    // Draws `count` indices from `first` with the current program; a range outside the mesh is
+    // clipped to it.
+    virtual void DrawMesh(MeshId mesh, uint32_t first, uint32_t count) = 0;
+
+    // An RGBA8 colour image of `size`, with a depth buffer of its own when `withDepth`.
+    virtual TargetId CreateTarget(Size size, bool withDepth) = 0;
+    virtual void ReleaseTarget(TargetId target) = 0;
+    // The colour image as a texture to sample, top row first like any other texture.
+    virtual TextureId TargetTexture(TargetId target) const = 0;
+    // Draws into `first` (output 0) and `second` (output 1, or None), with `first`'s depth
+    // buffer if it has one and no depth buffer otherwise; the viewport is `first`'s size. None as
+    // `first` draws into the back buffer with its own depth. Clear clears what is bound.
+    virtual void BindTargets(TargetId first, TargetId second) = 0;
+
+    // Ends the frame's current named part and starts part `name` (null: starts none). Backends
+    // that profile time each part; the others ignore it.
+    virtual void BeginSection(const char* /*name*/) {}
 };
+
+// True when every attribute lies inside the stride, the float count is a whole number of
+// vertices, and every index names one of them.
+bool FitsLayout(const MeshLayout& layout, size_t floatCount, std::span<const uint32_t> indices);
 
 // True when `image` holds exactly width × height RGBA8 pixels and neither side is zero.
 inline bool IsWellFormed(const Image& image) {

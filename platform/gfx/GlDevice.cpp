@@ -84,8 +84,6 @@ GlDevice::GlDevice(std::unique_ptr<GlSwapChain> swapChain, const Caps& caps, boo
       defaultDrawBuffer_(defaultDrawBuffer) {}
 
 void GlDevice::Clear(uint32_t colour, float depth, uint8_t stencil) {
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glViewport(0, 0, backBuffer_.width, backBuffer_.height);
     glDisable(GL_SCISSOR_TEST);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glDepthMask(GL_TRUE);
@@ -94,6 +92,13 @@ void GlDevice::Clear(uint32_t colour, float depth, uint8_t stencil) {
     glClearDepth(depth);
     glClearStencil(stencil);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+}
+
+void GlDevice::ClearDepth(float depth) {
+    glDisable(GL_SCISSOR_TEST);
+    glDepthMask(GL_TRUE);
+    glClearDepth(depth);
+    glClear(GL_DEPTH_BUFFER_BIT);
 }
 
 void GlDevice::BeginScene() {
@@ -120,7 +125,7 @@ DeviceState GlDevice::Present() {
 bool GlDevice::Reset(const PresentParams&) {
     if (!swapChain_->MakeCurrent()) return false;
     backBuffer_ = swapChain_->DrawableSize();
-    glViewport(0, 0, backBuffer_.width, backBuffer_.height);
+    BindTargets(TargetId::None, TargetId::None);
     return true;
 }
 

@@ -2,7 +2,10 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "platform/gfx/Device.h"
 
@@ -35,6 +38,7 @@ class GlDevice final : public Device {
     Caps GetCaps() const override { return caps_; }
     // Clears the whole back buffer (write masks are left fully on, scissor off).
     void Clear(uint32_t colour, float depth, uint8_t stencil) override;
+    void ClearDepth(float depth) override;
     void BeginScene() override;
     void EndScene() override;
     // GL has no lost device: always Ok.
@@ -51,6 +55,38 @@ class GlDevice final : public Device {
     TextureId CreateTexture(const Image& image) override;
     void ReleaseTexture(TextureId texture) override;
     Size TextureSize(TextureId texture) const override;
+
+    ProgramId CreateProgram(const ProgramSource& source, std::string& log) override;
+    void ReleaseProgram(ProgramId program) override;
+    int UniformLocation(ProgramId program, const std::string& name) const override;
+    void UseProgram(ProgramId program, const DrawState& state) override;
+    void SetMatrix(int location, const glm::mat4& value) override;
+    void SetVector(int location, const glm::vec4& value) override;
+    void SetInt(int location, int value) override;
+    void SetFloats(int location, std::span<const float> values) override;
+    void SetTexture(int location, int unit, TextureId texture) override;
+
+    MeshId CreateMesh(const MeshLayout& layout, std::span<const float> vertices,
+                      std::span<const uint32_t> indices) override;
+    void ReleaseMesh(MeshId mesh) override;
+    void DrawMesh(MeshId mesh, uint32_t first, uint32_t count) override;
+
+    // Images are stored top row first: drawing into a target turns clip space upside down
+    // (ToClip), so a target's texture is addressed like any uploaded image.
+    TargetId CreateTarget(Size size, bool withDepth) override;
+    void ReleaseTarget(TargetId target) override;
+    TextureId TargetTexture(TargetId target) const override;
+    void BindTargets(TargetId first, TargetId second) override;
+
+    // Profiling: while on, each section's GPU time is measured with timer queries.
+    struct SectionTime {
+        std::string name;
+        double milliseconds;
+    };
+    void EnableProfiling(bool on) { profiling_ = on; }
+    void BeginSection(const char* name) override;
+    // The sections measured since the last call, in order (waits for the GPU to finish them).
+    std::vector<SectionTime> TakeSectionTimes();
 
     // True when clip-space depth runs 0..1 as in the game's projection matrices
     // (glClipControl); false when vertex shaders must remap it.
@@ -72,6 +108,30 @@ class GlDevice final : public Device {
     std::optional<Image> captured_;
     // Live textures by GL name (the TextureId value), with their sizes.
     std::unordered_map<uint32_t, Size> textures_;
+
+    struct Mesh {
+        uint32_t vertexArray, vertexBuffer, indexBuffer;
+        uint32_t indexCount;
+        uint32_t primitive;  // GL primitive type
+    };
+    struct Target {
+        uint32_t texture;
+        uint32_t depth;  // renderbuffer, 0 for none
+        Size size;
+    };
+    // Applies the draw state for the bound surface: its clip adjustment and which winding is
+    // the front (drawing into a target mirrors the image vertically).
+    void ApplyClipAdjustment();
+
+    std::unordered_map<uint32_t, Mesh> meshes_;      // by vertex array name
+    std::unordered_map<uint32_t, Target> targets_;   // by texture name
+    std::unordered_map<uint32_t, int> clipUniform_;  // per program: location of hm_clipAdjust
+    uint32_t framebuffer_ = 0;                       // made on the first bind of a target
+    uint32_t currentProgram_ = 0;
+    bool drawingToTarget_ = false;
+    bool profiling_ = false;
+    bool sectionOpen_ = false;
+    std::vector<std::pair<std::string, uint32_t>> sections_;  // name, timer query
 };
 
 }  // namespace gfx

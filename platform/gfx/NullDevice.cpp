@@ -1,5 +1,8 @@
 #include "platform/gfx/NullDevice.h"
 
+#include <algorithm>
+#include <sstream>
+
 namespace gfx {
 
 NullDevice::NullDevice(platform::Window& window, const Caps& caps)
@@ -69,6 +72,126 @@ std::unique_ptr<Device> NullGraphics::CreateDevice(platform::Window& window) {
     auto device = std::make_unique<NullDevice>(window, caps_);
     lastDevice_ = device.get();
     return device;
+}
+
+}  // namespace gfx
+
+namespace gfx {
+namespace {
+
+// The names after "uniform <type>" in a shader source, in order, without array brackets.
+void CollectUniforms(const std::string& source, std::vector<std::string>& names) {
+    std::istringstream words(source);
+    std::string word;
+    while (words >> word) {
+        if (word != "uniform") continue;
+        std::string type, name;
+        if (!(words >> type >> name)) break;
+        name = name.substr(0, name.find_first_of("[;"));
+        if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+    }
+}
+
+}  // namespace
+
+ProgramId NullDevice::CreateProgram(const ProgramSource& source, std::string& log) {
+    if (source.vertex.empty() || source.fragment.empty()) {
+        log = "an empty stage";
+        return ProgramId::None;
+    }
+    log.clear();
+    Program program;
+    CollectUniforms(source.vertex, program.uniforms);
+    CollectUniforms(source.fragment, program.uniforms);
+    const auto id = static_cast<ProgramId>(++lastObjectId_);
+    programs_.emplace(id, std::move(program));
+    return id;
+}
+
+int NullDevice::UniformLocation(ProgramId program, const std::string& name) const {
+    const auto found = programs_.find(program);
+    if (found == programs_.end()) return -1;
+    const auto& names = found->second.uniforms;
+    const auto at = std::find(names.begin(), names.end(), name);
+    return at == names.end() ? -1 : static_cast<int>(at - names.begin());
+}
+
+void NullDevice::UseProgram(ProgramId program, const DrawState& state) {
+    if (!programs_.contains(program)) return;
+    ++counts_.programSwitches;
+    current_ = program;
+    state_ = state;
+}
+
+void NullDevice::Keep(int location, const glm::mat4& value) {
+    const auto found = programs_.find(current_);
+    if (location >= 0 && found != programs_.end()) found->second.values[location] = value;
+}
+
+void NullDevice::SetMatrix(int location, const glm::mat4& value) {
+    Keep(location, value);
+}
+
+void NullDevice::SetVector(int location, const glm::vec4& value) {
+    glm::mat4 kept(0.0f);
+    kept[0] = value;
+    Keep(location, kept);
+}
+
+void NullDevice::SetInt(int location, int value) {
+    SetVector(location, glm::vec4(static_cast<float>(value), 0, 0, 0));
+}
+
+void NullDevice::SetFloats(int location, std::span<const float> values) {
+    glm::mat4 kept(0.0f);
+    for (size_t i = 0; i < values.size() && i < 16; ++i) kept[i / 4][i % 4] = values[i];
+    Keep(location, kept);
+}
+
+void NullDevice::SetTexture(int location, int unit, TextureId texture) {
+    SetVector(location, glm::vec4(static_cast<float>(texture), static_cast<float>(unit), 0, 0));
+}
+
+MeshId NullDevice::CreateMesh(const MeshLayout& layout, std::span<const float> vertices,
+                              std::span<const uint32_t> indices) {
+    if (!FitsLayout(layout, vertices.size(), indices)) return MeshId::None;
+    const auto id = static_cast<MeshId>(++lastObjectId_);
+    meshes_.emplace(id, static_cast<uint32_t>(indices.size()));
+    return id;
+}
+
+void NullDevice::DrawMesh(MeshId mesh, uint32_t first, uint32_t count) {
+    if (!meshes_.contains(mesh) || current_ == ProgramId::None) return;
+    ++counts_.draws;
+    drawLog_.push_back({current_, state_, boundFirst_, boundSecond_, mesh, first, count});
+}
+
+TargetId NullDevice::CreateTarget(Size size, bool) {
+    if (size.width <= 0 || size.height <= 0) return TargetId::None;
+    const auto id = static_cast<TargetId>(++lastTextureId_);
+    targets_.emplace(id, size);
+    return id;
+}
+
+TextureId NullDevice::TargetTexture(TargetId target) const {
+    return targets_.contains(target) ? static_cast<TextureId>(target) : TextureId::None;
+}
+
+void NullDevice::BindTargets(TargetId first, TargetId second) {
+    boundFirst_ = targets_.contains(first) ? first : TargetId::None;
+    boundSecond_ =
+        boundFirst_ != TargetId::None && targets_.contains(second) ? second : TargetId::None;
+}
+
+glm::vec4 NullDevice::VectorAt(ProgramId program, int location) const {
+    return MatrixAt(program, location)[0];
+}
+
+glm::mat4 NullDevice::MatrixAt(ProgramId program, int location) const {
+    const auto found = programs_.find(program);
+    if (found == programs_.end()) return glm::mat4(0.0f);
+    const auto value = found->second.values.find(location);
+    return value == found->second.values.end() ? glm::mat4(0.0f) : value->second;
 }
 
 }  // namespace gfx

@@ -12,11 +12,14 @@ class NullDevice : public Device {
   public:
     struct Counts {
         int clears = 0;
+        int depthClears = 0;
         int beginScenes = 0;
         int endScenes = 0;
         int presents = 0;
         int resets = 0;
         int cooperativeTests = 0;
+        int draws = 0;
+        int programSwitches = 0;  // UseProgram calls
     };
 
     // The window gives the back-buffer size whenever the present parameters leave it at zero.
@@ -37,6 +40,7 @@ class NullDevice : public Device {
 
     Caps GetCaps() const override { return caps_; }
     void Clear(uint32_t colour, float depth, uint8_t stencil) override;
+    void ClearDepth(float) override { ++counts_.depthClears; }
     void BeginScene() override { ++counts_.beginScenes; }
     void EndScene() override { ++counts_.endScenes; }
     DeviceState Present() override;
@@ -51,6 +55,45 @@ class NullDevice : public Device {
     // Textures created and not yet released.
     int liveTextures() const { return static_cast<int>(textures_.size()); }
 
+    // Programs link when neither stage is empty; a uniform's location is its place among the
+    // names the source declares with "uniform <type> <name>".
+    ProgramId CreateProgram(const ProgramSource& source, std::string& log) override;
+    void ReleaseProgram(ProgramId program) override { programs_.erase(program); }
+    int UniformLocation(ProgramId program, const std::string& name) const override;
+    void UseProgram(ProgramId program, const DrawState& state) override;
+    // Values are kept by location of the current program, for tests to read back.
+    void SetMatrix(int location, const glm::mat4& value) override;
+    void SetVector(int location, const glm::vec4& value) override;
+    void SetInt(int location, int value) override;
+    void SetFloats(int location, std::span<const float> values) override;
+    void SetTexture(int location, int unit, TextureId texture) override;
+    MeshId CreateMesh(const MeshLayout& layout, std::span<const float> vertices,
+                      std::span<const uint32_t> indices) override;
+    void ReleaseMesh(MeshId mesh) override { meshes_.erase(mesh); }
+    void DrawMesh(MeshId mesh, uint32_t first, uint32_t count) override;
+    TargetId CreateTarget(Size size, bool withDepth) override;
+    void ReleaseTarget(TargetId target) override { targets_.erase(target); }
+    TextureId TargetTexture(TargetId target) const override;
+    void BindTargets(TargetId first, TargetId second) override;
+
+    // What one draw saw: the program and state, the bound targets and the uniform values set so
+    // far (by location; textures as their ids).
+    struct Draw {
+        ProgramId program;
+        DrawState state;
+        TargetId first, second;
+        MeshId mesh;
+        uint32_t firstIndex, count;
+    };
+    // Every draw since the last ClearDrawLog, in order.
+    const std::vector<Draw>& drawLog() const { return drawLog_; }
+    void ClearDrawLog() { drawLog_.clear(); }
+    // The last value set at `location` of `program` (a matrix's first column for SetMatrix).
+    glm::vec4 VectorAt(ProgramId program, int location) const;
+    glm::mat4 MatrixAt(ProgramId program, int location) const;
+    int liveMeshes() const { return static_cast<int>(meshes_.size()); }
+    int liveTargets() const { return static_cast<int>(targets_.size()); }
+
   private:
     platform::Window& window_;
     Caps caps_;
@@ -62,7 +105,23 @@ class NullDevice : public Device {
     int lostTestsLeft_ = 0;
     bool failResets_ = false;
     std::map<TextureId, Size> textures_;
-    uint32_t lastTextureId_ = 0;
+    uint32_t lastTextureId_ = 0;  // textures and targets share one id sequence
+
+    struct Program {
+        std::vector<std::string> uniforms;
+        std::map<int, glm::mat4> values;  // vectors and numbers in column 0
+    };
+    std::map<ProgramId, Program> programs_;
+    std::map<MeshId, uint32_t> meshes_;  // index counts
+    std::map<TargetId, Size> targets_;
+    uint32_t lastObjectId_ = 0;
+    ProgramId current_ = ProgramId::None;
+    DrawState state_;
+    TargetId boundFirst_ = TargetId::None;
+    TargetId boundSecond_ = TargetId::None;
+    std::vector<Draw> drawLog_;
+    // Stores `value` at `location` of the current program.
+    void Keep(int location, const glm::mat4& value);
 };
 
 // The null backend as the game sees it. Keeps a pointer to the device it made last so tests and

@@ -80,6 +80,7 @@ HRESULT D3DXMain::InitDevice() {
     player.SetSpawn(180.0f, {0.0f, 0.42f, 2.0f});
     rootScene.AddChild(std::make_unique<Fld::Title>());
     lib.sound.Engine().masterVolume = lib.settings.soundVolume;
+    lib.effect.lightFactors.z = lib.settings.lightLevel + 4.0f;
     library = &lib;
     return S_OK;
 }

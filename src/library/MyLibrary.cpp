@@ -11,8 +11,9 @@
 #include "world/CObjSound.h"
 
 namespace {
+constexpr int kEffectRow = 6;       // "main_hlsl.cfx"
 constexpr int kTextTableRow = 201;  // "TextData.csv"
-}
+}  // namespace
 
 MyLibrary::MyLibrary(platform::Services& services)
     : input(services.input, services.cursor, services.window),
@@ -34,18 +35,27 @@ HRESULT MyLibrary::Initialise(gfx::Device* libraryDevice) {
     frame.minimized = &g_minimized;
     input.ReleaseCapture();
 
+    if (Failed(surf.Create(*device, CSurf::Describe(frame.renderSize)))) {
+        std::fprintf(stderr, "hollowmere: the render targets cannot be made\n");
+        return E_FAIL;
+    }
+    if (Failed(quad.Create(*device)) || Failed(mirrorQuad.Create(*device))) return E_FAIL;
+    meshBuffers.SetDevice(device);
+
     std::error_code error;
     if (!archive.Open(std::filesystem::current_path(error) / "data.dat")) {
         std::fprintf(stderr, "hollowmere: %s\n", archive.OpenError().c_str());
         return E_FAIL;
     }
+    const auto effectFile = archive.Read(kEffectRow);
+    if (!effectFile || Failed(effect.Create(*device, *effectFile))) return E_FAIL;
     // A table that cannot be read shows every text as its key.
     // Without a sound card the engine falls back to a silent output by itself.
     if (Failed(sound.Init())) return E_FAIL;
     CObjSound::SetSoundTable(&sound);
     if (const auto table = archive.Read(kTextTableRow)) textData.Load(*table);
     textData.SetLanguage(u"Japanese");
-    return S_OK;
+    return fontAtlas.Init(*this, textUnit, textUnit);
 }
 
 void MyLibrary::FrameStep(int32_t windowLeft, int32_t windowTop) {
@@ -61,6 +71,9 @@ void MyLibrary::FrameStep(int32_t windowLeft, int32_t windowTop) {
     const uint32_t elapsed = frame.lastSample - frame.previousSample;
     if (elapsed > 0) frame.framesPerSecond = 10.0f / static_cast<float>(elapsed) * 1000.0f;
 
+    effect.FrameUpdate(static_cast<float>(frame.renderSize.width),
+                       static_cast<float>(frame.renderSize.height));
+
     input.Poll(*frame.active != 0, *frame.minimized != 0);
 
     const auto& client = frame.clientSize;
@@ -74,18 +87,20 @@ void MyLibrary::FrameStep(int32_t windowLeft, int32_t windowTop) {
                                                                     client.height;
     }
 
-    const glm::vec3 front = glm::normalize(camera.at - camera.eye);
+    const Camera& view = effect.camera;
+    const glm::vec3 front = glm::normalize(view.at - view.eye);
     const glm::vec3 right = glm::cross(front, glm::vec3(0, 1, 0));
-    sound.Engine().SetListener(camera.eye, front, glm::cross(right, front));
+    sound.Engine().SetListener(view.eye, front, glm::cross(right, front));
     sound.Update();
 }
 
 HRESULT MyLibrary::ReleaseDeviceResources() {
+    surf.Release();
     return S_OK;
 }
 
 HRESULT MyLibrary::RestoreDeviceResources() {
     frame.clientSize = window->ClientSize();
     frame.renderSize = ResolutionSize(settings.resolutionIndex);
-    return S_OK;
+    return device ? surf.Create(*device, CSurf::Describe(frame.renderSize)) : S_OK;
 }

@@ -6,14 +6,18 @@
 #include "audio/CSoundManager.h"
 #include "content/SteamworksHelper.h"
 #include "library/Archive.h"
+#include "library/CEffect.h"
 #include "library/CModelManager.h"
+#include "library/CSurf.h"
 #include "library/CTextureManager.h"
-#include "library/Camera.h"
+#include "library/FontAtlas.h"
 #include "library/Input.h"
+#include "library/ModelBuffers.h"
 #include "library/Result.h"
 #include "platform/Platform.h"
 #include "scene/SaveData.h"
 #include "scene/TextData.h"
+#include "world/FVF.h"
 
 // Per-frame values the library keeps for everyone.
 struct FrameValues {
@@ -40,14 +44,16 @@ class MyLibrary {
     // Writes the settings record first, then closes the archive and frees everything.
     virtual ~MyLibrary();
 
-    // Once, after the device exists: opens "data.dat" in the working directory and loads the
-    // text table. Returns S_OK or E_FAIL (the reason on stderr).
+    // Once, after the device exists: makes the render targets and the shared quads, opens
+    // "data.dat" in the working directory, builds the effect from its row, starts the audio,
+    // loads the text table and the font atlas. Returns S_OK or E_FAIL (the reason on stderr).
     HRESULT Initialise(gfx::Device* device);
-    // Once a frame before the scene: window position into the settings, frame rate, input, cursor,
-    // then the audio listener from the camera and the audio update.
+    // Once a frame before the scene: window position into the settings, frame rate, the effect's
+    // frame values, input, cursor, then the audio listener from the camera and the audio update.
     void FrameStep(int32_t windowLeft, int32_t windowTop);
 
-    // Around a device reset (display-mode change or lost device).
+    // Around a device reset (display-mode change or lost device): the render targets are dropped
+    // and made again at the render size of the chosen resolution.
     HRESULT ReleaseDeviceResources();
     HRESULT RestoreDeviceResources();
 
@@ -56,7 +62,13 @@ class MyLibrary {
     gfx::Device* device = nullptr;
     Input input;
     FrameValues frame;
-    Camera camera;  // the live view; fields and their camera events move it
+    CEffect effect;  // its `camera` is the live view; fields and their camera events move it
+    CSurf surf;      // the render targets
+    FVF quad;
+    FVFMirror mirrorQuad;
+    ModelBuffers meshBuffers;
+    FontAtlas fontAtlas;
+    int32_t textUnit = 24;  // pixels; text and menu layouts scale by it
     SteamworksHelper steamworks;
     TextData textData;
     Archive archive;  // open from Initialise to destruction

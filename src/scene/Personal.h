@@ -32,6 +32,7 @@ class Personal {
     MyLibrary* library = nullptr;
     int32_t controlMode = kControlFree;
     int32_t returnToTitle = 0;  // 1 = the menu asked to return to the title screen
+    int32_t actionPressed = 0;  // the action button went down this frame
     SaveRecord record;
 
     glm::vec3 position{0, 0, 0};  // world units

@@ -4,6 +4,13 @@
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
 
+Scene::Scene() {
+    for (CObjMesh& mesh : fixedMeshes) {
+        mesh.modelIndex = 74;  // "cube.x"
+        mesh.hidden = 1;
+    }
+}
+
 void Scene::Init(Personal*, MyLibrary*) {}
 
 size_t Scene::AddChild(std::unique_ptr<Scene> child) {
@@ -49,16 +56,32 @@ void Scene::InitScene(Personal* scenePlayer, MyLibrary* sceneLibrary) {
     player = scenePlayer;
     library = sceneLibrary;
     Init(scenePlayer, sceneLibrary);
+    PlaceMeshes();
+}
+
+void Scene::PlaceMeshes() {
+    for (CObjMesh* mesh : meshes) {
+        mesh->Update(*library);
+        if (mesh->collider.type == COLL_SPHERE) mesh->UpdateSphere();
+        if (mesh->collider.type == COLL_OBB) mesh->UpdateBox();
+    }
 }
 
 void Scene::Enter(Personal* fieldPlayer, MyLibrary* fieldLibrary) {
-    fieldLibrary->camera = Camera{};  // every field starts from the default view
+    // Every field starts from the default view, lights, fog and fade, with no mirror.
+    fieldLibrary->effect.ResetForField();
+    fieldLibrary->effect.mirrorActive = 0;
     SetRoomBox({-10, 0, -10}, {10, 10, 10});
     fieldPlayer->Enter(fieldLibrary);
     InitScene(fieldPlayer, fieldLibrary);
     for (Plane& plane : roomPlanes) colliders.push_back(&plane);
+    // Only the children's meshes collide; the field's own are scenery.
     for (auto& child : children) {
-        if (child) child->InitScene(fieldPlayer, fieldLibrary);
+        if (!child) continue;
+        child->InitScene(fieldPlayer, fieldLibrary);
+        for (CObjMesh* mesh : child->meshes) {
+            if (mesh->collider.type != COLL_NONE) colliders.push_back(&mesh->collider);
+        }
     }
 }
 
@@ -68,6 +91,7 @@ void Scene::Frame() {
         for (auto& child : children) {
             if (child) child->Update();
         }
+        FrameDraw();
         return;
     }
     // The pause menu holds the world; it may ask to go back to the title screen.
@@ -76,4 +100,5 @@ void Scene::Frame() {
         parent->AddChild(std::make_unique<Fld::Title>());
     }
     player->returnToTitle = 0;
+    FrameDraw();
 }

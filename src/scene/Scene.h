@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <string>
@@ -7,6 +8,10 @@
 #include <glm/vec3.hpp>
 
 #include "collision/CollObj.h"
+#include "world/CObjFVF.h"
+#include "world/CObjMesh.h"
+#include "world/CObjParticl.h"
+#include "world/CObjText.h"
 
 class MyLibrary;
 class Personal;
@@ -16,7 +21,7 @@ class Personal;
 // its children; the collider list only points at shapes owned elsewhere.
 class Scene {
   public:
-    Scene() = default;
+    Scene();
     Scene(const Scene&) = delete;
     Scene& operator=(const Scene&) = delete;
     virtual ~Scene() = default;
@@ -51,6 +56,10 @@ class Scene {
 
     Scene* CurrentChild() const;
 
+    // The whole frame's picture: shadow map, mirror, scene with its glow, the screen passes onto
+    // the back buffer, the overlay and the fade.
+    void FrameDraw();
+
     int32_t currentChild = 0;
     std::vector<std::unique_ptr<Scene>> children;  // null entries are free slots
     std::vector<Plane> roomPlanes;
@@ -59,6 +68,25 @@ class Scene {
     MyLibrary* library = nullptr;  // null until the scene has been entered
     std::vector<CollObj*> colliders;
 
+    // General-purpose meshes subclasses set up (room pieces and the like), hidden until they do;
+    // drawn after everything else of the field in each 3-D pass.
+    std::array<CObjMesh, 6> fixedMeshes;
+    // The objects a subclass registers for drawing; the subclass owns them.
+    std::vector<CObjMesh*> meshes;
+    std::vector<CObjFVF*> worldQuads;
+    std::vector<CObjFVF*> overlayQuads;
+    std::vector<CObjParticl*> particles;
+    std::vector<CObjText*> overlayTexts;
+    std::vector<CObjText*> worldTexts;
+
   private:
     void InitScene(Personal* player, MyLibrary* library);
+    // Updates every registered mesh and fits its collider by type.
+    void PlaceMeshes();
+    // One 3-D pass of the field and its children (shadow, mirror or main, by the effect's flags).
+    void Draw3DPass();
+    // This scene's 3-D lists and its Draw.
+    void DrawWorldLists();
+    void DrawOverlayPass();
+    void DrawOverlayLists();
 };

@@ -76,7 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
                             "5",
                             {"\nU+000A \"\\n\" rect (0, 0, 0, 0) width 0 height 24\n",
                              "\nU+0021 \"!\" rect ("}},
-                    RowCase{"effect", "main_hlsl.cfx", {"53 bytes, not checked"}}),
+                    RowCase{"effect",
+                            "main_hlsl.cfx",
+                            {"technique TShader\n", "parameter 22 u_extra\n",
+                             "pass 12: quad + blur ACROSS, blend none, depth off, cull none\n"}}),
     [](const testing::TestParamInfo<RowCase>& info) { return std::string(info.param.what); });
 
 TEST(InspectTest, PrintsEveryTextOfTheTableOnItsOwnLine) {

@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"glyphs", AssetKind::GlyphTable, kGlyphLineFeed, LoadCheck::Loads},
         CheckCase{"glyphs_ragged", AssetKind::GlyphTable, kGlyphLineFeed + "x", LoadCheck::Fails},
         CheckCase{"glyphs_empty", AssetKind::GlyphTable, "", LoadCheck::Fails},
-        CheckCase{"effect", AssetKind::Effect, "anything", LoadCheck::Unchecked}),
+        CheckCase{"effect_broken", AssetKind::Effect, "technique T\nshared\n", LoadCheck::Fails}),
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.what); });
 
 }  // namespace

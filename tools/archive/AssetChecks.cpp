@@ -4,6 +4,7 @@
 
 #include "audio/WaveFile.h"
 #include "library/CModel.h"
+#include "library/EffectFile.h"
 #include "library/GlyphTable.h"
 #include "library/ImageLoader.h"
 #include "scene/TextData.h"
@@ -52,8 +53,10 @@ LoadCheck CheckGlyphTable(std::span<const uint8_t> bytes) {
     return LoadsIf(bytes.size() % GlyphTable::kRecordSize == 0 && table.LineFeed() != nullptr);
 }
 
-LoadCheck CheckEffect(std::span<const uint8_t>) {
-    return LoadCheck::Unchecked;
+LoadCheck CheckEffect(std::span<const uint8_t> bytes) {
+    std::string error;
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return LoadsIf(ParseEffectFile(text, error).has_value());
 }
 
 std::string_view KindLabel(AssetKind kind) {

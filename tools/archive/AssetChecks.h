@@ -10,7 +10,7 @@
 enum class LoadCheck {
     Loads,
     Fails,
-    Unchecked,  // no check for this kind yet
+    Unchecked,  // a row of no known kind
 };
 
 // The text table must hold the text of this key in this language, the one the game reads; every
@@ -20,8 +20,8 @@ inline constexpr std::u16string_view kGameLanguage = u"Japanese";
 
 // One check per kind of asset, each through the game's own loader: images through the texture
 // decoder, models through the model builder (their materials resolved against `catalogue`), WAV
-// files through the RIFF walk, the text table and the glyph table through their parsers. Effects
-// stay unchecked until the renderer that compiles them exists.
+// files through the RIFF walk, the text table, the glyph table and the effect file through their
+// parsers (an effect's shaders are compiled only by a graphics device).
 LoadCheck CheckImage(std::span<const uint8_t> bytes);
 LoadCheck CheckModel(std::span<const uint8_t> bytes, std::span<const AssetEntry> catalogue);
 LoadCheck CheckWave(std::span<const uint8_t> bytes);

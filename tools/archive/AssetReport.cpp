@@ -4,6 +4,7 @@
 
 #include "audio/WaveFile.h"
 #include "library/AssetDescription.h"
+#include "library/EffectFile.h"
 #include "library/GlyphTable.h"
 #include "library/Utf.h"
 #include "scene/TextData.h"
@@ -77,6 +78,31 @@ std::string DescribeGlyphTable(std::span<const uint8_t> bytes, LoadCheck check) 
     return text;
 }
 
+// The technique and each pass's stages, defines and state; or why the file does not parse.
+std::string DescribeEffect(std::span<const uint8_t> bytes) {
+    std::string error;
+    const std::string_view source(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const std::optional<EffectFile> file = ParseEffectFile(source, error);
+    if (!file) return error + "\n";
+    constexpr const char* kBlends[] = {"none", "alpha", "add"};
+    constexpr const char* kDepths[] = {"off", "test", "testwrite"};
+    constexpr const char* kCulls[] = {"none", "back"};
+    std::string text = "technique " + file->technique + "\n";
+    for (int i = 0; i < kEffectParameterCount; ++i) {
+        text += "parameter " + std::to_string(i) + " " + file->parameters[static_cast<size_t>(i)] +
+                "\n";
+    }
+    for (int i = 0; i < kEffectPassCount; ++i) {
+        const EffectPass& pass = file->passes[static_cast<size_t>(i)];
+        text += "pass " + std::to_string(i) + ": " + pass.vertex + " + " + pass.fragment;
+        for (const std::string& define : pass.defines) text += " " + define;
+        text += std::string(", blend ") + kBlends[static_cast<int>(pass.state.blend)] + ", depth " +
+                kDepths[static_cast<int>(pass.state.depth)] + ", cull " +
+                kCulls[static_cast<int>(pass.state.cull)] + "\n";
+    }
+    return text;
+}
+
 }  // namespace
 
 AssetReport InspectAsset(AssetKind kind, std::span<const uint8_t> bytes,
@@ -97,6 +123,5 @@ AssetReport InspectAsset(AssetKind kind, std::span<const uint8_t> bytes,
         case AssetKind::Effect:
             break;
     }
-    return {check,
-            std::to_string(bytes.size()) + " bytes, not checked until the renderer exists\n"};
+    return {check, DescribeEffect(bytes)};
 }

@@ -11,11 +11,9 @@
 #include "Sounds.h"
 #include "Textures.h"
 #include "XFile.h"
+#include "library/EffectFile.h"
 
 namespace {
-
-constexpr std::string_view kEffectPlaceholder =
-    "// effect placeholder: replaced by the renderer work\n";
 
 Bytes ReadFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -25,6 +23,14 @@ Bytes ReadFile(const std::filesystem::path& path) {
 
 Bytes FromText(std::string_view text) {
     return Bytes(text.begin(), text.end());
+}
+
+// The effect goes into the archive as written, once it is known to parse.
+Bytes CheckedEffect(const Bytes& effect) {
+    std::string error;
+    const std::string_view text(reinterpret_cast<const char*>(effect.data()), effect.size());
+    if (!ParseEffectFile(text, error)) throw std::runtime_error("effect file: " + error);
+    return effect;
 }
 
 Bytes GenerateImage(std::string_view name, AssetKind kind, const FontAtlas& atlas) {
@@ -38,7 +44,8 @@ Bytes GenerateImage(std::string_view name, AssetKind kind, const FontAtlas& atla
 
 AssetSources ReadAssetSources(const std::filesystem::path& assetFolder,
                               const std::filesystem::path& fontFile) {
-    return {ReadFile(assetFolder / "text" / "TextData.csv"), fontFile};
+    return {ReadFile(assetFolder / "text" / "TextData.csv"),
+            ReadFile(assetFolder / "effect" / "main.cfx"), fontFile};
 }
 
 std::vector<Bytes> GenerateAssets(const AssetSources& sources) {
@@ -65,7 +72,7 @@ std::vector<Bytes> GenerateAssets(const AssetSources& sources) {
                 assets.push_back(EncodeGlyphTable(atlas.glyphs));
                 break;
             case AssetKind::Effect:
-                assets.push_back(FromText(kEffectPlaceholder));
+                assets.push_back(CheckedEffect(sources.effect));
                 break;
         }
     }

@@ -137,7 +137,9 @@ void AddLathe(Mesh& mesh, std::span<const Vec2> profile, int segments, uint32_t 
 void AddExtrusion(Mesh& mesh, std::span<const Vec2> outline, float nearZ, float farZ,
                   uint32_t material);
 
-// A box with its edges cut at 45 degrees by `bevel` (less than half the shortest side).
+// A box with its edges cut at 45 degrees by `bevel`: less than a quarter of the box's width and
+// depth and less than half its height (the corner cuts of the top and bottom take two bevels from
+// each side).
 void AddBevelledBox(Mesh& mesh, Vec3 min, Vec3 max, float bevel, uint32_t material);
 
 // Texture coordinates of the vertices from `firstVertex` on, projected along each vertex's

@@ -80,8 +80,8 @@ std::string StateJson(const D3DXMain& app, uint32_t frame) {
     json << "  \"deviceLost\": " << app.deviceLost << ",\n";
     json << "  \"player\": {\"pos\": " << Vector(player.position)
          << ", \"yaw\": " << Number(player.yaw) << "},\n";
-    json << "  \"camera\": {\"eye\": " << Vector(app.lib.camera.eye)
-         << ", \"at\": " << Vector(app.lib.camera.at) << "},\n";
+    json << "  \"camera\": {\"eye\": " << Vector(app.lib.effect.camera.eye)
+         << ", \"at\": " << Vector(app.lib.effect.camera.at) << "},\n";
     json << "  \"textBox\": null,\n";
     json << "  \"items\": {\"itemHeld\": " << List<int32_t>(record.itemHeld)
          << ", \"itemTaken\": " << List<int32_t>(record.itemTaken)

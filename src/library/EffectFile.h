@@ -1,0 +1,45 @@
+#pragma once
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/gfx/Device.h"
+
+// The effect file of archive row 6: the shaders of the technique's passes and the names of the
+// parameters the game sets by index. A line-based text:
+//   technique NAME
+//   parameter INDEX NAME                         (every index 0 .. kEffectParameterCount − 1)
+//   shared / vertex NAME / fragment NAME, GLSL lines, then "end"
+//   pass INDEX vertex=NAME fragment=NAME [defines=A,B] blend=none|alpha|add
+//        depth=off|test|testwrite cull=none|back  (every index 0 .. kEffectPassCount − 1)
+// Lines starting with '#' outside a block are comments.
+
+inline constexpr int kEffectParameterCount = 23;
+inline constexpr int kEffectPassCount = 14;
+
+struct EffectPass {
+    std::string vertex;  // names of the stage blocks
+    std::string fragment;
+    std::vector<std::string> defines;
+    gfx::DrawState state;
+};
+
+struct EffectFile {
+    std::string technique;
+    std::array<std::string, kEffectParameterCount> parameters;  // uniform names by index
+    std::string shared;                                         // GLSL put before each stage
+    std::map<std::string, std::string, std::less<>> vertexStages;
+    std::map<std::string, std::string, std::less<>> fragmentStages;
+    std::array<EffectPass, kEffectPassCount> passes;
+
+    // The program source of pass `index`: its defines, the shared block, then each stage.
+    gfx::ProgramSource SourceOf(int index) const;
+};
+
+// nullopt with the reason (and its line number) in `error` when the text is not a complete,
+// consistent effect file: a missing, repeated or out-of-range parameter or pass, a pass naming
+// a stage that does not exist, an unknown keyword or value, a block left open.
+std::optional<EffectFile> ParseEffectFile(std::string_view text, std::string& error);

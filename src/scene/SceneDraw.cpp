@@ -1,0 +1,115 @@
+// The field's frame draw: the render-target passes and the object lists drawn in each.
+#include "library/MyLibrary.h"
+#include "scene/Personal.h"
+#include "scene/Scene.h"
+
+namespace {
+
+constexpr uint32_t kComposePass = 11;
+constexpr uint32_t kBlurAcrossPass = 12;
+constexpr uint32_t kBlurDownPass = 13;
+constexpr uint32_t kGlowPass = 9;
+
+void DrawMesh(CObjMesh& mesh, MyLibrary& library) {
+    if (mesh.hidden) return;
+    if (library.effect.inShadowPass) {
+        mesh.Update(library);
+        mesh.DrawShadow();
+    } else {
+        mesh.Draw();
+    }
+}
+
+}  // namespace
+
+void Scene::FrameDraw() {
+    CEffect& effect = library->effect;
+    CSurf& surf = library->surf;
+    const gfx::Size size = library->frame.renderSize;
+    const auto width = static_cast<float>(size.width);
+    const auto height = static_cast<float>(size.height);
+    CObjFVF screen;
+    screen.scale = {width, height, 1.0f};
+
+    gfx::Device& device = *library->device;
+    device.BeginSection("shadow");
+    effect.BeginTechnique();
+    effect.inShadowPass = 1;
+    surf.SetTarget(CSurf::kShadowMap);
+    if (effect.shadowsEnabled == 1) Draw3DPass();
+    effect.SetTexture(effect_parameter::kShadowMap, surf.TextureOf(CSurf::kShadowMap));
+    effect.inShadowPass = 0;
+
+    if (effect.mirrorActive == 1) {
+        device.BeginSection("mirror");
+        effect.inMirrorPass = 1;
+        std::swap(effect.camera, effect.mirrorCamera);
+        effect.UpdateCamera();
+        surf.SetTarget(CSurf::kMirror);
+        Draw3DPass();
+        std::swap(effect.camera, effect.mirrorCamera);
+        effect.UpdateCamera();
+        effect.inMirrorPass = 0;
+    }
+
+    // The scene and its glow source together; the glow output is cleared with the scene's.
+    device.BeginSection("scene");
+    surf.SetTarget(CSurf::kGlow);
+    surf.SetTarget(CSurf::kScene);
+    Draw3DPass();
+    surf.UnbindSecond();
+
+    device.BeginSection("glow");
+    effect.Begin2D(width, height);
+    effect.SetVector(effect_parameter::kTexelSize, QuarterTexelSize(width, height));
+    surf.SetTarget(CSurf::kBlurAcross);
+    screen.DrawWith(*library, surf.TextureOf(CSurf::kGlow), kBlurAcrossPass);
+    surf.SetTarget(CSurf::kBlurDown);
+    screen.DrawWith(*library, surf.TextureOf(CSurf::kBlurAcross), kBlurDownPass);
+    device.BeginSection("compose");
+    surf.BindBackBuffer();
+    screen.DrawWith(*library, surf.TextureOf(CSurf::kScene), kComposePass);
+    screen.DrawWith(*library, surf.TextureOf(CSurf::kBlurDown), kGlowPass);
+
+    device.BeginSection("overlay");
+    const gfx::Size layout = library->frame.layoutSize;
+    effect.Begin2D(static_cast<float>(layout.width), static_cast<float>(layout.height));
+    DrawOverlayPass();
+
+    CObjFVF fade;
+    fade.scale = {static_cast<float>(layout.width), static_cast<float>(layout.height), 1.0f};
+    fade.colour = {0.0f, 0.0f, 0.0f, effect.lighting.flash};
+    fade.Draw(*library);
+    device.BeginSection(nullptr);
+}
+
+void Scene::Draw3DPass() {
+    if (player->controlMode == kControlMenu) return;
+    DrawWorldLists();
+    for (auto& child : children) {
+        if (child) child->DrawWorldLists();
+    }
+    for (CObjMesh& mesh : fixedMeshes) DrawMesh(mesh, *library);
+}
+
+void Scene::DrawWorldLists() {
+    for (CObjMesh* mesh : meshes) DrawMesh(*mesh, *library);
+    for (CObjFVF* quad : worldQuads) quad->Draw(*library);
+    for (CObjText* text : worldTexts) text->Draw(*library);
+    Draw();
+    for (CObjParticl* emitter : particles) emitter->Draw(*library);
+}
+
+void Scene::DrawOverlayPass() {
+    if (player->controlMode == kControlMenu) return;
+    DrawOverlayLists();
+    for (auto& child : children) {
+        if (child) child->DrawOverlayLists();
+    }
+}
+
+void Scene::DrawOverlayLists() {
+    for (CObjFVF* quad : overlayQuads) quad->Draw(*library);
+    for (CObjText* text : overlayTexts) text->Draw(*library);
+    DrawOverlay();
+}

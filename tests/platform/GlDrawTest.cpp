@@ -1,0 +1,176 @@
+// Drawing through the GL device: which side of a triangle is its front, which way up a target's
+// image lies when sampled, the 0..1 depth range, and how refused programs and meshes fail.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "GlDriverResident.h"
+#include "platform/gfx/GlDevice.h"
+#include "platform/sdl/SdlGraphics.h"
+#include "platform/sdl/SdlVideo.h"
+#include "platform/sdl/SdlWindow.h"
+
+namespace gfx {
+namespace {
+
+using Rgba = std::array<uint8_t, 4>;
+constexpr Rgba kRed{255, 0, 0, 255};
+constexpr Rgba kBlack{0, 0, 0, 255};
+
+const ProgramSource kFlat{R"(
+in vec3 a_position;
+void main() { gl_Position = ToClip(vec4(a_position, 1.0)); }
+)",
+                          R"(
+uniform vec4 u_colour;
+out vec4 o_colour;
+void main() { o_colour = u_colour; }
+)"};
+
+const ProgramSource kCopy{R"(
+in vec3 a_position;
+in vec2 a_texCoord;
+out vec2 v_uv;
+void main() { v_uv = a_texCoord; gl_Position = ToClip(vec4(a_position, 1.0)); }
+)",
+                          R"(
+uniform sampler2D u_texture;
+in vec2 v_uv;
+out vec4 o_colour;
+void main() { o_colour = texture(u_texture, v_uv); }
+)"};
+
+const MeshLayout kPositions{{{Attribute::Position, 0, 3}}, 12, Primitive::Triangles};
+// Position and texture coordinates, v = 0 at the top as in D3D.
+const MeshLayout kTextured{{{Attribute::Position, 0, 3}, {Attribute::TexCoord, 12, 2}},
+                           20,
+                           Primitive::TriangleStrip};
+constexpr float kScreenQuad[] = {-1, 1, 0, 0, 0, 1, 1, 0, 1, 0, -1, -1, 0, 0, 1, 1, -1, 0, 1, 1};
+constexpr uint32_t kStrip[] = {0, 1, 2, 3};
+constexpr uint32_t kTriangle[] = {0, 1, 2};
+
+class GlDrawTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(video_.ok()) << SDL_GetError();
+        ASSERT_TRUE(window_.Create({0, 0, kSize, kSize})) << SDL_GetError();
+        ASSERT_TRUE(graphics_.Open()) << SDL_GetError();
+        device_ = graphics_.CreateDevice(window_);
+        ASSERT_NE(device_, nullptr);
+        testsupport::KeepGlDriverResident();
+        std::string log;
+        flat_ = device_->CreateProgram(kFlat, log);
+        copy_ = device_->CreateProgram(kCopy, log);
+        ASSERT_NE(flat_, ProgramId::None) << log;
+        ASSERT_NE(copy_, ProgramId::None) << log;
+    }
+
+    void DrawFlat(std::span<const float> corners, const DrawState& state) {
+        const MeshId mesh = device_->CreateMesh(kPositions, corners, kTriangle);
+        ASSERT_NE(mesh, MeshId::None);
+        device_->UseProgram(flat_, state);
+        device_->SetVector(device_->UniformLocation(flat_, "u_colour"), {1, 0, 0, 1});
+        device_->DrawMesh(mesh, 0, 3);
+        device_->ReleaseMesh(mesh);
+    }
+
+    Image Present() {
+        device_->CaptureNextPresent();
+        device_->Present();
+        Image image;
+        EXPECT_TRUE(device_->ReadBack(image));
+        return image;
+    }
+
+    static Rgba Pixel(const Image& image, int x, int y) {
+        const size_t at = (static_cast<size_t>(y) * image.size.width + x) * 4;
+        return {image.rgba[at], image.rgba[at + 1], image.rgba[at + 2], image.rgba[at + 3]};
+    }
+
+    static constexpr int kSize = 32;
+    platform::SdlVideo video_;
+    platform::SdlWindow window_{platform::SdlWindow::Surface::OpenGl};
+    platform::SdlGraphics graphics_{window_};
+    std::unique_ptr<Device> device_;
+    ProgramId flat_ = ProgramId::None;
+    ProgramId copy_ = ProgramId::None;
+};
+
+// Corners in clip space covering the upper left part of the picture, clockwise and
+// counter-clockwise as seen on screen.
+constexpr float kClockwise[] = {-1, -1, 0.5f, -1, 1, 0.5f, 1, 1, 0.5f};
+constexpr float kCounterClockwise[] = {-1, -1, 0.5f, 1, 1, 0.5f, -1, 1, 0.5f};
+
+TEST_F(GlDrawTest, ClockwiseOnScreenIsTheFrontOnTheBackBufferAndInTargets) {
+    const DrawState culled{Blend::None, DepthMode::Off, CullMode::Back};
+    for (const bool viaTarget : {false, true}) {
+        for (const bool clockwise : {true, false}) {
+            const TargetId target = device_->CreateTarget({kSize, kSize}, false);
+            device_->BindTargets(viaTarget ? target : TargetId::None, TargetId::None);
+            device_->Clear(0xFF000000, 1, 0);
+            DrawFlat(clockwise ? std::span(kClockwise) : std::span(kCounterClockwise), culled);
+            if (viaTarget) {
+                device_->BindTargets(TargetId::None, TargetId::None);
+                const MeshId quad = device_->CreateMesh(kTextured, kScreenQuad, kStrip);
+                device_->UseProgram(copy_, {Blend::None, DepthMode::Off, CullMode::None});
+                device_->SetTexture(device_->UniformLocation(copy_, "u_texture"), 0,
+                                    device_->TargetTexture(target));
+                device_->DrawMesh(quad, 0, 4);
+                device_->ReleaseMesh(quad);
+            }
+            const Image image = Present();
+            EXPECT_EQ(Pixel(image, 2, 2), clockwise ? kRed : kBlack)
+                << (viaTarget ? "target" : "back buffer") << (clockwise ? " cw" : " ccw");
+            device_->ReleaseTarget(target);
+        }
+    }
+}
+
+TEST_F(GlDrawTest, ATargetIsSampledTopRowFirstLikeAnUploadedImage) {
+    const TargetId target = device_->CreateTarget({kSize, kSize}, true);
+    device_->BindTargets(target, TargetId::None);
+    device_->Clear(0xFF000000, 1, 0);
+    // The upper half in clip space (y > 0).
+    constexpr float kUpper[] = {-1, 0, 0.5f, -1, 1, 0.5f, 1, 1, 0.5f, 1, 1, 0.5f};
+    DrawFlat(std::span(kUpper, 9), {Blend::None, DepthMode::Off, CullMode::None});
+    device_->BindTargets(TargetId::None, TargetId::None);
+    const MeshId quad = device_->CreateMesh(kTextured, kScreenQuad, kStrip);
+    device_->UseProgram(copy_, {Blend::None, DepthMode::Off, CullMode::None});
+    device_->SetTexture(device_->UniformLocation(copy_, "u_texture"), 0,
+                        device_->TargetTexture(target));
+    device_->DrawMesh(quad, 0, 4);
+    const Image image = Present();
+    EXPECT_EQ(Pixel(image, 1, 1), kRed);
+    EXPECT_EQ(Pixel(image, 1, kSize - 2), kBlack);
+    device_->ReleaseMesh(quad);
+    device_->ReleaseTarget(target);
+}
+
+TEST_F(GlDrawTest, DepthRunsFromZeroAtTheNearPlaneToOneAtTheFar) {
+    const DrawState tested{Blend::None, DepthMode::TestWrite, CullMode::None};
+    for (const float depth : {0.0f, 0.99f, 1.01f, -0.01f}) {
+        device_->BindTargets(TargetId::None, TargetId::None);
+        device_->Clear(0xFF000000, 1, 0);
+        const float corners[] = {-1, -1, depth, -1, 1, depth, 1, 1, depth};
+        DrawFlat(corners, tested);
+        const bool inside = depth >= 0 && depth <= 1;
+        EXPECT_EQ(Pixel(Present(), 1, 1), inside ? kRed : kBlack) << "depth " << depth;
+    }
+}
+
+TEST_F(GlDrawTest, RefusedProgramsAndMeshesSayWhy) {
+    std::string log;
+    EXPECT_EQ(device_->CreateProgram({"void main() { undefined(); }", kFlat.fragment}, log),
+              ProgramId::None);
+    EXPECT_NE(log.find("vertex"), std::string::npos) << log;
+    const uint32_t pastTheEnd[] = {0, 1, 3};
+    EXPECT_EQ(device_->CreateMesh(kPositions, kClockwise, pastTheEnd), MeshId::None);
+    const MeshLayout wide{{{Attribute::Position, 4, 3}}, 12, Primitive::Triangles};
+    EXPECT_EQ(device_->CreateMesh(wide, kClockwise, kTriangle), MeshId::None);
+}
+
+}  // namespace
+}  // namespace gfx

@@ -1,0 +1,99 @@
+// The effect file's reader: what a complete file gives, and how an incomplete one is refused.
+#include "library/EffectFile.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// A complete file: 23 parameters, two stages, fourteen passes.
+std::string CompleteFile() {
+    std::string text = "# comment\ntechnique TShader\n";
+    for (int i = 0; i < kEffectParameterCount; ++i) {
+        text += "parameter " + std::to_string(i) + " p" + std::to_string(i) + "\n";
+    }
+    text += "shared\nuniform vec4 p4;\nend\n";
+    text += "vertex v\nvoid main() {}\nend\nfragment f\nvoid main() {}\nend\n";
+    for (int i = 0; i < kEffectPassCount; ++i) {
+        text += "pass " + std::to_string(i) +
+                " vertex=v fragment=f blend=add depth=test cull=none" +
+                (i == 3 ? " defines=A,B_2" : "") + "\n";
+    }
+    return text;
+}
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+TEST(EffectFileTest, ReadsParametersStagesAndPassesAndAssemblesEachPassSource) {
+    std::string error;
+    const auto file = ParseEffectFile(CompleteFile(), error);
+    ASSERT_TRUE(file) << error;
+    EXPECT_EQ(file->technique, "TShader");
+    EXPECT_EQ(file->parameters[22], "p22");
+    EXPECT_EQ(file->passes[3].state,
+              (gfx::DrawState{gfx::Blend::Additive, gfx::DepthMode::Test, gfx::CullMode::None}));
+    const gfx::ProgramSource source = file->SourceOf(3);
+    // Defines first, so that the shared block and the stage both see them.
+    EXPECT_THAT(source.vertex, testing::StartsWith("#define A\n#define B_2\nuniform vec4 p4;\n"));
+    EXPECT_THAT(source.fragment, testing::EndsWith("void main() {}\n"));
+}
+
+struct BrokenCase {
+    const char* what;
+    std::string text;
+    const char* reason;
+    friend void PrintTo(const BrokenCase& c, std::ostream* out) { *out << c.what; }
+};
+
+class BrokenEffectFileTest : public testing::TestWithParam<BrokenCase> {};
+
+TEST_P(BrokenEffectFileTest, IsRefusedWithItsReason) {
+    std::string error;
+    EXPECT_FALSE(ParseEffectFile(GetParam().text, error));
+    EXPECT_THAT(error, testing::HasSubstr(GetParam().reason));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BrokenEffectFileTest,
+    testing::Values(
+        BrokenCase{"Empty", "", "no technique"},
+        BrokenCase{"MissingParameter", Replace(CompleteFile(), "parameter 13 p13\n", ""),
+                   "parameter 13 has no name"},
+        BrokenCase{"RepeatedParameter",
+                   Replace(CompleteFile(), "parameter 13 p13", "parameter 12 p13"),
+                   "line 16: parameter 12 named twice"},
+        BrokenCase{"ParameterOutOfRange",
+                   Replace(CompleteFile(), "parameter 13 p13", "parameter 23 p13"),
+                   "bad parameter"},
+        BrokenCase{"MissingPass",
+                   Replace(CompleteFile(),
+                           "pass 13 vertex=v fragment=f blend=add depth=test cull=none\n", ""),
+                   "pass 13 missing"},
+        BrokenCase{"RepeatedPass", Replace(CompleteFile(), "pass 13 ", "pass 12 "),
+                   "pass given twice"},
+        BrokenCase{"UnknownStage", Replace(CompleteFile(), "pass 0 vertex=v", "pass 0 vertex=w"),
+                   "pass 0 names a stage that does not exist"},
+        BrokenCase{"UnknownBlend",
+                   Replace(CompleteFile(), "pass 0 vertex=v fragment=f blend=add",
+                           "pass 0 vertex=v fragment=f blend=multiply"),
+                   "bad pass setting \"blend=multiply\""},
+        BrokenCase{"PassWithoutState",
+                   Replace(CompleteFile(), "pass 5 vertex=v fragment=f blend=add depth=test",
+                           "pass 5 vertex=v fragment=f depth=test"),
+                   "a pass needs"},
+        BrokenCase{"EmptyDefine", Replace(CompleteFile(), "defines=A,B_2", "defines=A,"),
+                   "bad pass setting"},
+        BrokenCase{"UnclosedBlock", "technique T\nshared\nuniform float x;\n",
+                   "line 2: block not closed"},
+        BrokenCase{"RepeatedStage", CompleteFile() + "vertex v\nend\n", "block given twice"},
+        BrokenCase{"UnknownStatement", CompleteFile() + "include other.cfx\n",
+                   "unknown statement \"include\""}),
+    [](const testing::TestParamInfo<BrokenCase>& info) { return std::string(info.param.what); });
+
+}  // namespace

@@ -1,0 +1,186 @@
+// The effect and the frame draw on the null device with the game's own archive: which pass draws
+// into which target, in what order, and the values the effect sends.
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "app/FakePlatform.h"
+#include "content/events/Mirror.h"
+#include "library/MyLibrary.h"
+#include "scene/Personal.h"
+#include "scene/Scene.h"
+
+namespace {
+
+// One cube and one quad in front of the default camera.
+class Showcase : public Scene {
+  public:
+    void Init(Personal*, MyLibrary*) override {
+        cube.modelIndex = 74;  // "cube.x"
+        cube.position = {0, 0, 0};
+        meshes.push_back(&cube);
+        worldQuads.push_back(&quad);
+    }
+    CObjMesh cube;
+    CObjFVF quad;
+};
+
+class FrameDrawTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(library.Initialise(&device), S_OK);
+        scene.Enter(&player, &library);
+        library.FrameStep(0, 0);
+        device.ClearDrawLog();
+    }
+
+    // (pass, target drawn into) of every draw of one frame.
+    std::vector<std::pair<uint32_t, int>> DrawFrame() {
+        scene.FrameDraw();
+        std::vector<std::pair<uint32_t, int>> draws;
+        for (const auto& draw : device.drawLog())
+            draws.emplace_back(PassOf(draw.program), TargetOf(draw.first));
+        device.ClearDrawLog();
+        return draws;
+    }
+
+    uint32_t PassOf(gfx::ProgramId program) const {
+        for (uint32_t pass = 0; pass < kEffectPassCount; ++pass) {
+            if (library.effect.ProgramOf(pass) == program) return pass;
+        }
+        return 99;
+    }
+    // The render target index, −1 for the back buffer.
+    int TargetOf(gfx::TargetId target) const {
+        for (int index = 0; index < CSurf::kCount; ++index) {
+            if (static_cast<uint32_t>(library.surf.TextureOf(index)) ==
+                static_cast<uint32_t>(target)) {
+                return index;
+            }
+        }
+        return -1;
+    }
+
+    FakePlatform platform;
+    gfx::NullDevice device{platform.window, gfx::NullDevice::FullCaps()};
+    MyLibrary library{platform.services};
+    Personal player{1};
+    Showcase scene;
+};
+
+using Draws = std::vector<std::pair<uint32_t, int>>;
+
+TEST_F(FrameDrawTest, ShadowSceneAndGlowPassesRunInOrderIntoTheirTargets) {
+    EXPECT_EQ(DrawFrame(), (Draws{{4, 0},      // the cube into the shadow map
+                                  {0, 1},      // the cube, lit
+                                  {6, 1},      // the untextured quad
+                                  {12, 3},     // glow across, quarter size
+                                  {13, 4},     // glow down
+                                  {11, -1},    // the scene onto the screen
+                                  {9, -1},     // the glow added
+                                  {6, -1}}));  // the fade
+}
+
+TEST_F(FrameDrawTest, ShadowsOffLeavesTheShadowMapEmptyAndAMirrorAddsItsPass) {
+    library.effect.shadowsEnabled = 0;
+    library.effect.mirrorActive = 1;
+    const Draws draws = DrawFrame();
+    EXPECT_EQ(std::count(draws.begin(), draws.end(), std::pair<uint32_t, int>{4, 0}), 0);
+    EXPECT_EQ(draws.front(), (std::pair<uint32_t, int>{0, 5}));  // the cube in the mirror's view
+    // The live camera is back after the mirror's pass.
+    EXPECT_EQ(library.effect.camera.eye, glm::vec3(0, 0, -5));
+}
+
+TEST_F(FrameDrawTest, TheGlowOutputIsBoundWithTheSceneAndClearedOnlyThroughIt) {
+    const int clearsBefore = device.counts().clears;
+    scene.FrameDraw();
+    for (const auto& draw : device.drawLog()) {
+        const bool scene = TargetOf(draw.first) == CSurf::kScene;
+        EXPECT_EQ(TargetOf(draw.second), scene ? CSurf::kGlow : -1);
+    }
+    // Shadow map and scene clear with their depth; the glow and blur targets never do.
+    EXPECT_EQ(device.counts().clears - clearsBefore, 2);
+}
+
+TEST_F(FrameDrawTest, CommitSendsTheFrameValuesToThePassBeingDrawn) {
+    CEffect& effect = library.effect;
+    effect.BeginTechnique();
+    effect.SelectPass(0);
+    effect.CommitChanges();
+    const gfx::ProgramId lit = effect.ProgramOf(0);
+    const int fog = device.UniformLocation(lit, "u_fogTerms");
+    ASSERT_GE(fog, 0);
+    EXPECT_FLOAT_EQ(device.VectorAt(lit, fog).x, 48.0f / 49.0f);
+    EXPECT_FLOAT_EQ(device.VectorAt(lit, fog).y, -1.0f / 49.0f);
+    const int blur = device.UniformLocation(effect.ProgramOf(12), "u_blurWeights");
+    EXPECT_GE(blur, 0);
+}
+
+TEST_F(FrameDrawTest, APassIsSwitchedOnlyWhenItChangesOrATechniqueBegins) {
+    CEffect& effect = library.effect;
+    const int before = device.counts().programSwitches;
+    effect.BeginTechnique();
+    effect.SelectPass(0);
+    effect.SelectPass(0);
+    effect.SelectPass(6);
+    effect.SelectPass(6);
+    effect.BeginTechnique();
+    effect.SelectPass(6);
+    EXPECT_EQ(device.counts().programSwitches - before, 3);
+}
+
+TEST(CSurfTest, PacksClearColoursLikeTheDevice) {
+    EXPECT_EQ(CSurf::PackColour({1, 1, 1, 1}), 0xFFFFFFFFu);
+    EXPECT_EQ(CSurf::PackColour({0, 0, 0, 1}), 0xFF000000u);
+    EXPECT_EQ(CSurf::PackColour({2, -1, 0.5f, 0.2f}), 0x33FF0080u);
+}
+
+TEST(CSurfTest, DescribesTheSixTargetsForTheRenderSize) {
+    const auto states = CSurf::Describe({1283, 722});
+    EXPECT_EQ(states[CSurf::kShadowMap].width, 2048u);
+    EXPECT_EQ(states[CSurf::kGlow].slot, 1u);
+    EXPECT_EQ(states[CSurf::kBlurAcross].width, 320u);  // integer quarter
+    EXPECT_EQ(states[CSurf::kBlurDown].height, 180u);
+    EXPECT_EQ(states[CSurf::kMirror].withDepth, 1u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FrameDrawTest, AMirrorLooksBackAtAViewerStandingStraightInFrontOfIt) {
+    Ev::Mirror mirror;
+    mirror.library = &library;
+    mirror.frame.position = {0, 1, 0};
+    mirror.frame.scale = {1, 2, 1};
+    // The first frame uses a fresh quad's identity matrix: the glass faces +z.
+    library.effect.camera.eye = {0, 1, 5};
+    mirror.Update();
+    const Camera& reflection = library.effect.mirrorCamera;
+    EXPECT_EQ(library.effect.mirrorActive, 1);
+    EXPECT_EQ(reflection.eye, glm::vec3(0, 1, 2));  // height 2 in front of the glass
+    EXPECT_EQ(reflection.at, glm::vec3(0, 1, 1));   // looking back along the view
+    EXPECT_FLOAT_EQ(reflection.nearPlane, 2.1f);
+    EXPECT_FLOAT_EQ(reflection.width / reflection.height, 0.5f);  // the mirror's aspect
+    // A hidden image ends the mirror's pass at its next draw.
+    mirror.mirrorImage.hidden = 1;
+    mirror.Draw();
+    EXPECT_EQ(library.effect.mirrorActive, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FrameDrawTest, TargetsFollowTheChosenResolutionAcrossADeviceReset) {
+    library.settings.resolutionIndex = 0;  // 1280 × 720
+    ASSERT_EQ(library.ReleaseDeviceResources(), S_OK);
+    ASSERT_EQ(library.RestoreDeviceResources(), S_OK);
+    EXPECT_EQ(library.surf.StateOf(CSurf::kScene).width, 1280u);
+    EXPECT_EQ(library.surf.StateOf(CSurf::kBlurDown).height, 180u);
+    EXPECT_EQ(library.surf.StateOf(CSurf::kShadowMap).width, 2048u);
+    EXPECT_EQ(device.liveTargets(), CSurf::kCount);  // the old ones were released
+}
+
+}  // namespace

@@ -1,0 +1,179 @@
+// The effect's fourteen passes on the real GL device and one whole frame drawn through them.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "Png.h"
+#include "RenderTestScene.h"
+#include "app/FakePlatform.h"
+#include "library/MyLibrary.h"
+#include "library/TextBox.h"
+#include "platform/GlDriverResident.h"
+#include "platform/sdl/SdlGraphics.h"
+#include "platform/sdl/SdlVideo.h"
+#include "platform/sdl/SdlWindow.h"
+#include "scene/Personal.h"
+#include "scene/Scene.h"
+
+namespace {
+
+// A white box on the floor under the sun, seen from above and in front.
+class Showcase : public Scene {
+  public:
+    void Init(Personal*, MyLibrary* owner) override {
+        box.modelIndex = 72;  // "box.x", side 2
+        box.position = {0, 1, 0};
+        floor.modelIndex = 74;  // "cube.x"
+        floor.scale = {20, 0.2f, 20};
+        floor.position = {0, -0.1f, 0};
+        floor.colour = {0.4f, 0.4f, 0.45f, 1};
+        meshes = {&box, &floor};
+        Camera& camera = owner->effect.camera;
+        camera.eye = {3, 4, -6};
+        camera.at = {0, 0.5f, 0};
+        owner->effect.lighting.sunPosition = {20, 40, -10};
+    }
+    void Update() override {
+        Camera& camera = library->effect.camera;
+        camera.eye = {3, 4, -6};
+        camera.at = {0, 0.5f, 0};
+    }
+    CObjMesh box;
+    CObjMesh floor;
+};
+
+// The box scene with a dialogue open on its question.
+class Dialogue : public Showcase {
+  public:
+    void Init(Personal* owner, MyLibrary* library) override {
+        Showcase::Init(owner, library);
+        box.AddQuestion(u"message_2", 1, 1);
+        box.AddLine(u"message_3");
+        box.Register(*this);
+        box.Open();
+    }
+    void Update() override {
+        Showcase::Update();
+        box.Update(*player, *library);
+    }
+    TextBox box;
+};
+
+class GlFrameTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(video_.ok()) << SDL_GetError();
+        ASSERT_TRUE(window_.Create({0, 0, kWidth, kHeight})) << SDL_GetError();
+        ASSERT_TRUE(graphics_.Open());
+        device_ = graphics_.CreateDevice(window_);
+        ASSERT_NE(device_, nullptr);
+        testsupport::KeepGlDriverResident();
+        platform.window.client = {0, 0, kWidth, kHeight};
+        library = std::make_unique<MyLibrary>(platform.services);
+        ASSERT_EQ(library->Initialise(device_.get()), S_OK);
+    }
+
+    // Runs `frames` frames of a freshly entered `scene` and keeps the last one (also as a PNG
+    // named `picture` in the test's folder, to look at).
+    gfx::Image RunFrames(Scene& scene, int frames, const char* picture) {
+        scene.Enter(&player, library.get());
+        for (int i = 0; i < frames; ++i) {
+            library->FrameStep(0, 0);
+            scene.Frame();
+            if (i == frames - 1) device_->CaptureNextPresent();
+            device_->Present();
+        }
+        gfx::Image frame;
+        EXPECT_TRUE(device_->ReadBack(frame));
+        driver::WritePng(picture, frame);
+        return frame;
+    }
+
+    static std::array<int, 3> At(const gfx::Image& frame, int x, int y) {
+        const size_t i = (static_cast<size_t>(y) * frame.size.width + x) * 4;
+        return {frame.rgba[i], frame.rgba[i + 1], frame.rgba[i + 2]};
+    }
+
+    static constexpr int kWidth = 1280;
+    static constexpr int kHeight = 720;
+    // Destroyed in reverse: scenes (in the tests) before the library, the library before the
+    // device, the device before the window.
+    FakePlatform platform;
+    platform::SdlVideo video_;
+    platform::SdlWindow window_{platform::SdlWindow::Surface::OpenGl};
+    platform::SdlGraphics graphics_{window_};
+    std::unique_ptr<gfx::Device> device_;
+    std::unique_ptr<MyLibrary> library;
+    Personal player{1};
+};
+
+TEST_F(GlFrameTest, EveryPassCompilesAndAFrameShowsTheLitScene) {
+    for (uint32_t pass = 0; pass < kEffectPassCount; ++pass) {
+        EXPECT_NE(library->effect.ProgramOf(pass), gfx::ProgramId::None) << pass;
+    }
+    Showcase scene;
+    const gfx::Image frame = RunFrames(scene, 12, "gl_frame.png");  // the fade takes ten frames
+    // The box is in the middle, lit; the floor below it is darker but not black.
+    const auto box = At(frame, kWidth / 2, kHeight / 2);
+    const auto floor = At(frame, kWidth / 2, kHeight - 4);
+    EXPECT_GT(box[0] + box[1] + box[2], 300) << "box " << box[0] << " " << box[1] << " " << box[2];
+    EXPECT_GT(floor[0] + floor[1] + floor[2], 30);
+}
+
+// Where a world point lands in a frame of the render size, in pixels from the top left.
+glm::ivec2 OnScreen(const Camera& camera, const glm::vec3& point, int width, int height) {
+    const glm::vec4 clip = camera.viewProjection * glm::vec4(point, 1.0f);
+    return {static_cast<int>((clip.x / clip.w * 0.5f + 0.5f) * static_cast<float>(width)),
+            static_cast<int>((0.5f - clip.y / clip.w * 0.5f) * static_cast<float>(height))};
+}
+
+int Brightness(const std::array<int, 3>& rgb) {
+    return rgb[0] + rgb[1] + rgb[2];
+}
+
+TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
+    RenderTestScene scene;
+    const gfx::Image frame = RunFrames(scene, 40, "render_test_scene.png");
+    const Camera& camera = library->effect.camera;
+    const auto pixel = [&](const glm::vec3& point) {
+        const glm::ivec2 at = OnScreen(camera, point, kWidth, kHeight);
+        return At(frame, at.x, at.y);
+    };
+    // The box's shadow falls away from the sun (left and back) onto the floor beside it.
+    EXPECT_LT(Brightness(pixel({-3.3f, 0, 0})), Brightness(pixel({-3.3f, 0, -2.0f})) - 40);
+    // The ball's glow lightens the floor just beside it more than the same floor without it.
+    const int withGlow = Brightness(pixel({2.3f, 0.05f, -1.0f}));
+    scene.ball.emissiveIntensity = 0;
+    const gfx::Image plain = RunFrames(scene, 1, "render_test_scene_no_glow.png");
+    const glm::ivec2 halo = OnScreen(camera, {2.3f, 0.05f, -1.0f}, kWidth, kHeight);
+    EXPECT_GT(withGlow, Brightness(At(plain, halo.x, halo.y)) + 10);
+    // The mirror shows the scene: its middle holds more than one colour.
+    const glm::vec3 glass = scene.mirror->frame.position;
+    std::array<int, 3> low{255, 255, 255}, high{0, 0, 0};
+    for (float dx : {-0.6f, -0.3f, 0.0f, 0.3f}) {
+        for (float dy : {-0.8f, -0.4f, 0.0f, 0.4f}) {
+            const auto rgb = pixel(glass + glm::vec3(dx * 0.87f, dy, dx * 0.5f));
+            for (int c = 0; c < 3; ++c) {
+                low[c] = std::min(low[c], rgb[c]);
+                high[c] = std::max(high[c], rgb[c]);
+            }
+        }
+    }
+    EXPECT_GT(high[0] - low[0] + high[1] - low[1] + high[2] - low[2], 60);
+}
+
+TEST_F(GlFrameTest, AnOpenDialogueShowsItsBandTextAndAnswerHighlight) {
+    Dialogue scene;
+    const gfx::Image frame = RunFrames(scene, 90, "gl_dialogue.png");
+    EXPECT_TRUE(scene.box.IsOpen());
+    // The band darkens the bottom edge; the glyphs are white on it.
+    int white = 0;
+    for (int y = kHeight - kHeight * 110 / 1080; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) white += At(frame, x, y)[0] > 128;
+    }
+    EXPECT_LT(At(frame, 2, kHeight - 2)[0], 60);
+    EXPECT_GT(white, 20);
+}
+
+}  // namespace

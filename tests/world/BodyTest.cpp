@@ -1,0 +1,224 @@
+#include <climits>
+
+#include <glm/geometric.hpp>
+
+#include "WorldTestLibrary.h"
+#include "world/Fish.h"
+#include "world/gt_Model.h"
+
+namespace worldtest {
+namespace {
+
+glm::vec3 Origin(const CObjMesh& mesh) {
+    return glm::vec3(mesh.world[3]);
+}
+
+// The rest pose's hands hang by the hips: 0.606 units up (hips at 6.1 rig units, 0.5 down to the
+// shoulders' base, 2.3 up to them, then 1.9 along an arm lowered by 75 degrees; 0.1 units per rig
+// unit) and 0.149 units to either side of a root turned by its yaw.
+TEST_F(WorldTest, RestPoseHandsHangAtTheHipsOfWhereverTheRootIs) {
+    struct Placement {
+        glm::vec3 position;
+        float yaw;
+        glm::vec3 leftHand, rightHand;
+    };
+    const Placement placements[] = {
+        {{0, 0, 0}, 180, {-0.149175f, 0.606474f, 0}, {0.149175f, 0.606474f, 0}},
+        {{3, 0, -2}, 90, {3, 0.606474f, -2.149175f}, {3, 0.606474f, -1.850825f}},
+    };
+    gt_Model body;
+    body.Stop = 1;
+    for (const Placement& placement : placements) {
+        body.root.position = placement.position;
+        body.root.rotation.y = placement.yaw;
+        body.Update(library);  // one update brings every part after the root
+        ExpectNear(Origin(body.L_hand), placement.leftHand);
+        ExpectNear(Origin(body.R_hand), placement.rightHand);
+    }
+}
+
+// One clock step of a rig: the time it posed at (kNoPose: none) and the clock after.
+struct ClockCase {
+    const char* name;
+    int32_t motion, speed, slow, stop, hidden, frameBefore, posedAt, frameAfter;
+};
+constexpr int32_t kNoPose = INT_MIN;
+
+template <class Rig>
+void StepOnce(const ClockCase& c, Rig& rig, MyLibrary& library, const glm::vec3& probe) {
+    constexpr size_t kProbeTrack = 4;  // the probe's track in every motion
+    rig.MotType = c.motion;
+    rig.speed = c.speed;
+    rig.slow = c.slow;
+    rig.Stop = c.stop;
+    rig.hidden = c.hidden;
+    rig.frame = c.frameBefore;
+    const glm::vec3 before = probe;
+    rig.Update(library);
+    ExpectNear(probe, c.posedAt == kNoPose
+                          ? before
+                          : rig.motions[c.motion].tracks[kProbeTrack].SampleLooped(c.posedAt));
+    EXPECT_EQ(rig.frame, c.frameAfter);
+}
+
+class BodyClock : public WorldTest, public testing::WithParamInterface<ClockCase> {};
+
+TEST_P(BodyClock, PosesAtTheClockTimeThenAdvances) {
+    gt_Model body;
+    StepOnce(GetParam(), body, library, body.R_nino.rotation);
+}
+
+// The body wraps its raw clock before posing; t keeps the old clock's value for that frame.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BodyClock,
+    testing::Values(ClockCase{"SlowHalvesTheClock", 0, 1, 2, 0, 0, 5, 2, 6},
+                    ClockCase{"SpeedMultipliesIt", 1, 3, 0, 0, 0, 5, 15, 6},
+                    ClockCase{"StopHoldsIt", 2, 1, 0, 1, 0, 5, 5, 5},
+                    ClockCase{"HiddenItStillRuns", 2, 1, 0, 0, 1, 5, 5, 6},
+                    ClockCase{"AtTheLastKeyThePoseIsKeyZero", 0, 1, 0, 0, 0, 100, 100, 101},
+                    ClockCase{"PastTheLastKeyTheClockWraps", 0, 1, 0, 0, 0, 101, 101, 1},
+                    ClockCase{"OnlyTheRawClockWraps", 0, 3, 0, 0, 0, 34, 102, 35},
+                    ClockCase{"UnknownMotionChangesNothing", 5, 1, 0, 0, 0, 5, kNoPose, 5},
+                    ClockCase{"NegativeMotionChangesNothing", -1, 1, 0, 0, 0, 5, kNoPose, 5}),
+    [](const testing::TestParamInfo<ClockCase>& info) { return info.param.name; });
+
+class FishClock : public WorldTest, public testing::WithParamInterface<ClockCase> {};
+
+TEST_P(FishClock, PosesAtTheClockTimeThenAdvances) {
+    Fish fish;
+    StepOnce(GetParam(), fish, library, fish.L_nino.rotation);
+}
+
+// The fish poses first and wraps when t, not the raw clock, has passed the last key.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FishClock,
+    testing::Values(ClockCase{"SlowHalvesTheClock", 0, 1, 2, 0, 0, 5, 2, 6},
+                    ClockCase{"HiddenItStillRuns", 2, 1, 0, 0, 1, 5, 5, 6},
+                    ClockCase{"AtTheLastKeyThePoseIsKeyZero", 0, 1, 0, 0, 0, 100, 100, 101},
+                    ClockCase{"PastTheLastKeyTheClockWraps", 0, 1, 0, 0, 0, 101, 101, 1},
+                    ClockCase{"TheTimeDecidesTheWrap", 1, 3, 0, 0, 0, 34, 102, 1},
+                    ClockCase{"AStoppedClockStillWraps", 0, 1, 0, 1, 0, 101, 101, 0},
+                    ClockCase{"UnknownMotionChangesNothing", 4, 1, 0, 0, 0, 5, kNoPose, 5}),
+    [](const testing::TestParamInfo<ClockCase>& info) { return info.param.name; });
+
+// Each built-in motion's length, and whether it is a cycle (its last key repeats its first, so
+// the wrap is seamless). Every track of a motion has the same keys.
+struct MotionShape {
+    const char* name;
+    bool fish;
+    int32_t motion, lastKey;
+    bool cycle;
+};
+
+class MotionTables : public testing::TestWithParam<MotionShape> {};
+
+TEST_P(MotionTables, HaveTheirLengthAndLoopOnlyWhenCycles) {
+    const MotionShape& c = GetParam();
+    const std::vector<Motion> motions = c.fish ? Fish().motions : gt_Model().motions;
+    ASSERT_EQ(motions.size(), c.fish ? 4u : 5u);
+    const Motion& motion = motions[c.motion];
+    ASSERT_EQ(motion.tracks.size(), c.fish ? 10u : 12u);
+    bool endsWhereItStarts = true;
+    for (const MotionTrack& track : motion.tracks) {
+        EXPECT_EQ(track.LastKey(), c.lastKey);
+        endsWhereItStarts = endsWhereItStarts && track.Sample(c.lastKey) == track.Sample(0);
+    }
+    EXPECT_EQ(endsWhereItStarts, c.cycle);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MotionTables,
+                         testing::Values(MotionShape{"BodyRest", false, 0, 100, true},
+                                         MotionShape{"BodyIntroWalk", false, 1, 30, true},
+                                         MotionShape{"BodyWalk", false, 2, 32, true},
+                                         MotionShape{"BodyRaiseHand", false, 3, 160, true},
+                                         MotionShape{"BodyThrow", false, 4, 50, false},
+                                         MotionShape{"FishIdle", true, 0, 100, true},
+                                         MotionShape{"FishWalk", true, 1, 100, true},
+                                         MotionShape{"FishAttack", true, 2, 100, false},
+                                         MotionShape{"FishCatch", true, 3, 120, false}),
+                         [](const testing::TestParamInfo<MotionShape>& info) {
+                             return info.param.name;
+                         });
+
+TEST_F(WorldTest, TheShownFlashlightHoldsTheArmAndAimsTheSpotWhileOn) {
+    gt_Model body;
+    body.lightShown = 1;
+    body.Update(library);
+    ExpectNear(body.L_hand.rotation, {0, -50, 0});
+    EXPECT_EQ(body.L_nino.rotation.z, -70.0f);
+    // The lens sits 0.2 world units in front of the lamp; the light 0.15 units on the way to it.
+    const glm::vec3 lamp = Origin(body.light.body);
+    ExpectNear(body.spot.target, Origin(body.light.glow));
+    EXPECT_NEAR(glm::distance(lamp, body.spot.target), 0.2f, 1e-4f);
+    EXPECT_NEAR(glm::distance(lamp, body.spot.position), 0.15f, 1e-4f);
+    EXPECT_NEAR(glm::distance(body.spot.position, body.spot.target), 0.05f, 1e-4f);
+
+    body.lightOn = 0;  // switched off: the spot stays, its w values are set all the same
+    body.spot = {{1, 2, 3}, {4, 5, 6}, 0, 0};
+    body.Update(library);
+    ExpectNear(body.spot.position, {1, 2, 3});
+    ExpectNear(body.spot.target, {4, 5, 6});
+    EXPECT_EQ(body.spot.positionW, 1.0f);
+    EXPECT_EQ(body.spot.directionW, 0.7f);
+
+    body.lightShown = 0;  // put away: the arm follows the motion again
+    body.Update(library);
+    ExpectNear(body.L_hand.rotation, {0, 0, 0});
+}
+
+TEST_F(WorldTest, AFlashlightWithItsLensOnTheBodyGivesAFiniteSpot) {
+    Flashlight light;
+    light.body.position = {1, 2, 3};
+    light.body.scale = glm::vec3(0.0f);
+    SpotLight spot;
+    light.Update(library, true, spot);
+    ExpectNear(spot.position, {1, 2, 3});
+    ExpectNear(spot.target, {1, 2, 3});
+}
+
+struct BeadCase {
+    const char* name;
+    int32_t beadCount, hidden, shown;
+};
+
+class FishBeads : public WorldTest, public testing::WithParamInterface<BeadCase> {};
+
+TEST_P(FishBeads, ShowTheFirstBeadCount) {
+    const BeadCase& c = GetParam();
+    Fish fish;
+    fish.beadCount = c.beadCount;
+    fish.hidden = c.hidden;
+    fish.Update(library);
+    for (int i = 0; i < Fish::kBeads; ++i) {
+        EXPECT_EQ(fish.beads[static_cast<size_t>(i)].hidden, i < c.shown ? 0 : 1) << "bead " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FishBeads,
+                         testing::Values(BeadCase{"None", 0, 0, 0}, BeadCase{"Three", 3, 0, 3},
+                                         BeadCase{"MoreThanFive", 7, 0, 5},
+                                         BeadCase{"Negative", -2, 0, 0},
+                                         BeadCase{"HiddenFish", 5, 1, 0}),
+                         [](const testing::TestParamInfo<BeadCase>& info) {
+                             return info.param.name;
+                         });
+
+TEST_F(WorldTest, RigsGiveBackEveryModelAndTextureTheyTook) {
+    {
+        gt_Model body;
+        Fish fish;
+        body.itemShown = 1;
+        body.lightShown = 1;
+        body.Update(library);
+        fish.Update(library);
+        EXPECT_EQ(ModelCount(74), 3);  // the body's root and neck, the fish's root
+        EXPECT_EQ(ModelCount(77), 6);  // the lens and five beads
+        EXPECT_EQ(TextureCount(kPlainTexture), 13 + 1 + 2 + 15);  // parts, prop, light, fish
+        // The prop hangs 2.5 rig units along the hand.
+        EXPECT_NEAR(glm::distance(Origin(body.item), Origin(body.L_hand)), 0.25f, 1e-4f);
+    }
+    EXPECT_TRUE(NothingHeld());
+}
+
+}  // namespace
+}  // namespace worldtest

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "world/Motion.h"
+
+namespace {
+
+void ExpectVec(const glm::vec3& actual, const glm::vec3& expected) {
+    EXPECT_FLOAT_EQ(actual.x, expected.x);
+    EXPECT_FLOAT_EQ(actual.y, expected.y);
+    EXPECT_FLOAT_EQ(actual.z, expected.z);
+}
+
+// Keys at 0, 10 and 30 (set out of order); the last equals the first, as in a cycle.
+MotionTrack Cycle() {
+    MotionTrack track;
+    track.SetKey(30, {0, 0, 0});
+    track.SetKey(0, {0, 0, 0});
+    track.SetKey(10, {10, -20, 5});
+    return track;
+}
+
+struct SampleCase {
+    const char* name;
+    int32_t time;
+    bool looped;
+    glm::vec3 expected;
+};
+
+class TrackSampling : public testing::TestWithParam<SampleCase> {};
+
+TEST_P(TrackSampling, GivesTheValueAtThatTime) {
+    const SampleCase& c = GetParam();
+    const MotionTrack track = Cycle();
+    ExpectVec(c.looped ? track.SampleLooped(c.time) : track.Sample(c.time), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TrackSampling,
+    testing::Values(SampleCase{"AtAKey", 10, false, {10, -20, 5}},
+                    SampleCase{"BetweenKeys", 5, false, {5, -10, 2.5f}},
+                    SampleCase{"UnevenSpan", 25, false, {2.5f, -5, 1.25f}},
+                    SampleCase{"BeforeTheFirstKey", -7, false, {0, 0, 0}},
+                    SampleCase{"AfterTheLastKey", 99, false, {0, 0, 0}},
+                    SampleCase{"LoopEndIsTheStart", 30, true, {0, 0, 0}},
+                    SampleCase{"SecondLap", 40, true, {10, -20, 5}},
+                    SampleCase{"NegativeTimeWrapsBack", -5, true, {2.5f, -5, 1.25f}}),
+    [](const testing::TestParamInfo<SampleCase>& info) { return info.param.name; });
+
+TEST(MotionTrack, TracksWithoutACycleNeverDivideByZero) {
+    MotionTrack empty;
+    ExpectVec(empty.SampleLooped(12), {0, 0, 0});
+    MotionTrack single;
+    single.SetKey(0, {1, 2, 3});
+    ExpectVec(single.SampleLooped(-12), {1, 2, 3});
+    MotionTrack wide;  // differences that overflow 32 bits
+    wide.SetKey(INT_MIN, {0, 0, 0});
+    wide.SetKey(INT_MAX, {2, 2, 2});
+    EXPECT_NEAR(wide.Sample(0).x, 1.0f, 1e-6f);
+}
+
+TEST(Motion, EachTrackWrapsAtItsOwnLastKey) {
+    Motion motion;
+    motion.tracks.resize(2);
+    motion.tracks[0] = Cycle();
+    motion.tracks[1].SetKey(0, {0, 0, 0});
+    motion.tracks[1].SetKey(20, {20, 0, 0});
+    glm::vec3 first, second;
+    glm::vec3* const targets[] = {&first, &second};
+    motion.Apply(25, targets);
+    ExpectVec(first, {2.5f, -5, 1.25f});
+    ExpectVec(second, {5, 0, 0});
+    EXPECT_EQ(motion.LastKey(), 30);
+}
+
+struct TimeCase {
+    const char* name;
+    int32_t frame, speed, slow, expected;
+};
+
+class ClockTime : public testing::TestWithParam<TimeCase> {};
+
+TEST_P(ClockTime, DividesOrMultipliesTheFrame) {
+    const TimeCase& c = GetParam();
+    EXPECT_EQ(MotionTime(c.frame, c.speed, c.slow), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ClockTime,
+    testing::Values(TimeCase{"ThreeTimesAsFast", 7, 3, 0, 21},
+                    TimeCase{"SlowDividesAndIgnoresSpeed", 7, 3, 2, 3},
+                    TimeCase{"HugeProductIsClamped", INT_MAX, 2, 0, INT_MAX},
+                    TimeCase{"MinDividedByMinusOneIsClamped", INT_MIN, 1, -1, INT_MAX}),
+    [](const testing::TestParamInfo<TimeCase>& info) { return info.param.name; });
+
+}  // namespace
