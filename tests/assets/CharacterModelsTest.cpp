@@ -1,0 +1,242 @@
+// The character table's models: each loads as one textured pass with textures the catalogue
+// holds and faces the way its normals say; the bodies' parts reach the joints their rigs hang
+// the next part on, stand on the floor and have a person's height; the held things have their
+// origins where the game holds, throws or places them.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "AssetNames.h"
+#include "Models.h"
+#include "models/Recipes.h"
+
+namespace {
+
+constexpr float kTolerance = 1e-4f;
+
+std::string ShortName(std::string_view name) {
+    return std::string(name.substr(0, name.find('.')));
+}
+
+bool Contains(const Bounds& b, Vec3 p) {
+    return p.x >= b.min.x && p.x <= b.max.x && p.y >= b.min.y && p.y <= b.max.y && p.z >= b.min.z &&
+           p.z <= b.max.z;
+}
+
+TEST(CharacterTableTest, HoldsItsRowsAndNoOtherTableDoes) {
+    const std::set<std::string_view> expected = {
+        "darts.x",      "fishasi.x",    "fishface.x", "fishhand.x", "fishkosi.x",
+        "fishnino.x",   "fishuebody.x", "gtasi.x",    "gtbody.x",   "gtbody2.x",
+        "gthand.x",     "gthead.x",     "gtmomo.x",   "gtnino.x",   "bottle.x",
+        "flashlight.x", "key.x",        "coin.x",     "syoukaki.x"};
+    std::set<std::string_view> names;
+    for (const ModelRecipe& recipe : CharacterRecipes()) {
+        EXPECT_TRUE(names.insert(recipe.name).second) << recipe.name;
+    }
+    EXPECT_EQ(names, expected);
+    for (const auto other : {PrimitiveRecipes(), FurnitureRecipes(), FittingsRecipes()}) {
+        for (const ModelRecipe& recipe : other) EXPECT_FALSE(names.contains(recipe.name));
+    }
+}
+
+class CharacterModelTest : public testing::TestWithParam<std::string_view> {
+  protected:
+    const Mesh mesh_ = BuildModel(GetParam());
+};
+
+// The game draws a whole model with the pass of its last material; plain colours are tinted
+// white.bmp, so every material is a BMP of the catalogue and the pass is the textured one.
+TEST_P(CharacterModelTest, EveryMaterialIsACatalogueBmpAndDrawsSomething) {
+    ASSERT_FALSE(mesh_.Materials().empty());
+    for (const Material& material : mesh_.Materials()) {
+        const auto row = std::ranges::find(kAssetNames, material.textureFile);
+        ASSERT_NE(row, kAssetNames.end()) << material.textureFile;
+        EXPECT_EQ(KindOfName(*row), AssetKind::Bmp) << material.textureFile;
+    }
+    std::vector<int> uses(mesh_.Materials().size());
+    ASSERT_FALSE(mesh_.Triangles().empty());
+    for (const Triangle& triangle : mesh_.Triangles()) {
+        ASSERT_LT(triangle.material, uses.size());
+        ++uses[triangle.material];
+    }
+    EXPECT_THAT(uses, testing::Each(testing::Gt(0)));
+}
+
+// Inside-out or mirrored parts would show their backs: every triangle runs clockwise round the
+// unit normals the lighting uses.
+TEST_P(CharacterModelTest, TrianglesFaceTheirUnitNormals) {
+    const auto vertices = mesh_.Vertices();
+    for (const Vertex& vertex : vertices) {
+        for (float c :
+             {vertex.position.x, vertex.position.y, vertex.position.z, vertex.uv.u, vertex.uv.v}) {
+            ASSERT_TRUE(std::isfinite(c));
+        }
+        ASSERT_NEAR(Dot(vertex.normal, vertex.normal), 1, 1e-4);
+    }
+    for (const Triangle& triangle : mesh_.Triangles()) {
+        const auto& [a, b, c] = triangle.corners;
+        const Vec3 front = Cross(vertices[b].position - vertices[a].position,
+                                 vertices[c].position - vertices[a].position);
+        ASSERT_GT(Dot(front, front), 0);
+        for (uint32_t corner : triangle.corners) {
+            ASSERT_GT(Dot(front, vertices[corner].normal), 0) << "triangle at corner " << corner;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Characters, CharacterModelTest, testing::ValuesIn([] {
+                             std::vector<std::string_view> names;
+                             for (const ModelRecipe& r : CharacterRecipes())
+                                 names.push_back(r.name);
+                             return names;
+                         }()),
+                         [](const auto& info) { return ShortName(info.param); });
+
+// ---- The rigs ----------------------------------------------------------------------------
+
+// A point a part must hold, in its own units: its own joint (the origin) and each joint its rig
+// hangs a child on, or what the rig hides inside it.
+struct JointCase {
+    std::string_view part;
+    Vec3 joint;
+    const char* what;
+
+    friend void PrintTo(const JointCase& c, std::ostream* out) { *out << c.part << " " << c.what; }
+};
+
+class RigJointTest : public testing::TestWithParam<JointCase> {};
+
+TEST_P(RigJointTest, ThePartReachesTheJoint) {
+    const Bounds bounds = BuildModel(GetParam().part).PositionBounds();
+    EXPECT_TRUE(Contains(bounds, GetParam().joint))
+        << "(" << GetParam().joint.x << ", " << GetParam().joint.y << ", " << GetParam().joint.z
+        << ")";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bodies, RigJointTest,
+    testing::Values(JointCase{"gtbody2.x", {0, 0, 0}, "its own joint"},
+                    JointCase{"gtbody2.x", {0, -0.5f, 0}, "the torso"},
+                    JointCase{"gtbody2.x", {0.6f, -2.0f, 0}, "the left thigh"},
+                    JointCase{"gtbody2.x", {-0.6f, -2.0f, 0}, "the right thigh"},
+                    JointCase{"gtbody.x", {0, 0, 0}, "its own joint"},
+                    JointCase{"gtbody.x", {0, 2.9f, 0}, "the neck"},
+                    JointCase{"gtbody.x", {1.0f, 2.3f, 0}, "the left arm"},
+                    JointCase{"gtbody.x", {-1.0f, 2.3f, 0}, "the right arm"},
+                    JointCase{"gthead.x", {0, 0, 0}, "its own joint"},
+                    JointCase{"gthead.x", {0.5f, -2.4f, 0.5f}, "the neck block's lowest corner"},
+                    JointCase{"gtnino.x", {0, 0, 0}, "its own joint"},
+                    JointCase{"gtnino.x", {1.9f, 0, 0}, "the elbow"},
+                    JointCase{"gthand.x", {0, 0, 0}, "its own joint"},
+                    JointCase{"gthand.x", {2.0f, 0, 0}, "the flashlight's grip"},
+                    JointCase{"gthand.x", {2.5f, 0, 0}, "the bottle's grip"},
+                    JointCase{"gtmomo.x", {0, 0, 0}, "its own joint"},
+                    JointCase{"gtmomo.x", {0, -1.4f, 0}, "the knee"},
+                    JointCase{"gtasi.x", {0, 0, 0}, "its own joint"},
+                    JointCase{"fishkosi.x", {0, 0, 0}, "its own joint and the torso"},
+                    JointCase{"fishkosi.x", {0.5f, 0, 0}, "the left leg"},
+                    JointCase{"fishkosi.x", {-0.5f, 0, 0}, "the right leg"},
+                    JointCase{"fishuebody.x", {0, 2.7f, 0}, "the head"},
+                    JointCase{"fishuebody.x", {1.1f, 2.0f, 0}, "the left arm"},
+                    JointCase{"fishuebody.x", {-1.1f, 2.0f, 0}, "the right arm"},
+                    JointCase{"fishface.x", {0, 0, 0}, "its own joint"},
+                    JointCase{"fishnino.x", {0, 0, 0}, "its own joint"},
+                    JointCase{"fishnino.x", {1.3f, 0, 0}, "the elbow"},
+                    JointCase{"fishhand.x", {0, 0, 0}, "its own joint"},
+                    JointCase{"fishasi.x", {0, 0, 0}, "its own joint"}));
+
+// The rest pose stands the player's feet at the root (hips 6.1, thighs 2.0 and knees 1.4 below,
+// in rig units of 0.1) and the ghost's at its root (hips 4.5, units of 0.08); the head's top
+// gives each its height.
+TEST(RigStatureTest, BothBodiesStandOnTheFloorAtTheirHeights) {
+    EXPECT_NEAR(BuildModel("gtasi.x").PositionBounds().min.y, -(6.1f - 2.0f - 1.4f), kTolerance);
+    EXPECT_NEAR(BuildModel("fishasi.x").PositionBounds().min.y, -4.5f, kTolerance);
+    constexpr float kPlayerHeadJoint = 6.1f - 0.5f + 2.9f + 1.9f;
+    const float player = 0.1f * (kPlayerHeadJoint + BuildModel("gthead.x").PositionBounds().max.y);
+    EXPECT_GT(player, 1.15f);
+    EXPECT_LT(player, 1.25f);
+    constexpr float kGhostHeadJoint = 4.5f + 2.7f;
+    const float ghost = 0.08f * (kGhostHeadJoint + BuildModel("fishface.x").PositionBounds().max.y);
+    EXPECT_GT(ghost, 0.95f);
+    EXPECT_LT(ghost, 1.2f);
+}
+
+// Both bodies walk towards +z: toes and faces lie in front.
+TEST(RigStatureTest, FeetAndFaceLookAlongPlusZ) {
+    for (const char* foot : {"gtasi.x", "fishasi.x"}) {
+        const Bounds b = BuildModel(foot).PositionBounds();
+        EXPECT_GT(b.max.z, -b.min.z + 0.2f) << foot;
+    }
+    const Mesh head = BuildModel("gthead.x");
+    float faceZ = 0;
+    int faceCorners = 0;
+    for (const Triangle& triangle : head.Triangles()) {
+        if (head.Materials()[triangle.material].textureFile != "face.bmp") continue;
+        for (uint32_t corner : triangle.corners) faceZ += head.Vertices()[corner].position.z;
+        faceCorners += 3;
+    }
+    ASSERT_GT(faceCorners, 0);
+    EXPECT_GT(faceZ / static_cast<float>(faceCorners), 0.5f);
+}
+
+// ---- What the player holds -----------------------------------------------------------------
+
+TEST(HeldModelTest, TheDartsTipIsTheOriginAndItFliesAlongMinusZ) {
+    const Mesh dart = BuildModel("darts.x");
+    const Bounds b = dart.PositionBounds();
+    EXPECT_NEAR(b.min.z, 0, kTolerance);
+    EXPECT_GT(b.max.z, 0.5f);  // 0.15 world units to one: about 0.1 long
+    EXPECT_LT(b.max.z, 1.0f);
+    for (const Vertex& vertex : dart.Vertices()) {
+        if (vertex.position.z < kTolerance) {
+            EXPECT_NEAR(vertex.position.x, 0, kTolerance);
+            EXPECT_NEAR(vertex.position.y, 0, kTolerance);
+        }
+    }
+}
+
+// The game hangs its glowing lens, a disc of radius 0.05, at (0, 0.2, 0) of the flashlight.
+TEST(HeldModelTest, TheFlashlightsLensIsWhereTheGlowHangs) {
+    const Bounds b = BuildModel("flashlight.x").PositionBounds();
+    EXPECT_NEAR(b.max.y, 0.2f, kTolerance);
+    EXPECT_GT(b.max.x, 0.045f);
+    EXPECT_LT(b.max.x, 0.065f);
+    EXPECT_TRUE(Contains(b, {0, 0, 0}));  // held round its origin
+}
+
+struct PropCase {
+    std::string_view name;
+    bool onTheFloor;        // stands or lies on y 0; else held round its origin
+    float lowest, highest;  // longest side in world units, after the game's scale
+    float scale;
+
+    friend void PrintTo(const PropCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class PropTest : public testing::TestWithParam<PropCase> {};
+
+TEST_P(PropTest, HasItsSizeAndOrigin) {
+    const PropCase& c = GetParam();
+    const Bounds b = BuildModel(c.name).PositionBounds();
+    const Vec3 size = b.max - b.min;
+    const float longest = std::max({size.x, size.y, size.z}) * c.scale;
+    EXPECT_GE(longest, c.lowest);
+    EXPECT_LE(longest, c.highest);
+    if (c.onTheFloor) {
+        EXPECT_NEAR(b.min.y, 0, kTolerance);
+    }
+    EXPECT_TRUE(Contains(b, {0, std::max(b.min.y, 0.0f), 0}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Held, PropTest,
+                         testing::Values(PropCase{"bottle.x", false, 0.1f, 0.2f, 0.045f},
+                                         PropCase{"key.x", true, 0.1f, 0.2f, 1},
+                                         PropCase{"coin.x", true, 0.04f, 0.06f, 1},
+                                         PropCase{"syoukaki.x", true, 0.35f, 0.5f, 1}),
+                         [](const auto& info) { return ShortName(info.param.name); });
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "Rasteriser.h"
+
+namespace {
+
+constexpr gfx::Size kSize{64, 64};
+constexpr uint32_t kBackground = 0x000000;
+
+// Flat white shading, fully lit from the front.
+const Lighting kFrontLight{{0, 0, -1}, 0.0f, 1.0f};
+
+RasterVertex At(float x, float y, float depth = 0.5f, glm::vec2 uv = {0, 0}) {
+    return {{x, y, depth, 1.0f}, {0, 0, -1}, uv};
+}
+
+int CountDrawn(const FrameBuffer& buffer) {
+    int drawn = 0;
+    for (int y = 0; y < kSize.height; ++y) {
+        for (int x = 0; x < kSize.width; ++x) drawn += buffer.PixelRgb(x, y) != kBackground;
+    }
+    return drawn;
+}
+
+// The square from -0.5 to 0.5 in normalised device coordinates (pixels 16 to 47 of 64), as two
+// triangles clockwise on the screen, or anticlockwise when `reversed`.
+void DrawSquare(FrameBuffer& buffer, bool reversed, const Shading& shading = {}) {
+    const RasterVertex topLeft = At(-0.5f, 0.5f, 0.5f, {0, 0});
+    const RasterVertex topRight = At(0.5f, 0.5f, 0.5f, {1, 0});
+    const RasterVertex bottomRight = At(0.5f, -0.5f, 0.5f, {1, 1});
+    const RasterVertex bottomLeft = At(-0.5f, -0.5f, 0.5f, {0, 1});
+    if (reversed) {
+        DrawTriangle(buffer, {topLeft, bottomRight, topRight}, shading, kFrontLight);
+        DrawTriangle(buffer, {topLeft, bottomLeft, bottomRight}, shading, kFrontLight);
+    } else {
+        DrawTriangle(buffer, {topLeft, topRight, bottomRight}, shading, kFrontLight);
+        DrawTriangle(buffer, {topLeft, bottomRight, bottomLeft}, shading, kFrontLight);
+    }
+}
+
+TEST(RasteriserTest, AFrontFacingSquareCoversExactlyItsPixels) {
+    FrameBuffer buffer(kSize, kBackground);
+    DrawSquare(buffer, false);
+    EXPECT_EQ(CountDrawn(buffer), 32 * 32);
+    for (const auto& [x, y] : {std::pair{16, 16}, {47, 16}, {16, 47}, {47, 47}, {31, 32}}) {
+        EXPECT_EQ(buffer.PixelRgb(x, y), 0xFFFFFFu) << x << ", " << y;
+    }
+    for (const auto& [x, y] : {std::pair{15, 16}, {48, 16}, {16, 15}, {16, 48}}) {
+        EXPECT_EQ(buffer.PixelRgb(x, y), kBackground) << x << ", " << y;
+    }
+}
+
+TEST(RasteriserTest, ABackFacingSquareDrawsNothing) {
+    FrameBuffer buffer(kSize, kBackground);
+    DrawSquare(buffer, true);
+    EXPECT_EQ(CountDrawn(buffer), 0);
+}
+
+// Draw order must not matter: the nearer triangle wins either way.
+class DepthOrderTest : public ::testing::TestWithParam<bool> {};
+
+TEST_P(DepthOrderTest, TheNearerTriangleWins) {
+    FrameBuffer buffer(kSize, kBackground);
+    const Shading nearRed{{1, 0, 0, 1}};
+    const Shading farGreen{{0, 1, 0, 1}};
+    const auto draw = [&](float depth, const Shading& shading) {
+        DrawTriangle(buffer, {At(-1, 1, depth), At(1, 1, depth), At(0, -1, depth)}, shading,
+                     kFrontLight);
+    };
+    if (GetParam()) {
+        draw(0.3f, nearRed);
+        draw(0.7f, farGreen);
+    } else {
+        draw(0.7f, farGreen);
+        draw(0.3f, nearRed);
+    }
+    EXPECT_EQ(buffer.PixelRgb(32, 20), 0xFF0000u);
+    EXPECT_NEAR(buffer.Depth(32, 20), 0.3f, 1e-6f);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothOrders, DepthOrderTest, ::testing::Bool());
+
+TEST(RasteriserTest, CutOutTexelsLeaveHolesAndOpaqueOnesAreDrawn) {
+    // Left half opaque red, right half transparent.
+    gfx::Image texture{{2, 1}, {255, 0, 0, 255, 0, 0, 255, 0}};
+    FrameBuffer buffer(kSize, kBackground);
+    DrawSquare(buffer, false, {{1, 1, 1, 1}, {0, 0, 0}, &texture, true});
+    EXPECT_EQ(buffer.PixelRgb(20, 32), 0xFF0000u);
+    EXPECT_EQ(buffer.PixelRgb(44, 32), kBackground);
+    EXPECT_EQ(buffer.Depth(44, 32), 1.0f);
+}
+
+TEST(RasteriserTest, TrianglesReachingBehindTheCameraOrOffScaleAreLeftOut) {
+    constexpr float kOffScale = 1e30f;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const std::array<RasterVertex, 3> cases[] = {
+        {At(-1, 1), At(1, 1), RasterVertex{{0, -1, 0.5f, -1.0f}, {0, 0, -1}, {}}},
+        {At(-1, 1), At(1, 1), RasterVertex{{0, -1, -0.1f, 1.0f}, {0, 0, -1}, {}}},
+        {At(-1, 1), At(1, 1), At(0, nan)},
+        {At(-kOffScale, kOffScale), At(kOffScale, kOffScale), At(0, -kOffScale)},
+    };
+    for (const auto& corners : cases) {
+        FrameBuffer buffer(kSize, kBackground);
+        DrawTriangle(buffer, corners, {}, kFrontLight);
+        EXPECT_EQ(CountDrawn(buffer), 0);
+    }
+    // Far beyond the picture on every side: clamped to it, and it covers everything.
+    constexpr float kFar = 1e6f;
+    FrameBuffer buffer(kSize, kBackground);
+    DrawTriangle(buffer, {At(-kFar, kFar), At(kFar, kFar), At(0, -kFar)}, {}, kFrontLight);
+    EXPECT_EQ(CountDrawn(buffer), kSize.width * kSize.height);
+}
+
+struct SampleCase {
+    glm::vec2 uv;
+    float red;  // the texel's red, 0..1
+};
+
+class SampleTextureTest : public ::testing::TestWithParam<SampleCase> {};
+
+TEST_P(SampleTextureTest, RepeatsOutsideTheUnitSquare) {
+    // Four texels in a row, red 0, 1/3, 2/3, 1; v has one row.
+    const gfx::Image texture{{4, 1}, {0, 0, 0, 255, 85, 0, 0, 255, 170, 0, 0, 255, 255, 0, 0, 255}};
+    EXPECT_NEAR(SampleTexture(texture, GetParam().uv).r, GetParam().red, 1e-6f);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Coordinates, SampleTextureTest,
+    ::testing::Values(SampleCase{{0.1f, 0.5f}, 0.0f}, SampleCase{{0.9f, 0.5f}, 1.0f},
+                      SampleCase{{1.3f, 7.5f}, 1.0f / 3.0f}, SampleCase{{-0.1f, -0.5f}, 1.0f},
+                      SampleCase{{1.0f, 1.0f}, 0.0f},
+                      SampleCase{{std::numeric_limits<float>::infinity(), 0.5f}, 0.0f}));
+
+}  // namespace
