@@ -7,6 +7,7 @@
 
 #include "AssetChecks.h"
 #include "AssetReport.h"
+#include "library/FileBytes.h"
 #include "library/Utf.h"
 
 namespace fs = std::filesystem;
@@ -48,17 +49,6 @@ int ResolveRow(std::span<const AssetEntry> catalogue, const std::string& which) 
     if (which.size() > 9) return -1;  // beyond any catalogue, and beyond int
     const int index = std::stoi(which);
     return index < static_cast<int>(catalogue.size()) ? index : -1;
-}
-
-// The whole of a loose file, or nullopt when it is not a readable regular file.
-std::optional<std::vector<uint8_t>> ReadLooseFile(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                               std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad()) return std::nullopt;
-    return bytes;
 }
 
 // One asset as inspect prints it: the title line and the report go to `out` when the loader takes
@@ -107,7 +97,7 @@ int InspectLooseFile(const std::string& path, std::span<const AssetEntry> catalo
             << " has no asset extension (.png .bmp .x .wav .csv .dat .cfx)\n";
         return kExitUsage;
     }
-    const std::optional<std::vector<uint8_t>> bytes = ReadLooseFile(path);
+    const std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
     if (!bytes) {
         err << "hm-archive inspect: cannot read " << path << "\n";
         return kExitBadData;

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -11,6 +9,7 @@
 #include "DecodedSound.h"
 #include "Png.h"
 #include "SoundPicture.h"
+#include "library/FileBytes.h"
 #include "library/Utf.h"
 
 namespace fs = std::filesystem;
@@ -44,16 +43,6 @@ std::optional<size_t> ResolveSoundRow(std::span<const AssetEntry> catalogue,
     }
     if (!row || *row >= catalogue.size() || !IsSoundRow(catalogue, *row)) return std::nullopt;
     return row;
-}
-
-std::optional<std::vector<uint8_t>> ReadLooseFile(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                               std::istreambuf_iterator<char>());
-    if (!in.is_open() || in.bad()) return std::nullopt;
-    return bytes;
 }
 
 // Decodes one sound file image and writes its picture to `outPath`.
@@ -107,7 +96,7 @@ int RunRow(const std::string& archivePath, const std::string& which, const fs::p
 
 int RunLooseFile(const fs::path& path, const fs::path& outPath, std::ostream& out,
                  std::ostream& err) {
-    std::optional<std::vector<uint8_t>> bytes = ReadLooseFile(path);
+    std::optional<std::vector<uint8_t>> bytes = ReadFileBytes(path);
     if (!bytes) {
         err << "hm-listen: cannot read " << path.string() << "\n";
         return kListenBadData;
