@@ -8,7 +8,6 @@
 #include "RenderTestScene.h"
 #include "app/FakePlatform.h"
 #include "library/MyLibrary.h"
-#include "library/TextBox.h"
 #include "platform/GlDriverResident.h"
 #include "platform/sdl/SdlGraphics.h"
 #include "platform/sdl/SdlVideo.h"
@@ -17,48 +16,6 @@
 #include "scene/Scene.h"
 
 namespace {
-
-// A white box on the floor under the sun, seen from above and in front.
-class Showcase : public Scene {
-  public:
-    void Init(Personal*, MyLibrary* owner) override {
-        box.modelIndex = 72;  // "box.x", side 2
-        box.position = {0, 1, 0};
-        floor.modelIndex = 74;  // "cube.x"
-        floor.scale = {20, 0.2f, 20};
-        floor.position = {0, -0.1f, 0};
-        floor.colour = {0.4f, 0.4f, 0.45f, 1};
-        meshes = {&box, &floor};
-        Camera& camera = owner->effect.camera;
-        camera.eye = {3, 4, -6};
-        camera.at = {0, 0.5f, 0};
-        owner->effect.lighting.sunPosition = {20, 40, -10};
-    }
-    void Update() override {
-        Camera& camera = library->effect.camera;
-        camera.eye = {3, 4, -6};
-        camera.at = {0, 0.5f, 0};
-    }
-    CObjMesh box;
-    CObjMesh floor;
-};
-
-// The box scene with a dialogue open on its question.
-class Dialogue : public Showcase {
-  public:
-    void Init(Personal* owner, MyLibrary* library) override {
-        Showcase::Init(owner, library);
-        box.AddQuestion(u"message_2", 1, 1);
-        box.AddLine(u"message_3");
-        box.Register(*this);
-        box.Open();
-    }
-    void Update() override {
-        Showcase::Update();
-        box.Update(*player, *library);
-    }
-    TextBox box;
-};
 
 class GlFrameTest : public testing::Test {
   protected:
@@ -108,19 +65,6 @@ class GlFrameTest : public testing::Test {
     Personal player{1};
 };
 
-TEST_F(GlFrameTest, EveryPassCompilesAndAFrameShowsTheLitScene) {
-    for (uint32_t pass = 0; pass < kEffectPassCount; ++pass) {
-        EXPECT_NE(library->effect.ProgramOf(pass), gfx::ProgramId::None) << pass;
-    }
-    Showcase scene;
-    const gfx::Image frame = RunFrames(scene, 12, "gl_frame.png");  // the fade takes ten frames
-    // The box is in the middle, lit; the floor below it is darker but not black.
-    const auto box = At(frame, kWidth / 2, kHeight / 2);
-    const auto floor = At(frame, kWidth / 2, kHeight - 4);
-    EXPECT_GT(box[0] + box[1] + box[2], 300) << "box " << box[0] << " " << box[1] << " " << box[2];
-    EXPECT_GT(floor[0] + floor[1] + floor[2], 30);
-}
-
 // Where a world point lands in a frame of the render size, in pixels from the top left.
 glm::ivec2 OnScreen(const Camera& camera, const glm::vec3& point, int width, int height) {
     const glm::vec4 clip = camera.viewProjection * glm::vec4(point, 1.0f);
@@ -133,6 +77,9 @@ int Brightness(const std::array<int, 3>& rgb) {
 }
 
 TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
+    for (uint32_t pass = 0; pass < kEffectPassCount; ++pass) {
+        EXPECT_NE(library->effect.ProgramOf(pass), gfx::ProgramId::None) << pass;
+    }
     RenderTestScene scene;
     const gfx::Image frame = RunFrames(scene, 40, "render_test_scene.png");
     const Camera& camera = library->effect.camera;
@@ -161,19 +108,14 @@ TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
         }
     }
     EXPECT_GT(high[0] - low[0] + high[1] - low[1] + high[2] - low[2], 60);
-}
-
-TEST_F(GlFrameTest, AnOpenDialogueShowsItsBandTextAndAnswerHighlight) {
-    Dialogue scene;
-    const gfx::Image frame = RunFrames(scene, 90, "gl_dialogue.png");
-    EXPECT_TRUE(scene.box.IsOpen());
-    // The band darkens the bottom edge; the glyphs are white on it.
-    int white = 0;
+    // The dialogue band darkens the bottom edge; its glyphs are white on it.
+    EXPECT_TRUE(scene.dialogue.IsOpen());
+    int glyphPixels = 0;
     for (int y = kHeight - kHeight * 110 / 1080; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) white += At(frame, x, y)[0] > 128;
+        for (int x = 0; x < kWidth; ++x) glyphPixels += At(frame, x, y)[0] > 128;
     }
     EXPECT_LT(At(frame, 2, kHeight - 2)[0], 60);
-    EXPECT_GT(white, 20);
+    EXPECT_GT(glyphPixels, 100);
 }
 
 }  // namespace
