@@ -45,9 +45,8 @@ void main() { o_colour = texture(u_texture, v_uv); }
 
 const MeshLayout kPositions{{{Attribute::Position, 0, 3}}, 12, Primitive::Triangles};
 // Position and texture coordinates, v = 0 at the top as in D3D.
-const MeshLayout kTextured{{{Attribute::Position, 0, 3}, {Attribute::TexCoord, 12, 2}},
-                           20,
-                           Primitive::TriangleStrip};
+const MeshLayout kTextured{
+    {{Attribute::Position, 0, 3}, {Attribute::TexCoord, 12, 2}}, 20, Primitive::TriangleStrip};
 constexpr float kScreenQuad[] = {-1, 1, 0, 0, 0, 1, 1, 0, 1, 0, -1, -1, 0, 0, 1, 1, -1, 0, 1, 1};
 constexpr uint32_t kStrip[] = {0, 1, 2, 3};
 constexpr uint32_t kTriangle[] = {0, 1, 2};
