@@ -6,15 +6,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
-#include <numbers>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "AssetNames.h"
 #include "Models.h"
-#include "models/FittingsKit.h"
 #include "models/FittingsLayout.h"
 #include "models/Recipes.h"
 
@@ -317,99 +314,6 @@ TEST(FittingsFitTest, CutOutCardsShowBothSides) {
         }
         EXPECT_LT(Dot(sum, sum), 1e-6f) << name;
     }
-}
-
-// ---- The kit's shapes -------------------------------------------------------------------
-
-double SignedVolume(const Mesh& mesh) {
-    double volume = 0;
-    const auto v = mesh.Vertices();
-    for (const Triangle& t : mesh.Triangles()) {
-        volume += Dot(v[t.corners[0]].position,
-                      Cross(v[t.corners[1]].position, v[t.corners[2]].position)) /
-                  6.0;
-    }
-    return volume;
-}
-
-struct SolidCase {
-    const char* name;
-    std::function<void(Mesh&)> build;
-    double volume;
-
-    friend void PrintTo(const SolidCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class FittingsKitSolidTest : public testing::TestWithParam<SolidCase> {};
-
-// Closed and facing outwards whatever the placement: the signed volume is the solid's own
-// (a missing or inverted end cap, or a tube turned inside out, would change it).
-TEST_P(FittingsKitSolidTest, EnclosesItsVolume) {
-    Mesh mesh;
-    GetParam().build(mesh);
-    constexpr double kSides = 48;  // a polygon of this many sides holds less than its circle
-    const double polygon =
-        kSides / (2 * std::numbers::pi) * std::sin(2 * std::numbers::pi / kSides);
-    EXPECT_NEAR(SignedVolume(mesh), GetParam().volume * polygon, 1e-3 * GetParam().volume);
-}
-
-constexpr double kPi = std::numbers::pi;
-
-INSTANTIATE_TEST_SUITE_P(
-    Kit, FittingsKitSolidTest,
-    testing::Values(SolidCase{"SlantedRod",
-                              [](Mesh& m) {
-                                  AddRod(m, {1, 2, 3}, {1.3f, 2.4f, 3}, 0.1f, 48, 0);
-                              },
-                              kPi * 0.01 * 0.5},
-                    SolidCase{"StraightTube",
-                              [](Mesh& m) {
-                                  const Vec3 path[] = {{0, 0, 0}, {0, 0, -1}, {0, 0, -2}};
-                                  AddTube(m, path, 0.5f, 48, 0);
-                              },
-                              kPi * 0.25 * 2},
-                    SolidCase{"LatheWithCreasedCaps",
-                              [](Mesh& m) {
-                                  const Vec2 profile[] = {{0, 0}, {1, 0}, {1, 2}, {0, 2}};
-                                  AddSmoothLathe(m, profile, 48, 0);
-                              },
-                              kPi * 2},
-                    SolidCase{"HollowRing",
-                              [](Mesh& m) {
-                                  const Vec2 profile[] = {{1, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 0}};
-                                  AddSmoothLathe(m, profile, 48, 0);
-                              },
-                              kPi * 3}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// Pictures read the right way round from their fronts: u grows to the viewer's right and v
-// downwards.
-TEST(FittingsKitPictureTest, FacedBoxAndPicturesReadUpright) {
-    Mesh box;
-    AddFacedBox(box, {-1, -1, -1}, {1, 1, 1}, {0, 0, -1}, 0, 1);
-    for (const Triangle& triangle : box.Triangles()) {
-        for (uint32_t corner : triangle.corners) {
-            const Vertex& v = box.Vertices()[corner];
-            if (triangle.material != 1) continue;
-            EXPECT_NEAR(v.normal.z, -1, kTolerance);
-            EXPECT_NEAR(v.uv.u, 0.5f * (v.position.x + 1), kTolerance);
-            EXPECT_NEAR(v.uv.v, 0.5f * (1 - v.position.y), kTolerance);
-        }
-    }
-    Mesh round;
-    AddRoundPicture(round, {0, 0, 0}, {-1, 0, 0}, {0, 1, 0}, 2, 16, 0);  // facing +z
-    for (const Vertex& v : round.Vertices()) {
-        EXPECT_NEAR(v.normal.z, 1, kTolerance);
-        EXPECT_NEAR(v.uv.u, 0.5f - 0.25f * v.position.x, kTolerance);
-        EXPECT_NEAR(v.uv.v, 0.5f - 0.25f * v.position.y, kTolerance);
-    }
-}
-
-TEST(FittingsKitPictureTest, LatheWrapsItsPictureTopDownAlongTheProfile) {
-    Mesh mesh;
-    const Vec2 profile[] = {{1, 0}, {1, 1}, {1, 3}};
-    AddSmoothLathe(mesh, profile, 8, 0);
-    for (const Vertex& v : mesh.Vertices()) EXPECT_NEAR(v.uv.v, 1 - v.position.y / 3, kTolerance);
 }
 
 }  // namespace

@@ -6,15 +6,12 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <utility>
 
 #include "AssetNames.h"
-#include "models/FurnitureKit.h"
 #include "models/FurnitureLayout.h"
 #include "models/Recipes.h"
 
@@ -358,104 +355,6 @@ TEST(DartboardTest, FaceIsWhereTheLayoutSays) {
     const Bounds b = Build("dartsbord.x").PositionBounds();
     EXPECT_NEAR(b.min.z, kDartboardCentre.z, 1e-4f);
     EXPECT_NEAR(b.min.y, kDartboardCentre.y - kDartboardRadius, 1e-4f);
-}
-
-// ---- The shapes the recipes share ----------------------------------------------------------
-
-using Corner = std::tuple<long, long, long>;
-
-Corner Snapped(Vec3 p) {
-    // Corners made by different parts agree to rounding.
-    return {std::lround(p.x * 1e4f), std::lround(p.y * 1e4f), std::lround(p.z * 1e4f)};
-}
-
-// A closed solid walks each edge once in each direction and encloses a positive volume when its
-// triangles face outwards.
-void ExpectClosedAndFacingOut(const Mesh& mesh) {
-    std::map<std::pair<Corner, Corner>, int> edges;
-    double volume = 0;
-    const auto v = mesh.Vertices();
-    for (const Triangle& t : mesh.Triangles()) {
-        const Vec3 a = v[t.corners[0]].position, b = v[t.corners[1]].position,
-                   c = v[t.corners[2]].position;
-        volume += Dot(a, Cross(b, c)) / 6.0;
-        for (size_t i = 0; i < 3; ++i) {
-            ++edges[{Snapped(v[t.corners[i]].position),
-                     Snapped(v[t.corners[(i + 1) % 3]].position)}];
-        }
-    }
-    for (const auto& [edge, count] : edges) {
-        const auto reverse = edges.find({edge.second, edge.first});
-        ASSERT_TRUE(reverse != edges.end() && reverse->second == count) << "an open edge";
-    }
-    EXPECT_GT(volume, 0);
-}
-
-struct ShapeCase {
-    const char* name;
-    std::function<void(Mesh&)> build;
-
-    friend void PrintTo(const ShapeCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class FurnitureShapeTest : public testing::TestWithParam<ShapeCase> {};
-
-TEST_P(FurnitureShapeTest, IsAClosedSolidFacingOut) {
-    Mesh mesh;
-    mesh.AddMaterial(Material{});
-    GetParam().build(mesh);
-    ExpectClosedAndFacingOut(mesh);
-    for (const Vertex& vertex : mesh.Vertices()) {
-        ASSERT_NEAR(Dot(vertex.normal, vertex.normal), 1, 1e-4);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Furniture, FurnitureShapeTest,
-    testing::Values(
-        // A hollow bowl: out and up the outside, down the inside, with crisp corners.
-        ShapeCase{
-            "turnedBowl",
-            [](Mesh& m) {
-                const std::array<Vec2, 7> profile = {
-                    {{0, 0}, {1, 0}, {1.2f, 1}, {1.1f, 1}, {0.9f, 0.2f}, {0.5f, 0.2f}, {0, 0.2f}}};
-                AddTurned(m, profile, 16, 0);
-            }},
-        ShapeCase{"bentTube",
-                  [](Mesh& m) {
-                      const std::array<Vec3, 4> path = {
-                          {{0, 0, 0}, {0, 1, 0}, {0.5f, 1.5f, 0.2f}, {1, 1.6f, 0.5f}}};
-                      AddTube(m, path, 0.1f, 12, 0);
-                  }},
-        ShapeCase{"slantedRod",
-                  [](Mesh& m) {
-                      AddRod(m, {0, 0, 0}, {1, -2, 3}, 0.2f, 8, 0);
-                  }},
-        // A bevel far past a quarter of the thin side is held where the chamfers still close.
-        ShapeCase{"thinChamferedBox",
-                  [](Mesh& m) {
-                      AddChamferedBox(m, {0, 0, 0}, {1, 0.04f, 1}, 0.03f, 0);
-                  }},
-        ShapeCase{"pictureBox",
-                  [](Mesh& m) {
-                      AddPictureBox(m, {0, 0, 0}, {1, 2, 0.1f}, 0, 0, PictureFaces::FrontAndBack);
-                  }}),
-    [](const testing::TestParamInfo<ShapeCase>& info) { return std::string(info.param.name); });
-
-// The round picture's rim is the circle inscribed in the texture, upright and not mirrored as
-// seen from the front (-z): the top of the dial shows the top of the picture, its right the right.
-TEST(RoundPictureTest, WearsTheInscribedCircleUpright) {
-    Mesh mesh;
-    mesh.AddMaterial(Material{});
-    AddRoundPicture(mesh, {1, 2, -3}, 0.5f, 2, 32, 0);
-    for (const Vertex& v : mesh.Vertices()) {
-        const float du = v.uv.u - 0.5f, dv = v.uv.v - 0.5f;
-        const float radius = std::hypot(v.position.x - 1, v.position.y - 2);
-        EXPECT_NEAR(std::hypot(du, dv), 0.25f * radius, 1e-4f);
-        EXPECT_NEAR(du * 4, v.position.x - 1, 1e-4f);
-        EXPECT_NEAR(-dv * 4, v.position.y - 2, 1e-4f);
-        EXPECT_EQ(v.normal.z, -1);
-    }
 }
 
 }  // namespace

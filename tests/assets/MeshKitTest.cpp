@@ -1,14 +1,21 @@
-// The modelling kit's shapes are closed solids whose triangles face outwards, whatever their
-// placement: the signed volume of such a mesh is its true volume, and every edge is walked once in
-// each direction.
+// The modelling kit's shapes, and the family kits' shapes built on it, are closed solids whose
+// triangles face outwards, whatever their placement: the signed volume of such a mesh is its true
+// volume, and every edge is walked once in each direction. Pictures read the right way round, and
+// materials carry the colours they are given.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <map>
+#include <numbers>
 #include <tuple>
+#include <vector>
 
 #include "Mesh.h"
+#include "models/FittingsKit.h"
+#include "models/FurnitureKit.h"
+#include "models/ModelKit.h"
 
 namespace {
 
@@ -57,6 +64,21 @@ bool NormalsAgreeWithFronts(const Mesh& mesh) {
         }
     }
     return true;
+}
+
+bool NormalsAreUnitLength(const Mesh& mesh) {
+    for (const Vertex& vertex : mesh.Vertices()) {
+        if (std::fabs(Dot(vertex.normal, vertex.normal) - 1) > 1e-4f) return false;
+    }
+    return true;
+}
+
+constexpr double kPi = std::numbers::pi;
+constexpr float kTolerance = 1e-4f;
+
+// The share of its circle's area that a polygon of `sides` sides holds.
+double PolygonShare(double sides) {
+    return sides / (2 * kPi) * std::sin(2 * kPi / sides);
 }
 
 struct SolidCase {
@@ -119,6 +141,255 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   36}),
     [](const testing::TestParamInfo<SolidCase>& info) { return std::string(info.param.name); });
+
+// Round shapes of the fittings' kit, each with 48 sides.
+INSTANTIATE_TEST_SUITE_P(
+    Fittings, SolidTest,
+    testing::Values(SolidCase{"SlantedRod",
+                              [](Mesh& m) {
+                                  fittings::AddRod(m, {1, 2, 3}, {1.3f, 2.4f, 3}, 0.1f, 48, 0);
+                              },
+                              kPi * 0.01 * 0.5 * PolygonShare(48)},
+                    SolidCase{"StraightTube",
+                              [](Mesh& m) {
+                                  const Vec3 path[] = {{0, 0, 0}, {0, 0, -1}, {0, 0, -2}};
+                                  fittings::AddTube(m, path, 0.5f, 48, 0);
+                              },
+                              kPi * 0.25 * 2 * PolygonShare(48)},
+                    SolidCase{"LatheWithCreasedCaps",
+                              [](Mesh& m) {
+                                  const Vec2 profile[] = {{0, 0}, {1, 0}, {1, 2}, {0, 2}};
+                                  fittings::AddSmoothLathe(m, profile, 48, 0);
+                              },
+                              kPi * 2 * PolygonShare(48)},
+                    SolidCase{"HollowRing",
+                              [](Mesh& m) {
+                                  const Vec2 profile[] = {{1, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 0}};
+                                  fittings::AddSmoothLathe(m, profile, 48, 0);
+                              },
+                              kPi * 3 * PolygonShare(48)}),
+    [](const testing::TestParamInfo<SolidCase>& info) { return std::string(info.param.name); });
+
+// Shapes whose smooth normals may lean away from a flat triangle's front, so only closure, the
+// outward facing of the whole and unit normals are checked.
+struct ShapeCase {
+    const char* name;
+    std::function<void(Mesh&)> build;
+
+    friend void PrintTo(const ShapeCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class ClosedShapeTest : public testing::TestWithParam<ShapeCase> {};
+
+TEST_P(ClosedShapeTest, IsAClosedSolidFacingOut) {
+    Mesh mesh;
+    GetParam().build(mesh);
+    EXPECT_TRUE(IsClosed(mesh));
+    EXPECT_GT(SignedVolume(mesh), 0);
+    EXPECT_TRUE(NormalsAreUnitLength(mesh));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Furniture, ClosedShapeTest,
+    testing::Values(
+        // A hollow bowl: out and up the outside, down the inside, with crisp corners.
+        ShapeCase{
+            "TurnedBowl",
+            [](Mesh& m) {
+                const std::array<Vec2, 7> profile = {
+                    {{0, 0}, {1, 0}, {1.2f, 1}, {1.1f, 1}, {0.9f, 0.2f}, {0.5f, 0.2f}, {0, 0.2f}}};
+                furniture::AddTurned(m, profile, 16, 0);
+            }},
+        ShapeCase{"BentTube",
+                  [](Mesh& m) {
+                      const std::array<Vec3, 4> path = {
+                          {{0, 0, 0}, {0, 1, 0}, {0.5f, 1.5f, 0.2f}, {1, 1.6f, 0.5f}}};
+                      furniture::AddTube(m, path, 0.1f, 12, 0);
+                  }},
+        ShapeCase{"SlantedRod",
+                  [](Mesh& m) {
+                      furniture::AddRod(m, {0, 0, 0}, {1, -2, 3}, 0.2f, 8, 0);
+                  }},
+        // A bevel far past a quarter of the thin side is held where the chamfers still close.
+        ShapeCase{"ThinChamferedBox",
+                  [](Mesh& m) {
+                      furniture::AddChamferedBox(m, {0, 0, 0}, {1, 0.04f, 1}, 0.03f, 0);
+                  }},
+        ShapeCase{"PictureBox",
+                  [](Mesh& m) {
+                      furniture::AddPictureBox(m, {0, 0, 0}, {1, 2, 0.1f}, 0, 0,
+                                               furniture::PictureFaces::FrontAndBack);
+                  }}),
+    [](const testing::TestParamInfo<ShapeCase>& info) { return std::string(info.param.name); });
+
+// Pictures read the right way round from their fronts: u grows to the viewer's right and v
+// downwards.
+TEST(PictureTest, FacedBoxAndRectanglesReadUpright) {
+    Mesh box;
+    fittings::AddFacedBox(box, {-1, -1, -1}, {1, 1, 1}, {0, 0, -1}, 0, 1);
+    for (const Triangle& triangle : box.Triangles()) {
+        for (uint32_t corner : triangle.corners) {
+            const Vertex& v = box.Vertices()[corner];
+            if (triangle.material != 1) continue;
+            EXPECT_NEAR(v.normal.z, -1, kTolerance);
+            EXPECT_NEAR(v.uv.u, 0.5f * (v.position.x + 1), kTolerance);
+            EXPECT_NEAR(v.uv.v, 0.5f * (1 - v.position.y), kTolerance);
+        }
+    }
+    // Seen from +z, +x is on the viewer's left.
+    Mesh picture;
+    fittings::AddPicture(picture, {1, 3, 0}, {-1, 3, 0}, {1, 1, 0}, 0);
+    for (const Vertex& v : picture.Vertices()) {
+        EXPECT_NEAR(v.normal.z, 1, kTolerance);
+        EXPECT_NEAR(v.uv.u, 0.5f * (1 - v.position.x), kTolerance);
+        EXPECT_NEAR(v.uv.v, 0.5f * (3 - v.position.y), kTolerance);
+    }
+}
+
+TEST(PictureTest, FittingsRoundPictureReadsUprightFromItsFront) {
+    Mesh round;
+    fittings::AddRoundPicture(round, {0, 0, 0}, {-1, 0, 0}, {0, 1, 0}, 2, 16, 0);  // facing +z
+    for (const Vertex& v : round.Vertices()) {
+        EXPECT_NEAR(v.normal.z, 1, kTolerance);
+        EXPECT_NEAR(v.uv.u, 0.5f - 0.25f * v.position.x, kTolerance);
+        EXPECT_NEAR(v.uv.v, 0.5f - 0.25f * v.position.y, kTolerance);
+    }
+}
+
+// The furniture's round picture faces -z: the top of a dial shows the top of the picture, its
+// right the right, and its rim is the circle inscribed in the texture.
+TEST(PictureTest, FurnitureRoundPictureWearsTheInscribedCircleUpright) {
+    Mesh mesh;
+    furniture::AddRoundPicture(mesh, {1, 2, -3}, 0.5f, 2, 32, 0);
+    for (const Vertex& v : mesh.Vertices()) {
+        const float du = v.uv.u - 0.5f, dv = v.uv.v - 0.5f;
+        const float radius = std::hypot(v.position.x - 1, v.position.y - 2);
+        EXPECT_NEAR(std::hypot(du, dv), 0.25f * radius, kTolerance);
+        EXPECT_NEAR(du * 4, v.position.x - 1, kTolerance);
+        EXPECT_NEAR(-dv * 4, v.position.y - 2, kTolerance);
+        EXPECT_EQ(v.normal.z, -1);
+    }
+}
+
+TEST(PictureTest, LatheWrapsItsPictureTopDownAlongTheProfile) {
+    Mesh mesh;
+    const Vec2 profile[] = {{1, 0}, {1, 1}, {1, 3}};
+    fittings::AddSmoothLathe(mesh, profile, 8, 0);
+    for (const Vertex& v : mesh.Vertices()) EXPECT_NEAR(v.uv.v, 1 - v.position.y / 3, kTolerance);
+}
+
+struct RingsCase {
+    const char* name;
+    std::vector<Vec2> profile;
+    std::vector<float> ringYs;  // the y of each ring, bottom to top
+};
+
+class SmoothLatheRingsTest : public testing::TestWithParam<RingsCase> {};
+
+TEST_P(SmoothLatheRingsTest, DoublesCreasesAndSkipsSpansOfNoLength) {
+    const std::vector<LatheRing> rings = SmoothLatheRings(GetParam().profile);
+    ASSERT_EQ(rings.size(), GetParam().ringYs.size());
+    for (size_t i = 0; i < rings.size(); ++i) {
+        EXPECT_EQ(rings[i].point.v, GetParam().ringYs[i]) << i;
+        EXPECT_NEAR(std::hypot(rings[i].normal.u, rings[i].normal.v), 1, kTolerance) << i;
+    }
+    if (!rings.empty()) {
+        EXPECT_EQ(rings.front().v, 1);
+        EXPECT_EQ(rings.back().v, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kit, SmoothLatheRingsTest,
+    testing::Values(
+        RingsCase{"TooShortForASurface", {{1, 0}}, {}},
+        RingsCase{"GentleBendIsOneSmoothRing", {{1, 0}, {1, 1}, {1.1f, 2}}, {0, 1, 2}},
+        RingsCase{"RightAngleIsTwoCrispRings", {{0, 0}, {1, 0}, {1, 2}}, {0, 0, 0, 2}},
+        // A repeated point adds no span and no normal of its own: no division by a zero length.
+        RingsCase{"RepeatedPointIsPassedOver", {{1, 0}, {1, 1}, {1, 1}, {1, 2}}, {0, 1, 1, 2}}),
+    [](const testing::TestParamInfo<RingsCase>& info) { return std::string(info.param.name); });
+
+TEST(AddRevolvedRingsTest, AddsNothingForASingleRing) {
+    Mesh mesh;
+    const LatheRing ring{{1, 0}, {1, 0}, 0};
+    AddRevolvedRings(mesh, std::span(&ring, 1), 8, 0,
+                     [](const LatheRing&, float) { return SurfacePoint{}; });
+    EXPECT_EQ(mesh.NextVertex(), 0u);
+}
+
+TEST(CarriedNormalsTest, StayUnitAndSquareToABendingPath) {
+    const Vec3 tangents[] = {{0, 1, 0}, Normalised({1, 1, 0}), {1, 0, 0}, Normalised({1, 0, 1})};
+    const std::vector<Vec3> normals = CarriedNormals(tangents, Perpendicular(tangents[0]));
+    ASSERT_EQ(normals.size(), std::size(tangents));
+    for (size_t i = 0; i < normals.size(); ++i) {
+        EXPECT_NEAR(Length(normals[i]), 1, kTolerance) << i;
+        EXPECT_NEAR(Dot(normals[i], tangents[i]), 0, kTolerance) << i;
+    }
+}
+
+TEST(PlaceTest, BuildsThePartAtTheOriginAndMovesIt) {
+    Mesh mesh;
+    AddBox(mesh, {0, 0, 0}, {1, 1, 1}, 0);
+    const uint32_t first = mesh.NextVertex();
+    Place(mesh, Transform::Translate({5, 0, 0}), [](Mesh& part) {
+        AddBox(part, {0, 0, 0}, {1, 1, 1}, 3);
+    });
+    ASSERT_EQ(mesh.NextVertex(), 2 * first);
+    const Bounds bounds = mesh.PositionBounds();
+    EXPECT_EQ(bounds.max.x, 6);
+    EXPECT_EQ(mesh.Triangles().back().material, 3u);
+}
+
+struct MaterialCase {
+    const char* name;
+    Material material;
+    std::array<float, 4> faceColor;
+    std::array<float, 3> emissive;
+    const char* texture;
+
+    friend void PrintTo(const MaterialCase& c, std::ostream* out) { *out << c.name; }
+};
+
+class MaterialTest : public testing::TestWithParam<MaterialCase> {};
+
+TEST_P(MaterialTest, CarriesItsColoursAndTexture) {
+    const MaterialCase& c = GetParam();
+    EXPECT_EQ(c.material.faceColor, c.faceColor);
+    EXPECT_EQ(c.material.emissive, c.emissive);
+    EXPECT_EQ(c.material.textureFile, c.texture);
+}
+
+// 0x33 is 0.2 of full, 0x66 0.4, 0x99 0.6 and 0xFF 1.
+INSTANTIATE_TEST_SUITE_P(
+    Kit, MaterialTest,
+    testing::Values(MaterialCase{"TexturedIsUntintedAndOpaque",
+                                 Textured("fish.bmp"),
+                                 {1, 1, 1, 1},
+                                 {0, 0, 0},
+                                 "fish.bmp"},
+                    MaterialCase{"PlainWearsWhiteUnderItsColour",
+                                 Plain(0x336699, 0.5f),
+                                 {0.2f, 0.4f, 0.6f, 0.5f},
+                                 {0, 0, 0},
+                                 "white.bmp"},
+                    MaterialCase{"GlowingScalesItsFaceColour",
+                                 Glowing(Plain(0xFF6633), 0.5f),
+                                 {1, 0.4f, 0.2f, 1},
+                                 {0.5f, 0.2f, 0.1f},
+                                 "white.bmp"},
+                    MaterialCase{"GlowingWithTakesItsOwnColour",
+                                 GlowingWith(Textured("exit.bmp", 0x336699), 0x996633),
+                                 {0.2f, 0.4f, 0.6f, 1},
+                                 {0.6f, 0.4f, 0.2f},
+                                 "exit.bmp"}),
+    [](const testing::TestParamInfo<MaterialCase>& info) { return std::string(info.param.name); });
+
+TEST(MaterialTest, ShinyAddsAGreyHighlightAndKeepsTheRest) {
+    const Material shiny = Shiny(Plain(0x336699), 40, 0.5f);
+    EXPECT_EQ(shiny.power, 40);
+    EXPECT_EQ(shiny.specular, (std::array<float, 3>{0.5f, 0.5f, 0.5f}));
+    EXPECT_EQ(shiny.faceColor, Plain(0x336699).faceColor);
+}
 
 TEST(TransformTest, TurnsTheWayTheGameTurns) {
     // A yaw of 90 degrees turns +z to +x, a pitch of 90 turns +y to +z, a roll of 90 +x to +y.

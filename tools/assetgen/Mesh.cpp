@@ -3,14 +3,18 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <utility>
 
 namespace {
 
 constexpr double kTau = 2 * std::numbers::pi;
 
-Vec3 Normalised(Vec3 a) {
-    const float length = std::sqrt(Dot(a, a));
-    return (1.0f / length) * a;
+}  // namespace
+
+Vec3 Perpendicular(Vec3 axis) {
+    const Vec3 helper = std::fabs(axis.y) < 0.9f ? Vec3{0, 1, 0} : Vec3{1, 0, 0};
+    return Normalised(Cross(helper, axis));
 }
 
 Vec3 PointOnCircle(double radius, double y, double angle) {
@@ -18,8 +22,6 @@ Vec3 PointOnCircle(double radius, double y, double angle) {
             static_cast<float>(radius * std::sin(angle))};
 }
 
-// A flat rectangle centred on `centre`: `right` and `up` are half its edges as seen from its front,
-// so that the texture reads the right way round.
 void AddRectangle(Mesh& mesh, Vec3 centre, Vec3 right, Vec3 up, uint32_t material) {
     const Vec3 normal = Normalised(Cross(up, right));
     AddSurface(
@@ -29,8 +31,6 @@ void AddRectangle(Mesh& mesh, Vec3 centre, Vec3 right, Vec3 up, uint32_t materia
         },
         1, 1, material);
 }
-
-}  // namespace
 
 uint32_t Mesh::AddMaterial(Material material) {
     materials_.push_back(std::move(material));
@@ -59,7 +59,7 @@ Bounds Mesh::PositionBounds() const {
 }
 
 void AddSurface(Mesh& mesh, const Surface& surface, int columns, int rows, uint32_t material) {
-    const auto first = static_cast<uint32_t>(mesh.Vertices().size());
+    const auto first = mesh.NextVertex();
     for (int row = 0; row <= rows; ++row) {
         for (int column = 0; column <= columns; ++column) {
             const Vec2 uv{static_cast<float>(column) / static_cast<float>(columns),
@@ -223,7 +223,7 @@ std::vector<std::array<uint32_t, 3>> Triangulate(std::span<const Vec2> outline) 
 void AddCap(Mesh& mesh, std::span<const Vec2> outline, float z, bool facingNear,
             uint32_t material) {
     const Vec3 normal{0, 0, facingNear ? -1.0f : 1.0f};
-    const auto first = static_cast<uint32_t>(mesh.Vertices().size());
+    const auto first = mesh.NextVertex();
     for (const Vec2 p : outline) mesh.AddVertex({{p.u, p.v, z}, normal, {p.u, -p.v}});
     for (const auto& [a, b, c] : Triangulate(outline)) {
         // A counter-clockwise (a, b, c) in x-y has (b - a) x (c - a) along +z: the far side.
@@ -240,7 +240,7 @@ void AddFacet(Mesh& mesh, const std::array<Vec3, 4>& quad, Vec3 inside, uint32_t
     Vec3 normal = Normalised(Cross(quad[1] - quad[0], quad[3] - quad[0]));
     const Vec3 centre = 0.25f * (quad[0] + quad[1] + quad[2] + quad[3]);
     if (Dot(normal, centre - inside) < 0) normal = -normal;
-    const auto first = static_cast<uint32_t>(mesh.Vertices().size());
+    const auto first = mesh.NextVertex();
     constexpr std::array<Vec2, 4> kCorners = {{{0, 1}, {1, 1}, {1, 0}, {0, 0}}};
     for (size_t i = 0; i < 4; ++i) mesh.AddVertex({quad[i], normal, kCorners[i]});
     const Vec3 front = Cross(quad[1] - quad[0], quad[2] - quad[0]);
@@ -306,7 +306,7 @@ void Append(Mesh& into, const Mesh& part, const Transform& placement) {
     const float determinant = Determinant(m);
     const float sign = determinant < 0 ? -1.0f : 1.0f;
     const std::array<Vec3, 3> cofactor = {Cross(m[1], m[2]), Cross(m[2], m[0]), Cross(m[0], m[1])};
-    const auto first = static_cast<uint32_t>(into.Vertices().size());
+    const auto first = into.NextVertex();
     for (const Vertex& v : part.Vertices()) {
         const Vec3 n = v.normal;
         const Vec3 turned = n.x * cofactor[0] + n.y * cofactor[1] + n.z * cofactor[2];
@@ -322,12 +322,110 @@ void Append(Mesh& into, const Mesh& part, const Transform& placement) {
     }
 }
 
+void Place(Mesh& into, const Transform& placement, const std::function<void(Mesh&)>& build) {
+    Mesh part;
+    build(part);
+    Append(into, part, placement);
+}
+
 void AddLathe(Mesh& mesh, std::span<const Vec2> profile, int segments, uint32_t material) {
     for (size_t i = 0; i + 1 < profile.size(); ++i) {
         const Vec2 bottom = profile[i];
         const Vec2 top = profile[i + 1];
         if (bottom.u == 0 && top.u == 0) continue;  // a span along the axis has no surface
         AddFrustumSide(mesh, bottom.u, bottom.v, top.u, top.v, segments, material);
+    }
+}
+
+std::vector<LatheRing> SmoothLatheRings(std::span<const Vec2> profile) {
+    constexpr float kCreaseCosine = 0.7071f;  // corners sharper than 45 degrees stay crisp
+    const size_t count = profile.size();
+    if (count < 2) return {};
+    std::vector<std::optional<Vec2>> spanNormals(count - 1);
+    std::vector<float> along(count, 0);  // profile length up to each point
+    for (size_t i = 0; i + 1 < count; ++i) {
+        const float dr = profile[i + 1].u - profile[i].u;
+        const float dy = profile[i + 1].v - profile[i].v;
+        const float length = std::hypot(dr, dy);
+        along[i + 1] = along[i] + length;
+        if (length > 0) spanNormals[i] = Vec2{dy / length, -dr / length};
+    }
+    const float total = along.back();
+    std::vector<LatheRing> rings;
+    for (size_t i = 0; i < count; ++i) {
+        const std::optional<Vec2> below = i > 0 ? spanNormals[i - 1] : std::nullopt;
+        const std::optional<Vec2> above = i + 1 < count ? spanNormals[i] : std::nullopt;
+        const float v = 1 - along[i] / total;
+        if (below && above) {
+            const float cosine = below->u * above->u + below->v * above->v;
+            if (cosine < kCreaseCosine) {
+                rings.push_back({profile[i], *below, v});
+                rings.push_back({profile[i], *above, v});
+            } else {
+                const float u = below->u + above->u, w = below->v + above->v;
+                const float length = std::hypot(u, w);
+                rings.push_back({profile[i], {u / length, w / length}, v});
+            }
+        } else if (below || above) {
+            rings.push_back({profile[i], below ? *below : *above, v});
+        }
+    }
+    return rings;
+}
+
+void AddRevolvedRings(Mesh& mesh, std::span<const LatheRing> rings, int segments, uint32_t material,
+                      const std::function<SurfacePoint(const LatheRing&, float)>& around) {
+    if (rings.size() < 2) return;
+    const int rows = static_cast<int>(rings.size()) - 1;
+    const uint32_t first = mesh.NextVertex();
+    AddSurface(
+        mesh,
+        // The surface is sampled on whole rows only, so v names one ring exactly.
+        [&](float u, float v) {
+            return around(rings[static_cast<size_t>(std::lround(v * static_cast<float>(rows)))], u);
+        },
+        segments, rows, material);
+    auto vertices = mesh.Vertices().subspan(first);
+    for (size_t i = 0; i < vertices.size(); ++i) {
+        vertices[i].uv.v = rings[i / static_cast<size_t>(segments + 1)].v;
+    }
+}
+
+std::vector<Vec3> CarriedNormals(std::span<const Vec3> tangents, Vec3 first) {
+    std::vector<Vec3> normals{first};
+    for (size_t i = 1; i < tangents.size(); ++i) {
+        const Vec3 previous = normals.back();
+        const Vec3 t = tangents[i];
+        normals.push_back(Normalised(previous - Dot(previous, t) * t));
+    }
+    return normals;
+}
+
+void AddSweptTube(Mesh& mesh, std::span<const Vec3> path, std::span<const Vec3> tangents,
+                  std::span<const Vec3> normals, float radius, int segments, uint32_t material) {
+    // The unit vector out of ring `i` at turn `u` (0..1) from its normal towards its binormal.
+    const auto out = [&](size_t i, float u) {
+        const double angle = kTau * u;
+        return static_cast<float>(std::cos(angle)) * normals[i] +
+               static_cast<float>(std::sin(angle)) * Cross(tangents[i], normals[i]);
+    };
+    const int rows = static_cast<int>(path.size()) - 1;
+    AddSurface(
+        mesh,
+        [&](float u, float v) {
+            const auto i = static_cast<size_t>(std::lround(v * static_cast<float>(rows)));
+            const Vec3 outward = out(i, u);
+            return SurfacePoint{path[i] + radius * outward, outward};
+        },
+        segments, rows, material);
+    for (const auto& [end, facing] :
+         {std::pair{size_t{0}, -tangents.front()}, std::pair{path.size() - 1, tangents.back()}}) {
+        AddSurface(
+            mesh,
+            [&, end = end, facing = facing](float u, float v) {
+                return SurfacePoint{path[end] + (radius * v) * out(end, u), facing};
+            },
+            segments, 1, material);
     }
 }
 

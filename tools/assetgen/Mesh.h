@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -36,6 +37,15 @@ inline float Dot(Vec3 a, Vec3 b) {
 inline Vec3 Cross(Vec3 a, Vec3 b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
+inline float Length(Vec3 a) {
+    return std::sqrt(Dot(a, a));
+}
+// `a` scaled to unit length; `a` must not be zero.
+inline Vec3 Normalised(Vec3 a) {
+    return (1.0f / Length(a)) * a;
+}
+// Some unit vector at right angles to the unit vector `axis`.
+Vec3 Perpendicular(Vec3 axis);
 
 // A material as a model file's Material block holds it. Colours are 0..1.
 struct Material {
@@ -73,6 +83,8 @@ class Mesh {
     std::span<const Vertex> Vertices() const { return vertices_; }
     std::span<Vertex> Vertices() { return vertices_; }
     std::span<const Triangle> Triangles() const { return triangles_; }
+    // The number of vertices so far: where the next part's vertices start.
+    uint32_t NextVertex() const { return static_cast<uint32_t>(vertices_.size()); }
     // Axis-aligned bounds of the vertex positions; the mesh must have a vertex.
     Bounds PositionBounds() const;
 
@@ -103,6 +115,13 @@ void AddDisc(Mesh& mesh, float radius, float y, bool facingUp, int segments, uin
 void AddFrustumSide(Mesh& mesh, float bottomRadius, float bottomY, float topRadius, float topY,
                     int segments, uint32_t material);
 void AddSphere(Mesh& mesh, float radius, int segments, int rings, uint32_t material);
+// A flat rectangle centred on `centre` with half edges `right` and `up` as seen from its front
+// (towards up × right), wearing the whole texture upright.
+void AddRectangle(Mesh& mesh, Vec3 centre, Vec3 right, Vec3 up, uint32_t material);
+
+// The point at `angle` radians from +x towards +z on the circle of `radius` around the y axis at
+// height `y`.
+Vec3 PointOnCircle(double radius, double y, double angle);
 
 // An affine placement: p' = p * linear + translation, in the row-vector convention of the game's
 // matrices. Compose with `Then`: a.Then(b) applies a first.
@@ -128,9 +147,44 @@ struct Transform {
 // are built with the material numbers of the model they go into.
 void Append(Mesh& into, const Mesh& part, const Transform& placement);
 
+// Builds a part at the origin with `build` and appends it to `into` placed by `placement`; the
+// part uses the material numbers of `into`.
+void Place(Mesh& into, const Transform& placement, const std::function<void(Mesh&)>& build);
+
 // A surface of revolution around the y axis through the (radius, y) points of `profile`, listed
 // from bottom to top; each span is a cone frustum, so a radius of 0 closes an end.
 void AddLathe(Mesh& mesh, std::span<const Vec2> profile, int segments, uint32_t material);
+
+// One ring of a smooth lathe: its profile point (radius, y), which way its surface faces there as
+// a unit (radial, upward) vector, and its texture row.
+struct LatheRing {
+    Vec2 point;
+    Vec2 normal;
+    float v;
+};
+
+// The rings of a smooth lathe through the (radius, y) points of `profile`, in the order the
+// surface runs, its front on the right of that direction: one ring per point, two at a corner
+// sharper than 45 degrees (one for the span on each side), so normals are smooth elsewhere and
+// crisp there. Points repeating their neighbour add no span. Texture rows run by length along the
+// whole profile: v 1 at its first point and 0 at its last. Empty for fewer than two points.
+std::vector<LatheRing> SmoothLatheRings(std::span<const Vec2> profile);
+
+// The surface of revolution through `rings` (two at least, else nothing is added), `segments`
+// around, each ring placed at turn u (0..1) by `around`; texture u wraps once around and v is the
+// ring's own.
+void AddRevolvedRings(Mesh& mesh, std::span<const LatheRing> rings, int segments, uint32_t material,
+                      const std::function<SurfacePoint(const LatheRing&, float u)>& around);
+
+// Unit vectors across a path at each of its points, given the path's unit `tangents` there (at
+// least one): `first` (unit, across the first tangent), then each the one before turned as little
+// as possible, so that a tube along the path does not twist.
+std::vector<Vec3> CarriedNormals(std::span<const Vec3> tangents, Vec3 first);
+
+// A tube of `radius` along the polyline `path` (two points at least) with flat ends: around each
+// point a ring across its unit tangent, starting at its unit normal (both one per point).
+void AddSweptTube(Mesh& mesh, std::span<const Vec3> path, std::span<const Vec3> tangents,
+                  std::span<const Vec3> normals, float radius, int segments, uint32_t material);
 
 // A prism: the simple polygon `outline` (x, y points, either winding, no self-crossing) extruded
 // from z `nearZ` to z `farZ`, with both caps.

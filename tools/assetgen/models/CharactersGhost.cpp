@@ -15,15 +15,15 @@ constexpr float kSkinRepeat = 4.0f;  // rig units per repeat of the skin's mottl
 enum Hide : size_t { kSkin, kFace, kEye, kPupil, kMouth, kCloth, kClaw };
 
 const Material kHides[] = {
-    Textured("fish.bmp", 30, 0.45f), Textured("fishface.bmp", 30, 0.45f),
-    Tinted(0xC8C27A, 60, 0.8f),      Tinted(0x060806, 60, 0.9f),
-    Tinted(0x1A0608, 10, 0.2f),      Tinted(0x34302C, 2, 0.02f),
-    Tinted(0x1E1A16, 40, 0.5f),
+    Shiny(Textured("fish.bmp"), 30, 0.45f), Shiny(Textured("fishface.bmp"), 30, 0.45f),
+    Shiny(Plain(0xC8C27A), 60, 0.8f),       Shiny(Plain(0x060806), 60, 0.9f),
+    Shiny(Plain(0x1A0608), 10, 0.2f),       Shiny(Plain(0x34302C), 2, 0.02f),
+    Shiny(Plain(0x1E1A16), 40, 0.5f),
 };
 
 // Appends `part`, placed, in the wet skin at one scale over the whole body.
 void AppendSkin(Mesh& mesh, const Mesh& part, const Transform& placement) {
-    const auto first = static_cast<uint32_t>(mesh.Vertices().size());
+    const auto first = mesh.NextVertex();
     Append(mesh, part, placement);
     ProjectBoxUvs(mesh, first, kSkinRepeat);
 }
@@ -175,7 +175,7 @@ Mesh GhostHips() {
             const float reach = c >= 0 ? 0.6f : 0.66f;
             const Vec3 position{0.86f * flare * s, 0.25f + (bottom - 0.25f) * v, reach * flare * c};
             const Vec3 outward{s / 0.86f, 0, c / reach};
-            return SurfacePoint{position, (1 / std::sqrt(Dot(outward, outward))) * outward};
+            return SurfacePoint{position, Normalised(outward)};
         },
         kAroundBody, 3, hide[kCloth]);
     return mesh;

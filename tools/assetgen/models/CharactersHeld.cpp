@@ -29,14 +29,14 @@ enum Finish : size_t {
 };
 
 const Material kFinishes[] = {
-    Tinted(0xC8CCD0, 60, 0.8f),         Tinted(0xB08A3C, 40, 0.6f),
-    Tinted(0x1C1C1E, 20, 0.3f),         Textured("darts.bmp", 8, 0.1f),
-    Textured("bottle.bmp", 60, 0.7f),   Tinted(0x3A2008, 60, 0.7f),
-    Tinted(0xC8A040, 40, 0.6f),         Tinted(0x242426, 10, 0.15f),
-    Tinted(0xB8BCC0, 80, 0.9f),         Tinted(0xF8F4D8, 80, 0.9f),
-    Tinted(0xB02020, 20, 0.3f),         Tinted(0x7A1A22, 30, 0.4f),
-    Textured("coin.bmp", 40, 0.6f),     Tinted(0xC01818, 30, 0.4f),
-    Textured("syoukaki.bmp", 30, 0.4f), Tinted(0xF4F2EC, 20, 0.3f),
+    Shiny(Plain(0xC8CCD0), 60, 0.8f),          Shiny(Plain(0xB08A3C), 40, 0.6f),
+    Shiny(Plain(0x1C1C1E), 20, 0.3f),          Shiny(Textured("darts.bmp"), 8, 0.1f),
+    Shiny(Textured("bottle.bmp"), 60, 0.7f),   Shiny(Plain(0x3A2008), 60, 0.7f),
+    Shiny(Plain(0xC8A040), 40, 0.6f),          Shiny(Plain(0x242426), 10, 0.15f),
+    Shiny(Plain(0xB8BCC0), 80, 0.9f),          Shiny(Plain(0xF8F4D8), 80, 0.9f),
+    Shiny(Plain(0xB02020), 20, 0.3f),          Shiny(Plain(0x7A1A22), 30, 0.4f),
+    Shiny(Textured("coin.bmp"), 40, 0.6f),     Shiny(Plain(0xC01818), 30, 0.4f),
+    Shiny(Textured("syoukaki.bmp"), 30, 0.4f), Shiny(Plain(0xF4F2EC), 20, 0.3f),
 };
 
 // A turned part round the y axis through the (radius, y) points of `profile`, bottom to top.
@@ -66,7 +66,7 @@ Mesh Dart() {
     for (float turn : {0.0f, 90.0f}) {
         Mesh vane;
         AddExtrusion(vane, flight, -0.004f, 0.004f, finish[kFlights]);
-        const auto first = static_cast<uint32_t>(mesh.Vertices().size());
+        const auto first = mesh.NextVertex();
         const Transform placement = alongZ.Then(Transform::RotateZ(turn));
         Append(mesh, vane, placement);
         ProjectPlanarUvs(mesh, first, {0, 0, 0.65f}, placement.Direction({0.09f, 0, 0}),

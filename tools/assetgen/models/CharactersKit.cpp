@@ -16,14 +16,6 @@ constexpr float kCollapsed = 1e-24f;
 constexpr float kAroundStep = 1e-3f;
 constexpr float kAlongStep = 1e-3f;
 
-float Length(Vec3 a) {
-    return std::sqrt(Dot(a, a));
-}
-
-Vec3 Normalised(Vec3 a) {
-    return (1.0f / Length(a)) * a;
-}
-
 // The point of the loft at angle `around` (radians from the back, through -x) and place
 // `along` on the sections: 0 at the first, sections.size() - 1 at the last.
 Vec3 LoftPosition(std::span<const Section> sections, float around, float along) {
@@ -107,7 +99,7 @@ class LoftRows {
 void AddLoft(Mesh& mesh, std::span<const Section> sections, int segments, int rows,
              uint32_t material) {
     const LoftRows placement(sections, rows);
-    const auto first = static_cast<uint32_t>(mesh.Vertices().size());
+    const auto first = mesh.NextVertex();
     // The surface's own v runs bottom to top; the texture's runs down from the top.
     AddSurface(
         mesh,
@@ -193,23 +185,6 @@ void ProjectPlanarUvs(Mesh& mesh, uint32_t firstVertex, Vec3 centre, Vec3 right,
         vertex.uv = {0.5f + 0.5f * Dot(offset, right) / rightSquared,
                      0.5f - 0.5f * Dot(offset, up) / upSquared};
     }
-}
-
-Material Textured(const char* file, float power, float specular) {
-    Material material;
-    material.power = power;
-    material.specular = {specular, specular, specular};
-    material.textureFile = file;
-    return material;
-}
-
-Material Tinted(uint32_t rgb, float power, float specular) {
-    const auto channel = [rgb](int shift) {
-        return static_cast<float>((rgb >> shift) & 0xFF) / 255.0f;
-    };
-    Material material = Textured("white.bmp", power, specular);
-    material.faceColor = {channel(16), channel(8), channel(0), 1};
-    return material;
 }
 
 uint32_t Palette::operator[](size_t entry) {

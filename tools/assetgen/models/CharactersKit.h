@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "Mesh.h"
+#include "models/ModelKit.h"
 
 // Shapes for bodies and small held things: smooth lofts through cross-sections, ellipsoids, rods
 // between two points, and planar texture projection. Coordinates as in Mesh.h.
@@ -51,14 +52,6 @@ void AddRod(Mesh& mesh, Vec3 from, Vec3 to, float radius, int segments, uint32_t
 // lands on the middle of the picture; the picture reads the right way round seen from the side
 // that `up` × `right` points to, as the kit's own rectangles read.
 void ProjectPlanarUvs(Mesh& mesh, uint32_t firstVertex, Vec3 centre, Vec3 right, Vec3 up);
-
-// A material that shows the catalogue texture `file` under a white face colour, with a grey
-// highlight of `specular` at exponent `power`.
-Material Textured(const char* file, float power = 0, float specular = 0);
-// A plain colour 0xRRGGBB. The game draws a whole model with the pass of its last material, so a
-// model that mixes plain and pictured materials must texture them all: the plain ones show the
-// white texture under their face colour.
-Material Tinted(uint32_t rgb, float power = 0, float specular = 0);
 
 // The materials a family of models draws with, each added to a model the first time one of its
 // parts asks for it, so every model holds only the materials it uses.

@@ -28,16 +28,16 @@ enum Fabric : size_t {
 };
 
 const Material kFabrics[] = {
-    Textured("gt.bmp", 4, 0.05f),
-    Tinted(0xD8A888, 8, 0.08f),  // the face picture's own edge colour
-    Textured("face.bmp", 8, 0.08f),
-    Textured("hair.bmp", 24, 0.3f),
-    Tinted(0x9A2230, 6, 0.1f),
-    Tinted(0xE8E4DA, 4, 0.05f),
-    Tinted(0x141A30),  // inside the sleeves and the hem
-    Tinted(0xC8A870, 4, 0.05f),
-    Tinted(0x8A1C24, 6, 0.1f),
-    Tinted(0xC02838, 40, 0.6f),
+    Shiny(Textured("gt.bmp"), 4, 0.05f),
+    Shiny(Plain(0xD8A888), 8, 0.08f),  // the face picture's own edge colour
+    Shiny(Textured("face.bmp"), 8, 0.08f),
+    Shiny(Textured("hair.bmp"), 24, 0.3f),
+    Shiny(Plain(0x9A2230), 6, 0.1f),
+    Shiny(Plain(0xE8E4DA), 4, 0.05f),
+    Plain(0x141A30),  // inside the sleeves and the hem
+    Shiny(Plain(0xC8A870), 4, 0.05f),
+    Shiny(Plain(0x8A1C24), 6, 0.1f),
+    Shiny(Plain(0xC02838), 40, 0.6f),
 };
 
 // A loft in the yukata, its pattern at one scale over the whole body.
@@ -45,7 +45,7 @@ void AddCloth(Mesh& mesh, std::span<const Section> sections, int segments, int r
               const Transform& placement, uint32_t yukata) {
     Mesh cloth;
     AddLoft(cloth, sections, segments, rows, yukata);
-    const auto first = static_cast<uint32_t>(mesh.Vertices().size());
+    const auto first = mesh.NextVertex();
     Append(mesh, cloth, placement);
     ProjectBoxUvs(mesh, first, kPatternRepeat);
 }
@@ -207,7 +207,7 @@ Mesh PlayerHead() {
             },
             columns, rows, material);
     };
-    const auto faceFirst = static_cast<uint32_t>(mesh.Vertices().size());
+    const auto faceFirst = mesh.NextVertex();
     patch(-kFaceAzimuth, kFaceAzimuth, kBrow, kChin, 10, 12, dress[kFace]);
     // Seen from the front the picture's right is the head's -x; the patch fills the picture.
     const float halfWidth = radii.x * std::sin(kFaceAzimuth * kRadiansPerDegree);

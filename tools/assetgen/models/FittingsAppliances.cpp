@@ -31,7 +31,7 @@ void AddSideProfile(Mesh& mesh, std::span<const Vec2> outline, float halfWidth, 
 // x = 0): `halfWidth` to each side, raised a hair above the face so that it does not flicker.
 void AddSlopePicture(Mesh& mesh, Vec3 low, Vec3 high, float halfWidth, uint32_t material) {
     const Vec3 rise = high - low;
-    const Vec3 lift = (0.0015f / std::sqrt(Dot(rise, rise))) * Vec3{0, rise.z, -rise.y};
+    const Vec3 lift = (0.0015f / Length(rise)) * Vec3{0, rise.z, -rise.y};
     const Vec3 side{halfWidth, 0, 0};
     AddPicture(mesh, high + lift - side, high + lift + side, low + lift - side, material);
 }
@@ -197,7 +197,7 @@ Mesh Telephone() {
         {-0.1f, 0}, {0.1f, 0}, {0.1f, 0.07f}, {kHigh.z, kHigh.y}, {kLow.z, kLow.y}};
     AddSideProfile(mesh, kSide, kHalfWidth, black);
     const Vec3 middle = 0.5f * (kLow + kHigh);
-    const Vec3 along = 0.06f / std::sqrt(Dot(kHigh - kLow, kHigh - kLow)) * (kHigh - kLow);
+    const Vec3 along = 0.06f / Length(kHigh - kLow) * (kHigh - kLow);
     AddSlopePicture(mesh, middle - along, middle + along, 0.06f, dial);
     // The cradle's prongs and the handset lying in them.
     for (float x : {-0.06f, 0.06f}) {

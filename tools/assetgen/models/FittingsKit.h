@@ -1,34 +1,14 @@
 #pragma once
-// Shapes and materials shared by the fittings' recipes, on top of the mesh kit in Mesh.h.
+// Shapes only the fittings' recipes use, on top of the mesh kit in Mesh.h and the materials in
+// ModelKit.h.
 #include <cstdint>
-#include <functional>
 #include <span>
-#include <string_view>
 #include <vector>
 
 #include "Mesh.h"
+#include "models/ModelKit.h"
 
 namespace fittings {
-
-// ---- Materials ----------------------------------------------------------------------------
-//
-// The game draws a whole model with the shader pass of its last material, so a model never mixes
-// textured and untextured materials: plain colours wear "white.bmp" tinted by the face colour.
-
-// `texture` (a catalogue row) multiplied by the face colour 0xRRGGBB.
-Material Textured(std::string_view texture, uint32_t tint = 0xFFFFFF, float alpha = 1);
-// A plain colour 0xRRGGBB for a textured model.
-Material Plain(uint32_t rgb, float alpha = 1);
-// `material` with a specular highlight of exponent `power` and grey level `level`.
-Material Shiny(Material material, float power, float level);
-// `material` giving light of its own, `level` times its face colour.
-Material Glowing(Material material, float level);
-
-// ---- Placement ----------------------------------------------------------------------------
-
-// Builds a part at the origin with `build` and appends it to `into` placed by `placement`; the
-// part uses the material numbers of `into`.
-void Place(Mesh& into, const Transform& placement, const std::function<void(Mesh&)>& build);
 
 // ---- Shapes -------------------------------------------------------------------------------
 
@@ -72,8 +52,5 @@ void AddTwoSidedCard(Mesh& mesh, Vec3 centre, Vec3 right, Vec3 up, uint32_t mate
 // `along`. Unit vectors give a circle; longer or shorter ones stretch it to an ellipse.
 std::vector<Vec3> ArcPoints(Vec3 centre, float radius, Vec3 across, Vec3 along, float fromDegrees,
                             float toDegrees, int count);
-
-// The number of vertices so far: where the next part's vertices start.
-uint32_t NextVertex(const Mesh& mesh);
 
 }  // namespace fittings

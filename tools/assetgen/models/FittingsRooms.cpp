@@ -220,7 +220,7 @@ Mesh InnSign() {
     const uint32_t frame = mesh.AddMaterial(Shiny(Textured("ki1.bmp", 0x6A5040), 20, 0.2f));
     const uint32_t tiles = mesh.AddMaterial(Textured("roof.bmp"));
     AddBox(mesh, {-0.8f, -0.4f, -0.03f}, {0.8f, 0.4f, 0.03f}, board);
-    const uint32_t trim = NextVertex(mesh);
+    const uint32_t trim = mesh.NextVertex();
     AddFrame(mesh, {-0.86f, -0.46f, -0.045f}, {0.86f, 0.46f, 0.045f}, 0.06f, frame);
     // Two slopes of tiles falling 25 degrees each way from a round ridge.
     constexpr float kRidge = 0.52f;

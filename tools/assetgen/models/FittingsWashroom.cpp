@@ -77,7 +77,7 @@ Mesh Toilet() {
     });
     // The foot's back under the cistern, the cistern and its lid, behind the lid's hinge so that
     // the lid opens clear of them.
-    const uint32_t cistern = NextVertex(mesh);
+    const uint32_t cistern = mesh.NextVertex();
     AddBevelledBox(mesh, {-0.08f, 0, 0.02f}, {0.08f, 0.26f, 0.2f}, 0.015f, porcelain);
     AddBevelledBox(mesh, {-0.15f, 0.24f, 0.13f}, {0.15f, 0.52f, 0.27f}, 0.015f, porcelain);
     AddBevelledBox(mesh, {-0.16f, 0.52f, 0.13f}, {0.16f, 0.55f, 0.29f}, 0.01f, porcelain);
@@ -204,7 +204,7 @@ Mesh WashBasin() {
     for (float x : {-0.02f, 0.02f}) {
         AddRod(mesh, {x, 0.4f, -0.16f}, {x, 0.4f, -0.175f}, 0.008f, kFine, chrome);
     }
-    const uint32_t top = NextVertex(mesh);
+    const uint32_t top = mesh.NextVertex();
     AddBevelledBox(mesh, {-0.23f, 0.47f, -0.17f}, {0.23f, 0.5f, 0.15f}, 0.008f, counter);
     ProjectBoxUvs(mesh, top, 0.6f);
     // A round basin standing on the counter, drawn in to an oval.

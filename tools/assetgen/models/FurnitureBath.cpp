@@ -33,7 +33,7 @@ void AddArchedLeg(Mesh& mesh, float x, float depth, float height, float thicknes
                            static_cast<float>(archHeight * std::sin(angle))});
     }
     outline.insert(outline.end(), {{half, 0}, {half, height}, {-half, height}});
-    const uint32_t first = NextVertex(mesh);
+    const uint32_t first = mesh.NextVertex();
     Place(mesh, Transform::RotateY(90).Then(Transform::Translate({x, 0, 0})), [&](Mesh& part) {
         AddExtrusion(part, outline, -0.5f * thickness, 0.5f * thickness, material);
     });

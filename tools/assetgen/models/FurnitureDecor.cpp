@@ -116,8 +116,8 @@ Mesh Dartboard() {
 // hangs and swings from.
 Mesh HangingLamp() {
     Mesh mesh;
-    const uint32_t paper = mesh.AddMaterial(Glowing(Textured("denki.bmp"), 0x705838));
-    const uint32_t bulb = mesh.AddMaterial(Glowing(Plain(0xFFF4D0), 0xF0E0B0));
+    const uint32_t paper = mesh.AddMaterial(GlowingWith(Textured("denki.bmp"), 0x705838));
+    const uint32_t bulb = mesh.AddMaterial(GlowingWith(Plain(0xFFF4D0), 0xF0E0B0));
     const uint32_t cord = mesh.AddMaterial(Plain(0x2A2420));
     const uint32_t wood = mesh.AddMaterial(Shiny(Textured("ki1.bmp"), 20, 0.2f));
     const std::array<Vec2, 5> rose = {
@@ -179,7 +179,7 @@ Mesh Painting() {
     Mesh mesh;
     const uint32_t gilt = mesh.AddMaterial(Shiny(Plain(0x8A6A2A), 40, 0.5f));
     const uint32_t sky = mesh.AddMaterial(Plain(0x2A3450));
-    const uint32_t moon = mesh.AddMaterial(Glowing(Plain(0xE8E0B0), 0x403C28));
+    const uint32_t moon = mesh.AddMaterial(GlowingWith(Plain(0xE8E0B0), 0x403C28));
     const uint32_t range = mesh.AddMaterial(Plain(0x4A5670));
     const uint32_t lake = mesh.AddMaterial(Shiny(Plain(0x3A4A66), 30, 0.3f));
     const uint32_t hills = mesh.AddMaterial(Plain(0x1E2A2E));
@@ -252,7 +252,7 @@ Mesh Curtain() {
 Mesh FluorescentLamp() {
     Mesh mesh;
     const uint32_t steel = mesh.AddMaterial(Shiny(Plain(0xE8E8E0), 30, 0.3f));
-    const uint32_t tube = mesh.AddMaterial(Glowing(Plain(0xF4F8FF), 0xE0E8F0));
+    const uint32_t tube = mesh.AddMaterial(GlowingWith(Plain(0xF4F8FF), 0xE0E8F0));
     const uint32_t cord = mesh.AddMaterial(Plain(0xD8D4C8));
     AddBox(mesh, {-0.46f, -0.05f, -0.07f}, {0.46f, 0, 0.07f}, steel);
     for (float x : {-0.46f, 0.44f})

@@ -35,7 +35,7 @@ void AddBars(Mesh& mesh, float left, float right, float bottom, float top, float
 Mesh ExitSign() {
     Mesh mesh;
     const uint32_t casing = mesh.AddMaterial(Shiny(Plain(0xE8E8E0), 20, 0.3f));
-    const uint32_t picture = mesh.AddMaterial(Glowing(Textured("exit.bmp"), 0x306040));
+    const uint32_t picture = mesh.AddMaterial(GlowingWith(Textured("exit.bmp"), 0x306040));
     AddPictureBox(mesh, {-0.19f, -0.095f, -0.06f}, {0.19f, 0.095f, 0}, casing, picture,
                   PictureFaces::Front);
     return mesh;
