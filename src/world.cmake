@@ -5,5 +5,6 @@ target_sources(hollowmere_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/world/Fish.cpp
   ${CMAKE_CURRENT_LIST_DIR}/world/Flashlight.cpp
   ${CMAKE_CURRENT_LIST_DIR}/world/Motion.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/world/Rig.cpp
   ${CMAKE_CURRENT_LIST_DIR}/world/gt_Model.cpp
 )

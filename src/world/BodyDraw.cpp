@@ -1,6 +1,7 @@
 // The draws of the bodies and the flashlight: each mesh as the scene draw treats it.
 #include "world/Fish.h"
 #include "world/Flashlight.h"
+#include "world/Rig.h"
 #include "world/gt_Model.h"
 
 namespace {
@@ -17,11 +18,11 @@ void DrawInPass(CObjMesh& mesh, MyLibrary& library, bool shadowPass) {
     }
 }
 
-void DrawParts(const std::vector<CObjMesh*>& parts, MyLibrary& library, bool shadowPass) {
+}  // namespace
+
+void Rig::DrawParts(MyLibrary& library, bool shadowPass) {
     for (CObjMesh* part : parts) DrawInPass(*part, library, shadowPass);
 }
-
-}  // namespace
 
 void Flashlight::Draw(MyLibrary& library, bool shadowPass) {
     DrawInPass(body, library, shadowPass);
@@ -32,10 +33,10 @@ void gt_Model::DrawRig(MyLibrary& library, bool shadowPass) {
     if (hidden != 0) return;
     if (lightShown != 0) light.Draw(library, shadowPass);
     if (itemShown != 0) DrawInPass(item, library, shadowPass);
-    DrawParts(parts, library, shadowPass);
+    DrawParts(library, shadowPass);
 }
 
 void Fish::DrawRig(MyLibrary& library, bool shadowPass) {
     if (hidden != 0) return;
-    DrawParts(parts, library, shadowPass);
+    DrawParts(library, shadowPass);
 }

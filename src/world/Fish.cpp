@@ -90,16 +90,8 @@ Motion MakeFishMotion(std::span<const FishKey> rows) {
     return MakeMotion<kTrackCount>(keys);
 }
 
-// Where each part hangs: catalogue row of its model, its parent, and its place in the parent's
-// space (rig units). In update order; the beads follow.
-struct PartPlacement {
-    CObjMesh Fish::*part;
-    int32_t model;
-    CObjMesh Fish::*parent;  // null: placed by the owner
-    Xyz position;
-};
-
-constexpr PartPlacement kRig[] = {
+// Where each part hangs, in update order; the beads follow.
+constexpr PartPlacement<Fish> kRig[] = {
     {&Fish::root, 74, nullptr, {0, 0, 0}},              // "cube.x"
     {&Fish::body2, 82, &Fish::root, {0, 4.5f, 0}},      // "fishkosi.x"
     {&Fish::body, 84, &Fish::body2, {0, 0, 0}},         // "fishuebody.x"
@@ -119,20 +111,15 @@ constexpr float kBeadSpacing = 2.0f;  // along the first bead's y, in its units
 }  // namespace
 
 Fish::Fish()
-    : motions{MakeFishMotion(kIdleKeys), MakeFishMotion(kWalkKeys), MakeFishMotion(kAttackKeys),
-              MakeFishMotion(kCatchKeys)},
-      trackTargets_{&body2.position,  &body2.rotation,  &body.rotation,   &head.rotation,
-                    &L_nino.rotation, &R_nino.rotation, &L_hand.rotation, &R_hand.rotation,
-                    &L_asi.rotation,  &R_asi.rotation} {
-    for (const PartPlacement& placement : kRig) {
-        CObjMesh& part = this->*placement.part;
-        part.modelIndex = placement.model;
-        if (placement.parent != nullptr) part.parent = &(this->*placement.parent).world;
-        part.position = {placement.position.x, placement.position.y, placement.position.z};
-        // No diffuse sunlight on the ghost (diffuse factor and power keep their start values).
-        part.diffuseStrength = 0.0f;
-        parts.push_back(&part);
-    }
+    : Rig({MakeFishMotion(kIdleKeys), MakeFishMotion(kWalkKeys), MakeFishMotion(kAttackKeys),
+           MakeFishMotion(kCatchKeys)}) {
+    SetTrackTargets({&body2.position, &body2.rotation, &body.rotation, &head.rotation,
+                     &L_nino.rotation, &R_nino.rotation, &L_hand.rotation, &R_hand.rotation,
+                     &L_asi.rotation, &R_asi.rotation});
+    HangParts(*this, kRig);
+    // No diffuse sunlight on the ghost (diffuse factor and power keep their start values); the
+    // beads keep theirs.
+    for (CObjMesh* part : parts) part->diffuseStrength = 0.0f;
     root.scale = glm::vec3(0.08f);
     root.colour.a = 0.5f;
     root.hidden = 1;
@@ -159,23 +146,9 @@ Fish::Fish()
 
 void Fish::Update(MyLibrary& library) {
     ShowBeads();
-    StepClock();
-    // Hidden parts too: the hidden root carries every other part.
-    for (CObjMesh* part : parts) part->Update(library);
-}
-
-void Fish::ApplyMotion(const Motion& motion, int32_t t) {
-    motion.Apply(t, trackTargets_);
-}
-
-void Fish::StepClock() {
-    const Motion* motion = MotionAt(motions, MotType);
-    if (motion == nullptr) return;
-    const int32_t t = MotionTime(frame, speed, slow);
-    ApplyMotion(*motion, t);
-    // Unlike the player's body, the fish wraps after posing and compares t, not the raw clock.
-    if (motion->LastKey() < t) frame = 0;
-    if (Stop == 0) ++frame;
+    // Unlike the player's body, the fish's clock wraps on the time it was posed at.
+    StepClock(ClockWrap::SampledTime);
+    UpdateParts(library);
 }
 
 void Fish::ShowBeads() {

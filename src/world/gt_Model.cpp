@@ -91,16 +91,8 @@ constexpr Key kThrowKeys[] = {
 
 // clang-format on
 
-// Where each part hangs: catalogue row of its model, its parent, and its place in the parent's
-// space (rig units). In update order.
-struct PartPlacement {
-    CObjMesh gt_Model::*part;
-    int32_t model;
-    CObjMesh gt_Model::*parent;  // null: placed by the owner
-    Xyz position;
-};
-
-constexpr PartPlacement kRig[] = {
+// Where each part hangs, in update order.
+constexpr PartPlacement<gt_Model> kRig[] = {
     {&gt_Model::root, 74, nullptr, {0, 0, 0}},                   // "cube.x"
     {&gt_Model::body2, 87, &gt_Model::root, {0, 6.1f, 0}},       // "gtbody2.x"
     {&gt_Model::body, 86, &gt_Model::body2, {0, -0.5f, 0}},      // "gtbody.x"
@@ -121,12 +113,12 @@ constexpr int32_t kBottleModel = 92;  // "bottle.x"
 }  // namespace
 
 gt_Model::gt_Model()
-    : motions{MakeMotion<kTrackCount>(kRestKeys), MakeMotion<kTrackCount>(kIntroWalkKeys),
-              MakeMotion<kTrackCount>(kWalkKeys), MakeMotion<kTrackCount>(kRaiseHandKeys),
-              MakeMotion<kTrackCount>(kThrowKeys)},
-      trackTargets_{&neck.rotation,   &body.rotation,   &body2.rotation,  &body2.position,
-                    &R_nino.rotation, &L_nino.rotation, &R_hand.rotation, &L_hand.rotation,
-                    &L_momo.rotation, &R_momo.rotation, &L_asi.rotation,  &R_asi.rotation} {
+    : Rig({MakeMotion<kTrackCount>(kRestKeys), MakeMotion<kTrackCount>(kIntroWalkKeys),
+           MakeMotion<kTrackCount>(kWalkKeys), MakeMotion<kTrackCount>(kRaiseHandKeys),
+           MakeMotion<kTrackCount>(kThrowKeys)}) {
+    SetTrackTargets({&neck.rotation, &body.rotation, &body2.rotation, &body2.position,
+                     &R_nino.rotation, &L_nino.rotation, &R_hand.rotation, &L_hand.rotation,
+                     &L_momo.rotation, &R_momo.rotation, &L_asi.rotation, &R_asi.rotation});
     item.modelIndex = kBottleModel;
     item.scale = glm::vec3(0.45f);
     item.rotation.x = 90;
@@ -140,16 +132,12 @@ gt_Model::gt_Model()
     light.body.scale = glm::vec3(10.0f);
     light.body.rotation = {90, 50, 0};
 
-    for (const PartPlacement& placement : kRig) {
-        CObjMesh& part = this->*placement.part;
-        part.modelIndex = placement.model;
-        if (placement.parent != nullptr) part.parent = &(this->*placement.parent).world;
-        part.position = {placement.position.x, placement.position.y, placement.position.z};
+    HangParts(*this, kRig);
+    for (CObjMesh* part : parts) {
         // Dimly sunlit with a broad highlight (shadow, colour and diffuse factor keep their
         // start values).
-        part.power = 1.0f;
-        part.diffuseStrength = 0.1f;
-        parts.push_back(&part);
+        part->power = 1.0f;
+        part->diffuseStrength = 0.1f;
     }
     root.scale = glm::vec3(0.1f);
     root.rotation.y = 180;
@@ -159,26 +147,11 @@ gt_Model::gt_Model()
 }
 
 void gt_Model::Update(MyLibrary& library) {
-    StepClock();
+    StepClock(ClockWrap::RawClock);
     if (lightShown != 0) HoldLightArm();
-    // Hidden parts too: the hidden root carries every other part.
-    for (CObjMesh* part : parts) part->Update(library);
+    UpdateParts(library);
     if (itemShown != 0) item.Update(library);
     if (lightShown != 0) light.Update(library, lightOn != 0, spot);
-}
-
-void gt_Model::ApplyMotion(const Motion& motion, int32_t t) {
-    motion.Apply(t, trackTargets_);
-}
-
-void gt_Model::StepClock() {
-    const Motion* motion = MotionAt(motions, MotType);
-    if (motion == nullptr) return;
-    const int32_t t = MotionTime(frame, speed, slow);
-    // The raw clock, not t, wraps; t keeps its value for this frame.
-    if (frame > motion->LastKey()) frame = 0;
-    ApplyMotion(*motion, t);
-    if (Stop == 0) ++frame;
 }
 
 void gt_Model::HoldLightArm() {

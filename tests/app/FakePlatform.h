@@ -9,7 +9,7 @@
 #include "app/D3DXMain.h"
 #include "app/Globals.h"
 #include "platform/gfx/NullDevice.h"
-#include "platform/headless/Headless.h"
+#include "platform/headless/Services.h"
 #include "scene/SaveFile.h"
 
 // A desktop of a given size with one window that only records where it was put.
@@ -74,20 +74,10 @@ class GrantedInstance : public platform::SingleInstance {
 };
 
 // Headless services around a fake window and the null backend, with saves in a fresh folder.
-struct FakePlatform {
-    headless::VirtualClock clock{1000};
-    headless::ScriptedMessages messages{clock};
-    headless::ScriptedDialogs dialogs;
-    FakeWindow window;
-    headless::RecordingCursor cursor;
-    IdleInput input;
-    gfx::NullGraphics graphics;
-    GrantedInstance instance;
-    platform::Services services{clock,  messages, dialogs,  window,
-                                cursor, input,    graphics, instance};
+struct FakePlatform : headless::Services<FakeWindow, IdleInput, GrantedInstance> {
     std::filesystem::path saveDir;
 
-    FakePlatform() {
+    FakePlatform() : Services(1000) {
         ResetWindowGlobals();
         static int runs = 0;
         saveDir = std::filesystem::temp_directory_path() /

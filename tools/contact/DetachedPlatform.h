@@ -2,8 +2,7 @@
 #include <filesystem>
 
 #include "platform/Platform.h"
-#include "platform/gfx/NullDevice.h"
-#include "platform/headless/Headless.h"
+#include "platform/headless/Services.h"
 
 // Platform services for a tool that builds the game's bodies but shows nothing: no window, no
 // input, the null graphics backend, and the settings and saves of the process redirected into a
@@ -16,7 +15,7 @@ class DetachedPlatform {
     DetachedPlatform(const DetachedPlatform&) = delete;
     DetachedPlatform& operator=(const DetachedPlatform&) = delete;
 
-    platform::Services& Services() { return services_; }
+    platform::Services& Services() { return parts_.services; }
 
   private:
     class NoWindow : public platform::Window {
@@ -48,14 +47,5 @@ class DetachedPlatform {
     };
 
     std::filesystem::path saveFolder_;
-    headless::VirtualClock clock_;
-    headless::ScriptedMessages messages_{clock_};
-    headless::ScriptedDialogs dialogs_;
-    NoWindow window_;
-    headless::RecordingCursor cursor_;
-    NoInput input_;
-    gfx::NullGraphics graphics_;
-    AnyInstance instance_;
-    platform::Services services_{clock_,  messages_, dialogs_,  window_,
-                                 cursor_, input_,    graphics_, instance_};
+    headless::Services<NoWindow, NoInput, AnyInstance> parts_;
 };
