@@ -28,7 +28,9 @@ void NullDevice::LoseDevice(int lostTests) {
 
 void NullDevice::Clear(uint32_t colour, float, uint8_t) {
     ++counts_.clears;
-    lastClearColour_ = colour;
+    if (boundFirst_ != TargetId::None) return;
+    ++counts_.backBufferClears;
+    lastBackBufferClearColour_ = colour;
 }
 
 DeviceState NullDevice::Present() {

@@ -12,6 +12,7 @@ class NullDevice : public Device {
   public:
     struct Counts {
         int clears = 0;
+        int backBufferClears = 0;  // clears while no target was bound
         int depthClears = 0;
         int beginScenes = 0;
         int endScenes = 0;
@@ -34,7 +35,7 @@ class NullDevice : public Device {
     void FailResets(bool fail) { failResets_ = fail; }
 
     const Counts& counts() const { return counts_; }
-    uint32_t lastClearColour() const { return lastClearColour_; }
+    uint32_t lastBackBufferClearColour() const { return lastBackBufferClearColour_; }
     const PresentParams& params() const { return params_; }
     bool lost() const { return lost_; }
 
@@ -100,7 +101,7 @@ class NullDevice : public Device {
     Counts counts_;
     PresentParams params_;
     Size backBuffer_;
-    uint32_t lastClearColour_ = 0;
+    uint32_t lastBackBufferClearColour_ = 0;
     bool lost_ = false;
     int lostTestsLeft_ = 0;
     bool failResets_ = false;

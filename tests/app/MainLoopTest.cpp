@@ -53,11 +53,11 @@ TEST_F(LoopFixture, WaitingMessagesAreHandledBeforeTheNextFrame) {
 TEST_F(LoopFixture, EveryFrameClearsWhiteAndPairsBeginWithEnd) {
     RunFrames(3);
     const auto& counts = platform.device().counts();
-    EXPECT_EQ(counts.clears, 3);
+    EXPECT_EQ(counts.backBufferClears, 3);
     EXPECT_EQ(counts.beginScenes, 3);
     EXPECT_EQ(counts.endScenes, 3);
     EXPECT_EQ(counts.presents, 3);
-    EXPECT_EQ(platform.device().lastClearColour(), 0xFFFFFFFFu);
+    EXPECT_EQ(platform.device().lastBackBufferClearColour(), 0xFFFFFFFFu);
 }
 
 TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannotBe) {
@@ -75,7 +75,7 @@ TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannot
     const auto& counts = platform.device().counts();
     EXPECT_EQ(counts.cooperativeTests, 3);
     EXPECT_EQ(counts.resets, 1);
-    EXPECT_EQ(counts.clears, 6);  // clear, begin, end and present run on every tick
+    EXPECT_EQ(counts.backBufferClears, 6);  // clear, begin, end and present run on every tick
     EXPECT_EQ(counts.presents, 6);
     // Each sleep makes the next frame late, and late frames are not caught up.
     EXPECT_EQ(lastFrameTime, start + 4 * 16 + 2 * 150);
