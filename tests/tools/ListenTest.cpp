@@ -16,7 +16,7 @@
 #include "DecodedSound.h"
 #include "Fft.h"
 #include "ListenCommand.h"
-#include "Spectrogram.h"
+#include "Sonogram.h"
 #include "Waveform.h"
 
 namespace {
@@ -73,13 +73,13 @@ TEST(Fft, MatchesTheDirectSumOnArbitraryInput) {
 
 // A half-scale sine on bin 32 of 512-sample frames reads -6 dB there in every column, the first
 // and last included (their frames reach past the signal), and the floor where there is silence.
-TEST(Spectrogram, ReadsASinesLevelAtItsBinInEveryColumn) {
+TEST(Sonogram, ReadsASinesLevelAtItsBinInEveryColumn) {
     constexpr size_t kFrame = 512, kBin = 32, kColumns = 16;
     std::vector<float> samples(8192);
     for (size_t n = 0; n < samples.size(); ++n) {
         samples[n] = 0.5f * static_cast<float>(std::sin(2 * std::numbers::pi * kBin * n / kFrame));
     }
-    const Spectrogram spectrogram(samples, kColumns, kFrame);
+    const Sonogram spectrogram(samples, kColumns, kFrame);
     ASSERT_EQ(spectrogram.BinCount(), kFrame / 2 + 1);
     for (size_t column = 0; column < kColumns; ++column) {
         size_t peak = 0;
@@ -90,8 +90,8 @@ TEST(Spectrogram, ReadsASinesLevelAtItsBinInEveryColumn) {
     }
     EXPECT_NEAR(spectrogram.LevelDb(kColumns / 2, kBin), -6.02, 0.05);
 
-    const Spectrogram silence(std::vector<float>(4096, 0.0f), 4, kFrame);
-    EXPECT_EQ(silence.LevelDb(2, kBin), Spectrogram::kFloorDb);
+    const Sonogram silence(std::vector<float>(4096, 0.0f), 4, kFrame);
+    EXPECT_EQ(silence.LevelDb(2, kBin), Sonogram::kFloorDb);
 }
 
 // ---- waveform columns ----

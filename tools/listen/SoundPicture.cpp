@@ -7,7 +7,7 @@
 
 #include "Canvas.h"
 #include "Columns.h"
-#include "Spectrogram.h"
+#include "Sonogram.h"
 #include "TinyFont.h"
 #include "Waveform.h"
 
@@ -94,9 +94,9 @@ void DrawLabel(Canvas& canvas, int x, int y, std::string_view text) {
     tinyfont::DrawText(canvas, x, y, text, 1, kText);
 }
 
-void DrawSpectrogram(Canvas& canvas, const DecodedSound& sound, size_t frameSize, int top,
-                     int height) {
-    const Spectrogram spectrogram(sound.MonoMix(), static_cast<size_t>(canvas.Width()), frameSize);
+void DrawSonogram(Canvas& canvas, const DecodedSound& sound, size_t frameSize, int top,
+                  int height) {
+    const Sonogram spectrogram(sound.MonoMix(), static_cast<size_t>(canvas.Width()), frameSize);
     const size_t topBin = spectrogram.BinCount() - 1;
     const int topRow = height - 1;
     for (int row = 0; row < height; ++row) {
@@ -135,6 +135,6 @@ gfx::Image DrawSoundPicture(const DecodedSound& sound, std::string_view title,
                        Caption(title, sound), kCaptionScale, kText);
     DrawWaveform(canvas, sound, waveformTop, layout.waveformHeight);
     canvas.FillRect(0, spectrogramTop - 1, layout.width, 1, kCaptionBackground);
-    DrawSpectrogram(canvas, sound, layout.frameSize, spectrogramTop, layout.spectrogramHeight);
+    DrawSonogram(canvas, sound, layout.frameSize, spectrogramTop, layout.spectrogramHeight);
     return canvas.Image();
 }

@@ -6,13 +6,13 @@
 // Short-time spectrum levels of a signal, one analysis frame per picture column: the frame is
 // centred on the middle of the column's slice (as Columns spreads the samples), weighted by a Hann
 // window, and zero where it reaches past either end of the signal.
-class Spectrogram {
+class Sonogram {
   public:
     // Quietest level reported, dB: where there is no signal at all.
     static constexpr float kFloorDb = -120.0f;
 
     // `frameSize` is a power of two, at least 2; `columns` at least 1.
-    Spectrogram(std::span<const float> samples, size_t columns, size_t frameSize);
+    Sonogram(std::span<const float> samples, size_t columns, size_t frameSize);
 
     size_t ColumnCount() const { return columns_; }
     // frameSize / 2 + 1: bin b holds the frequency b / frameSize of the sample rate, from 0 up to

@@ -1,4 +1,4 @@
-#include "Spectrogram.h"
+#include "Sonogram.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +22,7 @@ std::vector<float> HannWindow(size_t size) {
 
 }  // namespace
 
-Spectrogram::Spectrogram(std::span<const float> samples, size_t columns, size_t frameSize)
+Sonogram::Sonogram(std::span<const float> samples, size_t columns, size_t frameSize)
     : columns_(columns), bins_(frameSize / 2 + 1), levels_(columns * bins_, kFloorDb) {
     const std::vector<float> window = HannWindow(frameSize);
     // A sine of amplitude A centred on a bin reads A times half the window's sum there.
