@@ -4,6 +4,7 @@
 #include <glm/vec2.hpp>
 
 #include "audio/CSoundManager.h"
+#include "collision/CollisionTable.h"
 #include "content/SteamworksHelper.h"
 #include "library/Archive.h"
 #include "library/CEffect.h"
@@ -70,6 +71,7 @@ class MyLibrary {
     FontAtlas fontAtlas;
     int32_t textUnit = 24;  // pixels; text and menu layouts scale by it
     SteamworksHelper steamworks;
+    CollisionTable collision;  // the pair tests every mover uses
     TextData textData;
     Archive archive;  // open from Initialise to destruction
     CSoundManager sound;

@@ -69,18 +69,21 @@ void TextBox::Layout(MyLibrary& library, float lineHeight) {
     highlight.hidden = 1;
 }
 
-void TextBox::Choose(MyLibrary& library, float lineHeight) {
+void TextBox::Choose(Personal& player, MyLibrary& library, float lineHeight) {
     Input& input = library.input;
     if (input.state.mouseMoved == 0) {
         if (input.Button(BUTTON_UP).Pressed() || input.Button(BUTTON_DOWN).Pressed()) {
             choice = 1 - choice;
+            player.PlaySelectionTick();
         }
         return;
     }
     const float y = library.frame.cursorLayout.y;
     const auto below = static_cast<int32_t>((text.position.y - y - lineHeight / 2) / lineHeight);
     const int32_t pointed = std::clamp(below, 0, 1);
-    if (pointed != lastPointerChoice) lastPointerChoice = choice = pointed;
+    if (pointed == lastPointerChoice) return;
+    lastPointerChoice = choice = pointed;
+    player.PlaySelectionTick();
 }
 
 int32_t TextBox::Update(Personal& player, MyLibrary& library) {
@@ -98,7 +101,7 @@ int32_t TextBox::Update(Personal& player, MyLibrary& library) {
             highlight.colour.a = blink.Value(blinkFrame);
             highlight.hidden = 0;
         }
-        Choose(library, lineHeight);
+        Choose(player, library, lineHeight);
     }
     highlight.position.y = text.position.y - static_cast<float>(choice + 1) * lineHeight;
 

@@ -52,7 +52,7 @@ class TextBox {
 
   private:
     void Layout(MyLibrary& library, float lineHeight);
-    // Up or down flips the answer; the pointer picks the one it is over.
-    void Choose(MyLibrary& library, float lineHeight);
+    // Up or down flips the answer; the pointer picks the one it is over. A change ticks.
+    void Choose(Personal& player, MyLibrary& library, float lineHeight);
     bool FullyShown(MyLibrary& library) const;
 };

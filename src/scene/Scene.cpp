@@ -86,7 +86,9 @@ void Scene::Enter(Personal* fieldPlayer, MyLibrary* fieldLibrary) {
 }
 
 void Scene::Frame() {
+    player->PreUpdate();
     if (player->controlMode != kControlMenu) {
+        player->Move(colliders);
         Update();
         for (auto& child : children) {
             if (child) child->Update();

@@ -11,6 +11,7 @@
 #include "world/CObjFVF.h"
 #include "world/CObjMesh.h"
 #include "world/CObjParticl.h"
+#include "world/CObjSound.h"
 #include "world/CObjText.h"
 
 class MyLibrary;
@@ -76,6 +77,7 @@ class Scene {
     std::vector<CObjFVF*> worldQuads;
     std::vector<CObjFVF*> overlayQuads;
     std::vector<CObjParticl*> particles;
+    std::vector<CObjSound*> sounds;  // the scene's emitters; the subclass owns them
     std::vector<CObjText*> overlayTexts;
     std::vector<CObjText*> worldTexts;
 

@@ -10,16 +10,6 @@ constexpr uint32_t kBlurAcrossPass = 12;
 constexpr uint32_t kBlurDownPass = 13;
 constexpr uint32_t kGlowPass = 9;
 
-void DrawMesh(CObjMesh& mesh, MyLibrary& library) {
-    if (mesh.hidden) return;
-    if (library.effect.inShadowPass) {
-        mesh.Update(library);
-        mesh.DrawShadow();
-    } else {
-        mesh.Draw();
-    }
-}
-
 }  // namespace
 
 void Scene::FrameDraw() {
@@ -85,15 +75,18 @@ void Scene::FrameDraw() {
 
 void Scene::Draw3DPass() {
     if (player->controlMode == kControlMenu) return;
+    player->Draw3D();
     DrawWorldLists();
     for (auto& child : children) {
         if (child) child->DrawWorldLists();
     }
-    for (CObjMesh& mesh : fixedMeshes) DrawMesh(mesh, *library);
+    const bool shadowPass = library->effect.inShadowPass == 1;
+    for (CObjMesh& mesh : fixedMeshes) mesh.DrawInPass(*library, shadowPass);
 }
 
 void Scene::DrawWorldLists() {
-    for (CObjMesh* mesh : meshes) DrawMesh(*mesh, *library);
+    const bool shadowPass = library->effect.inShadowPass == 1;
+    for (CObjMesh* mesh : meshes) mesh->DrawInPass(*library, shadowPass);
     for (CObjFVF* quad : worldQuads) quad->Draw(*library);
     for (CObjText* text : worldTexts) text->Draw(*library);
     Draw();
@@ -101,6 +94,9 @@ void Scene::DrawWorldLists() {
 }
 
 void Scene::DrawOverlayPass() {
+    if (player->aiming != 0) player->sightQuad.Draw(*library);
+    // The menu's pages draw themselves here once they exist; while it is open the field's
+    // overlays stay hidden.
     if (player->controlMode == kControlMenu) return;
     DrawOverlayLists();
     for (auto& child : children) {

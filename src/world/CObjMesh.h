@@ -44,6 +44,9 @@ class CObjMesh {
     // Defined with the renderer.
     void Draw();
     void DrawShadow();
+    // The draw one pass of the scene makes, unless hidden: in the shadow pass the world is rebuilt
+    // first and the mesh drawn into the shadow map; in the others it is drawn lit.
+    void DrawInPass(MyLibrary& library, bool shadowPass);
 
     // One entry per model material, in material order: the texture (or normal map) this mesh
     // holds a count of, null when the material has none or its load failed.

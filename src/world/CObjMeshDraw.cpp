@@ -17,6 +17,16 @@ glm::vec3 CentreOf(const OBB& collider) {
 
 }  // namespace
 
+void CObjMesh::DrawInPass(MyLibrary& passLibrary, bool shadowPass) {
+    if (hidden != 0) return;
+    if (shadowPass) {
+        Update(passLibrary);
+        DrawShadow();
+    } else {
+        Draw();
+    }
+}
+
 void CObjMesh::Draw() {
     if (!library || !model || !model->IsLoaded()) return;
     CEffect& effect = library->effect;

@@ -150,6 +150,10 @@ void gt_Model::Update(MyLibrary& library) {
     StepClock(ClockWrap::RawClock);
     if (lightShown != 0) HoldLightArm();
     UpdateParts(library);
+    UpdateHeld(library);
+}
+
+void gt_Model::UpdateHeld(MyLibrary& library) {
     if (itemShown != 0) item.Update(library);
     if (lightShown != 0) light.Update(library, lightOn != 0, spot);
 }

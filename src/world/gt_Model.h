@@ -28,6 +28,8 @@ class gt_Model : public Rig {
     // shown, then rebuilds every part's world in parent-first order, the prop's while it is shown
     // and the flashlight's while it is shown (which also sets `spot` from it).
     void Update(MyLibrary& library);
+    // Rebuilds the worlds of the prop and the flashlight (while shown) from the hand's.
+    void UpdateHeld(MyLibrary& library);
     // Unless `hidden`: the flashlight while shown, the prop while shown and not hidden, then every
     // part that is not hidden, in order. In the shadow pass each mesh is updated first. Defined
     // with the draw code.

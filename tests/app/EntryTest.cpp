@@ -93,8 +93,8 @@ TEST_F(EntryTest, TheFirstFieldIsTheTitleWithThePlayerAtTheRoomDoor) {
     EXPECT_EQ(Launch(1,
                      [&](D3DXMain& app, uint32_t) {
                          field = app.rootScene.CurrentChild()->Name();
-                         position = app.player.position;
-                         yaw = app.player.yaw;
+                         position = app.player.Position();
+                         yaw = app.player.Yaw();
                      }),
               0);
     EXPECT_EQ(field, u"Title");

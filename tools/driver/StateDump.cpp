@@ -59,6 +59,18 @@ std::string List(std::span<const T> values) {
     return out + "]";
 }
 
+// Each dart: whether it flies, whether it shows, and where its ball is.
+std::string Darts(const Personal& player) {
+    std::string out = "[";
+    for (size_t i = 0; i < player.darts.size(); ++i) {
+        const Dart& dart = *player.darts[i];
+        out += (i ? ", " : "") + std::string("{\"flying\": ") + std::to_string(dart.flying) +
+               ", \"shown\": " + std::to_string(dart.model.hidden == 0 ? 1 : 0) +
+               ", \"pos\": " + Vector(dart.ball.position) + "}";
+    }
+    return out + "]";
+}
+
 }  // namespace
 
 std::string StateJson(const D3DXMain& app, uint32_t frame) {
@@ -78,8 +90,11 @@ std::string StateJson(const D3DXMain& app, uint32_t frame) {
     json << "  \"controlMode\": " << player.controlMode << ",\n";
     json << "  \"storyStage\": " << record.storyStage << ",\n";
     json << "  \"deviceLost\": " << app.deviceLost << ",\n";
-    json << "  \"player\": {\"pos\": " << Vector(player.position)
-         << ", \"yaw\": " << Number(player.yaw) << "},\n";
+    json << "  \"player\": {\"pos\": " << Vector(player.Position())
+         << ", \"yaw\": " << Number(player.Yaw()) << ", \"aiming\": " << player.aiming
+         << ", \"motion\": " << player.motion << ", \"pitch\": " << Number(player.pitch)
+         << ", \"yawOffset\": " << Number(player.yawOffset) << ", \"darts\": " << Darts(player)
+         << "},\n";
     json << "  \"camera\": {\"eye\": " << Vector(app.lib.effect.camera.eye)
          << ", \"at\": " << Vector(app.lib.effect.camera.at) << "},\n";
     json << "  \"textBox\": null,\n";

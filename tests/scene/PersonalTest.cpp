@@ -1,0 +1,344 @@
+// The player on the null device with the game's archive: walking, falling and sliding against the
+// collision shapes, aiming, darts, the menu's hold and the achievement for a hundred throws.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include <glm/geometric.hpp>
+#include <glm/gtc/matrix_transform.hpp>
+
+#include "app/FakePlatform.h"
+#include "library/MyLibrary.h"
+#include "scene/Personal.h"
+
+namespace {
+
+// One wall-like shape of any type at a place, kind solid unless told.
+Plane MakePlane(glm::vec3 point, glm::vec3 normal, int32_t kind = KIND_SOLID) {
+    Plane plane;
+    plane.type = COLL_PLANE;
+    plane.kind = kind;
+    for (int i = 0; i < 3; ++i) plane.point[i] = point[i], plane.normal[i] = normal[i];
+    return plane;
+}
+
+class PersonalTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(library.Initialise(&device), S_OK);
+        library.steamworks.enabled = 1;
+        // Looking along +z from behind the spawn point.
+        library.effect.camera.eye = {0, 2, -5};
+        library.effect.camera.at = {0, 0, 0};
+        player.SetSpawn(0, {0, 1, 0});
+        player.Enter(&library);
+        player.throwCooldown = Personal::kThrowCooldownFrames;  // ready to throw
+    }
+
+    // A frame of the world as the scene runs it; the aim step runs where the shadow pass would.
+    void Frame(uint32_t flags, int frames = 1) {
+        for (int i = 0; i < frames; ++i) {
+            library.input.state.flags = flags;
+            player.PreUpdate();
+            if (player.controlMode == kControlMenu) continue;
+            player.Move(colliders);
+            if (player.controlMode == kControlFree && player.aiming) player.Aim();
+        }
+    }
+    // Stands the player on a floor at y 0 until it rests there.
+    void StandOnFloor() {
+        colliders.push_back(&floor);
+        Frame(0, 40);
+    }
+    // From standing still at the spawn point: how far `frames` frames of walking with `flags` go.
+    glm::vec3 WalkFromRest(uint32_t flags, int frames) {
+        player.Enter(&library);
+        Frame(0, 40);
+        const glm::vec3 start = player.Position();
+        Frame(flags, frames);
+        return player.Position() - start;
+    }
+    float Radius() const { return player.bodyCollider.collider.radius; }
+    void GiveDarts() { player.record.hasDarts = 1; }
+    // Aims (already aiming for a frame) and holds the action until a dart leaves the hand.
+    void ThrowOne() {
+        Frame(INPUT_SUB);
+        Frame(INPUT_SUB | INPUT_ACTION);
+        Frame(INPUT_SUB);
+    }
+
+    FakePlatform platform;
+    gfx::NullDevice device{platform.window, gfx::NullDevice::FullCaps()};
+    MyLibrary library{platform.services};
+    Personal player{1};
+    Plane floor = MakePlane({0, 0, 0}, {0, 1, 0});
+    std::vector<CollObj*> colliders;
+};
+
+TEST_F(PersonalTest, FallsAtAFixedSpeedAndRestsOnTheFloor) {
+    colliders.push_back(&floor);
+    Frame(0);
+    EXPECT_NEAR(player.Position().y, 1.0f - 0.06f, 1e-5f);
+    Frame(0);
+    EXPECT_NEAR(player.Position().y, 1.0f - 0.12f, 1e-5f);
+    Frame(0, 40);
+    // On the floor the push cancels the fall: the sphere rests with its bottom on the plane.
+    const float rest = player.Position().y;
+    EXPECT_NEAR(rest, Radius(), 0.07f);
+    Frame(0, 10);
+    EXPECT_NEAR(player.Position().y, rest, 1e-4f);
+}
+
+TEST_F(PersonalTest, WalksAlongTheViewAtTheSameSpeedStraightOrDiagonally) {
+    colliders.push_back(&floor);
+    // A press moves along the direction taken at the previous change of keys; the first press of
+    // all has none yet.
+    WalkFromRest(INPUT_UP, 1);
+    const glm::vec3 straight = WalkFromRest(INPUT_UP, 60);
+    EXPECT_GT(straight.z, 2.0f);
+    EXPECT_NEAR(straight.x, 0.0f, 1e-4f);
+    EXPECT_NEAR(player.Yaw(), 0.0f, 1e-3f);
+    EXPECT_EQ(player.motion, gt_Model::kMotionWalk);
+    // Letting go stops the walk: the body goes back to standing.
+    Frame(0);
+    EXPECT_EQ(player.motion, gt_Model::kMotionRest);
+
+    const glm::vec3 diagonal = WalkFromRest(INPUT_UP | INPUT_RIGHT, 60);
+    EXPECT_NEAR(glm::length(diagonal), glm::length(straight), 0.01f);
+    // Right of a view along +z is +x in this left-handed world.
+    EXPECT_NEAR(diagonal.x, diagonal.z, 0.01f);
+    EXPECT_NEAR(player.Yaw(), 45.0f, 0.5f);
+    // Up and down together walk up.
+    const glm::vec3 upAndDown = WalkFromRest(INPUT_UP | INPUT_DOWN, 60);
+    EXPECT_NEAR(glm::length(upAndDown - straight), 0.0f, 1e-4f);
+}
+
+TEST_F(PersonalTest, KeepsTheWalkingDirectionAcrossACameraCutUntilTheKeysChange) {
+    StandOnFloor();
+    Frame(INPUT_UP, 5);
+    // The camera cuts to look along +x while Up stays held: the walk goes on along +z.
+    library.effect.camera.eye = {-5, 2, 0};
+    library.effect.camera.at = {0, 0, 0};
+    Frame(INPUT_UP, 30);
+    EXPECT_NEAR(player.walkDir.z, 1.0f, 1e-5f);
+    // Pressing again takes the new view.
+    Frame(0);
+    Frame(INPUT_UP);
+    EXPECT_NEAR(player.walkDir.x, 1.0f, 1e-5f);
+}
+
+TEST_F(PersonalTest, SlidesAlongAWallItWalksInto) {
+    StandOnFloor();
+    Plane wall = MakePlane({0.5f, 0, 0}, {-1, 0, 0});
+    colliders.push_back(&wall);
+    const glm::vec3 start = player.Position();
+    Frame(INPUT_UP | INPUT_RIGHT, 80);
+    EXPECT_LE(player.Position().x, 0.5f - Radius() + 0.02f);
+    EXPECT_GT(player.Position().z - start.z, 1.0f);
+    EXPECT_EQ(wall.hitState, HIT_BY_PLAYER);
+    // A sensor is touched but does not push.
+    Plane sensor = MakePlane({0, 0, player.Position().z + 0.1f}, {0, 0, -1}, KIND_SENSOR);
+    colliders.push_back(&sensor);
+    const float z = player.Position().z;
+    Frame(0);
+    EXPECT_EQ(sensor.hitState, HIT_BY_PLAYER);
+    EXPECT_GE(player.Position().z, z - 1e-4f);
+}
+
+TEST_F(PersonalTest, AimsOnlyWithTheDartsAndThenLooksFromEyeHeight) {
+    StandOnFloor();
+    Frame(INPUT_SUB);
+    EXPECT_EQ(player.aiming, 0);
+    EXPECT_EQ(library.input.state.captured, 0);
+
+    GiveDarts();
+    const glm::vec3 standing = player.Position();
+    Frame(INPUT_SUB | INPUT_UP, 10);
+    EXPECT_EQ(player.aiming, 1);
+    EXPECT_EQ(library.input.state.captured, 1);
+    EXPECT_NEAR(glm::length(player.Position() - standing), 0.0f, 1e-4f);  // no walking, no fall
+    const Camera& camera = library.effect.camera;
+    EXPECT_NEAR(camera.eye.y, standing.y + 0.5f, 1e-5f);
+    EXPECT_NEAR(glm::length(camera.at - camera.eye), 0.1f, 1e-5f);
+    // Letting go of the aim gives the cursor back.
+    Frame(0);
+    EXPECT_EQ(player.aiming, 0);
+    EXPECT_EQ(library.input.state.captured, 0);
+}
+
+TEST_F(PersonalTest, PitchStopsAtEightyAndTheYawOffsetWrapsWithoutReachingZero) {
+    GiveDarts();
+    Frame(INPUT_SUB);
+    library.input.state.delta = {0, -1000};  // counts as 100 pixels: 13 degrees a frame
+    Frame(INPUT_SUB);
+    EXPECT_FLOAT_EQ(player.pitch, -13.0f);
+    Frame(INPUT_SUB, 10);
+    EXPECT_FLOAT_EQ(player.pitch, -80.0f);
+    library.input.state.delta = {0, 50};
+    Frame(INPUT_SUB, 40);
+    EXPECT_FLOAT_EQ(player.pitch, 80.0f);
+
+    library.input.state.delta = {-10, 0};  // 1.3 degrees left a frame, from 0
+    Frame(INPUT_SUB);
+    EXPECT_NEAR(player.yawOffset, 358.7f, 1e-3f);
+    // Turning on past a whole turn wraps without a jump: every frame turns the view by 13 degrees.
+    library.input.state.delta = {100, 0};
+    for (int i = 0; i < 60; ++i) {
+        const float before = player.yawOffset;
+        Frame(INPUT_SUB);
+        EXPECT_GT(player.yawOffset, 0.0f);
+        EXPECT_LE(player.yawOffset, 360.0f);
+        const float turned = std::fmod(player.yawOffset - before + 720.0f, 360.0f);
+        EXPECT_NEAR(turned, 13.0f, 1e-3f) << "frame " << i;
+    }
+}
+
+TEST_F(PersonalTest, ADartMarksSensorsOnItsWayAndStrikesTheFirstSolidShape) {
+    StandOnFloor();
+    GiveDarts();
+    Plane sensor = MakePlane({0, 0, 3}, {0, 0, -1}, KIND_SENSOR);
+    Plane wall = MakePlane({0, 0, 6}, {0, 0, -1});
+    colliders.push_back(&sensor);
+    colliders.push_back(&wall);
+    ThrowOne();
+    const Dart& dart = *player.darts[0];
+    EXPECT_EQ(dart.flying, 1);
+    EXPECT_EQ(dart.model.hidden, 0);
+    // Marks are made afresh each frame.
+    bool sensorMarked = false;
+    for (int frame = 0; frame < 20 && dart.flying; ++frame) {
+        Frame(INPUT_SUB);
+        sensorMarked = sensorMarked || sensor.hitState == HIT_BY_DART;
+    }
+    EXPECT_TRUE(sensorMarked);
+    EXPECT_EQ(dart.flying, 0);
+    EXPECT_EQ(wall.hitState, HIT_BY_DART);
+    // It stays where it struck, pushed back out of the wall.
+    EXPECT_EQ(dart.model.hidden, 0);
+    EXPECT_LE(dart.ball.position.z, 6.0f);
+    EXPECT_GT(dart.ball.position.z, 5.5f);
+    EXPECT_EQ(player.nextDart, 1);
+}
+
+TEST_F(PersonalTest, ADartThatStrikesNothingVanishesAfterAHundredUnits) {
+    GiveDarts();
+    ThrowOne();
+    const Dart& dart = *player.darts[0];
+    int frames = 0;
+    while (dart.flying && frames < 1000) {
+        Frame(INPUT_SUB);
+        ++frames;
+    }
+    // 0.6 units a frame: past 100 after 167 frames of flight, gone the frame after.
+    EXPECT_GE(frames, 166);
+    EXPECT_LE(frames, 168);
+    EXPECT_GT(dart.t, 100.0f);
+    EXPECT_EQ(dart.model.hidden, 1);
+}
+
+TEST_F(PersonalTest, ThrowsWaitForTheCooldownAndANewPressAndReuseTheDartsInTurn) {
+    StandOnFloor();
+    GiveDarts();
+    Plane wall = MakePlane({0, 0, 3}, {0, 0, -1});
+    colliders.push_back(&wall);
+    Frame(INPUT_SUB);
+    Frame(INPUT_SUB | INPUT_ACTION, 60);  // held: one throw only
+    EXPECT_EQ(player.record.throwCount, 1);
+    EXPECT_EQ(player.motion, gt_Model::kMotionRest);
+    Frame(INPUT_SUB);
+    Frame(INPUT_SUB | INPUT_ACTION);
+    EXPECT_EQ(player.record.throwCount, 2);
+    EXPECT_EQ(player.motion, gt_Model::kMotionThrow);
+    Frame(INPUT_SUB);
+    Frame(INPUT_SUB | INPUT_ACTION);  // within the cooldown
+    EXPECT_EQ(player.record.throwCount, 2);
+
+    // The sixth throw takes the first dart again, and it flies as its first flight did.
+    const glm::vec3 firstStrike = player.darts[0]->ball.position;
+    for (int i = 0; i < 4; ++i) {
+        Frame(INPUT_SUB, 50);
+        ThrowOne();
+    }
+    EXPECT_EQ(player.record.throwCount, 6);
+    Frame(INPUT_SUB, 30);
+    EXPECT_LT(glm::length(player.darts[0]->ball.position - firstStrike), 1e-3f);
+}
+
+TEST_F(PersonalTest, TheHundredthThrowEarnsTheDartsAchievement) {
+    GiveDarts();
+    player.record.throwCount = 98;
+    Frame(INPUT_SUB, 50);
+    ThrowOne();
+    EXPECT_EQ(library.steamworks.awarded.count(28), 0u);
+    Frame(INPUT_SUB, 50);
+    ThrowOne();
+    EXPECT_EQ(player.record.throwCount, 100);
+    EXPECT_EQ(library.steamworks.awarded.count(28), 1u);
+}
+
+TEST_F(PersonalTest, AnAttachedDartRidesOnItsTarget) {
+    StandOnFloor();
+    GiveDarts();
+    Plane wall = MakePlane({0, 0, 3}, {0, 0, -1});
+    colliders.push_back(&wall);
+    ThrowOne();
+    Frame(INPUT_SUB, 10);
+    glm::mat4 target(1.0f);
+    player.AttachLastDart(target);
+    const glm::vec3 struck(player.darts[0]->ball.world[3]);
+    target[3] = glm::vec4(2, 0, 0, 1);  // the target moves 2 along x
+    player.darts[0]->Draw(library, false);
+    const glm::vec3 carried(player.darts[0]->ball.world[3]);
+    EXPECT_NEAR(carried.x, struck.x + 2.0f, 1e-4f);
+    EXPECT_NEAR(carried.z, struck.z, 1e-4f);
+    // A field entry lets go and grounds it.
+    player.Enter(&library);
+    EXPECT_EQ(player.darts[0]->model.hidden, 1);
+}
+
+TEST_F(PersonalTest, TheMenuHoldsThePlayerAndKeepsTheSpawnAtItsFeet) {
+    StandOnFloor();
+    Frame(INPUT_UP, 10);
+    Frame(INPUT_MENU);
+    ASSERT_EQ(player.controlMode, kControlMenu);
+    Frame(INPUT_UP, 10);
+    EXPECT_EQ(player.menu.showing, 1);
+    EXPECT_EQ(player.record.spawnPos, player.Position());
+    EXPECT_EQ(player.record.spawnYaw, player.Yaw());
+    // Its key again closes it.
+    Frame(INPUT_MENU);
+    EXPECT_EQ(player.controlMode, kControlFree);
+    EXPECT_EQ(player.menu.showing, 0);
+    EXPECT_EQ(library.input.state.menuSaved, 0);
+}
+
+TEST_F(PersonalTest, HeldOrCaughtThePlayerDoesNotWalk) {
+    StandOnFloor();
+    const glm::vec3 start = player.Position();
+    player.controlMode = kControlHeld;
+    Frame(INPUT_UP | INPUT_ACTION, 20);
+    EXPECT_NEAR(glm::length(player.Position() - start), 0.0f, 1e-4f);
+    EXPECT_EQ(player.actionPressed, 0);  // reported on the press's first frame only
+
+    GiveDarts();
+    player.controlMode = kControlCaught;
+    player.aiming = 1;
+    player.motion = gt_Model::kMotionWalk;
+    Frame(INPUT_SUB | INPUT_UP, 5);
+    EXPECT_EQ(player.aiming, 0);
+    EXPECT_EQ(player.motion, gt_Model::kMotionRest);
+    EXPECT_NEAR(glm::length(player.Position() - start), 0.0f, 1e-4f);
+}
+
+TEST_F(PersonalTest, TheAimButtonsReleaseIsReportedForOneFrame) {
+    player.controlMode = kControlHeld;
+    Frame(INPUT_SUB, 3);
+    EXPECT_EQ(player.subReleased, 0);
+    Frame(0);
+    EXPECT_EQ(player.subReleased, 1);
+    Frame(0);
+    EXPECT_EQ(player.subReleased, 0);
+}
+
+}  // namespace
