@@ -1,15 +1,20 @@
+#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <random>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
+#include "app/FakePlatform.h"
 #include "collision/CollObj.h"
-#include "collision/CollisionTable.h"
+#include "library/MyLibrary.h"
+#include "scene/Personal.h"
 
-// One frame of the player's collision step in a crowded room: the player's sphere against the
-// six boundary planes and 200 more shapes (planes, boxes, spheres), in list order, applying each
-// solid push at once as the player does.
+// One world update of the player in a crowded room, as the scene frame runs it: the pre-update
+// (walking, the body's pose), the movement with its collision walk against the six boundary
+// planes and 200 more shapes (planes, boxes, spheres), and the darts' flight against the same
+// list. Argument: how many darts are kept in flight (a dart that lands is thrown again).
 
 namespace {
 
@@ -82,28 +87,42 @@ class Room {
     std::vector<std::unique_ptr<CollObj>> owned_;
 };
 
-void BM_PlayerCollisionStep(benchmark::State& state) {
-    Room room;
-    CollisionTable table;
-    OBB player;
-    player.type = COLL_SPHERE;
-    player.radius = 0.3f;
-    int contacts = 0;
-    for (auto _ : state) {
-        Set(player.centre, 0.5f, -0.75f, 0.5f);  // sunk a little into the floor
-        for (CollObj* shape : room.list) {
-            shape->hitState = HIT_NONE;
-            if (!table.Test(player, *shape)) continue;
-            shape->hitState = HIT_BY_PLAYER;
-            ++contacts;
-            if (shape->kind != KIND_SOLID) continue;
-            for (int i = 0; i < 3; ++i) player.centre[i] += player.push[i];
-        }
-        benchmark::DoNotOptimize(player.centre);
+void BM_WorldUpdate(benchmark::State& state) {
+    FakePlatform platform;
+    gfx::NullDevice device{platform.window, gfx::NullDevice::FullCaps()};
+    MyLibrary library{platform.services};
+    if (library.Initialise(&device) != S_OK) {
+        state.SkipWithError("the library did not start (run beside data.dat)");
+        return;
     }
-    state.counters["contacts/step"] =
-        benchmark::Counter(contacts, benchmark::Counter::kAvgIterations);
+    Room room;
+    Personal player{1};
+    player.SetSpawn(0, {0.5f, 0.5f, 0.5f});
+    player.Enter(&library);
+    library.effect.camera.eye = {0, 2, -5};
+    library.effect.camera.at = {0, 0, 0};
+    const auto darts = static_cast<size_t>(state.range(0));
+    for (auto _ : state) {
+        library.input.state.flags = INPUT_UP | INPUT_RIGHT;
+        player.PreUpdate();
+        player.Move(room.list);
+        for (size_t i = 0; i < darts; ++i) {
+            Dart& dart = *player.darts[i];
+            if (dart.flying == 0) dart.Launch(player.Position(), glm::vec3(0.6f, 0.0f, 0.8f));
+        }
+        benchmark::DoNotOptimize(player.Position());
+    }
 }
-BENCHMARK(BM_PlayerCollisionStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WorldUpdate)->Arg(0)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+int main(int argc, char** argv) {
+    // The game reads data.dat from its working folder.
+    std::filesystem::current_path(HM_GAME_FOLDER);
+    setenv("ALSOFT_DRIVERS", "null", 0);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
