@@ -180,12 +180,9 @@ void Personal::Walk() {
         move -= right;
         keyCode += kCodeLeft;
     }
-    if (keyCode != 0) {
-        motion = gt_Model::kMotionWalk;
-    } else if (motion == gt_Model::kMotionWalk) {
-        // Letting go of the keys ends the walk (and its footsteps).
-        motion = gt_Model::kMotionRest;
-    }
+    // Free, the body walks or stands: letting go of the keys ends the walk and its footsteps, and
+    // a throw or an event's motion left running ends too.
+    motion = keyCode != 0 ? gt_Model::kMotionWalk : gt_Model::kMotionRest;
     // The direction is taken from the view only when the keys change, so a camera cut while the
     // same keys stay held does not turn the walk round.
     if (keyCode != lastKeyCode) {

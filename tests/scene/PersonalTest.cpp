@@ -263,6 +263,10 @@ TEST_F(PersonalTest, ThrowsWaitForTheCooldownAndANewPressAndReuseTheDartsInTurn)
     EXPECT_EQ(player.record.throwCount, 6);
     Frame(INPUT_SUB, 30);
     EXPECT_LT(glm::length(player.darts[0]->ball.position - firstStrike), 1e-3f);
+    // Letting go of the aim mid-throw stands the body up rather than throwing on.
+    EXPECT_EQ(player.motion, gt_Model::kMotionThrow);
+    Frame(0);
+    EXPECT_EQ(player.motion, gt_Model::kMotionRest);
 }
 
 TEST_F(PersonalTest, TheHundredthThrowEarnsTheDartsAchievement) {
