@@ -1,6 +1,9 @@
 #include "Options.h"
 
 #include <charconv>
+#include <cstdint>
+
+#include "content/fields/FieldFactory.h"
 
 namespace driver {
 namespace {
@@ -34,11 +37,21 @@ bool AddFrameFile(std::string_view text, std::multimap<uint32_t, std::string>& i
     return true;
 }
 
+// A field number the game's factory can build.
+std::optional<int32_t> ParseField(std::string_view text) {
+    const auto number = ParseUnsigned(text);
+    if (!number || *number > static_cast<uint32_t>(INT32_MAX)) return {};
+    const auto field = static_cast<int32_t>(*number);
+    if (!MakeField(field)) return {};
+    return field;
+}
+
 }  // namespace
 
 const char* Usage() {
     return "usage: hm-driver [--frames N] [--gfx null|gl] [--size WxH] [--seed N] [--input FILE]\n"
-           "                 [--shot FRAME:PATH]... [--state FRAME:PATH]... [--save-dir DIR]\n";
+           "                 [--shot FRAME:PATH]... [--state FRAME:PATH]... [--save-dir DIR]\n"
+           "                 [--field N]\n";
 }
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -73,6 +86,12 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             ok = AddFrameFile(value, options.states);
         } else if (name == "--save-dir") {
             options.saveDir = value;
+        } else if (name == "--field") {
+            options.field = ParseField(value);
+            if (!options.field) {
+                error = "--field " + value + ": no field has that number (0: the test room)";
+                return std::nullopt;
+            }
         } else {
             error = "unknown option " + name;
             return std::nullopt;

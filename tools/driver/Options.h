@@ -21,6 +21,7 @@ struct Options {
     std::multimap<uint32_t, std::string> shots;   // frame -> PNG path
     std::multimap<uint32_t, std::string> states;  // frame -> JSON path
     std::string saveDir;                          // default: a fresh temporary folder
+    std::optional<int32_t> field;  // start in this field instead of the title, with a new game
 };
 
 const char* Usage();

@@ -5,10 +5,34 @@
 
 #include "Png.h"
 #include "StateDump.h"
+#include "content/fields/FieldFactory.h"
 
 namespace driver {
+namespace {
+
+// Where `--field N` puts the player: the field's retry point after a game over. Other fields
+// start at the origin facing +z.
+struct StartPoint {
+    int32_t field;
+    float yaw;  // degrees
+    glm::vec3 position;
+};
+
+constexpr StartPoint kStartPoints[] = {
+    {0, 90.0f, {0, 0, 0}},  // the test room
+};
+
+StartPoint StartPointOf(int32_t field) {
+    for (const StartPoint& start : kStartPoints) {
+        if (start.field == field) return start;
+    }
+    return {field, 0.0f, {0, 0, 0}};
+}
+
+}  // namespace
 
 void Session::OnFrameStart(D3DXMain& app, uint32_t frame) {
+    if (frame == 0 && options_.field) StartInField(app, *options_.field);
     for (const Action& action : script_.At(frame)) input_.Apply(action);
     if (options_.shots.contains(frame)) app.device->CaptureNextPresent();
 }
@@ -19,6 +43,15 @@ void Session::OnFramePresented(D3DXMain& app, uint32_t frame) {
     const auto states = options_.states.equal_range(frame);
     for (auto it = states.first; it != states.second; ++it) WriteState(app, frame, it->second);
     if (frame + 1 == options_.frames) messages_.PostQuit();
+}
+
+void Session::StartInField(D3DXMain& app, int32_t number) {
+    Personal& player = app.player;
+    ResetRecord(player.record, app.services.clock.Now());
+    const StartPoint start = StartPointOf(number);
+    player.SetSpawn(start.yaw, start.position);
+    // Added before the title was entered: the title goes after the field's first frame.
+    app.rootScene.AddChild(MakeField(number));
 }
 
 void Session::TakeShot(D3DXMain& app, const std::string& path) {

@@ -7,7 +7,8 @@
 namespace driver {
 
 // Plays the script into the game frame by frame, takes the screenshots and state dumps asked for,
-// and ends the run after the last frame.
+// and ends the run after the last frame. Asked for a field, it starts a new game there in place
+// of the title.
 class Session : public FrameObserver {
   public:
     Session(const Options& options, const Script& script, ScriptedInput& input,
@@ -21,6 +22,8 @@ class Session : public FrameObserver {
     bool ok() const { return ok_; }
 
   private:
+    // A new game in field `number` (one the factory builds) instead of the title.
+    void StartInField(D3DXMain& app, int32_t number);
     void TakeShot(D3DXMain& app, const std::string& path);
     void WriteState(const D3DXMain& app, uint32_t frame, const std::string& path);
 

@@ -71,6 +71,19 @@ std::string Darts(const Personal& player) {
     return out + "]";
 }
 
+// The field's children in order, each with its name and its own debug text; free slots are null.
+std::string Children(const Scene& field) {
+    std::string out = "[";
+    for (size_t i = 0; i < field.children.size(); ++i) {
+        const Scene* child = field.children[i].get();
+        out += i ? ", " : "";
+        out += child ? "{\"name\": " + Quoted(Utf16ToUtf8(child->Name())) +
+                           ", \"debug\": " + Quoted(Utf16ToUtf8(child->DebugText(u""))) + "}"
+                     : "null";
+    }
+    return out + "]";
+}
+
 }  // namespace
 
 std::string StateJson(const D3DXMain& app, uint32_t frame) {
@@ -86,6 +99,7 @@ std::string StateJson(const D3DXMain& app, uint32_t frame) {
     json << "  \"field\": " << (field ? Quoted(Utf16ToUtf8(field->Name())) : "null") << ",\n";
     json << "  \"fieldDebug\": " << (field ? Quoted(Utf16ToUtf8(field->DebugText(u""))) : "null")
          << ",\n";
+    json << "  \"children\": " << (field ? Children(*field) : "[]") << ",\n";
     json << "  \"fieldNumber\": " << record.currentField << ",\n";
     json << "  \"controlMode\": " << player.controlMode << ",\n";
     json << "  \"storyStage\": " << record.storyStage << ",\n";

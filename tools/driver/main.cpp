@@ -10,10 +10,10 @@
 #include <sstream>
 
 #include "Options.h"
+#include "PinnedWindow.h"
 #include "Script.h"
 #include "ScriptedInput.h"
 #include "Session.h"
-#include "SizedWindow.h"
 #include "app/Entry.h"
 #include "platform/InstanceLock.h"
 #include "platform/gfx/NullDevice.h"
@@ -71,12 +71,7 @@ int main(int argc, char** argv) {
     platform::SdlVideo video;
     platform::SdlWindow sdlWindow(gl ? platform::SdlWindow::Surface::OpenGl
                                      : platform::SdlWindow::Surface::Plain);
-    std::unique_ptr<driver::SizedWindow> sizedWindow;
-    platform::Window* window = &sdlWindow;
-    if (options->size) {
-        sizedWindow = std::make_unique<driver::SizedWindow>(sdlWindow, *options->size);
-        window = sizedWindow.get();
-    }
+    driver::PinnedWindow window(sdlWindow, options->size);
     platform::SdlGraphics glGraphics(sdlWindow);
     gfx::NullGraphics nullGraphics;
     platform::Graphics& graphics = gl ? static_cast<platform::Graphics&>(glGraphics) : nullGraphics;
@@ -88,7 +83,7 @@ int main(int argc, char** argv) {
     platform::InstanceLock instance(saveDir);
     driver::ScriptedInput input(messages, dialogs);
     driver::Session session(*options, *script, input, messages);
-    platform::Services services{clock,  messages, dialogs,  *window,
+    platform::Services services{clock,  messages, dialogs,  window,
                                 cursor, input,    graphics, instance};
 
     // A desktop gives the new window the focus; the offscreen one does not say so.

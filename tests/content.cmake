@@ -1,0 +1,14 @@
+# Game content on the null device: the message cube, the building blocks, the camera events and
+# the test room; the driver's --field option; and a scripted run through the test room.
+hm_add_test(content_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/content/BlocksTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/content/CameraEventsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/content/MessageTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/content/TestRoomTest.cpp
+  LIBS hollowmere_core hm_headless IN_GAME_FOLDER)
+hm_add_test(field_option_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/content/FieldOptionTest.cpp
+  LIBS hm_driver)
+add_test(NAME content.testRoomRunOnGl
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/test_room_run.sh $<TARGET_FILE:hm-driver>
+    ${CMAKE_CURRENT_SOURCE_DIR}/integration/test_room_run.input)

@@ -1,0 +1,157 @@
+// The message cube: when it opens, how each answer lights it and sounds, and what it reports.
+#include <gtest/gtest.h>
+
+#include "EventFixture.h"
+#include "audio/SVoice.h"
+#include "content/events/Message.h"
+
+namespace {
+
+class MessageTest : public EventTest {
+  protected:
+    void SetUp() override {
+        EventTest::SetUp();
+        message = &Add<Message>();
+        Enter();
+    }
+
+    // One frame of the cube with the player touching it (or a dart, or nothing) and the action
+    // given or not; the voices then take their frame. The box's line afterwards.
+    int32_t Frame(uint32_t hitState, bool action) {
+        message->cube.collider.hitState = hitState;
+        player.actionPressed = action ? 1 : 0;
+        message->Update();
+        library.sound.Update();
+        return message->box.lineIndex;
+    }
+    int32_t Idle() { return Frame(HIT_NONE, false); }
+    void Examine() { Frame(HIT_BY_PLAYER, true); }
+    // Idle frames until the line shows whole, then the confirm.
+    int32_t Confirm() {
+        const TextBox& box = message->box;
+        const size_t length = library.textData.GetText(box.lines.at(box.lineIndex).key).size();
+        for (int frame = 0; frame < 500 && static_cast<size_t>(box.text.maxChars) < length;
+             ++frame) {
+            Idle();
+        }
+        return Frame(HIT_NONE, true);
+    }
+    // From the examine to the answer's line; the second answer is chosen with Down.
+    int32_t Answer(bool second) {
+        Examine();
+        EXPECT_EQ(Confirm(), 1);  // the question
+        if (second) {
+            library.input.state.flags = INPUT_DOWN;
+            Idle();
+            library.input.state.flags = 0;
+        }
+        return Confirm();
+    }
+    SVoice& Voice() {
+        SVoice* voice = message->sound.GetVoice();
+        EXPECT_NE(voice, nullptr);
+        EXPECT_TRUE(voice->HasSource()) << "no audio source, even on the silent output";
+        return *voice;
+    }
+
+    Message* message = nullptr;
+};
+
+struct ExamineCase {
+    const char* name;
+    uint32_t hitState;
+    bool action;
+    int32_t controlMode;
+    bool opens;
+};
+
+class MessageExamineTest : public MessageTest, public testing::WithParamInterface<ExamineCase> {};
+
+TEST_P(MessageExamineTest, OpensOnlyForATouchAndTheActionOfAFreePlayer) {
+    const ExamineCase& c = GetParam();
+    player.controlMode = c.controlMode;
+    player.motion = gt_Model::kMotionWalk;
+    Frame(c.hitState, c.action);
+    EXPECT_EQ(message->box.IsOpen(), c.opens);
+    if (c.opens) {
+        EXPECT_EQ(player.controlMode, kControlHeld);
+        EXPECT_EQ(player.motion, gt_Model::kMotionRest);
+        EXPECT_EQ(message->box.lineIndex, 0);
+        EXPECT_EQ(message->box.text.maxChars, 1);  // the first frame shows one character
+    } else {
+        EXPECT_EQ(player.controlMode, c.controlMode);
+        EXPECT_EQ(player.motion, gt_Model::kMotionWalk);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, MessageExamineTest,
+    testing::Values(ExamineCase{"TouchAndAction", HIT_BY_PLAYER, true, kControlFree, true},
+                    ExamineCase{"ActionWithoutTouch", HIT_NONE, true, kControlFree, false},
+                    ExamineCase{"TouchWithoutAction", HIT_BY_PLAYER, false, kControlFree, false},
+                    ExamineCase{"DartStrikeAndAction", HIT_BY_DART, true, kControlFree, false},
+                    ExamineCase{"HeldByAnotherEvent", HIT_BY_PLAYER, true, kControlHeld, false}),
+    [](const auto& info) { return info.param.name; });
+
+struct AnswerCase {
+    const char* name;
+    bool second;
+    int32_t line;
+    glm::vec3 glow;  // red and blue; green is left as it was
+    bool playingBefore;
+    uint32_t phaseAfter;
+};
+
+class MessageAnswerTest : public MessageTest, public testing::WithParamInterface<AnswerCase> {};
+
+TEST_P(MessageAnswerTest, EachAnswerLightsTheCubeAndStartsOrStopsTheSound) {
+    const AnswerCase& c = GetParam();
+    message->cube.emissive = {1, 0.25f, 1};
+    if (c.playingBefore) {
+        message->sound.Play();
+        for (int frame = 0; frame < 20 && Voice().Phase() != kVoicePlaying; ++frame) Idle();
+        ASSERT_EQ(Voice().Phase(), kVoicePlaying);
+    }
+    EXPECT_EQ(Answer(c.second), c.line);
+    EXPECT_EQ(message->cube.emissive, c.glow);
+    EXPECT_FLOAT_EQ(message->cube.emissiveIntensity, 1.0f);
+    EXPECT_EQ(Voice().Phase(), c.phaseAfter);
+    EXPECT_EQ(message->answerFlag, Message::kAnswered);
+
+    // While the answer's line shows, the reaction is made again every frame.
+    message->cube.emissive = glm::vec3(1.0f);
+    message->cube.emissiveIntensity = 0;
+    EXPECT_EQ(Idle(), c.line);
+    EXPECT_EQ(message->cube.emissive, (glm::vec3{c.glow.r, 1, c.glow.b}));
+    EXPECT_FLOAT_EQ(message->cube.emissiveIntensity, 1.0f);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, MessageAnswerTest,
+    testing::Values(
+        AnswerCase{"FirstIsBlueAndSilences", false, 2, {0, 0.25f, 20}, true, kVoiceFadingToRewind},
+        AnswerCase{"SecondIsRedAndSounds", true, 3, {20, 0.25f, 0}, false, kVoiceFadingIn}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(MessageTest, TheAnswerFlagFollowsTheLinesThenHoldsUntilTheNextExamine) {
+    Examine();
+    EXPECT_EQ(message->answerFlag, 0);
+    Confirm();
+    EXPECT_EQ(message->answerFlag, 1);
+    EXPECT_EQ(Confirm(), 2);
+    EXPECT_EQ(message->answerFlag, Message::kAnswered);
+    EXPECT_EQ(message->DebugText(u"Message"), u"Message2.000000,0.000000\n\nflg = 4\n");
+
+    // The answer's line jumps past the end: the box closes, frees the player, and the flag stays.
+    EXPECT_EQ(Confirm(), 4);
+    EXPECT_FALSE(message->box.IsOpen());
+    EXPECT_EQ(player.controlMode, kControlFree);
+    Idle();
+    EXPECT_EQ(message->answerFlag, Message::kAnswered);
+
+    Examine();
+    EXPECT_EQ(message->answerFlag, 0);
+    EXPECT_EQ(message->box.lineIndex, 0);
+}
+
+}  // namespace

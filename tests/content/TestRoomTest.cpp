@@ -1,0 +1,81 @@
+// The test room entered through the real main loop on the null device: what it sets and grants,
+// what collides, and that the player stands free at its spawn point. Walking, examining and
+// throwing in it are played by the scripted run (integration/test_room_run.sh).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "app/FakePlatform.h"
+#include "content/events/Blocks.h"
+#include "content/events/Message.h"
+#include "content/fields/FieldFactory.h"
+#include "content/fields/TestRoom.h"
+#include "library/Utf.h"
+
+namespace {
+
+class TestRoomTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(platform.window.Create({0, 0, 1280, 720}));
+        ASSERT_EQ(app.InitDevice(), S_OK);
+        app.player.SetSpawn(90, {0, 0, 0});
+        app.player.record.currentField = 7;
+        app.rootScene.AddChild(MakeField(Fld::TestRoom::kNumber));
+        room = app.rootScene.CurrentChild();
+        FrameHook hook(platform.messages, 40);
+        app.observer = &hook;
+        ASSERT_EQ(app.MainLoop(), 0);
+        app.observer = nullptr;
+    }
+    bool Collides(const CollObj& shape) const {
+        return std::find(room->colliders.begin(), room->colliders.end(), &shape) !=
+               room->colliders.end();
+    }
+
+    FakePlatform platform;
+    D3DXMain app{platform.services};
+    Scene* room = nullptr;
+};
+
+TEST_F(TestRoomTest, SetsItsNumberAndStageAndGrantsTheDartsAndTheLight) {
+    const SaveRecord& record = app.player.record;
+    EXPECT_EQ(record.currentField, 0);
+    EXPECT_EQ(record.storyStage, 20);
+    EXPECT_EQ(record.hasDarts, 1);
+    EXPECT_EQ(record.hasLight, 1);
+}
+
+TEST_F(TestRoomTest, EverySolidBoxAndTheMessageCubeCollideAndTheFloorDoesNot) {
+    int solid = 0;
+    for (auto& child : room->children) {
+        if (const auto* message = dynamic_cast<const Message*>(child.get())) {
+            EXPECT_TRUE(Collides(message->cube.collider));
+        }
+        const auto* block = dynamic_cast<const Ev::Block*>(child.get());
+        if (!block) continue;
+        const bool expected = block->mesh.collider.type != COLL_NONE;
+        EXPECT_EQ(Collides(block->mesh.collider), expected) << Utf16ToUtf8(block->Name());
+        solid += expected;
+    }
+    EXPECT_GE(solid, 4 + 1 + 2);  // the walls, the dart panel and at least two boxes
+}
+
+TEST_F(TestRoomTest, ThePlayerStandsFreeOnTheFloorAtTheSpawnPoint) {
+    EXPECT_NEAR(app.player.Position().x, 0, 1e-4f);
+    EXPECT_NEAR(app.player.Position().z, 0, 1e-4f);
+    EXPECT_NEAR(app.player.Position().y, 0.35f, 0.07f);  // the sphere's radius above the floor
+    EXPECT_EQ(app.player.Yaw(), 90);
+    for (size_t i = 0; i < room->colliders.size(); ++i) {
+        if (room->colliders[i] == &room->roomPlanes[2]) continue;  // the floor holds the player
+        EXPECT_EQ(room->colliders[i]->hitState, HIT_NONE) << "collider " << i;
+    }
+}
+
+TEST(FieldFactoryTest, BuildsTheTestRoomAndNothingForNumbersWithoutAField) {
+    EXPECT_NE(dynamic_cast<Fld::TestRoom*>(MakeField(0).get()), nullptr);
+    for (const int32_t number : {-1, 24, INT_MAX, INT_MIN}) EXPECT_EQ(MakeField(number), nullptr);
+}
+
+}  // namespace
