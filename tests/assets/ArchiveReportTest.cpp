@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "AssetTestFiles.h"
+#include "Bytes.h"
 #include "Commands.h"
 #include "library/Archive.h"
 #include "library/Catalogue.h"
 #include "library/GlyphTable.h"
 #include "scene/TextData.h"
+#include "support/TempFolder.h"
 
 namespace {
 

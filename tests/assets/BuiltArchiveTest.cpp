@@ -3,21 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <charconv>
-#include <cmath>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 
 #include "AssetNames.h"
-#include "AssetTestFiles.h"
+#include "Bytes.h"
 #include "Commands.h"
 #include "audio/WaveFile.h"
 #include "library/Archive.h"
 #include "library/Catalogue.h"
 #include "library/GlyphTable.h"
 #include "library/Utf.h"
-#include "scene/TextData.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -72,61 +70,6 @@ TEST_F(BuiltArchiveTest, SoundsParseAndPlayForASecondFromByte100) {
         EXPECT_EQ(info.dataOffset, 44u);
         EXPECT_EQ(info.format.formatTag, 1);
         EXPECT_GE(wave.size(), kStreamStart + info.format.avgBytesPerSec) << row;
-    }
-}
-
-TEST_F(BuiltArchiveTest, ModelsAreDirectXText) {
-    for (int row : RowsOf(AssetKind::Model)) {
-        const Bytes file = Row(row);
-        EXPECT_THAT(std::string(file.begin(), file.end()),
-                    testing::StartsWith("xof 0303txt 0032\n"))
-            << row;
-    }
-}
-
-// Reads the vertex positions of a model file as written: the count after "Mesh {", then one
-// "x;y;z;" a line.
-std::vector<std::array<float, 3>> Positions(const std::string& text) {
-    std::istringstream in(text.substr(text.find("Mesh {\n") + 7));
-    std::string line;
-    std::getline(in, line);
-    const int count = std::stoi(line);
-    std::vector<std::array<float, 3>> positions;
-    for (int i = 0; i < count && std::getline(in, line); ++i) {
-        std::array<float, 3> p{};
-        const char* at = line.data();
-        for (float& value : p) at = std::from_chars(at, line.data() + line.size(), value).ptr + 1;
-        positions.push_back(p);
-    }
-    return positions;
-}
-
-TEST_F(BuiltArchiveTest, PrimitiveModelsHaveTheirSizes) {
-    const auto extent = [&](std::u16string_view name) {
-        const Bytes file = Row(name);
-        float largest = 0;
-        for (const auto& p : Positions(std::string(file.begin(), file.end()))) {
-            for (float value : p) largest = std::max(largest, std::fabs(value));
-        }
-        return largest;
-    };
-    EXPECT_FLOAT_EQ(extent(u"cube.x"), 0.5f);
-    EXPECT_FLOAT_EQ(extent(u"box.x"), 1.0f);
-
-    const Bytes sphere = Row(u"sphere.x");
-    const auto positions = Positions(std::string(sphere.begin(), sphere.end()));
-    ASSERT_GT(positions.size(), 100u);
-    for (const auto& [x, y, z] : positions) EXPECT_NEAR(std::sqrt(x * x + y * y + z * z), 1, 2e-6);
-}
-
-TEST_F(BuiltArchiveTest, TextTableHasAJapaneseColumn) {
-    TextData table;
-    table.Load(Row(201));
-    table.SetLanguage(u"Japanese");
-    EXPECT_THAT(Utf16ToUtf8(table.GetText(u"FlagManager_0")), testing::StartsWith("%04d/"));
-    for (std::u16string_view key : {u"message_1", u"message_2", u"message_3", u"message_4",
-                                    u"Event_1", u"License_Text0", u"License_Text1"}) {
-        EXPECT_NE(table.GetText(key), key) << Utf16ToUtf8(key);
     }
 }
 

@@ -1,100 +1,18 @@
-// The character table's models: each loads as one textured pass with textures the catalogue
-// holds and faces the way its normals say; the bodies' parts reach the joints their rigs hang
-// the next part on, stand on the floor and have a person's height; the held things have their
-// origins where the game holds, throws or places them.
-#include <gmock/gmock.h>
+// The character models: the bodies' parts reach the joints their rigs hang the next part on,
+// stand on the floor and have a person's height; the held things have their origins where the
+// game holds, throws or places them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
-#include <set>
-#include <string>
 
-#include "AssetNames.h"
+#include "MeshChecks.h"
 #include "Models.h"
-#include "models/Recipes.h"
 
 namespace {
 
+using namespace meshchecks;
+
 constexpr float kTolerance = 1e-4f;
-
-std::string ShortName(std::string_view name) {
-    return std::string(name.substr(0, name.find('.')));
-}
-
-bool Contains(const Bounds& b, Vec3 p) {
-    return p.x >= b.min.x && p.x <= b.max.x && p.y >= b.min.y && p.y <= b.max.y && p.z >= b.min.z &&
-           p.z <= b.max.z;
-}
-
-TEST(CharacterTableTest, HoldsItsRowsAndNoOtherTableDoes) {
-    const std::set<std::string_view> expected = {
-        "darts.x",      "fishasi.x",    "fishface.x", "fishhand.x", "fishkosi.x",
-        "fishnino.x",   "fishuebody.x", "gtasi.x",    "gtbody.x",   "gtbody2.x",
-        "gthand.x",     "gthead.x",     "gtmomo.x",   "gtnino.x",   "bottle.x",
-        "flashlight.x", "key.x",        "coin.x",     "syoukaki.x"};
-    std::set<std::string_view> names;
-    for (const ModelRecipe& recipe : CharacterRecipes()) {
-        EXPECT_TRUE(names.insert(recipe.name).second) << recipe.name;
-    }
-    EXPECT_EQ(names, expected);
-    for (const auto other : {PrimitiveRecipes(), FurnitureRecipes(), FittingsRecipes()}) {
-        for (const ModelRecipe& recipe : other) EXPECT_FALSE(names.contains(recipe.name));
-    }
-}
-
-class CharacterModelTest : public testing::TestWithParam<std::string_view> {
-  protected:
-    const Mesh mesh_ = BuildModel(GetParam());
-};
-
-// The game draws a whole model with the pass of its last material; plain colours are tinted
-// white.bmp, so every material is a BMP of the catalogue and the pass is the textured one.
-TEST_P(CharacterModelTest, EveryMaterialIsACatalogueBmpAndDrawsSomething) {
-    ASSERT_FALSE(mesh_.Materials().empty());
-    for (const Material& material : mesh_.Materials()) {
-        const auto row = std::ranges::find(kAssetNames, material.textureFile);
-        ASSERT_NE(row, kAssetNames.end()) << material.textureFile;
-        EXPECT_EQ(KindOfName(*row), AssetKind::Bmp) << material.textureFile;
-    }
-    std::vector<int> uses(mesh_.Materials().size());
-    ASSERT_FALSE(mesh_.Triangles().empty());
-    for (const Triangle& triangle : mesh_.Triangles()) {
-        ASSERT_LT(triangle.material, uses.size());
-        ++uses[triangle.material];
-    }
-    EXPECT_THAT(uses, testing::Each(testing::Gt(0)));
-}
-
-// Inside-out or mirrored parts would show their backs: every triangle runs clockwise round the
-// unit normals the lighting uses.
-TEST_P(CharacterModelTest, TrianglesFaceTheirUnitNormals) {
-    const auto vertices = mesh_.Vertices();
-    for (const Vertex& vertex : vertices) {
-        for (float c :
-             {vertex.position.x, vertex.position.y, vertex.position.z, vertex.uv.u, vertex.uv.v}) {
-            ASSERT_TRUE(std::isfinite(c));
-        }
-        ASSERT_NEAR(Dot(vertex.normal, vertex.normal), 1, 1e-4);
-    }
-    for (const Triangle& triangle : mesh_.Triangles()) {
-        const auto& [a, b, c] = triangle.corners;
-        const Vec3 front = Cross(vertices[b].position - vertices[a].position,
-                                 vertices[c].position - vertices[a].position);
-        ASSERT_GT(Dot(front, front), 0);
-        for (uint32_t corner : triangle.corners) {
-            ASSERT_GT(Dot(front, vertices[corner].normal), 0) << "triangle at corner " << corner;
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Characters, CharacterModelTest, testing::ValuesIn([] {
-                             std::vector<std::string_view> names;
-                             for (const ModelRecipe& r : CharacterRecipes())
-                                 names.push_back(r.name);
-                             return names;
-                         }()),
-                         [](const auto& info) { return ShortName(info.param); });
 
 // ---- The rigs ----------------------------------------------------------------------------
 

@@ -1,120 +1,19 @@
-// The fittings' models: each loads as one shader pass with textures the catalogue holds, faces
-// the way its normals say, has the size and origin its events place it by, and the parts built
+// The fittings' models: each has the size and origin its events place it by, and the parts built
 // from two rows (fridge and door, toilet and lid, door leaf and frame) fit together.
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <set>
-#include <string>
-#include <vector>
 
-#include "AssetNames.h"
+#include "MeshChecks.h"
 #include "Models.h"
 #include "models/FittingsLayout.h"
-#include "models/Recipes.h"
 
 namespace {
 
 using namespace fittings;
+using namespace meshchecks;
 
 constexpr float kTolerance = 1e-4f;
-
-Vec3 FrontOf(const Mesh& mesh, const Triangle& triangle) {
-    const auto v = mesh.Vertices();
-    const Vec3 a = v[triangle.corners[0]].position;
-    return Cross(v[triangle.corners[1]].position - a, v[triangle.corners[2]].position - a);
-}
-
-std::string ShortName(std::string_view name) {
-    return std::string(name.substr(0, name.find('.')));
-}
-
-// ---- Every row ----------------------------------------------------------------------------
-
-TEST(FittingsTableTest, HoldsItsRowsAndNoOtherTableDoes) {
-    const std::set<std::string_view> expected = {
-        "mado.x",          "mado_s.x",      "planter.x",
-        "pot.x",           "publictel.x",   "razikase.x",
-        "reaf.x",          "reaf1.x",       "reizouko.x",
-        "reizouko_door.x", "rest_door.x",   "rest_handle.x",
-        "rezi.x",          "roof_boiler.x", "innmora.x",
-        "senpu.x",         "sky.x",         "snp_cav.x",
-        "table.x",         "taijukei.x",    "tcover.x",
-        "tdact.x",         "tel.x",         "tgomibako.x",
-        "toile.x",         "tpaper.x",      "trashbox.x",
-        "tsink.x",         "tv.x",          "tyaire.x",
-        "whitebord.x",     "wood_door.x",   "wood_door_waku.x",
-        "zaisu.x",         "zihanki.x"};
-    std::set<std::string_view> names;
-    for (const ModelRecipe& recipe : FittingsRecipes()) {
-        EXPECT_TRUE(names.insert(recipe.name).second) << recipe.name;
-        EXPECT_NE(std::ranges::find(kAssetNames, recipe.name), kAssetNames.end()) << recipe.name;
-    }
-    EXPECT_EQ(names, expected);
-    for (const auto other : {PrimitiveRecipes(), CharacterRecipes(), FurnitureRecipes()}) {
-        for (const ModelRecipe& recipe : other) EXPECT_FALSE(names.contains(recipe.name));
-    }
-}
-
-class FittingsModelTest : public testing::TestWithParam<std::string_view> {
-  protected:
-    const Mesh mesh_ = BuildModel(GetParam());
-};
-
-// The game draws a whole model with the pass of its last material: 1 for BMP textures, 2 for
-// PNG cut-outs, 0 untextured. A model that mixed them would draw some parts with the wrong one.
-TEST_P(FittingsModelTest, UsesCatalogueTexturesOfOnePass) {
-    ASSERT_FALSE(mesh_.Materials().empty());
-    std::set<bool> cutOut;
-    for (const Material& material : mesh_.Materials()) {
-        const auto row = std::ranges::find(kAssetNames, material.textureFile);
-        ASSERT_NE(row, kAssetNames.end()) << material.textureFile;
-        const AssetKind kind = *KindOfName(*row);
-        EXPECT_TRUE(kind == AssetKind::Bmp || kind == AssetKind::Png) << material.textureFile;
-        cutOut.insert(kind == AssetKind::Png);
-    }
-    EXPECT_EQ(cutOut.size(), 1u);
-}
-
-TEST_P(FittingsModelTest, EveryMaterialDrawsSomethingAndEveryCornerExists) {
-    std::vector<int> uses(mesh_.Materials().size());
-    ASSERT_FALSE(mesh_.Triangles().empty());
-    for (const Triangle& triangle : mesh_.Triangles()) {
-        ASSERT_LT(triangle.material, uses.size());
-        ++uses[triangle.material];
-        for (uint32_t corner : triangle.corners) ASSERT_LT(corner, mesh_.Vertices().size());
-    }
-    EXPECT_THAT(uses, testing::Each(testing::Gt(0)));
-}
-
-// A part placed mirrored or built inside out shows its back: its triangles would run against
-// the normals the lighting uses.
-TEST_P(FittingsModelTest, TrianglesFaceTheirUnitNormals) {
-    for (const Vertex& vertex : mesh_.Vertices()) {
-        for (float c :
-             {vertex.position.x, vertex.position.y, vertex.position.z, vertex.uv.u, vertex.uv.v}) {
-            ASSERT_TRUE(std::isfinite(c));
-        }
-        ASSERT_NEAR(Dot(vertex.normal, vertex.normal), 1, 1e-4);
-    }
-    for (const Triangle& triangle : mesh_.Triangles()) {
-        const Vec3 front = FrontOf(mesh_, triangle);
-        ASSERT_GT(Dot(front, front), 0);
-        for (uint32_t corner : triangle.corners) {
-            ASSERT_GT(Dot(front, mesh_.Vertices()[corner].normal), 0)
-                << "triangle at corner " << corner;
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Fittings, FittingsModelTest, testing::ValuesIn([] {
-                             std::vector<std::string_view> names;
-                             for (const ModelRecipe& r : FittingsRecipes()) names.push_back(r.name);
-                             return names;
-                         }()),
-                         [](const auto& info) { return ShortName(info.param); });
 
 // ---- Size and origin as the events place them ---------------------------------------------
 

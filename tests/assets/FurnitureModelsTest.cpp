@@ -1,64 +1,21 @@
-// The furniture recipes: every row a real, sound model of the size and origin its placements rely
-// on, and the parts that work together (door and frame, safe and door, entrance and leaves, clock
-// and hands) fitting each other as they move.
+// The furniture recipes: every row of the size and origin its placements rely on, and the parts
+// that work together (door and frame, safe and door, entrance and leaves, clock and hands) fitting
+// each other as they move.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
-#include <string>
-#include <string_view>
 #include <tuple>
 #include <utility>
 
-#include "AssetNames.h"
+#include "MeshChecks.h"
+#include "Models.h"
 #include "models/FurnitureLayout.h"
-#include "models/Recipes.h"
 
 namespace {
 
 using namespace furniture;
-
-Mesh Build(std::string_view name) {
-    for (const ModelRecipe& recipe : FurnitureRecipes()) {
-        if (recipe.name == name) return recipe.build();
-    }
-    ADD_FAILURE() << "no furniture recipe " << name;
-    return {};
-}
-
-// "bath_bench.x" as "bathBench": test names take letters and digits only.
-std::string TestName(std::string_view row) {
-    std::string name;
-    bool capital = false;
-    for (const char c : row.substr(0, row.find('.'))) {
-        if (c == '_') {
-            capital = true;
-            continue;
-        }
-        name += capital ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
-        capital = false;
-    }
-    return name;
-}
-
-bool IsImageRow(std::string_view name) {
-    const auto kind = KindOfName(name);
-    return std::find(kAssetNames.begin(), kAssetNames.end(), name) != kAssetNames.end() &&
-           (kind == AssetKind::Bmp || kind == AssetKind::Png);
-}
-
-TEST(FurnitureTableTest, NamesOnlyModelRowsNoOtherTableBuilds) {
-    ASSERT_EQ(FurnitureRecipes().size(), 34u);
-    for (const ModelRecipe& recipe : FurnitureRecipes()) {
-        EXPECT_NE(std::find(kAssetNames.begin(), kAssetNames.end(), recipe.name), kAssetNames.end())
-            << recipe.name;
-        EXPECT_EQ(KindOfName(recipe.name), AssetKind::Model) << recipe.name;
-        for (const auto other : {PrimitiveRecipes(), CharacterRecipes(), FittingsRecipes()}) {
-            for (const ModelRecipe& rival : other) EXPECT_NE(rival.name, recipe.name);
-        }
-    }
-}
+using meshchecks::ShortName;
 
 // Where a model's origin lies, as bounds show it.
 enum Origin : unsigned {
@@ -134,43 +91,9 @@ const FurnitureCase kCases[] = {
 
 class FurnitureModelTest : public testing::TestWithParam<FurnitureCase> {};
 
-TEST_P(FurnitureModelTest, IsASoundMeshOfModestDetail) {
-    const Mesh mesh = Build(GetParam().name);
-    const auto vertices = mesh.Vertices();
-    ASSERT_FALSE(mesh.Triangles().empty());
-    EXPECT_LE(mesh.Triangles().size(), 3000u);
-    for (const Vertex& v : vertices) {
-        ASSERT_TRUE(std::isfinite(v.position.x) && std::isfinite(v.position.y) &&
-                    std::isfinite(v.position.z));
-        ASSERT_NEAR(Dot(v.normal, v.normal), 1, 1e-4) << "a normal is not unit length";
-        ASSERT_TRUE(std::isfinite(v.uv.u) && std::isfinite(v.uv.v));
-    }
-    for (const Triangle& t : mesh.Triangles()) {
-        ASSERT_LT(t.material, mesh.Materials().size());
-        const Vec3 a = vertices[t.corners[0]].position;
-        const Vec3 front =
-            Cross(vertices[t.corners[1]].position - a, vertices[t.corners[2]].position - a);
-        for (uint32_t corner : t.corners) {
-            ASSERT_LT(corner, vertices.size());
-            // Clockwise from the side the normals face: no triangle is seen from behind.
-            EXPECT_GT(Dot(front, vertices[corner].normal), 0);
-        }
-    }
-}
-
-// The game draws a whole model with the pass of its last material: a model mixing textured and
-// untextured materials would draw some of them wrongly, so every material names a picture row.
-TEST_P(FurnitureModelTest, EveryMaterialWearsACatalogueTexture) {
-    const Mesh mesh = Build(GetParam().name);
-    ASSERT_FALSE(mesh.Materials().empty());
-    for (const Material& material : mesh.Materials()) {
-        EXPECT_TRUE(IsImageRow(material.textureFile)) << '"' << material.textureFile << '"';
-    }
-}
-
 TEST_P(FurnitureModelTest, HasItsSizeAndOrigin) {
     const FurnitureCase& c = GetParam();
-    const Mesh mesh = Build(c.name);
+    const Mesh mesh = BuildModel(c.name);
     const Bounds b = mesh.PositionBounds();
     const Vec3 size = b.max - b.min;
     constexpr float kTolerance = 1e-3f;
@@ -208,11 +131,10 @@ TEST_P(FurnitureModelTest, HasItsSizeAndOrigin) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Furniture, FurnitureModelTest, testing::ValuesIn(kCases),
-                         [](const testing::TestParamInfo<FurnitureCase>& info) {
-                             return TestName(info.param.name);
-                         });
+                         [](const auto& info) { return ShortName(info.param.name); });
 
-TEST(FurnitureTableTest, EveryRowHasACase) {
+TEST(FurnitureTableTest, EveryRowHasOneCase) {
+    EXPECT_EQ(std::size(kCases), FurnitureRecipes().size());
     for (const ModelRecipe& recipe : FurnitureRecipes()) {
         EXPECT_TRUE(std::any_of(std::begin(kCases), std::end(kCases), [&](const FurnitureCase& c) {
             return c.name == recipe.name;
@@ -254,11 +176,11 @@ class SwingTest : public testing::TestWithParam<SwingCase> {};
 // on the wrong edge, turning the wrong way or larger than its opening fails.
 TEST_P(SwingTest, ClearsWhatItIsHungFromAllTheWayOpen) {
     const SwingCase& c = GetParam();
-    const Mesh still = Build(c.still);
+    const Mesh still = BuildModel(c.still);
     for (float yaw : {0.0f, 30.0f, 60.0f, 90.0f}) {
         EXPECT_EQ(SwallowedCorners(still, c.pivot, yaw, c.min, c.max), 0) << "at " << yaw;
     }
-    const Bounds moving = Build(c.moving).PositionBounds();
+    const Bounds moving = BuildModel(c.moving).PositionBounds();
     EXPECT_NEAR(moving.max.x, c.max.x, 1e-3f);
     EXPECT_NEAR(moving.max.y, c.max.y, 1e-3f);
 }
@@ -282,15 +204,13 @@ const SwingCase kSwings[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Furniture, SwingTest, testing::ValuesIn(kSwings),
-                         [](const testing::TestParamInfo<SwingCase>& info) {
-                             return TestName(info.param.moving);
-                         });
+                         [](const auto& info) { return ShortName(info.param.moving); });
 
 // A shut door fills its opening: the frame's jambs come up to both edges of the leaf.
 TEST(DoorFrameTest, JambsMeetBothEdgesOfTheShutLeaf) {
     for (const auto& [frame, door] :
          {std::pair{"bathdoorwaku.x", kBathDoor}, std::pair{"exit_door_waku.x", kExitDoor}}) {
-        const Mesh mesh = Build(frame);
+        const Mesh mesh = BuildModel(frame);
         for (float edge : {door.hinge.x, door.hinge.x + door.width}) {
             EXPECT_TRUE(std::any_of(
                 mesh.Vertices().begin(), mesh.Vertices().end(),
@@ -301,8 +221,8 @@ TEST(DoorFrameTest, JambsMeetBothEdgesOfTheShutLeaf) {
 }
 
 TEST(SafeTest, ShutDoorCoversTheWholeFront) {
-    const Bounds body = Build("kinko.x").PositionBounds();
-    const Bounds door = Build("kinko_door.x").PositionBounds();
+    const Bounds body = BuildModel("kinko.x").PositionBounds();
+    const Bounds door = BuildModel("kinko_door.x").PositionBounds();
     EXPECT_NEAR(kSafeDoorHinge.x, body.min.x, 1e-4f);
     EXPECT_NEAR(kSafeDoorHinge.z, body.min.z, 1e-4f);
     EXPECT_NEAR(kSafeDoorHinge.y + door.max.y, body.max.y, 1e-4f);
@@ -311,7 +231,7 @@ TEST(SafeTest, ShutDoorCoversTheWholeFront) {
 // The exit's handle, put where the leaf's layout says, sits on the leaf's faces away from its
 // edges.
 TEST(ExitDoorTest, HandleSitsOnTheLeaf) {
-    const Bounds handle = Build("exit_door_nobu.x").PositionBounds();
+    const Bounds handle = BuildModel("exit_door_nobu.x").PositionBounds();
     EXPECT_GT(kExitDoorHandle.x + handle.min.x, 0.05f);
     EXPECT_LT(kExitDoorHandle.x + handle.max.x, kExitDoor.width - 0.02f);
     EXPECT_NEAR(kExitDoorHandle.z, 0.5f * kExitDoor.thickness, 1e-6f);
@@ -321,8 +241,8 @@ TEST(ExitDoorTest, HandleSitsOnTheLeaf) {
 // The two sliding leaves side by side fill the entrance's opening, each in its own track, and
 // neither runs into the posts, the lintel or the other leaf.
 TEST(EntranceTest, LeavesFillTheOpeningInTwoTracks) {
-    const Mesh entrance = Build("iriguti.x");
-    const Mesh leaf = Build("irigutidoor.x");
+    const Mesh entrance = BuildModel("iriguti.x");
+    const Mesh leaf = BuildModel("irigutidoor.x");
     const Bounds b = leaf.PositionBounds();
     for (const Vec3 at : kEntranceLeaves) {
         EXPECT_EQ(SwallowedCorners(entrance, at, 0, b.min, b.max), 0);
@@ -342,7 +262,7 @@ TEST(EntranceTest, LeavesFillTheOpeningInTwoTracks) {
 // their reach.
 TEST(ClockTest, NothingCoversTheHands) {
     constexpr float kReach = 0.11f;
-    const Mesh clock = Build("clock.x");
+    const Mesh clock = BuildModel("clock.x");
     for (const Vertex& v : clock.Vertices()) {
         const float dx = v.position.x - kClockDial.x, dy = v.position.y - kClockDial.y;
         if (dx * dx + dy * dy < kReach * kReach) {
@@ -352,7 +272,7 @@ TEST(ClockTest, NothingCoversTheHands) {
 }
 
 TEST(DartboardTest, FaceIsWhereTheLayoutSays) {
-    const Bounds b = Build("dartsbord.x").PositionBounds();
+    const Bounds b = BuildModel("dartsbord.x").PositionBounds();
     EXPECT_NEAR(b.min.z, kDartboardCentre.z, 1e-4f);
     EXPECT_NEAR(b.min.y, kDartboardCentre.y - kDartboardRadius, 1e-4f);
 }

@@ -8,7 +8,6 @@
 
 #include "AssetNames.h"
 #include "AssetSet.h"
-#include "AssetTestFiles.h"
 #include "FontAtlas.h"
 #include "Image.h"
 #include "Models.h"
@@ -17,6 +16,7 @@
 #include "XFile.h"
 #include "library/GlyphTable.h"
 #include "library/LittleEndian.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -54,6 +54,11 @@ TEST_P(PrimitiveTest, HasItsBoundsAndTrianglesFaceOutwardClockwise) {
             EXPECT_GT(Dot(front, vertices[corner].normal), 0);
             EXPECT_NEAR(Dot(vertices[corner].normal, vertices[corner].normal), 1, 1e-5);
         }
+    }
+    if (GetParam().name == std::string_view("sphere.x")) {  // every corner on the unit sphere
+        EXPECT_GT(vertices.size(), 100u);
+        for (const Vertex& v : vertices)
+            EXPECT_NEAR(std::sqrt(Dot(v.position, v.position)), 1, 2e-6);
     }
 }
 

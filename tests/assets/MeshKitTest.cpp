@@ -12,13 +12,14 @@
 #include <tuple>
 #include <vector>
 
-#include "Mesh.h"
+#include "MeshChecks.h"
 #include "models/FittingsKit.h"
 #include "models/FurnitureKit.h"
 #include "models/ModelKit.h"
 
 namespace {
 
+using namespace meshchecks;
 using Key = std::tuple<float, float, float>;
 
 Key KeyOf(Vec3 p) {
@@ -50,25 +51,6 @@ bool IsClosed(const Mesh& mesh) {
     for (const auto& [edge, count] : edges) {
         const auto reverse = edges.find({edge.second, edge.first});
         if (reverse == edges.end() || reverse->second != count) return false;
-    }
-    return true;
-}
-
-bool NormalsAgreeWithFronts(const Mesh& mesh) {
-    const auto v = mesh.Vertices();
-    for (const Triangle& t : mesh.Triangles()) {
-        const Vec3 a = v[t.corners[0]].position;
-        const Vec3 front = Cross(v[t.corners[1]].position - a, v[t.corners[2]].position - a);
-        for (uint32_t corner : t.corners) {
-            if (Dot(front, v[corner].normal) <= 0) return false;
-        }
-    }
-    return true;
-}
-
-bool NormalsAreUnitLength(const Mesh& mesh) {
-    for (const Vertex& vertex : mesh.Vertices()) {
-        if (std::fabs(Dot(vertex.normal, vertex.normal) - 1) > 1e-4f) return false;
     }
     return true;
 }

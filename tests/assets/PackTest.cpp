@@ -6,13 +6,13 @@
 
 #include "AssetChecks.h"
 #include "AssetNames.h"
-#include "AssetTestFiles.h"
 #include "Commands.h"
 #include "Image.h"
 #include "Models.h"
 #include "Pack.h"
 #include "XFile.h"
 #include "library/Catalogue.h"
+#include "support/TempFolder.h"
 
 namespace {
 

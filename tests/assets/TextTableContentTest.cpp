@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "AssetTestFiles.h"
 #include "library/Archive.h"
 #include "library/Catalogue.h"
 #include "library/Format.h"

@@ -147,7 +147,7 @@ TEST(StreamLayoutTest, DataAfterByte100StartsAtTheFirstSample) {
     // A WAV with a padding chunk before "data": the header must never be played as sound.
     std::vector<uint8_t> image = MakeWav(Tone(0.1));
     std::vector<uint8_t> pad{'J', 'U', 'N', 'K'};
-    PutLe32(pad, 100);
+    PutLe(pad, 100, 4);
     pad.resize(pad.size() + 100, 0);
     image.insert(image.begin() + 36, pad.begin(), pad.end());
     const uint32_t riffSize = static_cast<uint32_t>(image.size() - 8);

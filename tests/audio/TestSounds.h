@@ -15,6 +15,7 @@
 
 #include "audio/CSoundManager.h"
 #include "audio/OpenAlOutput.h"
+#include "support/WaveBytes.h"
 #include "world/CObjSound.h"
 
 namespace audiotest {
@@ -22,42 +23,13 @@ namespace audiotest {
 inline constexpr uint32_t kRate = 48000;
 inline constexpr size_t kFrameSamples = 768;  // 16 ms at 48 kHz
 
-inline void PutLe16(std::vector<uint8_t>& out, uint32_t v) {
-    out.push_back(static_cast<uint8_t>(v));
-    out.push_back(static_cast<uint8_t>(v >> 8));
-}
-inline void PutLe32(std::vector<uint8_t>& out, uint32_t v) {
-    PutLe16(out, v & 0xFFFF);
-    PutLe16(out, v >> 16);
-}
-
-// The fmt fields of a test WAV; defaults make 16-bit mono PCM at kRate.
-struct Format {
-    uint16_t tag = 1;
-    uint16_t channels = 1;
-    uint32_t rate = kRate;
-    uint16_t bits = 16;
-    uint32_t avgBytesPerSec = kRate * 2;
-    uint16_t blockAlign = 2;
-};
+using Format = PcmFormat;
 
 // A WAV file image with a 44-byte header and the given 16-bit samples.
 inline std::vector<uint8_t> MakeWav(std::span<const int16_t> samples, const Format& f = {}) {
-    const uint32_t dataBytes = static_cast<uint32_t>(samples.size() * 2);
-    std::vector<uint8_t> out{'R', 'I', 'F', 'F'};
-    PutLe32(out, 36 + dataBytes);
-    out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    PutLe32(out, 16);
-    PutLe16(out, f.tag);
-    PutLe16(out, f.channels);
-    PutLe32(out, f.rate);
-    PutLe32(out, f.avgBytesPerSec);
-    PutLe16(out, f.blockAlign);
-    PutLe16(out, f.bits);
-    out.insert(out.end(), {'d', 'a', 't', 'a'});
-    PutLe32(out, dataBytes);
-    for (int16_t s : samples) PutLe16(out, static_cast<uint16_t>(s));
-    return out;
+    std::vector<uint8_t> data;
+    for (int16_t s : samples) PutLe(data, static_cast<uint16_t>(s), 2);
+    return PcmWave(data, f);
 }
 
 // A 1 kHz tone of `seconds` at `amplitude` (0..1).

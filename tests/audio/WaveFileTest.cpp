@@ -7,13 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "support/WaveBytes.h"
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
-
-void Append32(Bytes& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
 
 Bytes Concat(std::initializer_list<Bytes> parts) {
     Bytes out;
@@ -24,7 +22,7 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
 // A chunk with its pad byte when the body is odd.
 Bytes Chunk(std::string_view id, const Bytes& body) {
     Bytes out(id.begin(), id.end());
-    Append32(out, static_cast<uint32_t>(body.size()));
+    PutLe(out, static_cast<uint32_t>(body.size()), 4);
     out.insert(out.end(), body.begin(), body.end());
     if (body.size() % 2 != 0) out.push_back(0);
     return out;

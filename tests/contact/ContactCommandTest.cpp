@@ -1,6 +1,5 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,18 +9,17 @@
 #include "ContactCommand.h"
 #include "library/Catalogue.h"
 #include "library/ImageLoader.h"
+#include "support/TempFolder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 struct ContactCommandTest : ::testing::Test {
-    fs::path folder = fs::temp_directory_path() / ("hm-contact-test-" + std::to_string(::getpid()));
+    TempFolder temp;
+    const fs::path folder = temp.Path();
     std::ostringstream out;
     std::ostringstream err;
-
-    void SetUp() override { fs::create_directories(folder); }
-    void TearDown() override { fs::remove_all(folder); }
 
     int Run(std::vector<std::string> args) { return RunContact(args, AssetCatalogue(), out, err); }
     std::string Sheet() const { return (folder / "sheet.png").string(); }

@@ -3,13 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
+
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -24,24 +23,6 @@ constexpr AssetEntry kCatalogue[] = {
     {2, 0, u"bouka.x"},
 };
 constexpr size_t kFileSize = 15;
-
-// A fresh folder per test, removed afterwards.
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "hm_archive_XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error(std::strerror(errno));
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    const fs::path& Path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
 
 class ArchiveTest : public testing::Test {
   protected:

@@ -313,13 +313,6 @@ TEST_F(InputTest, CapturedWithPadHiddenIgnoresTheMouse) {
     EXPECT_TRUE(devices.warps.empty());
 }
 
-TEST_F(InputTest, SetCaptureTwiceChangesNothing) {
-    input.SetCapture(true);
-    window.outer = {0, 0, 100, 100};
-    input.SetCapture(true);
-    EXPECT_EQ(cursor.clip, (platform::Rect{100, 50, 640, 480}));
-}
-
 // SDL reports pads with y pointing down and triggers in 0..32767.
 TEST(SdlPadConversionTest, StickYPointsUpAndTriggersScaleToAByte) {
     for (auto [in, out] : {std::pair(0, 0), {32767, -32767}, {-32768, 32767}, {-8000, 8000}}) {

@@ -375,19 +375,16 @@ TEST_P(MalformedX, IsRefused) {
 
 const std::string kNameOf256 = std::string(256, 'n');
 
-INSTANTIATE_TEST_SUITE_P(Header, MalformedX,
-                         testing::Values(XEdit{"Binary", "0303txt", "0303bin"},
-                                         XEdit{"Compressed", "0303txt", "0303tzip"},
-                                         XEdit{"OtherVersion", "0303txt", "0302txt"},
-                                         XEdit{"OtherFloatSize", "txt 0032", "txt 0016"},
-                                         XEdit{"ObjectOnTheHeaderLine", "0032\n", "0032 "},
-                                         XEdit{"Template", "0032\n",
-                                               "0032\ntemplate Header {\nWORD major;\n}\n"}),
-                         EditLabel);
-
 INSTANTIATE_TEST_SUITE_P(
-    Counts, MalformedX,
+    Edits, MalformedX,
     testing::Values(
+        // The header.
+        XEdit{"Binary", "0303txt", "0303bin"}, XEdit{"Compressed", "0303txt", "0303tzip"},
+        XEdit{"OtherVersion", "0303txt", "0302txt"},
+        XEdit{"OtherFloatSize", "txt 0032", "txt 0016"},
+        XEdit{"ObjectOnTheHeaderLine", "0032\n", "0032 "},
+        XEdit{"Template", "0032\n", "0032\ntemplate Header {\nWORD major;\n}\n"},
+        // Counts that disagree with what follows them.
         XEdit{"VertexCountAboveTheVertices", "5;\n0.0;1.0", "6;\n0.0;1.0"},
         XEdit{"VertexCountBelowTheVertices", "5;\n0.0;1.0", "4;\n0.0;1.0"},
         XEdit{"CountAboveWhatTheFileHolds", "2;\n4;0,1,3,2", "4000000000;\n4;0,1,3,2"},
@@ -403,12 +400,8 @@ INSTANTIATE_TEST_SUITE_P(
         XEdit{"OneMaterialIndexForTwoFaces", "2;\n2;\n1,\n0;;", "2;\n1;\n1;;"},
         XEdit{"FewerMaterialsThanDeclared", "2;\n2;\n1,\n0;;", "3;\n2;\n1,\n0;;"},
         XEdit{"MoreMaterialsThanDeclared", "{ Paint }\n", "{ Paint }\n{ Paint }\n"},
-        XEdit{"MatrixOf15Numbers", "30.0,1.0;;", "30.0;;"}),
-    EditLabel);
-
-INSTANTIATE_TEST_SUITE_P(
-    Indices, MalformedX,
-    testing::Values(
+        XEdit{"MatrixOf15Numbers", "30.0,1.0;;", "30.0;;"},
+        // Indices and references to nothing.
         XEdit{"VertexIndexOutOfRange", "3;1,4,3;;\nMeshNormals", "3;1,7,3;;\nMeshNormals"},
         // The importer itself lets an index equal to the count through.
         XEdit{"VertexIndexEqualToTheCount", "3;1,4,3;;\nMeshNormals", "3;1,5,3;;\nMeshNormals"},
@@ -418,12 +411,8 @@ INSTANTIATE_TEST_SUITE_P(
         XEdit{"SameTopLevelNameTwice", "Material Paint {",
               "Material Paint { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; }\n"
               "Material Paint {"},
-        XEdit{"UnnamedTopLevelMaterial", "Material Paint {\n0.5", "Material {\n0.5"}),
-    EditLabel);
-
-INSTANTIATE_TEST_SUITE_P(
-    Structure, MalformedX,
-    testing::Values(
+        XEdit{"UnnamedTopLevelMaterial", "Material Paint {\n0.5", "Material {\n0.5"},
+        // Structure.
         XEdit{"MissingCommaBetweenVertices", "0.0;1.0;0.0;,\n1.0;1.0", "0.0;1.0;0.0;\n1.0;1.0"},
         XEdit{"MissingSemicolonInAVector", "0.0;1.0;0.0;,\n1.0;1.0", "0.0;1.0 0.0;,\n1.0;1.0"},
         XEdit{"MatrixWithoutItsLastSemicolon", "1.0;;\n}\nFrame Child", "1.0;\n}\nFrame Child"},
@@ -437,30 +426,25 @@ INSTANTIATE_TEST_SUITE_P(
         XEdit{"TwoTextureFiles", "\"fire.bmp\"; }", "\"fire.bmp\"; }\nTextureFilename { \"a\"; }"},
         XEdit{"MissingLastBrace", "}\n}\n}\n}\n}\n", "}\n}\n}\n}\n"},
         XEdit{"ExtraClosingBrace", "", "}\n"}, XEdit{"StrayTokenAtTheEnd", "", "3;\n"},
-        XEdit{"NameTooLong", "Frame Child {", "Frame " + kNameOf256 + " {"}),
-    EditLabel);
-
-INSTANTIATE_TEST_SUITE_P(
-    Tokens, MalformedX,
-    testing::Values(XEdit{"UnterminatedString", "\"fire.bmp\";", "\"fire.bmp;"},
-                    XEdit{"StringAcrossLines", "\"fire.bmp\";", "\"fire\n.bmp\";"},
-                    XEdit{"SpaceBeforeTheStringsSemicolon", "\"fire.bmp\";", "\"fire.bmp\" ;"},
-                    XEdit{"EmptyTextureName", "\"fire.bmp\"", "\"\""},
-                    XEdit{"NonAsciiInAString", "fire.bmp", "fir\xC3\xA9.bmp"},
-                    XEdit{"NulByte", "Frame Child {", std::string("Frame\0Child {", 13)},
-                    XEdit{"LineComment", "Frame Child {", "// the child\nFrame Child {"},
-                    XEdit{"HashComment", "Frame Child {", "# the child\nFrame Child {"},
-                    XEdit{"Exponent", "10.0,20.0", "1e1,20.0"},
-                    XEdit{"PlusSign", "10.0,20.0", "+10.0,20.0"},
-                    XEdit{"PointWithoutFraction", "2.0;1.0;;", "2.;1.0;;"},
-                    XEdit{"NumberBeyondFloat", "10.0,20.0", "1" + std::string(39, '0') + ".0,20.0"},
-                    // The importer reads at most 19 whole digits.
-                    XEdit{"TwentyWholeDigits", "10.0,20.0", "1" + std::string(19, '0') + ".0,20.0"},
-                    // The importer would read "1,0" as one number with a decimal comma.
-                    XEdit{"WholeNumberTouchingAComma", "1.0,0.0,0.0,0.0,0.0,1.0",
-                          "1,0.0,0.0,0.0,0.0,1.0"},
-                    XEdit{"WordRunningIntoAQuote", "TextureFilename {", "TextureFilename\"x\" {"},
-                    XEdit{"NameStartingWithADigit", "Frame Child {", "Frame 2Child {"}),
+        XEdit{"NameTooLong", "Frame Child {", "Frame " + kNameOf256 + " {"},
+        // Tokens.
+        XEdit{"UnterminatedString", "\"fire.bmp\";", "\"fire.bmp;"},
+        XEdit{"StringAcrossLines", "\"fire.bmp\";", "\"fire\n.bmp\";"},
+        XEdit{"SpaceBeforeTheStringsSemicolon", "\"fire.bmp\";", "\"fire.bmp\" ;"},
+        XEdit{"EmptyTextureName", "\"fire.bmp\"", "\"\""},
+        XEdit{"NonAsciiInAString", "fire.bmp", "fir\xC3\xA9.bmp"},
+        XEdit{"NulByte", "Frame Child {", std::string("Frame\0Child {", 13)},
+        XEdit{"LineComment", "Frame Child {", "// the child\nFrame Child {"},
+        XEdit{"HashComment", "Frame Child {", "# the child\nFrame Child {"},
+        XEdit{"Exponent", "10.0,20.0", "1e1,20.0"}, XEdit{"PlusSign", "10.0,20.0", "+10.0,20.0"},
+        XEdit{"PointWithoutFraction", "2.0;1.0;;", "2.;1.0;;"},
+        XEdit{"NumberBeyondFloat", "10.0,20.0", "1" + std::string(39, '0') + ".0,20.0"},
+        // The importer reads at most 19 whole digits.
+        XEdit{"TwentyWholeDigits", "10.0,20.0", "1" + std::string(19, '0') + ".0,20.0"},
+        // The importer would read "1,0" as one number with a decimal comma.
+        XEdit{"WholeNumberTouchingAComma", "1.0,0.0,0.0,0.0,0.0,1.0", "1,0.0,0.0,0.0,0.0,1.0"},
+        XEdit{"WordRunningIntoAQuote", "TextureFilename {", "TextureFilename\"x\" {"},
+        XEdit{"NameStartingWithADigit", "Frame Child {", "Frame 2Child {"}),
     EditLabel);
 
 TEST(XTextCheckRules, MaterialsAreReferredToOnlyAfterTheirDeclaration) {

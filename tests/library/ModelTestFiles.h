@@ -1,7 +1,5 @@
 #pragma once
 // Small texture and model files, and archives made of them, for the texture and model tests.
-#include <stdlib.h>
-
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -15,6 +13,8 @@
 #include "library/Archive.h"
 #include "platform/Platform.h"
 #include "platform/gfx/NullDevice.h"
+#include "support/TempFolder.h"
+#include "support/WaveBytes.h"
 
 namespace testfiles {
 
@@ -38,10 +38,6 @@ inline const Bytes kRgbPng = {
     0x8d, 0x34, 0x5e, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82};
 
 using Rgb = std::array<uint8_t, 3>;
-
-inline void PutLe(Bytes& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-}
 
 // A 24-bit BMP with the usual bottom-up rows padded to four bytes; `pixels` top row first.
 inline Bytes MakeBmp24(int width, int height, const std::vector<Rgb>& pixels) {
@@ -128,9 +124,6 @@ class TestArchive {
     };
 
     explicit TestArchive(std::vector<Row> rows) : rows_(std::move(rows)) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "hm_models_XXXXXX").string();
-        folder_ = mkdtemp(pattern.data()) ? pattern : "";
         Bytes file;
         for (const Row& row : rows_) {
             entries_.push_back({static_cast<uint32_t>(row.bytes.size()),
@@ -139,10 +132,6 @@ class TestArchive {
         }
         Write(0, file);
         Reopen();
-    }
-    ~TestArchive() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
     }
 
     Archive& archive() { return *archive_; }
@@ -160,7 +149,7 @@ class TestArchive {
         archive_.emplace(entries_);
         archive_->Open(Path());
     }
-    std::filesystem::path Path() const { return folder_ / "data.dat"; }
+    std::filesystem::path Path() const { return folder_.Path() / "data.dat"; }
     void Write(uint32_t offset, const Bytes& bytes) {
         std::fstream file(Path(), std::ios::binary | std::ios::in | std::ios::out);
         if (!file) file.open(Path(), std::ios::binary | std::ios::out);
@@ -171,7 +160,7 @@ class TestArchive {
 
     std::vector<Row> rows_;  // owns the names the entries view
     std::vector<AssetEntry> entries_;
-    std::filesystem::path folder_;
+    TempFolder folder_;
     std::optional<Archive> archive_;  // made once the entries are complete
 };
 

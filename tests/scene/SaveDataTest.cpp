@@ -8,62 +8,31 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "library/Utf.h"
 #include "scene/SaveFile.h"
+#include "support/TempFolder.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::byte>;
+using Bytes = std::vector<uint8_t>;
 constexpr int32_t kIntMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kIntMin = std::numeric_limits<int32_t>::min();
-
-// A fresh folder under the system's temp folder, removed afterwards.
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "hm-saves-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("no temp folder");
-        path_ = pattern;
-    }
-    ~TempFolder() { fs::remove_all(path_); }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
 
 // Every save and settings file of a test goes to a temp folder, never the user's.
 class SaveFolderTest : public testing::Test {
   protected:
-    void SetUp() override { SetSaveFolderOverride(folder_.path()); }
+    void SetUp() override { SetSaveFolderOverride(folder_.Path()); }
     void TearDown() override { SetSaveFolderOverride({}); }
-    fs::path File(const char* name) const { return folder_.path() / name; }
+    fs::path File(const char* name) const { return folder_.Path() / name; }
 
     TempFolder folder_;
 };
-
-Bytes ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string chars{std::istreambuf_iterator<char>(in), {}};
-    Bytes bytes(chars.size());
-    std::memcpy(bytes.data(), chars.data(), chars.size());
-    return bytes;
-}
-
-void WriteAll(const fs::path& path, const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-}
 
 template <typename Record>
 Bytes BytesOf(const Record& record) {
@@ -106,7 +75,7 @@ TEST_F(SaveFolderTest, SaveWritesTheRecordImageAndLoadRestoresIt) {
     EXPECT_EQ(record.playTimeMs, 65000u);
     EXPECT_EQ(record.startTime, 6000u);
     EXPECT_EQ(record.saveTime, (std::array<int32_t, 9>{9, 8, 7, 6, 4, 125, 2, 125, 0}));
-    EXPECT_EQ(ReadAll(File("SaveData2.sav")), BytesOf(record));
+    EXPECT_EQ(ReadBytes(File("SaveData2.sav")), BytesOf(record));
 
     SaveRecord loaded;
     ASSERT_TRUE(LoadSlot(loaded, 1, 90000));
@@ -132,7 +101,7 @@ TEST_P(SlotFileTest, SlotNIsFileNPlusOne) {
     EXPECT_EQ(SaveSlot(record, slot, 1000, std::tm{}), file != nullptr);
     EXPECT_EQ(LoadSlot(record, slot, 1000), file != nullptr);
     EXPECT_EQ(BytesOf(record), before);
-    EXPECT_TRUE(file ? fs::exists(File(file)) : fs::is_empty(folder_.path()));
+    EXPECT_TRUE(file ? fs::exists(File(file)) : fs::is_empty(folder_.Path()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Slots, SlotFileTest,
@@ -149,7 +118,7 @@ TEST_P(DamagedFileTest, LoadFailsAndChangesNothing) {
     for (const char* name : {"SaveData1.sav", "SystemData.sav"}) {
         if (GetParam() == kFolder) fs::create_directory(File(name));
         if (GetParam() != kMissing && GetParam() != kFolder) {
-            WriteAll(File(name), Bytes(GetParam(), std::byte{0x7F}));
+            WriteBytes(File(name), Bytes(GetParam(), 0x7F));
         }
     }
     SaveRecord record = GameInProgress();
@@ -248,7 +217,7 @@ TEST_P(FailedWriteTest, KeepsOldFilesAndRecord) {
     ASSERT_TRUE(SaveSlot(record, 0, 2000, std::tm{}));
     ASSERT_TRUE(WriteSettings(settings));
     const fs::path save = File("SaveData1.sav"), system = File("SystemData.sav");
-    const Bytes oldSave = ReadAll(save), oldSystem = ReadAll(system);
+    const Bytes oldSave = ReadBytes(save), oldSystem = ReadBytes(system);
 
     record.storyStage = 24;
     settings.windowX = 200;
@@ -257,10 +226,10 @@ TEST_P(FailedWriteTest, KeepsOldFilesAndRecord) {
     EXPECT_FALSE(WithFault(system, [&] { return WriteSettings(settings); }));
     EXPECT_EQ(BytesOf(record), before);
     if (GetParam() == WriteFault::FileSizeLimit) {
-        EXPECT_EQ(ReadAll(save), oldSave);
-        EXPECT_EQ(ReadAll(system), oldSystem);
+        EXPECT_EQ(ReadBytes(save), oldSave);
+        EXPECT_EQ(ReadBytes(system), oldSystem);
     }
-    for (const auto& entry : fs::directory_iterator(folder_.path())) {
+    for (const auto& entry : fs::directory_iterator(folder_.Path())) {
         EXPECT_TRUE(entry.path() == save || entry.path() == system)  // no half-written temp file
             << entry.path();
     }
@@ -271,7 +240,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, FailedWriteTest,
 
 TEST_F(SaveFolderTest, FolderThatCannotExistFailsCleanly) {
     const fs::path file = File("not-a-folder");
-    WriteAll(file, Bytes(1));
+    WriteBytes(file, Bytes(1));
     SetSaveFolderOverride(file / "saves");
     SaveRecord record = GameInProgress();
     EXPECT_FALSE(SaveSlot(record, 0, 2000, std::tm{}));
@@ -312,13 +281,13 @@ TEST_P(UserFolderTest, CreatesEveryLevel) {
     auto under = [&](const char* relative) -> std::optional<std::string> {
         if (relative == nullptr) return std::nullopt;
         if (std::string(relative) == "rel") return "relative/data";
-        return (temp.path() / relative).string();
+        return (temp.Path() / relative).string();
     };
     ScopedEnv setLocal("LOCALAPPDATA", under(c.localAppData));
     ScopedEnv setXdg("XDG_DATA_HOME", under(c.xdgDataHome));
-    ScopedEnv setHome("HOME", (temp.path() / "home").string());
+    ScopedEnv setHome("HOME", (temp.Path() / "home").string());
 
-    const fs::path expectedFolder = temp.path() / c.expectedFolder;
+    const fs::path expectedFolder = temp.Path() / c.expectedFolder;
     EXPECT_EQ(SaveFolder("SystemData"), expectedFolder / "SystemData.sav");
     EXPECT_TRUE(fs::is_directory(expectedFolder));
 }

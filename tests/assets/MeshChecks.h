@@ -1,0 +1,79 @@
+#pragma once
+// What every mesh a recipe or the modelling kit builds must keep, and small helpers the model
+// tests share.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Mesh.h"
+#include "models/Recipes.h"
+
+namespace meshchecks {
+
+// "bath_bench.x" as "bath_bench": parameterised test names take no dots.
+inline std::string ShortName(std::string_view name) {
+    return std::string(name.substr(0, name.find('.')));
+}
+
+inline std::vector<std::string_view> RecipeNames(std::span<const ModelRecipe> table) {
+    std::vector<std::string_view> names;
+    for (const ModelRecipe& recipe : table) names.push_back(recipe.name);
+    return names;
+}
+
+inline bool Contains(const Bounds& b, Vec3 p) {
+    return p.x >= b.min.x && p.x <= b.max.x && p.y >= b.min.y && p.y <= b.max.y && p.z >= b.min.z &&
+           p.z <= b.max.z;
+}
+
+// (b - a) x (c - a): the side a clockwise triangle shows its front to.
+inline Vec3 FrontOf(const Mesh& mesh, const Triangle& triangle) {
+    const auto v = mesh.Vertices();
+    const Vec3 a = v[triangle.corners[0]].position;
+    return Cross(v[triangle.corners[1]].position - a, v[triangle.corners[2]].position - a);
+}
+
+// Inside-out or mirrored parts show their backs: every triangle must run clockwise round the
+// normals the lighting uses.
+inline bool NormalsAgreeWithFronts(const Mesh& mesh) {
+    for (const Triangle& triangle : mesh.Triangles()) {
+        const Vec3 front = FrontOf(mesh, triangle);
+        for (uint32_t corner : triangle.corners) {
+            if (Dot(front, mesh.Vertices()[corner].normal) <= 0) return false;
+        }
+    }
+    return true;
+}
+
+inline bool NormalsAreUnitLength(const Mesh& mesh) {
+    for (const Vertex& vertex : mesh.Vertices()) {
+        if (std::fabs(Dot(vertex.normal, vertex.normal) - 1) > 1e-4f) return false;
+    }
+    return true;
+}
+
+// Some triangles, finite corners and texture coordinates, every index in range, no triangle
+// without area, and each facing its unit normals.
+inline void ExpectSoundMesh(const Mesh& mesh) {
+    const auto vertices = mesh.Vertices();
+    ASSERT_FALSE(mesh.Triangles().empty());
+    for (const Vertex& v : vertices) {
+        for (float c : {v.position.x, v.position.y, v.position.z, v.uv.u, v.uv.v}) {
+            ASSERT_TRUE(std::isfinite(c));
+        }
+    }
+    ASSERT_TRUE(NormalsAreUnitLength(mesh));
+    for (const Triangle& triangle : mesh.Triangles()) {
+        ASSERT_LT(triangle.material, mesh.Materials().size());
+        for (uint32_t corner : triangle.corners) ASSERT_LT(corner, vertices.size());
+        const Vec3 front = FrontOf(mesh, triangle);
+        ASSERT_GT(Dot(front, front), 0);
+    }
+    EXPECT_TRUE(NormalsAgreeWithFronts(mesh));
+}
+
+}  // namespace meshchecks
