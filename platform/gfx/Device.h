@@ -70,6 +70,14 @@ struct AttributeLayout {
 
 enum class Primitive { Triangles, TriangleStrip };
 
+// The images a render target holds. Its texture is the colour image, or for a depth-only target
+// the depth image, sampled as one channel (r) of depth 0..1 without comparison.
+enum class TargetFormat {
+    Rgba8,
+    Rgba8WithDepth,  // a depth buffer of its own beside the colour image
+    DepthOnly,       // no colour: the fragment stage's outputs are dropped
+};
+
 // Interleaved float vertices.
 struct MeshLayout {
     std::vector<AttributeLayout> attributes;
@@ -93,7 +101,8 @@ struct DrawState {
 // GLSL 3.30 core source of both stages, each without its #version line. The device prepends
 // the version and a function `vec4 ToClip(vec4 p)` that every vertex shader applies to its
 // D3D-style clip position (depth 0..1, images top row first) before writing gl_Position. The
-// fragment stage writes `o_colour` (output 0) and may write `o_glow` (output 1).
+// fragment stage writes `o_colour` (output 0) and may write `o_glow` (output 1); one that only
+// draws into depth-only targets need write neither.
 struct ProgramSource {
     std::string vertex;
     std::string fragment;
@@ -155,14 +164,15 @@ class Device {
     // clipped to it.
     virtual void DrawMesh(MeshId mesh, uint32_t first, uint32_t count) = 0;
 
-    // An RGBA8 colour image of `size`, with a depth buffer of its own when `withDepth`.
-    virtual TargetId CreateTarget(Size size, bool withDepth) = 0;
+    virtual TargetId CreateTarget(Size size, TargetFormat format) = 0;
     virtual void ReleaseTarget(TargetId target) = 0;
-    // The colour image as a texture to sample, top row first like any other texture.
+    // The colour image (the depth image of a depth-only target) as a texture to sample, top row
+    // first like any other texture.
     virtual TextureId TargetTexture(TargetId target) const = 0;
     // Draws into `first` (output 0) and `second` (output 1, or None), with `first`'s depth
     // buffer if it has one and no depth buffer otherwise; the viewport is `first`'s size. None as
-    // `first` draws into the back buffer with its own depth. Clear clears what is bound.
+    // `first` draws into the back buffer with its own depth. A depth-only `first` takes no second
+    // output. Clear clears what is bound.
     virtual void BindTargets(TargetId first, TargetId second) = 0;
 
     // Ends the frame's current named part and starts part `name` (null: starts none). Backends

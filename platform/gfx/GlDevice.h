@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -73,19 +74,24 @@ class GlDevice final : public Device {
 
     // Images are stored top row first: drawing into a target turns clip space upside down
     // (ToClip), so a target's texture is addressed like any uploaded image.
-    TargetId CreateTarget(Size size, bool withDepth) override;
+    TargetId CreateTarget(Size size, TargetFormat format) override;
     void ReleaseTarget(TargetId target) override;
     TextureId TargetTexture(TargetId target) const override;
     void BindTargets(TargetId first, TargetId second) override;
 
-    // Profiling: while on, each section's GPU time is measured with timer queries.
+    // Profiling: while on, each section boundary waits for the GPU to finish the work queued so
+    // far and reads the wall clock, so a section's time is its own on any driver, at the cost of
+    // the overlap of CPU and GPU work across sections. (GL timer queries are not: llvmpipe stamps
+    // them in every tile it rasterises and keeps only the last stamps.)
     struct SectionTime {
         std::string name;
         double milliseconds;
     };
-    void EnableProfiling(bool on) { profiling_ = on; }
+    void EnableProfiling(bool on);
+    // Waits until the GPU has done everything asked of it so far.
+    void Finish();
     void BeginSection(const char* name) override;
-    // The sections measured since the last call, in order (waits for the GPU to finish them).
+    // The sections measured since the last call, in order.
     std::vector<SectionTime> TakeSectionTimes();
 
     // True when clip-space depth runs 0..1 as in the game's projection matrices
@@ -115,8 +121,9 @@ class GlDevice final : public Device {
         uint32_t primitive;  // GL primitive type
     };
     struct Target {
-        uint32_t texture;
-        uint32_t depth;  // renderbuffer, 0 for none
+        uint32_t texture;  // the colour image, or the depth image of a depth-only target
+        uint32_t depth;    // renderbuffer beside a colour image, 0 for none
+        bool depthOnly;
         Size size;
     };
     // Applies the draw state for the bound surface: its clip adjustment and which winding is
@@ -129,9 +136,13 @@ class GlDevice final : public Device {
     uint32_t framebuffer_ = 0;                       // made on the first bind of a target
     uint32_t currentProgram_ = 0;
     bool drawingToTarget_ = false;
+    struct Section {
+        std::string name;
+        std::chrono::steady_clock::time_point start, end;
+    };
     bool profiling_ = false;
     bool sectionOpen_ = false;
-    std::vector<std::pair<std::string, uint32_t>> sections_;  // name, timer query
+    std::vector<Section> sections_;
 };
 
 }  // namespace gfx

@@ -218,23 +218,29 @@ void GlDevice::DrawMesh(MeshId id, uint32_t first, uint32_t count) {
     glBindVertexArray(0);
 }
 
-TargetId GlDevice::CreateTarget(Size size, bool withDepth) {
+TargetId GlDevice::CreateTarget(Size size, TargetFormat format) {
     if (size.width <= 0 || size.height <= 0 || size.width > caps_.maxTextureWidth ||
         size.height > caps_.maxTextureHeight) {
         return TargetId::None;
     }
     while (glGetError() != GL_NO_ERROR) continue;
-    Target target{0, 0, size};
+    const bool depthOnly = format == TargetFormat::DepthOnly;
+    Target target{0, 0, depthOnly, size};
     glGenTextures(1, &target.texture);
     glBindTexture(GL_TEXTURE_2D, target.texture);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, size.width, size.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 nullptr);
+    if (depthOnly) {
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, size.width, size.height, 0,
+                     GL_DEPTH_COMPONENT, GL_UNSIGNED_INT, nullptr);
+    } else {
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, size.width, size.height, 0, GL_RGBA,
+                     GL_UNSIGNED_BYTE, nullptr);
+    }
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glBindTexture(GL_TEXTURE_2D, 0);
-    if (withDepth) {
+    if (format == TargetFormat::Rgba8WithDepth) {
         glGenRenderbuffers(1, &target.depth);
         glBindRenderbuffer(GL_RENDERBUFFER, target.depth);
         glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, size.width, size.height);
@@ -276,38 +282,55 @@ void GlDevice::BindTargets(TargetId first, TargetId second) {
     if (framebuffer_ == 0) glGenFramebuffers(1, &framebuffer_);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     const Target& target = found->second;
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, target.texture, 0);
     const auto secondFound = targets_.find(static_cast<uint32_t>(second));
-    const GLuint secondTexture = secondFound == targets_.end() ? 0 : secondFound->second.texture;
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT1, GL_TEXTURE_2D, secondTexture, 0);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, target.depth);
-    const GLenum buffers[] = {GL_COLOR_ATTACHMENT0,
-                              static_cast<GLenum>(secondTexture ? GL_COLOR_ATTACHMENT1 : GL_NONE)};
+    const bool hasSecond =
+        !target.depthOnly && secondFound != targets_.end() && !secondFound->second.depthOnly;
+    const GLuint colour = target.depthOnly ? 0 : target.texture;
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, colour, 0);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT1, GL_TEXTURE_2D,
+                           hasSecond ? secondFound->second.texture : 0, 0);
+    if (target.depthOnly) {
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, target.texture,
+                               0);
+    } else {
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER,
+                                  target.depth);
+    }
+    const GLenum buffers[] = {static_cast<GLenum>(colour ? GL_COLOR_ATTACHMENT0 : GL_NONE),
+                              static_cast<GLenum>(hasSecond ? GL_COLOR_ATTACHMENT1 : GL_NONE)};
     glDrawBuffers(2, buffers);
+    // A framebuffer without colour must not name one to read from to be complete.
+    glReadBuffer(colour ? GL_COLOR_ATTACHMENT0 : GL_NONE);
     glViewport(0, 0, target.size.width, target.size.height);
     drawingToTarget_ = true;
     ApplyClipAdjustment();
 }
 
+void GlDevice::Finish() {
+    glFinish();
+}
+
+void GlDevice::EnableProfiling(bool on) {
+    BeginSection(nullptr);
+    sections_.clear();
+    profiling_ = on;
+}
+
 void GlDevice::BeginSection(const char* name) {
     if (!profiling_) return;
-    if (sectionOpen_) glEndQuery(GL_TIME_ELAPSED);
+    glFinish();  // what was queued so far belongs to the section this ends, or to none
+    const auto now = std::chrono::steady_clock::now();
+    if (sectionOpen_) sections_.back().end = now;
     sectionOpen_ = name != nullptr;
-    if (!name) return;
-    GLuint query = 0;
-    glGenQueries(1, &query);
-    glBeginQuery(GL_TIME_ELAPSED, query);
-    sections_.emplace_back(name, query);
+    if (name) sections_.push_back({name, now, now});
 }
 
 std::vector<GlDevice::SectionTime> GlDevice::TakeSectionTimes() {
     BeginSection(nullptr);
     std::vector<SectionTime> times;
-    for (const auto& [name, query] : sections_) {
-        GLuint64 nanoseconds = 0;
-        glGetQueryObjectui64v(query, GL_QUERY_RESULT, &nanoseconds);
-        glDeleteQueries(1, &query);
-        times.push_back({name, static_cast<double>(nanoseconds) / 1e6});
+    for (const Section& section : sections_) {
+        const std::chrono::duration<double, std::milli> spent = section.end - section.start;
+        times.push_back({section.name, spent.count()});
     }
     sections_.clear();
     return times;

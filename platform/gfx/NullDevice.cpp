@@ -168,7 +168,7 @@ void NullDevice::DrawMesh(MeshId mesh, uint32_t first, uint32_t count) {
     drawLog_.push_back({current_, state_, boundFirst_, boundSecond_, mesh, first, count});
 }
 
-TargetId NullDevice::CreateTarget(Size size, bool) {
+TargetId NullDevice::CreateTarget(Size size, TargetFormat) {
     if (size.width <= 0 || size.height <= 0) return TargetId::None;
     const auto id = static_cast<TargetId>(++lastTextureId_);
     targets_.emplace(id, size);

@@ -72,7 +72,7 @@ class NullDevice : public Device {
                       std::span<const uint32_t> indices) override;
     void ReleaseMesh(MeshId mesh) override { meshes_.erase(mesh); }
     void DrawMesh(MeshId mesh, uint32_t first, uint32_t count) override;
-    TargetId CreateTarget(Size size, bool withDepth) override;
+    TargetId CreateTarget(Size size, TargetFormat format) override;
     void ReleaseTarget(TargetId target) override { targets_.erase(target); }
     TextureId TargetTexture(TargetId target) const override;
     void BindTargets(TargetId first, TargetId second) override;

@@ -8,9 +8,12 @@
 
 namespace {
 
-// Samplers take the texture unit of their place after the diffuse texture.
+// Each sampler has a texture unit of its own: the diffuse texture, shadow map and normal map take
+// their places after the first, the glow image the one after those.
 int TextureUnitOf(int index) {
-    return index - effect_parameter::kTexture;
+    constexpr int kGlowImageUnit = effect_parameter::kNormalMap - effect_parameter::kTexture + 1;
+    return index == effect_parameter::kGlowImage ? kGlowImageUnit
+                                                 : index - effect_parameter::kTexture;
 }
 
 }  // namespace

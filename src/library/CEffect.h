@@ -28,6 +28,7 @@ inline constexpr int kFogColour = 9;
 inline constexpr int kFogEnabled = 10;
 inline constexpr int kLightFactors = 11;
 inline constexpr int kEmissive = 12;
+inline constexpr int kGlowImage = 13;  // the blurred glow the compose pass adds
 inline constexpr int kSpotColour = 14;
 inline constexpr int kSpotPosition = 15;
 inline constexpr int kSpotDirection = 16;

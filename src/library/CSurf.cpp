@@ -4,6 +4,11 @@
 
 namespace {
 
+gfx::TargetFormat FormatOf(const CSTexState& state) {
+    if (state.depthOnly) return gfx::TargetFormat::DepthOnly;
+    return state.withDepth ? gfx::TargetFormat::Rgba8WithDepth : gfx::TargetFormat::Rgba8;
+}
+
 uint32_t Channel(float value) {
     if (value >= 1.0f) return 255;
     if (value <= 0.0f) return 0;
@@ -17,7 +22,8 @@ std::array<CSTexState, CSurf::kCount> CSurf::Describe(gfx::Size renderSize) {
     const auto w = static_cast<uint32_t>(std::max(renderSize.width, 4));
     const auto h = static_cast<uint32_t>(std::max(renderSize.height, 4));
     std::array<CSTexState, kCount> states{};
-    states[kShadowMap] = {1, 2048, 2048, 0, 1, {1, 1, 1, 1}};
+    // The shadow pass needs only the depth nearest the sun: no colour to shade, clear or store.
+    states[kShadowMap] = {1, 2048, 2048, 0, 1, {1, 1, 1, 1}, 1};
     states[kScene] = {1, w, h, 0, 1, {0, 0, 0, 1}};
     states[kGlow] = {1, w, h, 1, 0, {0, 0, 0, 1}};
     states[kBlurAcross] = {1, w >> 2, h >> 2, 0, 0, {0, 0, 0, 1}};
@@ -38,7 +44,7 @@ HRESULT CSurf::Create(gfx::Device& device, const std::array<CSTexState, kCount>&
         }
         if (targets_[i] != gfx::TargetId::None) continue;
         targets_[i] = device.CreateTarget(
-            {static_cast<int>(state.width), static_cast<int>(state.height)}, state.withDepth != 0);
+            {static_cast<int>(state.width), static_cast<int>(state.height)}, FormatOf(state));
         if (targets_[i] == gfx::TargetId::None) return E_FAIL;
     }
     return S_OK;

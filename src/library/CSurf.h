@@ -15,10 +15,13 @@ struct CSTexState {
     uint32_t slot = 0;       // the output it is bound to: 0, or 1 for the second scene output
     uint32_t withDepth = 0;  // 1: own depth buffer, and binding it clears it
     glm::vec4 clearColour{0, 0, 0, 1};
+    // 1: the depth buffer is the whole target and its texture (depth 0..1 in r); no colour
+    // image, so the clear colour is unused. Needs withDepth 1.
+    uint32_t depthOnly = 0;
 };
 
-// The frame's off-screen images: 0 the shadow map, 1 the scene, 2 the scene's glow output
-// (drawn together with 1), 3 and 4 the quarter-size blur stages, 5 the mirror's reflection.
+// The frame's off-screen images: 0 the shadow map (depth only), 1 the scene, 2 the scene's glow
+// output (drawn together with 1), 3 and 4 the quarter-size blur stages, 5 the mirror's reflection.
 class CSurf {
   public:
     static constexpr int kCount = 6;

@@ -8,7 +8,6 @@ namespace {
 constexpr uint32_t kComposePass = 11;
 constexpr uint32_t kBlurAcrossPass = 12;
 constexpr uint32_t kBlurDownPass = 13;
-constexpr uint32_t kGlowPass = 9;
 
 }  // namespace
 
@@ -57,19 +56,25 @@ void Scene::FrameDraw() {
     surf.SetTarget(CSurf::kBlurDown);
     screen.DrawWith(*library, surf.TextureOf(CSurf::kBlurAcross), kBlurDownPass);
     device.BeginSection("compose");
+    // One full-screen pass puts the scene on the screen with the blurred glow added: a software
+    // rasteriser pays per pixel for every full-screen draw and blend.
     surf.BindBackBuffer();
+    effect.SetTexture(effect_parameter::kGlowImage, surf.TextureOf(CSurf::kBlurDown));
     screen.DrawWith(*library, surf.TextureOf(CSurf::kScene), kComposePass);
-    screen.DrawWith(*library, surf.TextureOf(CSurf::kBlurDown), kGlowPass);
 
     device.BeginSection("overlay");
     const gfx::Size layout = library->frame.layoutSize;
     effect.Begin2D(static_cast<float>(layout.width), static_cast<float>(layout.height));
     DrawOverlayPass();
 
-    CObjFVF fade;
-    fade.scale = {static_cast<float>(layout.width), static_cast<float>(layout.height), 1.0f};
-    fade.colour = {0.0f, 0.0f, 0.0f, effect.lighting.flash};
-    fade.Draw(*library);
+    // A fade of alpha 0 or less blends nothing in (the output alpha is clamped to 0..1), so the
+    // full-screen blend is skipped once the flash has faded out.
+    if (effect.lighting.flash > 0.0f) {
+        CObjFVF fade;
+        fade.scale = {static_cast<float>(layout.width), static_cast<float>(layout.height), 1.0f};
+        fade.colour = {0.0f, 0.0f, 0.0f, effect.lighting.flash};
+        fade.Draw(*library);
+    }
     device.BeginSection(nullptr);
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "GlDriverResident.h"
 #include "platform/sdl/SdlGraphics.h"
@@ -159,6 +160,27 @@ TEST_F(GlDeviceTest, ResetGivesTheSurfaceDrawnInto) {
     ASSERT_EQ(image.size, expected);
     EXPECT_EQ(Pixel(image, expected.width - 1, expected.height - 1),
               (std::array<uint8_t, 4>{0x33, 0x66, 0x99, 0xFF}));
+}
+
+// Sections come back in the order they began, the last one closed by the taking, and each one
+// only once; while profiling is off nothing is kept.
+TEST_F(GlDeviceTest, ProfilingTimesEachSectionOnceInOrder) {
+    device_->BeginSection("ignored");
+    EXPECT_TRUE(device_->TakeSectionTimes().empty());
+    device_->EnableProfiling(true);
+    device_->BeginSection("clear");
+    device_->Clear(0xFF000000, 1.0f, 0);
+    device_->BeginSection(nullptr);  // time outside any section is not counted
+    device_->Clear(0xFF000000, 1.0f, 0);
+    device_->BeginSection("present");
+    device_->Present();
+    const std::vector<GlDevice::SectionTime> times = device_->TakeSectionTimes();
+    ASSERT_EQ(times.size(), 2u);
+    EXPECT_EQ(times[0].name, "clear");
+    EXPECT_EQ(times[1].name, "present");
+    for (const GlDevice::SectionTime& section : times) EXPECT_GE(section.milliseconds, 0.0);
+    EXPECT_TRUE(device_->TakeSectionTimes().empty());
+    device_->EnableProfiling(false);
 }
 
 TEST(SdlGraphicsTest, AWindowWithoutAGlSurfaceGetsNoDevice) {

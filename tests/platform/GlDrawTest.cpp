@@ -43,6 +43,14 @@ out vec4 o_colour;
 void main() { o_colour = texture(u_texture, v_uv); }
 )"};
 
+// Shows the depth a depth-only target's texture gives as grey.
+const ProgramSource kDepthView{kCopy.vertex, R"(
+uniform sampler2D u_texture;
+in vec2 v_uv;
+out vec4 o_colour;
+void main() { o_colour = vec4(vec3(texture(u_texture, v_uv).r), 1.0); }
+)"};
+
 const MeshLayout kPositions{{{Attribute::Position, 0, 3}}, 12, Primitive::Triangles};
 // Position and texture coordinates, v = 0 at the top as in D3D.
 const MeshLayout kTextured{
@@ -65,6 +73,17 @@ class GlDrawTest : public ::testing::Test {
         copy_ = device_->CreateProgram(kCopy, log);
         ASSERT_NE(flat_, ProgramId::None) << log;
         ASSERT_NE(copy_, ProgramId::None) << log;
+    }
+
+    // Draws `target`'s texture over the whole back buffer with `program`.
+    void ShowTexture(TargetId target, ProgramId program) {
+        device_->BindTargets(TargetId::None, TargetId::None);
+        const MeshId quad = device_->CreateMesh(kTextured, kScreenQuad, kStrip);
+        device_->UseProgram(program, {Blend::None, DepthMode::Off, CullMode::None});
+        device_->SetTexture(device_->UniformLocation(program, "u_texture"), 0,
+                            device_->TargetTexture(target));
+        device_->DrawMesh(quad, 0, 4);
+        device_->ReleaseMesh(quad);
     }
 
     void DrawFlat(std::span<const float> corners, const DrawState& state) {
@@ -107,19 +126,11 @@ TEST_F(GlDrawTest, ClockwiseOnScreenIsTheFrontOnTheBackBufferAndInTargets) {
     const DrawState culled{Blend::None, DepthMode::Off, CullMode::Back};
     for (const bool viaTarget : {false, true}) {
         for (const bool clockwise : {true, false}) {
-            const TargetId target = device_->CreateTarget({kSize, kSize}, false);
+            const TargetId target = device_->CreateTarget({kSize, kSize}, TargetFormat::Rgba8);
             device_->BindTargets(viaTarget ? target : TargetId::None, TargetId::None);
             device_->Clear(0xFF000000, 1, 0);
             DrawFlat(clockwise ? std::span(kClockwise) : std::span(kCounterClockwise), culled);
-            if (viaTarget) {
-                device_->BindTargets(TargetId::None, TargetId::None);
-                const MeshId quad = device_->CreateMesh(kTextured, kScreenQuad, kStrip);
-                device_->UseProgram(copy_, {Blend::None, DepthMode::Off, CullMode::None});
-                device_->SetTexture(device_->UniformLocation(copy_, "u_texture"), 0,
-                                    device_->TargetTexture(target));
-                device_->DrawMesh(quad, 0, 4);
-                device_->ReleaseMesh(quad);
-            }
+            if (viaTarget) ShowTexture(target, copy_);
             const Image image = Present();
             EXPECT_EQ(Pixel(image, 2, 2), clockwise ? kRed : kBlack)
                 << (viaTarget ? "target" : "back buffer") << (clockwise ? " cw" : " ccw");
@@ -129,23 +140,47 @@ TEST_F(GlDrawTest, ClockwiseOnScreenIsTheFrontOnTheBackBufferAndInTargets) {
 }
 
 TEST_F(GlDrawTest, ATargetIsSampledTopRowFirstLikeAnUploadedImage) {
-    const TargetId target = device_->CreateTarget({kSize, kSize}, true);
+    const TargetId target = device_->CreateTarget({kSize, kSize}, TargetFormat::Rgba8WithDepth);
     device_->BindTargets(target, TargetId::None);
     device_->Clear(0xFF000000, 1, 0);
     // The upper half in clip space (y > 0).
     constexpr float kUpper[] = {-1, 0, 0.5f, -1, 1, 0.5f, 1, 1, 0.5f, 1, 1, 0.5f};
     DrawFlat(std::span(kUpper, 9), {Blend::None, DepthMode::Off, CullMode::None});
-    device_->BindTargets(TargetId::None, TargetId::None);
-    const MeshId quad = device_->CreateMesh(kTextured, kScreenQuad, kStrip);
-    device_->UseProgram(copy_, {Blend::None, DepthMode::Off, CullMode::None});
-    device_->SetTexture(device_->UniformLocation(copy_, "u_texture"), 0,
-                        device_->TargetTexture(target));
-    device_->DrawMesh(quad, 0, 4);
+    ShowTexture(target, copy_);
     const Image image = Present();
     EXPECT_EQ(Pixel(image, 1, 1), kRed);
     EXPECT_EQ(Pixel(image, 1, kSize - 2), kBlack);
-    device_->ReleaseMesh(quad);
     device_->ReleaseTarget(target);
+}
+
+// A shadow map's contract: the nearest depth drawn stays, untouched texels keep the clear's 1, and
+// the image is sampled top row first like a colour target's, even with a second output offered.
+TEST_F(GlDrawTest, ADepthOnlyTargetKeepsTheNearestDepthForSampling) {
+    std::string log;
+    const ProgramId depthView = device_->CreateProgram(kDepthView, log);
+    ASSERT_NE(depthView, ProgramId::None) << log;
+    const TargetId shadow = device_->CreateTarget({kSize, kSize}, TargetFormat::DepthOnly);
+    const TargetId colour = device_->CreateTarget({kSize, kSize}, TargetFormat::Rgba8);
+    ASSERT_NE(shadow, TargetId::None);
+    device_->BindTargets(shadow, colour);
+    device_->Clear(0xFF000000, 1, 0);
+    const DrawState tested{Blend::None, DepthMode::TestWrite, CullMode::None};
+    constexpr float kUpperNear[] = {-1, 0, 0.25f, -1, 1, 0.25f, 1, 1, 0.25f};
+    constexpr float kLeftFar[] = {-1, -1, 0.75f, -1, 1, 0.75f, 1, 1, 0.75f};
+    DrawFlat(kUpperNear, tested);
+    DrawFlat(kLeftFar, tested);  // behind the first where they overlap
+    ShowTexture(shadow, depthView);
+    const Image image = Present();
+    struct Expected {
+        int x, y, grey;
+    };
+    for (const Expected& at :
+         {Expected{1, 1, 64}, Expected{1, kSize - 8, 191}, Expected{kSize - 2, kSize - 2, 255}}) {
+        EXPECT_NEAR(Pixel(image, at.x, at.y)[0], at.grey, 1) << at.x << ", " << at.y;
+    }
+    device_->ReleaseTarget(shadow);
+    device_->ReleaseTarget(colour);
+    device_->ReleaseProgram(depthView);
 }
 
 TEST_F(GlDrawTest, DepthRunsFromZeroAtTheNearPlaneToOneAtTheFar) {

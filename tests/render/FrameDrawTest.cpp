@@ -2,6 +2,7 @@
 // into which target, in what order, and the values the effect sends.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -78,8 +79,7 @@ TEST_F(FrameDrawTest, ShadowSceneAndGlowPassesRunInOrderIntoTheirTargets) {
                                   {6, 1},      // the untextured quad
                                   {12, 3},     // glow across, quarter size
                                   {13, 4},     // glow down
-                                  {11, -1},    // the scene onto the screen
-                                  {9, -1},     // the glow added
+                                  {11, -1},    // the scene with the glow added onto the screen
                                   {6, -1}}));  // the fade
 }
 
@@ -102,6 +102,31 @@ TEST_F(FrameDrawTest, TheGlowOutputIsBoundWithTheSceneAndClearedOnlyThroughIt) {
     }
     // Shadow map and scene clear with their depth; the glow and blur targets never do.
     EXPECT_EQ(device.counts().clears - clearsBefore, 2);
+}
+
+TEST_F(FrameDrawTest, TheComposePassSamplesSceneAndGlowFromTwoUnits) {
+    scene.FrameDraw();
+    const gfx::ProgramId compose = library.effect.ProgramOf(11);
+    const auto sampler = [&](const char* name) {
+        return device.VectorAt(compose, device.UniformLocation(compose, name));
+    };
+    // (texture, unit) as the null device keeps them.
+    const glm::vec4 image = sampler("u_texture");
+    const glm::vec4 glow = sampler("u_glowImage");
+    EXPECT_EQ(image.x, static_cast<float>(library.surf.TextureOf(CSurf::kScene)));
+    EXPECT_EQ(glow.x, static_cast<float>(library.surf.TextureOf(CSurf::kBlurDown)));
+    EXPECT_NE(image.y, glow.y);
+}
+
+// The fade blends black in at the flash's alpha; at alpha 0 or below it would change nothing.
+TEST_F(FrameDrawTest, TheFadeIsDrawnOnlyWhileTheFlashShows) {
+    for (const float flash : {1.0f, 0.05f, 0.0f, -0.1f}) {
+        library.effect.lighting.flash = flash;
+        const Draws draws = DrawFrame();
+        EXPECT_EQ(std::count(draws.begin(), draws.end(), std::pair<uint32_t, int>{6, -1}),
+                  flash > 0 ? 1 : 0)
+            << flash;
+    }
 }
 
 TEST_F(FrameDrawTest, CommitSendsTheFrameValuesToThePassBeingDrawn) {
@@ -144,6 +169,10 @@ TEST(CSurfTest, DescribesTheSixTargetsForTheRenderSize) {
     EXPECT_EQ(states[CSurf::kBlurAcross].width, 320u);  // integer quarter
     EXPECT_EQ(states[CSurf::kBlurDown].height, 180u);
     EXPECT_EQ(states[CSurf::kMirror].withDepth, 1u);
+    // The shadow map is a depth image only, cleared with its depth on binding.
+    EXPECT_EQ(states[CSurf::kShadowMap].depthOnly, 1u);
+    EXPECT_EQ(states[CSurf::kShadowMap].withDepth, 1u);
+    EXPECT_EQ(states[CSurf::kScene].depthOnly, 0u);
 }
 
 }  // namespace

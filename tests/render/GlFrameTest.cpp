@@ -1,8 +1,11 @@
-// The effect's fourteen passes on the real GL device and one whole frame drawn through them.
+// The effect's fourteen passes on the real GL device, one whole frame drawn through them, and the
+// one-pass composition checked against the two draws it stands for.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 
 #include "Png.h"
 #include "RenderTestScene.h"
@@ -116,6 +119,55 @@ TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
     }
     EXPECT_LT(At(frame, 2, kHeight - 2)[0], 60);
     EXPECT_GT(glyphPixels, 100);
+}
+
+// An image of `size` whose channels run through their whole range at different rates, alpha too.
+gfx::Image Pattern(gfx::Size size, int seed) {
+    gfx::Image image{size, {}};
+    for (int y = 0; y < size.height; ++y) {
+        for (int x = 0; x < size.width; ++x) {
+            for (int c = 0; c < 4; ++c) {
+                image.rgba.push_back(
+                    static_cast<uint8_t>((x * (c + seed) + y * (3 - c + seed)) * 7));
+            }
+        }
+    }
+    return image;
+}
+
+// The compose pass must leave what the scene copied opaquely and the glow added on top (source ×
+// its alpha, pass 9's blend) would: the same picture up to the rounding of one blend step.
+TEST_F(GlFrameTest, TheComposePassAddsTheGlowAsAnAdditiveDrawWould) {
+    constexpr uint32_t kCompose = 11, kAdditive = 9;
+    gfx::Device& device = *device_;
+    const gfx::TextureId scene = device.CreateTexture(Pattern({kWidth, kHeight}, 1));
+    const gfx::TextureId glow = device.CreateTexture(Pattern({kWidth / 4, kHeight / 4}, 2));
+    const gfx::TextureId black = device.CreateTexture(gfx::Image{{1, 1}, {0, 0, 0, 255}});
+    ASSERT_NE(scene, gfx::TextureId::None);
+    ASSERT_NE(glow, gfx::TextureId::None);
+    CObjFVF screen;
+    screen.scale = {kWidth, kHeight, 1.0f};
+    const auto draw = [&](gfx::TextureId composeGlow, bool addGlow) {
+        library->surf.BindBackBuffer();
+        library->effect.Begin2D(kWidth, kHeight);
+        library->effect.SetTexture(effect_parameter::kGlowImage, composeGlow);
+        screen.DrawWith(*library, scene, kCompose);
+        if (addGlow) screen.DrawWith(*library, glow, kAdditive);
+        device.CaptureNextPresent();
+        device.Present();
+        gfx::Image frame;
+        EXPECT_TRUE(device.ReadBack(frame));
+        return frame;
+    };
+    const gfx::Image composed = draw(glow, false);
+    const gfx::Image layered = draw(black, true);
+    ASSERT_EQ(composed.rgba.size(), layered.rgba.size());
+    int worst = 0;
+    for (size_t i = 0; i < composed.rgba.size(); ++i) {
+        if (i % 4 != 3) worst = std::max(worst, std::abs(composed.rgba[i] - layered.rgba[i]));
+    }
+    EXPECT_LE(worst, 1);
+    for (const gfx::TextureId texture : {scene, glow, black}) device.ReleaseTexture(texture);
 }
 
 }  // namespace
