@@ -10,7 +10,6 @@
 #include "AssetNames.h"
 #include "Bytes.h"
 #include "Commands.h"
-#include "audio/WaveFile.h"
 #include "library/Archive.h"
 #include "library/Catalogue.h"
 #include "library/GlyphTable.h"
@@ -27,16 +26,6 @@ class BuiltArchiveTest : public testing::Test {
         auto bytes = archive_.Read(index);
         EXPECT_TRUE(bytes) << "row " << index;
         return bytes.value_or(Bytes{});
-    }
-    Bytes Row(std::u16string_view name) { return Row(FindAsset(AssetCatalogue(), name)); }
-
-    // The rows of one kind.
-    std::vector<int> RowsOf(AssetKind kind) const {
-        std::vector<int> rows;
-        for (int row = 0; row < kAssetCount; ++row) {
-            if (KindOfRow(row) == kind) rows.push_back(row);
-        }
-        return rows;
     }
 
     Archive archive_{AssetCatalogue()};
@@ -59,30 +48,6 @@ TEST_F(BuiltArchiveTest, CatalogueRowsAreStableAndBackToBack) {
         offset += catalogue[row].size;
     }
     EXPECT_EQ(std::filesystem::file_size(HM_BUILT_ARCHIVE), offset);
-}
-
-TEST_F(BuiltArchiveTest, SoundsParseAndPlayForASecondFromByte100) {
-    constexpr size_t kStreamStart = 100;  // where voices start streaming
-    for (int row : RowsOf(AssetKind::Wave)) {
-        const Bytes wave = Row(row);
-        WaveInfo info{};
-        ASSERT_EQ(ParseWave(wave, info), S_OK) << row;
-        EXPECT_EQ(info.dataOffset, 44u);
-        EXPECT_EQ(info.format.formatTag, 1);
-        EXPECT_GE(wave.size(), kStreamStart + info.format.avgBytesPerSec) << row;
-    }
-}
-
-TEST_F(BuiltArchiveTest, EveryCharacterOfTheTextTableHasAGlyph) {
-    const GlyphTable glyphs(Row(5));
-    const Bytes table = Row(201);
-    const std::u16string text =
-        Utf8ToUtf16({reinterpret_cast<const char*>(table.data()), table.size()});
-    ASSERT_NE(glyphs.LineFeed(), nullptr);
-    for (char16_t c : text) {
-        if (c == u'\r') continue;  // dropped by the table's parser
-        EXPECT_NE(glyphs.Find(c), nullptr) << "U+" << std::hex << static_cast<int>(c);
-    }
 }
 
 TEST_F(BuiltArchiveTest, GlyphRecordsLieInsideTheAtlas) {

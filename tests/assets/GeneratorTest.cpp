@@ -1,9 +1,8 @@
-// The generators: mesh recipes and the model text, images, sounds, the glyph atlas, determinism.
+// The generators: mesh recipes and the model text, images, the glyph atlas, determinism.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <set>
 #include <string>
 
 #include "AssetNames.h"
@@ -12,7 +11,6 @@
 #include "Image.h"
 #include "Models.h"
 #include "NumberText.h"
-#include "Sounds.h"
 #include "XFile.h"
 #include "library/GlyphTable.h"
 #include "library/LittleEndian.h"
@@ -109,23 +107,6 @@ TEST(BmpTest, RowsRunBottomUpInBgrPaddedToFourBytes) {
     EXPECT_THAT(Bytes(bmp.begin() + 54 + kRow, bmp.begin() + 54 + kRow + 3),
                 testing::ElementsAre(3, 2, 1));
     EXPECT_THAT(Bytes(bmp.begin() + 54 + 9, bmp.begin() + 54 + kRow), testing::Each(0));
-}
-
-// Parsing, level and length of each sound are checked with its content; here: distinct, and
-// quiet enough to leave headroom for mixing.
-TEST(SoundTest, EveryWaveRowHasItsOwnQuietSound) {
-    std::set<Bytes> sounds;
-    for (int row = 0; row < kAssetCount; ++row) {
-        if (KindOfRow(row) != AssetKind::Wave) continue;
-        const Bytes wave = SynthesiseSound(kAssetNames[static_cast<size_t>(row)]);
-        int loudest = 0;
-        for (size_t i = kWaveHeaderSize; i + 1 < wave.size(); i += 2) {
-            loudest = std::max(loudest, std::abs(static_cast<int16_t>(LoadLe16(&wave[i]))));
-        }
-        EXPECT_LT(loudest, 16384) << row;  // below half of full scale
-        EXPECT_TRUE(sounds.insert(wave).second) << row;
-    }
-    EXPECT_THROW(SynthesiseSound("unknown.wav"), std::runtime_error);
 }
 
 // The table's characters and printable ASCII; nothing a 16-bit glyph code cannot name.

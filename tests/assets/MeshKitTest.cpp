@@ -95,7 +95,6 @@ Mesh UnitBox() {
 INSTANTIATE_TEST_SUITE_P(
     Shapes, SolidTest,
     testing::Values(
-        SolidCase{"Box", [](Mesh& m) { Append(m, UnitBox(), {}); }, 6},
         SolidCase{"Ell", [](Mesh& m) { AddExtrusion(m, kEll, 0, 0.5f, 0); }, 1.5},
         SolidCase{"ClockwiseOutline", [](Mesh& m) { AddExtrusion(m, kNotch, -1, 1, 0); }, 3},
         // Side 2 with its edges cut by 0.1: twelve strips of section 0.1 x 0.1 / 2 along 1.8,

@@ -1,4 +1,7 @@
-// Packing, the catalogue source, the layout check of verify, and the per-kind load checks.
+// Packing, the layout check of verify, and the per-kind load checks. The catalogue source packing
+// writes is compiled into the game, where the built archive's tests read it back. Most load checks
+// hand the bytes to the game's own loader, whose tests hold the refusal cases, so those kinds only
+// show the dispatch; the glyph table's two conditions are the check's own.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -69,15 +72,6 @@ TEST(PackTest, RefusesAnUnwritableArchive) {
     WriteNumberedAssets(folder.Path());
     EXPECT_THROW(PackArchive(folder.Path(), folder.Path() / "absent" / "data.dat"),
                  std::runtime_error);
-}
-
-TEST(PackTest, CatalogueSourceHoldsEveryRow) {
-    const PackedRow rows[] = {{4, 0, "first.png"}, {6, 4, "bouka.x"}};
-    const std::string source = CatalogueSource(rows);
-    EXPECT_THAT(source, testing::HasSubstr("#include \"library/Catalogue.h\""));
-    EXPECT_THAT(source, testing::HasSubstr("    {4u, 0u, u\"first.png\"},\n"
-                                           "    {6u, 4u, u\"bouka.x\"},\n"));
-    EXPECT_THAT(source, testing::HasSubstr("std::span<const AssetEntry> AssetCatalogue()"));
 }
 
 struct LayoutCase {
@@ -153,17 +147,10 @@ INSTANTIATE_TEST_SUITE_P(
     Checks, CheckTest,
     testing::Values(
         CheckCase{"png", AssetKind::Png, kPng, LoadCheck::Loads},
-        CheckCase{"png_signature_only", AssetKind::Png, "\x89PNG\r\n\x1A\n....", LoadCheck::Fails},
         CheckCase{"png_cut", AssetKind::Png, kPng.substr(0, kPng.size() - 20), LoadCheck::Fails},
         CheckCase{"bmp", AssetKind::Bmp, kBmp, LoadCheck::Loads},
-        CheckCase{"bmp_pixels_cut", AssetKind::Bmp, kBmp.substr(0, kBmp.size() - 4),
-                  LoadCheck::Fails},
-        CheckCase{"bmp_size_wrong", AssetKind::Bmp, "BM" + std::string(60, '\0'), LoadCheck::Fails},
-        CheckCase{"bmp_short", AssetKind::Bmp, "BM", LoadCheck::Fails},
         CheckCase{"x", AssetKind::Model, kModel, LoadCheck::Loads},
-        CheckCase{"x_header_only", AssetKind::Model, "xof 0303txt 0032\n", LoadCheck::Fails},
         CheckCase{"x_cut", AssetKind::Model, kModel.substr(0, kModel.size() / 2), LoadCheck::Fails},
-        CheckCase{"x_binary_other", AssetKind::Model, "XOF ", LoadCheck::Fails},
         CheckCase{"wav", AssetKind::Wave, kWave, LoadCheck::Loads},
         CheckCase{"wav_cut", AssetKind::Wave, kWave.substr(0, 40), LoadCheck::Fails},
         CheckCase{"csv", AssetKind::TextTable, "Key,Japanese\nFlagManager_0,%d\n",

@@ -12,7 +12,6 @@
 #include "Image.h"
 #include "TextureSynth.h"
 #include "Textures.h"
-#include "library/LittleEndian.h"
 
 namespace {
 
@@ -41,22 +40,13 @@ class TextureRowTest : public testing::TestWithParam<int> {
     std::string_view Name() const { return kAssetNames[static_cast<size_t>(GetParam())]; }
 };
 
-// The file says the picture's square power-of-two size in its header, the same bytes every time.
-TEST_P(TextureRowTest, FileHoldsTheSameSquarePictureEveryTime) {
+// Square, a power of two from 32 to 512 pixels on a side. What the encoders write of it is checked
+// with the generator and the archive report, which reads a PNG and a BMP row back.
+TEST_P(TextureRowTest, IsASquarePowerOfTwo) {
     const Image picture = TextureImage(Name());
     const int size = picture.Width();
     EXPECT_EQ(picture.Height(), size);
     EXPECT_TRUE(size >= 32 && size <= 512 && (size & (size - 1)) == 0) << size;
-    const Bytes file = EncodeRow(GetParam(), picture);
-    EXPECT_EQ(file, EncodeRow(GetParam(), TextureImage(Name())));
-    ASSERT_GE(file.size(), 54u);
-    if (KindOfRow(GetParam()) == AssetKind::Png) {
-        EXPECT_EQ(file[19] | file[18] << 8, size);  // big-endian width, below 2^16
-        EXPECT_EQ(file[25], 6);                     // RGBA
-    } else {
-        EXPECT_EQ(LoadLeI32(&file[18]), size);
-        EXPECT_EQ(file.size(), 54u + static_cast<size_t>(size * size * 3));
-    }
 }
 
 // Several colours, none covering nearly all of it; the cut-outs have holes and solid parts, the

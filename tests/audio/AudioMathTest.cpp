@@ -19,21 +19,13 @@ TEST(ReverbPresetTest, MillibelsBecomeGainsAndTheFloorIsSilence) {
     EXPECT_EQ(MillibelsToGain(-12000), 0.0f);
 }
 
-TEST(ReverbPresetTest, DefaultIsSilentAndEveryOtherPresetIsHeard) {
-    for (uint32_t i = 0; i < kReverbPresetCount; ++i) {
-        const ReverbParameters efx = ToEfxReverb(ReverbPreset(i));
-        if (i == 0) {
-            EXPECT_EQ(efx.gain, 0.0f) << "Default";
-        } else {
-            EXPECT_NEAR(efx.gain, 0.3162f, 1e-3f) << "preset " << i;  // room -1000 mB
-        }
-    }
-}
-
-TEST(ReverbPresetTest, ConversionKeepsEveryValueInsideTheEfxRanges) {
+// Default is silent and every other preset heard (room -1000 mB); every value stays inside the
+// EFX ranges.
+TEST(ReverbPresetTest, PresetsConvertIntoTheEfxRanges) {
     for (uint32_t i = 0; i < kReverbPresetCount; ++i) {
         const ReverbParameters p = ToEfxReverb(ReverbPreset(i));
         SCOPED_TRACE(i);
+        EXPECT_NEAR(p.gain, i == 0 ? 0.0f : 0.3162f, 1e-3f);
         EXPECT_GE(p.decayTime, 0.1f);
         EXPECT_LE(p.decayTime, 20.0f);
         EXPECT_LE(p.reflectionsDelay, 0.3f);
@@ -90,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         FilterCase{kLowPassFilter, 5.0f, -1.0f, 1.0f, 1.0f},
         FilterCase{kHighPassFilter, 0.1f, 1.0f, 1.0f, 1.0f}));
 
-TEST(DopplerTest, ApproachingRaisesRecedingLowersAndAStillPairIsUnchanged) {
+TEST(DopplerTest, ApproachingRaisesRecedingLowersAStillPairIsUnchangedAndTheRatioIsLimited) {
     const glm::vec3 listener(0, 0, 0), source(0, 0, 10);
     const glm::vec3 toListener(0, 0, -34.35f), still(0.0f);
     EXPECT_FLOAT_EQ(DopplerRatio(listener, still, source, still), 1.0f);
@@ -100,11 +92,8 @@ TEST(DopplerTest, ApproachingRaisesRecedingLowersAndAStillPairIsUnchanged) {
     EXPECT_NEAR(DopplerRatio(listener, -toListener, source, still), 1.1f, 1e-4f);
     // A source at the listener has no direction: no shift.
     EXPECT_FLOAT_EQ(DopplerRatio(source, still, source, toListener), 1.0f);
-}
-
-TEST(DopplerTest, TheRatioIsLimitedToTwo) {
-    const glm::vec3 fast(0, 0, -340.0f);
-    EXPECT_FLOAT_EQ(DopplerRatio({0, 0, 0}, {0, 0, 0}, {0, 0, 10}, fast), kMaxFrequencyRatio);
+    // The ratio is limited to two.
+    EXPECT_FLOAT_EQ(DopplerRatio(listener, still, source, {0, 0, -340.0f}), kMaxFrequencyRatio);
 }
 
 TEST(DopplerTest, FrameVelocityIsPerSecondAndAJumpIsAPlacement) {

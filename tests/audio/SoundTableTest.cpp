@@ -23,18 +23,11 @@ class SoundTableCaseTest : public SoundTableTest {
     }
 };
 
-TEST_F(SoundTableCaseTest, EmittersOfOneSoundShareOneImageReadOnce) {
-    CObjSound first(kDoor), second(kDoor), other(kStep);
-    first.Play();
-    second.Play();
+// Emitters of one sound share one image, read once, until the last of them is released; the next
+// play reads the row again.
+TEST_F(SoundTableCaseTest, EmittersShareOneImageUntilTheLastVoiceIsReleased) {
+    CObjSound other(kStep);
     other.Play();
-    EXPECT_EQ(reads[kDoor], 1);
-    EXPECT_EQ(reads[kStep], 1);
-    EXPECT_EQ(table.Find(kDoor)->VoiceCount(), 2u);
-    EXPECT_GT(LoudestOf(8), 0.05);
-}
-
-TEST_F(SoundTableCaseTest, ReleasingTheLastVoiceRemovesTheSoundAndTheNextPlayReadsAgain) {
     {
         CObjSound first(kDoor);
         first.Play();
@@ -42,11 +35,14 @@ TEST_F(SoundTableCaseTest, ReleasingTheLastVoiceRemovesTheSoundAndTheNextPlayRea
             CObjSound second(kDoor);
             second.Play();
             EXPECT_EQ(table.Find(kDoor)->VoiceCount(), 2u);
+            EXPECT_EQ(reads[kDoor], 1);
+            EXPECT_GT(LoudestOf(8), 0.05);
         }
         ASSERT_NE(table.Find(kDoor), nullptr);
         EXPECT_EQ(table.Find(kDoor)->VoiceCount(), 1u);
     }
     EXPECT_EQ(table.Find(kDoor), nullptr);
+    EXPECT_EQ(reads[kStep], 1);
     CObjSound again(kDoor);
     again.Play();
     EXPECT_EQ(reads[kDoor], 2);
@@ -85,9 +81,7 @@ std::vector<BadRow> BadRows() {
     std::vector<uint8_t> truncated = MakeWav(Tone(0.1));
     truncated.resize(60);
     return {
-        {"NotRiff", std::vector<uint8_t>(200, 'x')},
-        {"Truncated", truncated},
-        {"Empty", {}},
+        {"Truncated", truncated},  // the reader's own refusals are tested with it
         BadFormat("NoChannels", {.channels = 0}),
         BadFormat("NoSampleRate", {.rate = 0}),
         BadFormat("NoByteRate", {.avgBytesPerSec = 0}),

@@ -42,7 +42,6 @@ TEST_F(ContactCommandTest, WrongArgumentsAndRowsThatAreNoModelsAreUsageErrors) {
         {"models", HM_BUILT_ARCHIVE, Sheet(), "sight.png"},  // a texture row
         {"models", HM_BUILT_ARCHIVE, Sheet(), "nothing.x"},
         {"models", HM_BUILT_ARCHIVE, Sheet(), "202"},
-        {"models", HM_BUILT_ARCHIVE, Sheet(), "-1"},
         {"rig", HM_BUILT_ARCHIVE, Sheet(), "cat", "0", "0"},
         {"rig", HM_BUILT_ARCHIVE, Sheet(), "gt", "walk", "0"},
         {"rig", HM_BUILT_ARCHIVE, Sheet(), "gt", "0", "8x"},

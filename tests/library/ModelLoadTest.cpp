@@ -204,14 +204,12 @@ TEST_P(BadModel, FailsCleanly) {
               "not a .x model the game can load\n");
 }
 
+// Each refusal of the structural check has its case below; these show that a refused or cut file
+// fails the build and the description, and keep the inputs that crashed the importer.
 INSTANTIATE_TEST_SUITE_P(
     Inputs, BadModel,
     testing::Values(
-        std::string(), std::string("not a model"), std::string(kTriangle.substr(0, 120)),
-        std::string(kTriangle.substr(0, kTriangle.size() / 2)), std::string("xof 0303txt 0032\n"),
-        // A face naming a vertex that does not exist.
-        std::string("xof 0303txt 0032\nMesh {\n3;\n0.0;0.0;0.0;,\n1.0;0.0;0.0;,\n"
-                    "0.0;1.0;0.0;;\n1;\n3;0,1,7;;\n}\n"),
+        std::string(), std::string(kTriangle.substr(0, kTriangle.size() / 2)),
         // Material lists holding less than they declare crash the importer.
         XTriangles({"Ma:terial {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n"}, {0}),
         [] {
@@ -219,7 +217,6 @@ INSTANTIATE_TEST_SUITE_P(
             text.replace(text.find("MeshMaterialList {\n1;"), 20, "MeshMaterialList {\n2;");
             return text;
         }(),
-        std::string("xof 0303bin 0032"),
         // A negative count, which the importer would allocate as gigabytes.
         std::string("xof 0303txt 0032\nMesh {-3;\n1.0;2.0;3.0;;\n}\n"),
         // Files the fuzzer found crashing the importer: a face list misread after a vertex
@@ -232,13 +229,6 @@ INSTANTIATE_TEST_SUITE_P(
         std::string("xof 0303txt 0032\nMesh {\n3;\n1.0;2.0;3.0;,\n-4.0;55;6.0;,\n7.0;-80;925;;\n"
                     "0;\nMeshMaterialList {\n1;\n1;\n0;;\nMaterial {\n0.25;0.5;0.7;085;2.5;\n"
                     "0.1;0.2;0;;\n0.4;0.5;0.6;;\n }\n}\n}\n}\n")));
-
-TEST(ModelLoad, MaterialListsMayReferToMaterialsByName) {
-    std::string text = XTriangles({"{ Paint }\n"}, {0});
-    text.insert(text.find("Mesh {"),
-                "Material Paint {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n");
-    EXPECT_TRUE(BuildModel(ToBytes(text), kNoTextures).has_value());
-}
 
 TEST(ModelLoad, DescriptionNamesCountsPassesAndTextures) {
     const std::vector<AssetEntry> catalogue = {{1, 0, u"fire.bmp"}};
@@ -366,7 +356,7 @@ TEST(WellFormedXLineEnds, CrLfPassesTheCheckAndImports) {
     EXPECT_TRUE(BuildModel(ToBytes(text), kNoTextures).has_value());
 }
 
-// Each a small edit of kFullModel that the check must refuse.
+// Each a small edit of kFullModel that the check must refuse, one for each of its refusals.
 class MalformedX : public testing::TestWithParam<XEdit> {};
 
 TEST_P(MalformedX, IsRefused) {
@@ -379,9 +369,7 @@ INSTANTIATE_TEST_SUITE_P(
     Edits, MalformedX,
     testing::Values(
         // The header.
-        XEdit{"Binary", "0303txt", "0303bin"}, XEdit{"Compressed", "0303txt", "0303tzip"},
-        XEdit{"OtherVersion", "0303txt", "0302txt"},
-        XEdit{"OtherFloatSize", "txt 0032", "txt 0016"},
+        XEdit{"Binary", "0303txt", "0303bin"}, XEdit{"OtherFloatSize", "txt 0032", "txt 0016"},
         XEdit{"ObjectOnTheHeaderLine", "0032\n", "0032 "},
         XEdit{"Template", "0032\n", "0032\ntemplate Header {\nWORD major;\n}\n"},
         // Counts that disagree with what follows them.
@@ -392,7 +380,12 @@ INSTANTIATE_TEST_SUITE_P(
         XEdit{"NegativeCount", "2;\n4;0,1,3,2", "-2;\n4;0,1,3,2"},
         XEdit{"NoFaces", "2;\n4;0,1,3,2;,\n3;1,4,3;;\n", "0;\n"},
         XEdit{"CornerCountAboveTheIndices", "3;1,4,3;;\nMeshNormals", "4;1,4,3;;\nMeshNormals"},
-        XEdit{"FaceOfTwoCorners", "3;1,4,3;;\nMeshNormals", "2;1,4;;\nMeshNormals"},
+        // The normals' face shrinks with it, so only the corner count is wrong.
+        XEdit{
+            "FaceOfTwoCorners",
+            "3;1,4,3;;\nMeshNormals "
+            "{\n2;\n0.0;0.0;-1.0;,\n0.0;1.0;0.0;;\n2;\n4;0,0,0,1;,\n3;1,1,0;;",
+            "2;1,4;;\nMeshNormals {\n2;\n0.0;0.0;-1.0;,\n0.0;1.0;0.0;;\n2;\n4;0,0,0,1;,\n2;1,1;;"},
         XEdit{"NormalFacesFewerThanFaces", "2;\n4;0,0,0,1;,\n3;1,1,0;;", "1;\n4;0,0,0,1;;"},
         XEdit{"NormalFaceCornersDiffer", "3;1,1,0;;", "4;1,1,0,0;;"},
         XEdit{"TexCoordsFewerThanVertices", "MeshTextureCoords {\n5;", "MeshTextureCoords {\n4;"},
@@ -402,7 +395,6 @@ INSTANTIATE_TEST_SUITE_P(
         XEdit{"MoreMaterialsThanDeclared", "{ Paint }\n", "{ Paint }\n{ Paint }\n"},
         XEdit{"MatrixOf15Numbers", "30.0,1.0;;", "30.0;;"},
         // Indices and references to nothing.
-        XEdit{"VertexIndexOutOfRange", "3;1,4,3;;\nMeshNormals", "3;1,7,3;;\nMeshNormals"},
         // The importer itself lets an index equal to the count through.
         XEdit{"VertexIndexEqualToTheCount", "3;1,4,3;;\nMeshNormals", "3;1,5,3;;\nMeshNormals"},
         XEdit{"NormalIndexOutOfRange", "3;1,1,0;;", "3;1,2,0;;"},
@@ -425,26 +417,22 @@ INSTANTIATE_TEST_SUITE_P(
               "0.0,1.0;; }\nFrame Child {"},
         XEdit{"TwoTextureFiles", "\"fire.bmp\"; }", "\"fire.bmp\"; }\nTextureFilename { \"a\"; }"},
         XEdit{"MissingLastBrace", "}\n}\n}\n}\n}\n", "}\n}\n}\n}\n"},
-        XEdit{"ExtraClosingBrace", "", "}\n"}, XEdit{"StrayTokenAtTheEnd", "", "3;\n"},
+        XEdit{"ExtraClosingBrace", "", "}\n"},
         XEdit{"NameTooLong", "Frame Child {", "Frame " + kNameOf256 + " {"},
         // Tokens.
-        XEdit{"UnterminatedString", "\"fire.bmp\";", "\"fire.bmp;"},
-        XEdit{"StringAcrossLines", "\"fire.bmp\";", "\"fire\n.bmp\";"},
+        XEdit{"StringRunningToTheEnd", "", "\"fire"},
         XEdit{"SpaceBeforeTheStringsSemicolon", "\"fire.bmp\";", "\"fire.bmp\" ;"},
         XEdit{"EmptyTextureName", "\"fire.bmp\"", "\"\""},
         XEdit{"NonAsciiInAString", "fire.bmp", "fir\xC3\xA9.bmp"},
         XEdit{"NulByte", "Frame Child {", std::string("Frame\0Child {", 13)},
         XEdit{"LineComment", "Frame Child {", "// the child\nFrame Child {"},
-        XEdit{"HashComment", "Frame Child {", "# the child\nFrame Child {"},
-        XEdit{"Exponent", "10.0,20.0", "1e1,20.0"}, XEdit{"PlusSign", "10.0,20.0", "+10.0,20.0"},
+        XEdit{"Exponent", "10.0,20.0", "1e1,20.0"},
         XEdit{"PointWithoutFraction", "2.0;1.0;;", "2.;1.0;;"},
         XEdit{"NumberBeyondFloat", "10.0,20.0", "1" + std::string(39, '0') + ".0,20.0"},
         // The importer reads at most 19 whole digits.
         XEdit{"TwentyWholeDigits", "10.0,20.0", "1" + std::string(19, '0') + ".0,20.0"},
         // The importer would read "1,0" as one number with a decimal comma.
-        XEdit{"WholeNumberTouchingAComma", "1.0,0.0,0.0,0.0,0.0,1.0", "1,0.0,0.0,0.0,0.0,1.0"},
-        XEdit{"WordRunningIntoAQuote", "TextureFilename {", "TextureFilename\"x\" {"},
-        XEdit{"NameStartingWithADigit", "Frame Child {", "Frame 2Child {"}),
+        XEdit{"WholeNumberTouchingAComma", "1.0,0.0,0.0,0.0,0.0,1.0", "1,0.0,0.0,0.0,0.0,1.0"}),
     EditLabel);
 
 TEST(XTextCheckRules, MaterialsAreReferredToOnlyAfterTheirDeclaration) {

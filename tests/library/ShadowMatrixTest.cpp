@@ -1,5 +1,5 @@
-// The sun's shadow matrix: a hand-computed case, coverage of the view frustum, and the fallback
-// that keeps it finite when the view is parallel to the light.
+// The sun's shadow matrix: a hand-computed case, coverage of random view frustums, and the
+// fallback that keeps it finite when the view is parallel to the light.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -100,62 +100,6 @@ TEST(ShadowMatrixTest, MatchesHandComputedOverheadSun) {
         }
 }
 
-// Realistic rooms: every sampled point of the covered frustum lands inside the shadow map, and the
-// fit is tight (the corners reach the map's edges).
-class ShadowCoverageTest : public testing::TestWithParam<ViewSetup> {};
-
-TEST_P(ShadowCoverageTest, FrustumFillsTheUnitCube) {
-    const ShadowView view = ShadowViewOf(GetParam());
-    ShadowMatrix shadow;
-    ASSERT_TRUE(shadow.Update(view));
-    glm::vec3 low(INFINITY), high(-INFINITY);
-    constexpr int kSteps = 6;
-    constexpr float kSlack = 1e-4f;
-    for (int i = 0; i <= kSteps; ++i)
-        for (int j = 0; j <= kSteps; ++j)
-            for (int k = 0; k <= kSteps; ++k) {
-                const float u = -1.0f + 2.0f * i / kSteps, v = -1.0f + 2.0f * j / kSteps;
-                const float depth = kNearPlane + (view.farPlane - kNearPlane) * k / kSteps;
-                const glm::vec4 h = Transform(shadow.Matrix(), FrustumPoint(view, u, v, depth));
-                ASSERT_GT(h.w, 0.0f);
-                const glm::vec3 p = glm::vec3(h) / h.w;
-                EXPECT_TRUE(p.x >= -1 - kSlack && p.x <= 1 + kSlack && p.y >= -1 - kSlack &&
-                            p.y <= 1 + kSlack && p.z >= -kSlack && p.z <= 1 + kSlack)
-                    << "u " << u << " v " << v << " depth " << depth << " maps to " << p.x << ", "
-                    << p.y << ", " << p.z;
-                low = glm::min(low, p);
-                high = glm::max(high, p);
-            }
-    for (int axis = 0; axis < 3; ++axis) {
-        EXPECT_NEAR(low[axis], axis == 2 ? 0.0f : -1.0f, 1e-3f) << axis;
-        EXPECT_NEAR(high[axis], 1.0f, 1e-3f) << axis;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rooms, ShadowCoverageTest,
-    testing::Values(
-        kStartView,
-        // A fixed camera looking down into a room.
-        ViewSetup{{4, 6, -8}, {0, 1, 0}, {0, 40.3f, 1}, {0, 0, 0}, {0, 0, 0}, 45, 4.0f / 3, 42.5f},
-        // Looking up a stair.
-        ViewSetup{{0, 1, 0}, {0, 3, 5}, {0, 63, 3}, {0, 0, 0}, {0, 0, 0}, 45, 16.0f / 9, 65},
-        // Looking steeply down under a sun overhead: the view is 15° from the light, so part of
-        // the frustum lies on the far side of the light from the view direction.
-        ViewSetup{
-            {0, 10, 0}, {0, 0, 2.6795f}, {0, 63, 0.5f}, {0, 0, 0}, {0, 0, 0}, 60, 16.0f / 9, 40},
-        // A low sun from the side.
-        ViewSetup{{0, 1.5f, 0}, {3, 1.5f, 4}, {50, 20, 0}, {0, 0, 0}, {0, 0, 0}, 60, 1, 30},
-        // An outdoor approach whose shadow viewpoint sits above and behind the eye.
-        ViewSetup{{0, 2, 10},
-                  {0, 1.5f, 20},
-                  {0.1f, 70.1f, -30.1f},
-                  {0, 0, 0},
-                  {0, 19.1f, -24.1f},
-                  45,
-                  16.0f / 9,
-                  75.4f}));
-
 // A view along the light (or against it) has no light-space direction of view: the matrix of the
 // previous frame stays, finite.
 class ParallelViewTest : public testing::TestWithParam<ViewSetup> {};
@@ -185,9 +129,11 @@ INSTANTIATE_TEST_SUITE_P(
         // A sun on its own target has no direction at all.
         ViewSetup{{0, 0, -5}, {0, 0, 0}, {1, 2, 3}, {1, 2, 3}, {0, 0, 0}, 45, 1, 65}));
 
-// Random views and suns (fixed seed): the matrix is always finite, and every point of the covered
-// frustum, however steeply the view looks along the light, lands inside the map.
-TEST(ShadowMatrixTest, RandomViewsStayFiniteAndCovered) {
+// Random views and suns (fixed seed): the matrix is always finite, and the covered frustum fills
+// the map however steeply the view looks along the light. The frustum is convex and lies in front
+// of the sun's perspective, so its corners landing inside the map put all of it inside; the
+// corners reaching the map's edges show the fit is tight.
+TEST(ShadowMatrixTest, RandomViewsStayFiniteAndFillTheMap) {
     std::mt19937 random(20261206);
     std::normal_distribution<float> gaussian;
     std::uniform_real_distribution<float> uniform(0.0f, 1.0f);
@@ -214,16 +160,19 @@ TEST(ShadowMatrixTest, RandomViewsStayFiniteAndCovered) {
         ASSERT_TRUE(IsFinite(shadow.Matrix())) << "trial " << trial;
         if (!wasRebuilt) continue;
         ++rebuilt;
-        for (const glm::vec3& corner : shadow.LightFrustum())
-            ASSERT_GT(Transform(shadow.Matrix(), corner).w, 0.0f) << "trial " << trial;
-        const float depth = kNearPlane + uniform(random) * (view.farPlane - kNearPlane);
-        const glm::vec4 h =
-            Transform(shadow.Matrix(),
-                      FrustumPoint(view, uniform(random) * 2 - 1, uniform(random) * 2 - 1, depth));
-        const glm::vec3 p = glm::vec3(h) / h.w;
-        EXPECT_TRUE(std::abs(p.x) <= 1.001f && std::abs(p.y) <= 1.001f && p.z >= -0.001f &&
-                    p.z <= 1.001f)
-            << "trial " << trial << " maps to " << p.x << ", " << p.y << ", " << p.z;
+        glm::vec3 low(INFINITY), high(-INFINITY);
+        for (const float depth : {kNearPlane, view.farPlane})
+            for (const float u : {-1.0f, 1.0f})
+                for (const float v : {-1.0f, 1.0f}) {
+                    const glm::vec4 h = Transform(shadow.Matrix(), FrustumPoint(view, u, v, depth));
+                    ASSERT_GT(h.w, 0.0f) << "trial " << trial;
+                    low = glm::min(low, glm::vec3(h) / h.w);
+                    high = glm::max(high, glm::vec3(h) / h.w);
+                }
+        for (int axis = 0; axis < 3; ++axis) {
+            EXPECT_NEAR(low[axis], axis == 2 ? 0.0f : -1.0f, 1e-3f) << "trial " << trial;
+            EXPECT_NEAR(high[axis], 1.0f, 1e-3f) << "trial " << trial;
+        }
     }
     EXPECT_GT(rebuilt, 19000);
 }

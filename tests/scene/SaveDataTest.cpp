@@ -326,12 +326,4 @@ TEST(SlotLabel, ExtremeValuesFromAFileDoNotOverflow) {
               "2147485547/2147483648/6 7:8:9 1193:02:47");
 }
 
-// A format the record cannot fill safely is shown as written.
-TEST(SlotLabel, HostileFormatsAreShownAsWritten) {
-    for (std::u16string_view format :
-         {u"%s %d", u"%d %d %d %d %d %d %d %d %d %d %d %d", u"%d%n", u"%d/%d %", u"%f"}) {
-        EXPECT_EQ(SlotLabel(SavedRecord(), format), format) << Utf16ToUtf8(format);
-    }
-}
-
 }  // namespace

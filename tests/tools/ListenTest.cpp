@@ -161,12 +161,6 @@ TEST(DecodeSound, ReadsEightBitSamplesAroundTheirMidpointAndAStartPastTheEnd) {
     EXPECT_EQ(result.sound->streamStartFrame, 3u);
 }
 
-Bytes WithField(Bytes bytes, size_t at, uint16_t value) {
-    bytes[at] = static_cast<uint8_t>(value);
-    bytes[at + 1] = static_cast<uint8_t>(value >> 8);
-    return bytes;
-}
-
 Bytes Cut(Bytes bytes, size_t size) {
     bytes.resize(size);
     return bytes;
@@ -190,19 +184,14 @@ TEST_P(RefusedWave, IsRefusedWithOneLineReason) {
     EXPECT_EQ(result.error.find('\n'), std::string::npos);
 }
 
-constexpr size_t kChannelsAt = 22, kBlockAlignAt = 32, kBitsAt = 34;
-
-INSTANTIATE_TEST_SUITE_P(
-    Images, RefusedWave,
-    testing::Values(RefusedCase{"Empty", {}},
-                    RefusedCase{"CutInsideTheHeader", Cut(GoodWave(), 30)},
-                    RefusedCase{"CutInsideTheSamples", Cut(GoodWave(), 150)},
-                    RefusedCase{"NotRiff", Bytes{'h', 'e', 'l', 'l', 'o'}},
-                    RefusedCase{"TwentyFourBit", Wave(Bytes(30, 0), 1, 24)},
-                    RefusedCase{"ZeroBlockAlign", WithField(GoodWave(), kBlockAlignAt, 0)},
-                    RefusedCase{"NoChannels", WithField(GoodWave(), kChannelsAt, 0)},
-                    RefusedCase{"BitsDisagreeWithBlockAlign", WithField(GoodWave(), kBitsAt, 8)}),
-    [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
+// The two ways the decoder refuses a file: the game's reader refuses it (its own tests hold each
+// reason), or the game does not play its format (each reason is tested with the sound table).
+INSTANTIATE_TEST_SUITE_P(Images, RefusedWave,
+                         testing::Values(RefusedCase{"CutInsideTheSamples", Cut(GoodWave(), 150)},
+                                         RefusedCase{"TwentyFourBit", Wave(Bytes(30, 0), 1, 24)}),
+                         [](const testing::TestParamInfo<RefusedCase>& info) {
+                             return info.param.name;
+                         });
 
 // ---- the command ----
 
