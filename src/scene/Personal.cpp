@@ -11,19 +11,19 @@
 
 namespace {
 
-constexpr int32_t kSphereModel = 77;             // "sphere.x"
-constexpr float kBodyDrop = 0.34f;               // the body stands this far below the sphere
-constexpr float kEyeHeight = 0.5f;               // above the sphere, while aiming
-constexpr float kFollowStep = 0.15f;             // the follow point's move per frame of walking
-constexpr float kPullFactor = 0.05f;             // step = square distance to the follow point x this
-constexpr float kTurnThreshold = 0.001f;         // square distance below which the body keeps its yaw
-constexpr float kFallPerFrame = 0.06f;           // units per frame while nothing holds the player up
-constexpr float kStandingNormal = 0.7f;          // a push this steep upwards is ground
-constexpr float kLookPerPixel = 0.13f;           // degrees of aim per pixel of pointer motion
-constexpr int32_t kLookPixelLimit = 100;         // larger pointer jumps count as this many
-constexpr float kPitchLimit = 80.0f;             // degrees up or down while aiming
-constexpr float kAimReach = 0.1f;                // the aiming camera looks at a point this far ahead
-constexpr float kAimLead = 0.04f;                // the follow point leads the body this far while aiming
+constexpr int32_t kSphereModel = 77;      // "sphere.x"
+constexpr float kBodyDrop = 0.34f;        // the body stands this far below the sphere
+constexpr float kEyeHeight = 0.5f;        // above the sphere, while aiming
+constexpr float kFollowStep = 0.15f;      // the follow point's move per frame of walking
+constexpr float kPullFactor = 0.05f;      // step = square distance to the follow point x this
+constexpr float kTurnThreshold = 0.001f;  // square distance below which the body keeps its yaw
+constexpr float kFallPerFrame = 0.06f;    // units per frame while nothing holds the player up
+constexpr float kStandingNormal = 0.7f;   // a push this steep upwards is ground
+constexpr float kLookPerPixel = 0.13f;    // degrees of aim per pixel of pointer motion
+constexpr int32_t kLookPixelLimit = 100;  // larger pointer jumps count as this many
+constexpr float kPitchLimit = 80.0f;      // degrees up or down while aiming
+constexpr float kAimReach = 0.1f;         // the aiming camera looks at a point this far ahead
+constexpr float kAimLead = 0.04f;         // the follow point leads the body this far while aiming
 constexpr int32_t kThrowAchievementCount = 100;  // throws that earn the darts achievement
 constexpr int32_t kThrowAchievement = 28;
 constexpr int32_t kHeldPropItem = 2;  // while held, the body carries the prop
@@ -297,8 +297,8 @@ void Personal::Aim() {
         lastKeyCode = kCodeLeft;
     }
 
-    const glm::mat4 turn = PlacementMatrix(glm::vec3(0.0f), glm::vec3(1.0f),
-                                           {pitch, Yaw() + yawOffset, 0.0f});
+    const glm::mat4 turn =
+        PlacementMatrix(glm::vec3(0.0f), glm::vec3(1.0f), {pitch, Yaw() + yawOffset, 0.0f});
     const glm::vec3 ahead(turn * glm::vec4(0, 0, kAimReach, 0));
     Camera& camera = library->effect.camera;
     camera.eye = Position() + glm::vec3(0, kEyeHeight, 0);
@@ -362,7 +362,8 @@ void Personal::Draw3D() {
 void Personal::PlaySelectionTick() {
     for (CObjSound& tick : stepSounds) {
         const SVoice* voice = tick.GetVoice();
-        if (voice != nullptr && (voice->Phase() == kVoicePlaying || voice->Phase() == kVoiceFadingIn)) {
+        if (voice != nullptr &&
+            (voice->Phase() == kVoicePlaying || voice->Phase() == kVoiceFadingIn)) {
             continue;
         }
         tick.volume = 0.5f;

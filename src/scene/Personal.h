@@ -91,12 +91,12 @@ class Personal {
     int32_t aiming = 0;
     int32_t controlMode = kControlFree;
     std::unique_ptr<CObjSound> ambientSound;  // the outdoor ambience events start; may be null
-    int32_t returnToTitle = 0;  // 1 = the menu asked to return to the title screen
+    int32_t returnToTitle = 0;                // 1 = the menu asked to return to the title screen
     SaveRecord record;
     gt_Model bodyModel;
     int32_t motion = gt_Model::kMotionRest;  // the body's motion this frame
-    int32_t actionPressed = 0;  // the action button went down this frame
-    int32_t subReleased = 0;    // the aim button came up this frame
+    int32_t actionPressed = 0;               // the action button went down this frame
+    int32_t subReleased = 0;                 // the aim button came up this frame
     // The player's sphere: its position is the player's, its rotation's y the body's yaw.
     CObjMesh bodyCollider;
 
