@@ -41,12 +41,14 @@ void TextBox::Register(Scene& scene) {
     scene.overlayQuads.push_back(&window);
     scene.overlayQuads.push_back(&highlight);
     scene.overlayTexts.push_back(&text);
+    scene.dialogues.push_back(this);
 }
 
 void TextBox::Open() {
     text.hidden = 0;
     window.hidden = 0;
     lineIndex = 0;
+    linesShown.clear();
 }
 
 bool TextBox::FullyShown(MyLibrary& library) const {
@@ -92,6 +94,7 @@ int32_t TextBox::Update(Personal& player, MyLibrary& library) {
     Layout(library, lineHeight);
 
     if (lineIndex < 0 || static_cast<size_t>(lineIndex) >= lines.size()) lineIndex = 0;
+    if (linesShown.empty() || linesShown.back() != lineIndex) linesShown.push_back(lineIndex);
     const TextBoxLine& line = lines[static_cast<size_t>(lineIndex)];
     text.key = line.key;
     const size_t answers = line.next.size();

@@ -30,7 +30,8 @@ class TextBox {
     void AddJumpLine(const char16_t* key);
     // A two-answer question: the first answer leads to line `a`, the second to `b`.
     void AddQuestion(const char16_t* key, int32_t a, int32_t b);
-    // Puts the band, the highlight and the text on the scene's overlay lists.
+    // Puts the band, the highlight and the text on the scene's overlay lists, and the box on its
+    // list of dialogues.
     void Register(Scene& scene);
 
     // Once a frame: 0 while closed, else the line reached after this frame. Running past the last
@@ -45,6 +46,7 @@ class TextBox {
     CObjFVF window;
     CObjFVF highlight;
     int32_t lineIndex = 0;
+    std::vector<int32_t> linesShown;  // the lines reached since the box opened, in order
     int32_t choice = 0;
     int32_t lastPointerChoice = 0;
     int32_t blinkFrame = 0;

@@ -16,6 +16,7 @@
 
 class MyLibrary;
 class Personal;
+class TextBox;
 
 // The base of every field, event, enemy and message window. The root scene's children are the
 // fields and its `currentChild` is the active one; a field's children are its events. A scene owns
@@ -80,6 +81,7 @@ class Scene {
     std::vector<CObjSound*> sounds;  // the scene's emitters; the subclass owns them
     std::vector<CObjText*> overlayTexts;
     std::vector<CObjText*> worldTexts;
+    std::vector<const TextBox*> dialogues;  // the scene's dialogue boxes, for debugging tools
 
   private:
     void InitScene(Personal* player, MyLibrary* library);

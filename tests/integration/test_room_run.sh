@@ -12,7 +12,7 @@ cd "$(dirname "$driver")"  # beside data.dat, where the game runs
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 
 shots=(20 45 125 150 255 360 510 560)
-states=(20 68 140 165 250 280 360 510 560)
+states=(20 68 120 140 165 250 280 360 510 560)
 args=()
 for f in "${shots[@]}"; do args+=(--shot "$f:$out/shot$f.png"); done
 for f in "${states[@]}"; do args+=(--state "$f:$out/state$f.json"); done
@@ -64,13 +64,21 @@ expect(68, "controlMode", s["controlMode"], 1)
 if not 1.4 < s["player"]["pos"][2] < 1.8:
     failures.append(f"frame 68: player z {s['player']['pos'][2]}, wanted at the cube (1.65)")
 
+s = state(120)  # the question, fully shown, the first answer chosen
+box = s["textBox"] or {}
+expect(120, "box line", (box.get("key"), box.get("answers"), box.get("choice")), ("message_2", 2, 0))
+if not box.get("shown", "").endswith("やめておく"):
+    failures.append(f"frame 120: the question is not fully shown: {box}")
+
 s = state(140)  # the first answer's line
 expect(140, "controlMode", s["controlMode"], 0)
 expect(140, "message", message(s), (2, 0, 4))
+expect(140, "box keys", (s["textBox"] or {}).get("keys"), ["message_1", "message_2", "message_3"])
 
 s = state(165)  # closed again
 expect(165, "controlMode", s["controlMode"], 1)
 expect(165, "message", message(s), (4, 0, 4))
+expect(165, "box", s["textBox"], None)
 
 s = state(250)  # the second answer's line
 expect(250, "controlMode", s["controlMode"], 0)

@@ -1,10 +1,12 @@
 #include "StateDump.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <span>
 #include <sstream>
 
 #include "app/D3DXMain.h"
+#include "library/TextBox.h"
 #include "library/Utf.h"
 
 namespace driver {
@@ -84,6 +86,45 @@ std::string Children(const Scene& field) {
     return out + "]";
 }
 
+// The dialogue box open in a scene or its children, if any (one shows at a time).
+const TextBox* OpenDialogue(const Scene& scene) {
+    for (const TextBox* box : scene.dialogues) {
+        if (box->IsOpen()) return box;
+    }
+    for (const auto& child : scene.children) {
+        if (const TextBox* box = child ? OpenDialogue(*child) : nullptr) return box;
+    }
+    return nullptr;
+}
+
+std::string Key(const TextBox& box, int32_t line) {
+    const bool known = line >= 0 && static_cast<size_t>(line) < box.lines.size();
+    const char16_t* key = known ? box.lines[static_cast<size_t>(line)].key : nullptr;
+    return key ? Quoted(Utf16ToUtf8(key)) : "null";
+}
+
+// The open box: the keys of the lines shown since it opened, the current line as revealed so
+// far, its number of answers (2 for a question) and the answer chosen.
+std::string DialogueJson(const TextBox* box, const TextData& texts) {
+    if (!box) return "null";
+    std::string keys = "[";
+    for (size_t i = 0; i < box->linesShown.size(); ++i) {
+        keys += (i ? ", " : "") + Key(*box, box->linesShown[i]);
+    }
+    keys += "]";
+    const std::u16string& line = texts.GetText(box->text.key ? box->text.key : u"");
+    const size_t revealed =
+        std::min(line.size(), static_cast<size_t>(std::max(0, box->text.maxChars)));
+    const bool known =
+        box->lineIndex >= 0 && static_cast<size_t>(box->lineIndex) < box->lines.size();
+    const size_t answers = known ? box->lines[static_cast<size_t>(box->lineIndex)].next.size() : 0;
+    return "{\"line\": " + std::to_string(box->lineIndex) +
+           ", \"key\": " + Key(*box, box->lineIndex) + ", \"keys\": " + keys +
+           ", \"shown\": " + Quoted(Utf16ToUtf8(line.substr(0, revealed))) +
+           ", \"answers\": " + std::to_string(answers) +
+           ", \"choice\": " + std::to_string(box->choice) + "}";
+}
+
 }  // namespace
 
 std::string StateJson(const D3DXMain& app, uint32_t frame) {
@@ -111,7 +152,8 @@ std::string StateJson(const D3DXMain& app, uint32_t frame) {
          << "},\n";
     json << "  \"camera\": {\"eye\": " << Vector(app.lib.effect.camera.eye)
          << ", \"at\": " << Vector(app.lib.effect.camera.at) << "},\n";
-    json << "  \"textBox\": null,\n";
+    json << "  \"textBox\": "
+         << DialogueJson(field ? OpenDialogue(*field) : nullptr, app.lib.textData) << ",\n";
     json << "  \"items\": {\"itemHeld\": " << List<int32_t>(record.itemHeld)
          << ", \"itemTaken\": " << List<int32_t>(record.itemTaken)
          << ", \"hasDarts\": " << record.hasDarts << ", \"hasLight\": " << record.hasLight
