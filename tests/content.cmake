@@ -12,3 +12,5 @@ hm_add_test(field_option_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/content/FieldOp
 add_test(NAME content.testRoomRunOnGl
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/test_room_run.sh $<TARGET_FILE:hm-driver>
     ${CMAKE_CURRENT_SOURCE_DIR}/integration/test_room_run.input)
+add_test(NAME content.aimRun
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/aim_run.sh $<TARGET_FILE:hm-driver>)

@@ -73,6 +73,25 @@ uint32_t Buttons(InputDevices& devices, const PadState& pad) {
     return flags;
 }
 
+platform::Point Centre(const platform::Rect& r) {
+    return {r.x + r.width / 2, r.y + r.height / 2};
+}
+
+bool Contains(const platform::Rect& r, platform::Point p) {
+    return p.x >= r.x && p.x < r.x + r.width && p.y >= r.y && p.y < r.y + r.height;
+}
+
+// The part of a screen rectangle on a desktop of the given size (all of it when the size is
+// unknown); empty rectangles keep their corner on the desktop's edge.
+platform::Rect VisiblePart(const platform::Rect& r, const gfx::Size& desktop) {
+    if (desktop.width <= 0 || desktop.height <= 0) return r;
+    const int left = std::max(r.x, 0);
+    const int top = std::max(r.y, 0);
+    const int right = std::max(std::min(r.x + r.width, desktop.width), left);
+    const int bottom = std::max(std::min(r.y + r.height, desktop.height), top);
+    return {left, top, right - left, bottom - top};
+}
+
 }  // namespace
 
 void InputState::ReleaseCapture(platform::Cursor& cursorDevice) {
@@ -101,6 +120,7 @@ Input::Input(platform::InputDevices& devices, platform::Cursor& cursor, platform
 
 void Input::Poll(bool active, bool minimised) {
     state.flags = 0;
+    state.delta = {0, 0};  // looks of this frame only
     if (!active || minimised) {
         state.inactiveCountdown = kInactiveFrames;
         ReleaseCapture();
@@ -169,23 +189,20 @@ void Input::SetCapture(bool on) {
     cursor_.Show(false);
 
     // The client area on screen from the outer rectangle, assuming equal side and bottom borders
-    // and the title bar on top; then kept inside the desktop.
+    // and the title bar on top.
     const gfx::Size client = window_.ClientSize();
     const platform::Rect outer = window_.OuterRect();
     const int border = (outer.width - client.width) / 2;
     const int frameHeight = outer.height - client.height;
-    int left = outer.x + border;
-    int top = outer.y + frameHeight - border;
-    int right = outer.x + outer.width - border;
-    int bottom = outer.y + outer.height - border;
-    const gfx::Size work = window_.ScreenSize();
-    if (work.width > 0 && work.height > 0) {  // unknown desktop: no limit
-        left = std::max(left, 0);
-        top = std::max(top, 0);
-        right = std::max(std::min(right, work.width), left);
-        bottom = std::max(std::min(bottom, work.height), top);
-    }
-    state.clipRect = {left, top, right - left, bottom - top};
-    state.centre = {left + (right - left) / 2, top + (bottom - top) / 2};
+    const platform::Rect area{outer.x + border, outer.y + frameHeight - border, client.width,
+                              client.height};
+    // The cursor is clipped to the part on the desktop, and re-centred on the client's centre
+    // when the cursor can reach it there, else on the centre of that part.
+    state.clipRect = VisiblePart(area, window_.ScreenSize());
+    state.centre = Centre(area);
+    if (!Contains(state.clipRect, state.centre)) state.centre = Centre(state.clipRect);
     cursor_.Clip(&state.clipRect);
+    // Whatever the pointer did before, aiming starts from a still view.
+    devices_.SetCursorPos(state.centre);
+    state.delta = {0, 0};
 }

@@ -74,6 +74,7 @@ void Personal::Enter(MyLibrary* fieldLibrary) {
     bodyCollider.Update(*library);
     bodyCollider.UpdateSphere();
     for (auto& dart : darts) dart->Ground();
+    viewBeforeAim_.reset();  // the view of a field left behind
 }
 
 void Personal::SetSpawn(float spawnYaw, const glm::vec3& spawnPosition) {
@@ -113,17 +114,19 @@ void Personal::PreUpdate() {
 }
 
 void Personal::PoseBody() {
-    const bool lightActive = record.hasLight != 0;
-    bodyModel.lightShown = lightActive && aiming == 0 ? 1 : 0;
+    // The held light stays in hand and lit while aiming (the mirror still shows it); only its
+    // direction is then the aim's, set by the aim itself.
+    bodyModel.lightShown = record.hasLight != 0 ? 1 : 0;
+    bodyModel.lightOn = aiming == 0 ? 1 : 0;
     bodyModel.MotType = motion;
     bodyModel.Update(*library);
     if (bodyModel.lightShown == 0) return;
-    // While aiming, the aim itself points the light.
     FieldLighting& lighting = library->effect.lighting;
-    lighting.spotPosition = bodyModel.spot.position;
-    lighting.spotTarget = bodyModel.spot.target;
     lighting.spotPositionW = bodyModel.spot.positionW;
     lighting.spotDirectionW = bodyModel.spot.directionW;
+    if (aiming != 0) return;
+    lighting.spotPosition = bodyModel.spot.position;
+    lighting.spotTarget = bodyModel.spot.target;
 }
 
 void Personal::UpdateSubReleased() {
@@ -139,11 +142,11 @@ void Personal::UpdateSubReleased() {
 void Personal::FreeStep() {
     Input& input = library->input;
     if (input.Button(BUTTON_SUB).Held() && record.hasDarts != 0) {
-        aiming = 1;
-        input.SetCapture(true);
+        if (aiming == 0) StartAim();
+        input.SetCapture(true);  // again after the window took it away
         return;
     }
-    aiming = 0;
+    if (aiming != 0) EndAim();
     if (input.state.captured != 0) input.ReleaseCapture();
     actionPressed = input.Button(BUTTON_ACTION).Pressed() ? 1 : 0;
     subReleased = 0;
@@ -159,6 +162,26 @@ void Personal::FreeStep() {
     }
     pitch = 0;
     yawOffset = 0;
+}
+
+void Personal::StartAim() {
+    const Camera& camera = library->effect.camera;
+    viewBeforeAim_ = AimView{camera.eye, camera.at};
+    aiming = 1;
+}
+
+void Personal::EndAim() {
+    aiming = 0;
+    // Back to the field's view before walking on, and the held keys retake their direction from
+    // it: the field's camera runs only after this step, so the first free frame would otherwise
+    // walk along the aim's first-person view.
+    if (viewBeforeAim_) {
+        Camera& camera = library->effect.camera;
+        camera.eye = viewBeforeAim_->eye;
+        camera.at = viewBeforeAim_->at;
+        viewBeforeAim_.reset();
+    }
+    lastKeyCode = 0;
 }
 
 void Personal::Walk() {
@@ -266,6 +289,9 @@ void Personal::Move(std::span<CollObj* const> colliders) {
         const glm::vec3 push(sphere.push[0], sphere.push[1], sphere.push[2]);
         Position() += push;
         pushSum += push;
+        // Later shapes see the corrected sphere: where two solid pieces meet flush, the second
+        // must not push out of an overlap the first has already resolved.
+        for (int i = 0; i < 3; ++i) sphere.centre[i] += push[i];
     }
     velocity = glm::vec3(0.0f);
     for (auto& dart : darts) dart->Fly(colliders, table, *library);
@@ -297,13 +323,7 @@ void Personal::Aim() {
         lastKeyCode = kCodeLeft;
     }
 
-    const glm::mat4 turn =
-        PlacementMatrix(glm::vec3(0.0f), glm::vec3(1.0f), {pitch, Yaw() + yawOffset, 0.0f});
-    const glm::vec3 ahead(turn * glm::vec4(0, 0, kAimReach, 0));
-    Camera& camera = library->effect.camera;
-    camera.eye = Position() + glm::vec3(0, kEyeHeight, 0);
-    camera.at = camera.eye + ahead;
-
+    // Limited before use: past straight up or down the view would turn over and throw backwards.
     pitch = std::clamp(pitch, -kPitchLimit, kPitchLimit);
     // Within (0, 360], by whole turns: snapping to a bound would jump the view by the overshoot.
     if (yawOffset > 360) {
@@ -311,6 +331,12 @@ void Personal::Aim() {
     } else if (yawOffset <= 0) {
         yawOffset += 360;
     }
+    const glm::mat4 turn =
+        PlacementMatrix(glm::vec3(0.0f), glm::vec3(1.0f), {pitch, Yaw() + yawOffset, 0.0f});
+    const glm::vec3 ahead(turn * glm::vec4(0, 0, kAimReach, 0));
+    Camera& camera = library->effect.camera;
+    camera.eye = Position() + glm::vec3(0, kEyeHeight, 0);
+    camera.at = camera.eye + ahead;
 
     const glm::vec3 view = SafeNormalise(camera.at - camera.eye);
     followPoint = {Position().x + view.x * kAimLead, Position().y,

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include <glm/mat4x4.hpp>
@@ -104,7 +105,15 @@ class Personal {
     static constexpr int32_t kStepSound = 197;  // "step2.wav"
     static constexpr int32_t kDoorSound = 187;  // "dooropen.wav"
 
+    // The field's view while the aim has taken the camera.
+    struct AimView {
+        glm::vec3 eye;
+        glm::vec3 at;
+    };
+
     void FreeStep();
+    void StartAim();
+    void EndAim();
     void MenuStep();
     // Walking: the follow point moves with the keys, the body is pulled after it.
     void Walk();
@@ -115,4 +124,6 @@ class Personal {
     void PlaceBody();
     void PoseBody();
     void Throw(const glm::vec3& eye, const glm::vec3& at);
+
+    std::optional<AimView> viewBeforeAim_;
 };

@@ -261,17 +261,20 @@ TEST_F(InputTest, CaptureHidesAndReleaseShows) {
 }
 
 // Clipped to the client area (4-pixel borders at the sides and bottom, the rest of the 34-pixel
-// frame above) within the desktop, with the cursor centred there.
+// frame above) within the desktop; the cursor centred on the client's centre where it can reach it,
+// else on the centre of the part it can reach.
 struct ClipCase {
     std::string name;
     platform::Rect outer, clip;
     Point centre;
+    gfx::Size screen{1920, 1080};
 };
 
 class CaptureClipTest : public InputTest, public testing::WithParamInterface<ClipCase> {};
 
 TEST_P(CaptureClipTest, ClipsToTheVisibleClientArea) {
     window.outer = GetParam().outer;
+    window.screen = GetParam().screen;
     input.SetCapture(true);
     EXPECT_EQ(cursor.clip, GetParam().clip);
     EXPECT_EQ(input.state.centre, GetParam().centre);
@@ -284,13 +287,22 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, CaptureClipTest,
     testing::Values(
         ClipCase{"OnTheDesktop", {96, 20, 648, 514}, {100, 50, 640, 480}, {420, 290}},
+        ClipCase{"LargerThanTheDesktop", {96, 20, 648, 514}, {100, 50, 500, 350}, {420, 290},
+                 {600, 400}},
         ClipCase{"OffLeftAndBottom", {-100, 900, 648, 514}, {0, 930, 544, 150}, {272, 1005}},
         ClipCase{"OffTheDesktop", {2500, 20, 648, 514}, {2504, 50, 0, 480}, {2504, 290}}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(InputTest, CapturedMouseGivesDeltasAndIsRecentred) {
+    input.state.delta = {40, 40};  // a look of the frame before, and the pointer far off-centre
     input.SetCapture(true);
     const Point centre = input.state.centre;
+    // The capture starts still: the pointer's way to the centre is no look.
+    EXPECT_EQ(devices.screenCursor, centre);
+    EXPECT_EQ(input.state.delta, (Point{0, 0}));
+    Poll();
+    EXPECT_EQ(input.state.delta, (Point{0, 0}));
+
     devices.screenCursor = {centre.x + 7, centre.y - 3};
     Poll();
     EXPECT_EQ(input.state.delta, (Point{7, -3}));
@@ -299,7 +311,7 @@ TEST_F(InputTest, CapturedMouseGivesDeltasAndIsRecentred) {
 
     Poll();  // re-centred: no motion, no delta
     EXPECT_EQ(input.state.delta, (Point{0, 0}));
-    EXPECT_EQ(devices.warps.size(), 2u);
+    EXPECT_EQ(devices.warps.size(), 4u);  // the capture's and one a poll
 }
 
 TEST_F(InputTest, CapturedWithPadHiddenIgnoresTheMouse) {
@@ -310,7 +322,7 @@ TEST_F(InputTest, CapturedWithPadHiddenIgnoresTheMouse) {
     devices.screenCursor.x += 50;
     Poll();
     EXPECT_EQ(input.state.delta, (Point{0, 0}));
-    EXPECT_TRUE(devices.warps.empty());
+    EXPECT_EQ(devices.warps.size(), 1u);  // the capture's only
 }
 
 // SDL reports pads with y pointing down and triggers in 0..32767.

@@ -173,8 +173,14 @@ TEST_F(PersonalTest, PitchStopsAtEightyAndTheYawOffsetWrapsWithoutReachingZero) 
     library.input.state.delta = {0, -1000};  // counts as 100 pixels: 13 degrees a frame
     Frame(INPUT_SUB);
     EXPECT_FLOAT_EQ(player.pitch, -13.0f);
-    Frame(INPUT_SUB, 10);
+    // Pushed on past the limit, the view never turns over: it and a dart thrown then go ahead.
+    const Camera& camera = library.effect.camera;
+    for (int i = 0; i < 10; ++i) {
+        Frame(i == 9 ? INPUT_SUB | INPUT_ACTION : uint32_t{INPUT_SUB});
+        EXPECT_GT(camera.at.z - camera.eye.z, 0.0f) << "frame " << i;
+    }
     EXPECT_FLOAT_EQ(player.pitch, -80.0f);
+    EXPECT_GT(player.darts[0]->direction.z, 0.0f);
     library.input.state.delta = {0, 50};
     Frame(INPUT_SUB, 40);
     EXPECT_FLOAT_EQ(player.pitch, 80.0f);
@@ -192,6 +198,75 @@ TEST_F(PersonalTest, PitchStopsAtEightyAndTheYawOffsetWrapsWithoutReachingZero) 
         const float turned = std::fmod(player.yawOffset - before + 720.0f, 360.0f);
         EXPECT_NEAR(turned, 13.0f, 1e-3f) << "frame " << i;
     }
+}
+
+TEST_F(PersonalTest, LeavingTheAimWithAKeyHeldWalksAlongTheFieldsView) {
+    StandOnFloor();
+    GiveDarts();
+    Frame(INPUT_SUB);
+    library.input.state.delta = {100, 0};  // turn right, towards +x
+    Frame(INPUT_SUB | INPUT_UP, 7);
+    library.input.state.delta = {0, 0};
+    const glm::vec3 start = player.Position();
+    Frame(INPUT_UP, 30);
+    const glm::vec3 walked = player.Position() - start;
+    EXPECT_GT(walked.z, 1.0f);
+    EXPECT_NEAR(walked.x, 0.0f, 0.05f);  // the aim's lead of the body fades
+    EXPECT_EQ(library.effect.camera.at, glm::vec3(0, 0, 0));  // the field's view is back
+}
+
+TEST_F(PersonalTest, TheHeldLightShinesWhileAimingEvenFromTheFirstFrameOfAField) {
+    GiveDarts();
+    player.record.hasLight = 1;
+    Frame(INPUT_SUB);
+    library.effect.ResetForField();  // through a door, the aim held
+    player.Enter(&library);
+    Frame(INPUT_SUB);
+    const FieldLighting& lighting = library.effect.lighting;
+    EXPECT_GT(lighting.spotPositionW, 0.0f);
+    EXPECT_GT(lighting.spotDirectionW, 0.0f);
+    EXPECT_EQ(lighting.spotPosition, library.effect.camera.eye);  // aimed by the view
+    EXPECT_EQ(player.bodyModel.lightShown, 1);                      // the mirror shows it in hand
+}
+
+TEST_F(PersonalTest, FlushSolidPiecesPushOnlyOnceAcrossAndAlongTheirSeam) {
+    // A floor of two boxes meeting at z 0 and a wall of two boxes meeting at z 0 beside it.
+    const auto box = [](glm::vec3 centre, glm::vec3 half) {
+        OBB shape;
+        shape.type = COLL_OBB;
+        shape.kind = KIND_SOLID;
+        const glm::vec3 axes[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
+        for (int i = 0; i < 3; ++i) {
+            shape.centre[i] = centre[i];
+            shape.halfExtent[i] = half[i];
+            shape.axisX[i] = axes[0][i], shape.axisY[i] = axes[1][i], shape.axisZ[i] = axes[2][i];
+        }
+        return shape;
+    };
+    OBB floorNear = box({0, -0.5f, -5}, {5, 0.5f, 5});
+    OBB floorFar = box({0, -0.5f, 5}, {5, 0.5f, 5});
+    OBB wallNear = box({0.85f, 1, -5}, {0.25f, 1, 5});
+    OBB wallFar = box({0.85f, 1, 5}, {0.25f, 1, 5});
+    colliders = {&floorNear, &floorFar, &wallNear, &wallFar};
+    player.SetSpawn(0, {0, 0.5f, -3});
+    player.Enter(&library);
+    Frame(0, 40);
+    const float rest = player.Position().y;
+    // Walking up the floor over the seam, pressed against the wall: no bob, never into the wall,
+    // no snag at the wall's seam (pushed twice, the sphere stuck there for good), and no push
+    // beyond one piece's overlap (the sphere counts as a cube against a box, so the near piece's
+    // end pushes forward once, by less than a frame's walk and a radius).
+    Frame(INPUT_UP | INPUT_RIGHT);  // a first press takes its direction
+    float lastZ = player.Position().z;
+    for (int i = 0; i < 120; ++i) {
+        Frame(INPUT_UP | INPUT_RIGHT);
+        EXPECT_NEAR(player.Position().y, rest, 1e-3f) << "frame " << i;
+        EXPECT_LE(player.Position().x, 0.6f - Radius() + 1e-3f) << "frame " << i;
+        EXPECT_GT(player.Position().z - lastZ, 0.0f) << "frame " << i;
+        EXPECT_LT(player.Position().z - lastZ, 0.06f + Radius()) << "frame " << i;
+        lastZ = player.Position().z;
+    }
+    EXPECT_GT(player.Position().z, 1.0f);
 }
 
 TEST_F(PersonalTest, ADartMarksSensorsOnItsWayAndStrikesTheFirstSolidShape) {
