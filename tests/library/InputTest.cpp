@@ -287,7 +287,10 @@ INSTANTIATE_TEST_SUITE_P(
     Windows, CaptureClipTest,
     testing::Values(
         ClipCase{"OnTheDesktop", {96, 20, 648, 514}, {100, 50, 640, 480}, {420, 290}},
-        ClipCase{"LargerThanTheDesktop", {96, 20, 648, 514}, {100, 50, 500, 350}, {420, 290},
+        ClipCase{"LargerThanTheDesktop",
+                 {96, 20, 648, 514},
+                 {100, 50, 500, 350},
+                 {420, 290},
                  {600, 400}},
         ClipCase{"OffLeftAndBottom", {-100, 900, 648, 514}, {0, 930, 544, 150}, {272, 1005}},
         ClipCase{"OffTheDesktop", {2500, 20, 648, 514}, {2504, 50, 0, 480}, {2504, 290}}),

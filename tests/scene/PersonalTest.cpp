@@ -211,7 +211,7 @@ TEST_F(PersonalTest, LeavingTheAimWithAKeyHeldWalksAlongTheFieldsView) {
     Frame(INPUT_UP, 30);
     const glm::vec3 walked = player.Position() - start;
     EXPECT_GT(walked.z, 1.0f);
-    EXPECT_NEAR(walked.x, 0.0f, 0.05f);  // the aim's lead of the body fades
+    EXPECT_NEAR(walked.x, 0.0f, 0.05f);                       // the aim's lead of the body fades
     EXPECT_EQ(library.effect.camera.at, glm::vec3(0, 0, 0));  // the field's view is back
 }
 
@@ -226,7 +226,7 @@ TEST_F(PersonalTest, TheHeldLightShinesWhileAimingEvenFromTheFirstFrameOfAField)
     EXPECT_GT(lighting.spotPositionW, 0.0f);
     EXPECT_GT(lighting.spotDirectionW, 0.0f);
     EXPECT_EQ(lighting.spotPosition, library.effect.camera.eye);  // aimed by the view
-    EXPECT_EQ(player.bodyModel.lightShown, 1);                      // the mirror shows it in hand
+    EXPECT_EQ(player.bodyModel.lightShown, 1);                    // the mirror shows it in hand
 }
 
 TEST_F(PersonalTest, FlushSolidPiecesPushOnlyOnceAcrossAndAlongTheirSeam) {
