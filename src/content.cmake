@@ -1,9 +1,12 @@
-# Game content: the fields, their events and the factory that builds a field from its number.
-target_sources(hollowmere_core PRIVATE
+# Game content: the fields, their events and the factory that builds a field from its number. It
+# sits above the engine; only the game's entry and the tools that play the game link it.
+add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Blocks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/CamChar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/CamFix.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Message.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/Mirror.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/FieldFactory.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/TestRoom.cpp
 )
+target_link_libraries(hm_content PUBLIC hollowmere_core)

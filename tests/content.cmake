@@ -6,7 +6,7 @@ hm_add_test(content_tests
     ${CMAKE_CURRENT_LIST_DIR}/content/CameraEventsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/MessageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/TestRoomTest.cpp
-  LIBS hollowmere_core hm_headless IN_GAME_FOLDER)
+  LIBS hm_content hm_headless IN_GAME_FOLDER)
 hm_add_test(field_option_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/content/FieldOptionTest.cpp
   LIBS hm_driver)
 add_test(NAME content.testRoomRunOnGl

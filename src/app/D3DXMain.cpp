@@ -4,7 +4,6 @@
 
 #include "app/Globals.h"
 #include "app/WindowProc.h"
-#include "content/fields/Title.h"
 
 namespace {
 
@@ -78,7 +77,7 @@ HRESULT D3DXMain::InitDevice() {
         return E_FAIL;
     }
     player.SetSpawn(180.0f, {0.0f, 0.42f, 2.0f});
-    rootScene.AddChild(std::make_unique<Fld::Title>());
+    StartTitle();
     lib.sound.Engine().masterVolume = lib.settings.soundVolume;
     lib.effect.lightFactors.z = lib.settings.lightLevel + 4.0f;
     library = &lib;
@@ -119,15 +118,21 @@ bool D3DXMain::RunFrame() {
     return true;
 }
 
+void D3DXMain::StartTitle() {
+    rootScene.AddChild(makeTitle ? makeTitle() : std::make_unique<Scene>());
+}
+
 void D3DXMain::RunField() {
     Scene* field = rootScene.CurrentChild();
     if (!field) return;
-    if (field->library) {
-        field->Frame();
-        return;
-    }
-    field->Enter(&player, &lib);
+    const bool entering = field->library == nullptr;
+    if (entering) field->Enter(&player, &lib);
     field->Frame();
+    if (rootScene.titleRequested != 0) {
+        rootScene.titleRequested = 0;
+        StartTitle();
+    }
+    if (!entering) return;
     // The previous field goes only now, after the new one has run a frame. A field that already
     // added the next one in that frame keeps it.
     Scene* next = rootScene.CurrentChild();

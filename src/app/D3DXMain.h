@@ -5,6 +5,7 @@
 #include "library/MyLibrary.h"
 #include "library/Result.h"
 #include "platform/Platform.h"
+#include "scene/FieldMaker.h"
 #include "scene/Personal.h"
 #include "scene/Scene.h"
 
@@ -45,6 +46,7 @@ class D3DXMain {
 
     platform::Services& services;
     FrameObserver* observer = nullptr;
+    FieldMaker makeTitle = nullptr;  // none: runs start in an empty field
     uint32_t framesRun = 0;
 
     platform::Graphics* d3d = nullptr;  // the opened backend
@@ -62,5 +64,7 @@ class D3DXMain {
     // One tick; false when the display-mode step failed.
     bool RunFrame();
     void RunField();
+    // The first field of a run, and the field a return to the title starts.
+    void StartTitle();
     void RecoverLostDevice();
 };

@@ -39,6 +39,7 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
 
     auto root = std::make_unique<D3DXMain>(services);
     root->observer = options.observer;
+    root->makeTitle = options.makeTitle;
     root->lib.steamworks.enabled = options.achievementsEnabled;
     if (options.logFailedLoads) {
         const LoadLog toStderr = [](std::string_view line) {

@@ -3,10 +3,12 @@
 #include <optional>
 
 #include "platform/Platform.h"
+#include "scene/FieldMaker.h"
 
 class FrameObserver;
 
 struct LaunchOptions {
+    FieldMaker makeTitle = nullptr;      // the game's title screen
     std::optional<uint32_t> randomSeed;  // default: seeded from the clock
     FrameObserver* observer = nullptr;
     bool achievementsEnabled = false;  // only a tool switches the record on

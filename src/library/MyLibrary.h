@@ -5,7 +5,6 @@
 
 #include "audio/CSoundManager.h"
 #include "collision/CollisionTable.h"
-#include "content/SteamworksHelper.h"
 #include "library/Archive.h"
 #include "library/CEffect.h"
 #include "library/CModelManager.h"
@@ -15,6 +14,7 @@
 #include "library/Input.h"
 #include "library/ModelBuffers.h"
 #include "library/Result.h"
+#include "library/SteamworksHelper.h"
 #include "platform/Platform.h"
 #include "scene/SaveData.h"
 #include "scene/TextData.h"

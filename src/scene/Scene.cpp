@@ -1,6 +1,5 @@
 #include "scene/Scene.h"
 
-#include "content/fields/Title.h"
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
 
@@ -99,7 +98,7 @@ void Scene::Frame() {
     // The pause menu holds the world; it may ask to go back to the title screen.
     if (player->returnToTitle == 1) {
         player->SetSpawn(0, {0, 0, 0});
-        parent->AddChild(std::make_unique<Fld::Title>());
+        parent->titleRequested = 1;
     }
     player->returnToTitle = 0;
     FrameDraw();

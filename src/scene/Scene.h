@@ -63,6 +63,9 @@ class Scene {
     void FrameDraw();
 
     int32_t currentChild = 0;
+    // On the root: the pause menu asked to go back to the title screen. The application, which
+    // knows the title field, answers it after the frame.
+    int32_t titleRequested = 0;
     std::vector<std::unique_ptr<Scene>> children;  // null entries are free slots
     std::vector<Plane> roomPlanes;
     Scene* parent = nullptr;

@@ -37,6 +37,7 @@ struct EntryTest : ::testing::Test {
     int Launch(uint32_t frames = 1, FrameHook::Fn fn = {}) {
         FrameHook hook(platform.messages, frames, std::move(fn));
         LaunchOptions options;
+        options.makeTitle = MakeTitleProbe;
         options.observer = &hook;
         options.randomSeed = 1;
         return ApplicationEntry(platform.services, options);

@@ -92,6 +92,14 @@ struct FakePlatform : headless::Services<FakeWindow, IdleInput, GrantedInstance>
     gfx::NullDevice& device() { return *graphics.lastDevice(); }
 };
 
+// Stands in for the content's title screen: an empty field by that name.
+inline std::unique_ptr<Scene> MakeTitleProbe() {
+    struct Title : Scene {
+        const char16_t* Name() const override { return u"Title"; }
+    };
+    return std::make_unique<Title>();
+}
+
 // Calls a function after each presented frame and quits after `frames` frames of this hook.
 class FrameHook : public FrameObserver {
   public:

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "content/fields/Title.h"
 
 namespace {
 
@@ -26,6 +25,7 @@ struct SceneTreeTest : ::testing::Test {
     int alive = 0;
 
     void SetUp() override {
+        app.makeTitle = MakeTitleProbe;
         ASSERT_TRUE(platform.window.Create({0, 0, 1280, 720}));
         ASSERT_EQ(app.InitDevice(), S_OK);
     }

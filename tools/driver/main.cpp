@@ -15,6 +15,7 @@
 #include "ScriptedInput.h"
 #include "Session.h"
 #include "app/Entry.h"
+#include "content/fields/FieldFactory.h"
 #include "platform/InstanceLock.h"
 #include "platform/gfx/NullDevice.h"
 #include "platform/sdl/SdlGraphics.h"
@@ -89,6 +90,7 @@ int main(int argc, char** argv) {
     // A desktop gives the new window the focus; the offscreen one does not say so.
     messages.Push({platform::MessageType::Activate, 1});
     LaunchOptions launch;
+    launch.makeTitle = MakeTitle;
     launch.randomSeed = options->seed;
     launch.observer = &session;
     launch.achievementsEnabled = true;

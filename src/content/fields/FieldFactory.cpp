@@ -1,6 +1,7 @@
 #include "content/fields/FieldFactory.h"
 
 #include "content/fields/TestRoom.h"
+#include "content/fields/Title.h"
 
 namespace {
 
@@ -25,4 +26,8 @@ std::unique_ptr<Scene> MakeField(int32_t number) {
         if (row.number == number) return row.make();
     }
     return nullptr;
+}
+
+std::unique_ptr<Scene> MakeTitle() {
+    return std::make_unique<Fld::Title>();
 }

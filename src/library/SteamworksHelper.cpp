@@ -1,4 +1,4 @@
-#include "content/SteamworksHelper.h"
+#include "library/SteamworksHelper.h"
 
 int32_t SteamworksHelper::Award(int32_t id) {
     if (enabled) awarded.insert(id);
