@@ -25,9 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!model) {
         // The structural check reads files as the importer does, so whatever it takes imports:
         // the importer never gives up half-way (it would leak) or on a file the check let by.
-        if (XTextCheck::Passes(std::string_view(reinterpret_cast<const char*>(data), size))) {
-            std::abort();
-        }
+        // Every refusal says why (a refusal that recorded no reason throws).
+        const std::string_view text(reinterpret_cast<const char*>(data), size);
+        if (XTextCheck::Passes(text) || !XTextCheck::FirstRefusal(text)) std::abort();
         return 0;
     }
     const MeshData& mesh = model->mesh;

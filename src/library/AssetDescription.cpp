@@ -4,6 +4,7 @@
 
 #include "library/CModel.h"
 #include "library/ImageLoader.h"
+#include "library/ModelLoader.h"
 #include "library/Utf.h"
 
 namespace {
@@ -59,7 +60,7 @@ std::string DescribeImage(std::span<const uint8_t> bytes) {
 
 std::string DescribeModel(std::span<const uint8_t> xFile, std::span<const AssetEntry> catalogue) {
     const std::optional<ModelData> model = BuildModel(xFile, catalogue);
-    if (!model) return "not a .x model the game can load\n";
+    if (!model) return "not a .x model the game can load: " + ImportFailure(xFile) + "\n";
     const ModelBounds& bounds = model->bounds;
     std::string text = "vertices " + std::to_string(model->mesh.VertexCount()) + ", triangles " +
                        std::to_string(model->mesh.TriangleCount()) + ", materials " +

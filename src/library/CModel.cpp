@@ -23,7 +23,9 @@ HRESULT CModel::Load(int index, Archive& archive, const LoadLog& log) {
     const std::optional<std::vector<uint8_t>> bytes = archive.Read(index);
     data_ = bytes ? BuildModel(*bytes, archive.Catalogue()) : std::nullopt;
     if (!data_) {
-        ReportFailedLoad(log, archive.Catalogue(), index);
+        // Working out why reads the file again, so only a log is told.
+        const std::string why = log && bytes ? ImportFailure(*bytes) : std::string();
+        ReportFailedLoad(log, archive.Catalogue(), index, why);
         return E_FAIL;
     }
     return S_OK;

@@ -28,7 +28,7 @@ std::optional<ModelData> BuildModel(std::span<const uint8_t> xFile,
 class CModel {
   public:
     // Reads catalogue row `index` from the archive and builds it. On failure the model stays
-    // empty, the failure goes to `log`, and the result is E_FAIL.
+    // empty, the failure and why the file was refused go to `log`, and the result is E_FAIL.
     HRESULT Load(int index, Archive& archive, const LoadLog& log);
 
     bool IsLoaded() const { return data_.has_value(); }

@@ -114,11 +114,14 @@ MeshData MergeMeshes(const std::vector<PlacedMesh>& parts, unsigned materialCoun
     return mesh;
 }
 
+std::string_view AsText(std::span<const uint8_t> bytes) {
+    return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
+}
+
 }  // namespace
 
 std::optional<ImportedModel> ImportXModel(std::span<const uint8_t> bytes) {
-    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (!XTextCheck::Passes(text)) return std::nullopt;  // the importer trusts what it reads
+    if (!XTextCheck::Passes(AsText(bytes))) return std::nullopt;  // the importer trusts its input
     // No logger is attached, so the importer writes nothing; failures come back as null.
     Assimp::Importer importer;
     const aiScene* scene =
@@ -136,4 +139,9 @@ std::optional<ImportedModel> ImportXModel(std::span<const uint8_t> bytes) {
     model.mesh = MergeMeshes(parts, scene->mNumMaterials);
     if (model.mesh.indices.empty()) return std::nullopt;
     return model;
+}
+
+std::string ImportFailure(std::span<const uint8_t> bytes) {
+    const std::optional<XRefusal> refusal = XTextCheck::FirstRefusal(AsText(bytes));
+    return refusal ? refusal->Text() : "the model importer found no triangles in it";
 }

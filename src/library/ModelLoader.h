@@ -32,3 +32,8 @@ struct ImportedModel {
 // triangles, identical vertices shared). Materials in file order. nullopt when the file cannot
 // be read or holds no triangles.
 std::optional<ImportedModel> ImportXModel(std::span<const uint8_t> bytes);
+
+// Why ImportXModel gives nothing for `bytes`, in plain words: the first rule of the accepted .x
+// subset the file breaks, with its line and the offending text. For tools and logs; it reads the
+// file again.
+std::string ImportFailure(std::span<const uint8_t> bytes);

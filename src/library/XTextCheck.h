@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
@@ -15,7 +16,8 @@
 struct XToken {
     enum class Kind { End, Word, Number, String, OpenBrace, CloseBrace, Semicolon, Comma, Invalid };
     Kind kind = Kind::End;
-    std::string_view text;
+    std::string_view text;          // an Invalid token's runs to a space or punctuation
+    std::string_view problem = {};  // why an Invalid token is refused, in plain words
 };
 
 // Splits the body of a text .x file (after its header line) into the tokens the importer sees.
@@ -25,13 +27,15 @@ struct XToken {
 // or numbers running straight into other characters, strings not closed on their line.
 class XTextTokenizer {
   public:
-    explicit XTextTokenizer(std::string_view body) : body_(body) {}
+    explicit XTextTokenizer(std::string_view body = {}) : body_(body) {}
 
     XToken Next();
     size_t RemainingBytes() const { return body_.size() - at_; }
 
   private:
     XToken Take(XToken::Kind kind, size_t length);
+    // An Invalid token at the current place; nothing is taken.
+    XToken Invalid(std::string_view problem) const;
     XToken String();
     XToken Word();
     XToken Number();
@@ -41,6 +45,16 @@ class XTextTokenizer {
 
     std::string_view body_;
     size_t at_ = 0;  // bytes into body_
+};
+
+// The first rule a refused file breaks, and where.
+struct XRefusal {
+    size_t line = 0;    // from 1
+    std::string found;  // the offending text as written, shortened; empty at the end of the file
+    std::string rule;   // in plain words
+
+    // "line 2, at 'template': template declarations are not part of the accepted subset"
+    std::string Text() const;
 };
 
 // The text .x subset the game's models use, checked whole:
@@ -60,6 +74,9 @@ class XTextCheck {
 
     // True when `file` is a whole, self-consistent model of the subset above.
     static bool Passes(std::string_view file);
+    // Why `file` does not pass: the first rule it breaks, reading from its start. nullopt exactly
+    // when it passes.
+    static std::optional<XRefusal> FirstRefusal(std::string_view file);
 
   private:
     // What the children of one mesh are checked against.
@@ -71,10 +88,20 @@ class XTextCheck {
         bool hasMaterialList = false;
     };
 
-    explicit XTextCheck(std::string_view body);
+    // The first rule broken: the token that breaks it and the rule in plain words.
+    struct Refusal {
+        XToken at;
+        std::string rule;
+    };
 
+    explicit XTextCheck(std::string_view file) : file_(file) {}
+
+    // The members from File to Float record why in refusal_ whenever they give false or nullopt;
+    // WholeNumber, Take and TakeWord record nothing and take only what they look for.
     bool File();
+    bool Header();
     bool TopLevelObject();
+    bool TopLevelMaterial();
     bool Frame(int depth);
     bool FrameTransformMatrix();
     bool Mesh();
@@ -82,31 +109,54 @@ class XTextCheck {
     bool MeshNormals(const MeshShape& shape);
     bool MeshTextureCoords(const MeshShape& shape);
     bool MeshMaterialList(const MeshShape& shape);
+    // Material `held` of the `declared` ones a material list holds: inline or a reference.
+    bool ListedMaterial(uint32_t held, uint32_t declared);
     bool MaterialReference();
     bool Material(std::string_view* name);
     bool TextureFilename();
 
     // `[name] {` after an object's type; the name, empty when none, goes to `name` if given.
-    bool OpenObject(std::string_view* name = nullptr);
-    // `count` elements, `,` after each but the last, `;` after the last.
+    bool OpenObject(std::string_view type, std::string_view* name = nullptr);
+    // A child object `child` of `inside` may hold once: false the second time.
+    bool AtMostOnce(bool& seen, const XToken& child, std::string_view inside);
+    // A count of `elements` that must be `meshCount`, one for each of the mesh's `meshElements`.
+    bool OneEach(const XToken& at, uint32_t count, std::string_view elements, size_t meshCount,
+                 std::string_view meshElements);
+    // `count` elements, `,` after each but the last, `;` after the last; `elements` names them.
     template <typename ReadElement>
-    bool List(uint32_t count, ReadElement readElement);
-    // A face `n;i,i,...;` of three or more corners, each below `indexLimit`; its corner count.
-    std::optional<uint32_t> Face(uint32_t indexLimit);
-    // A count of at least one, then `;`, no larger than the rest of the file could hold.
-    std::optional<uint32_t> Count();
+    bool List(uint32_t count, std::string_view elements, ReadElement readElement);
+    // A face `n;i,i,...;` of three or more corners, each below `indexLimit`, the number of
+    // `elements` it indexes; its corner count.
+    std::optional<uint32_t> Face(uint32_t indexLimit, std::string_view elements);
+    // A count of `elements`, at least one, then `;`, no larger than the rest of the file could
+    // hold.
+    std::optional<uint32_t> Count(std::string_view elements);
+    // The current token as a 32-bit whole number, taken; nullopt, with nothing recorded, if not.
     std::optional<uint32_t> WholeNumber();
-    bool IndexBelow(uint32_t limit);
-    // `count` numbers, each followed by `;`.
-    bool Floats(int count);
-    bool Float();
+    // Records why the current token is no 32-bit whole number; `what` is the number's role.
+    bool NotAWholeNumber(std::string_view what);
+    bool IndexBelow(uint32_t limit, std::string_view elements);
+    // `count` numbers of `what` (a vector, a colour), each followed by `;`.
+    bool Floats(int count, std::string_view what);
+    bool Float(std::string_view what);
 
     bool Take(XToken::Kind kind);
     bool TakeWord(std::string_view word);
+    // Takes a `kind` token, or records that `expected` (its parts joined) should stand here.
+    template <typename... Expected>
+    bool Expect(XToken::Kind kind, const Expected&... expected);
+    // Records that `expected` should stand at the current token.
+    bool Unexpected(std::string_view expected);
+    // Records that the current token is not an object `inside` may hold (`allowed`).
+    bool NotAnObject(std::string_view inside, std::string_view allowed);
+    // Records `rule` as broken at `at` unless an earlier rule was; false.
+    bool Refuse(const XToken& at, std::string rule);
     void Advance() { current_ = tokens_.Next(); }
 
-    XTextTokenizer tokens_;
+    std::string_view file_;
+    XTextTokenizer tokens_;  // over the body, once the header has passed
     XToken current_;
     std::unordered_set<std::string_view> topLevelMaterials_;  // names, viewing the file
     bool hasMesh_ = false;                                    // a model holds at least one
+    std::optional<Refusal> refusal_;
 };

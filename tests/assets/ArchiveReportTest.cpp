@@ -106,6 +106,18 @@ INSTANTIATE_TEST_SUITE_P(
         LooseCase{"csv", u"TextData.csv", "TextData.csv", 30, "no Japanese text for"}),
     [](const testing::TestParamInfo<LooseCase>& info) { return std::string(info.param.what); });
 
+TEST(InspectTest, NamesTheLineAndTheRuleARefusedModelBreaks) {
+    TempFolder folder;
+    const std::string path = (folder.Path() / "templated.x").string();
+    const std::string_view text = "xof 0303txt 0032\ntemplate Vector {\n FLOAT x;\n}\n";
+    WriteBytes(path, Bytes(text.begin(), text.end()));
+    const Inspected result = Inspect({path});
+    EXPECT_EQ(result.exitCode, kExitBadData);
+    EXPECT_THAT(result.err, HasSubstr("the game cannot load it: not a .x model the game can load: "
+                                      "line 2, at 'template': template declarations are not part "
+                                      "of the accepted subset\n"));
+}
+
 TEST(InspectTest, SaysWhatIsWrongWithItsArguments) {
     TempFolder folder;
     WriteBytes(folder.Path() / "notes.txt", Bytes{'h', 'i'});

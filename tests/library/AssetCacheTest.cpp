@@ -107,7 +107,9 @@ TEST_F(AssetCacheTest, FailedLoadKeepsAnEmptyUncountedEntryAndIsRetried) {
     EXPECT_FALSE(model->IsLoaded());
     EXPECT_EQ(model->MaterialCount(), 0u);
     EXPECT_EQ(models_.RefCount(kBadModel), 0);
-    EXPECT_EQ(log_.back(), "Fail:bad.x \n");
+    EXPECT_EQ(log_.back(),
+              "Fail:bad.x \n  line 3, at '3': the rest of the file is too short to hold so many "
+              "vertices\n");
 }
 
 TEST_F(AssetCacheTest, ModelTexturesComeFromTheTextureCacheAndAreGivenBack) {

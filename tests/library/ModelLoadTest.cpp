@@ -17,6 +17,7 @@ using testfiles::ToBytes;
 using testfiles::XMaterial;
 using testfiles::XTriangles;
 using testing::ElementsAre;
+using testing::HasSubstr;
 
 // No texture of the test models is in this catalogue unless a test says so.
 const std::vector<AssetEntry> kNoTextures = {{1, 0, u"other.bmp"}};
@@ -200,8 +201,8 @@ class BadModel : public testing::TestWithParam<std::string> {};
 
 TEST_P(BadModel, FailsCleanly) {
     EXPECT_FALSE(BuildModel(ToBytes(GetParam()), kNoTextures).has_value());
-    EXPECT_EQ(DescribeModel(ToBytes(GetParam()), kNoTextures),
-              "not a .x model the game can load\n");
+    EXPECT_THAT(DescribeModel(ToBytes(GetParam()), kNoTextures),
+                testing::StartsWith("not a .x model the game can load: line "));
 }
 
 // Each refusal of the structural check has its case below; these show that a refused or cut file
@@ -234,11 +235,11 @@ TEST(ModelLoad, DescriptionNamesCountsPassesAndTextures) {
     const std::vector<AssetEntry> catalogue = {{1, 0, u"fire.bmp"}};
     const std::string text =
         DescribeModel(ToBytes(XTriangles({XMaterial("fire.bmp"), XMaterial()}, {0, 1})), catalogue);
-    EXPECT_THAT(text, testing::HasSubstr("vertices 6, triangles 2, materials 2, pass 0"));
-    EXPECT_THAT(text,
-                testing::HasSubstr(
-                    "material 0: pass 1, triangles 1, texture \"fire.bmp\" (row 0 \"fire.bmp\")"));
-    EXPECT_THAT(text, testing::HasSubstr("material 1: pass 0, triangles 1, texture \"\" (none)"));
+    EXPECT_THAT(text, HasSubstr("vertices 6, triangles 2, materials 2, pass 0"));
+    EXPECT_THAT(
+        text,
+        HasSubstr("material 0: pass 1, triangles 1, texture \"fire.bmp\" (row 0 \"fire.bmp\")"));
+    EXPECT_THAT(text, HasSubstr("material 1: pass 0, triangles 1, texture \"\" (none)"));
 }
 
 // Every construct the structural check takes: a top-level material and a reference to it,
@@ -356,11 +357,24 @@ TEST(WellFormedXLineEnds, CrLfPassesTheCheckAndImports) {
     EXPECT_TRUE(BuildModel(ToBytes(text), kNoTextures).has_value());
 }
 
-// Each a small edit of kFullModel that the check must refuse, one for each of its refusals.
-class MalformedX : public testing::TestWithParam<XEdit> {};
+// Each a small edit of kFullModel that the check must refuse, one for each of its refusals, with
+// the line its reason names and a phrase of the reason.
+struct XRefusalCase {
+    XEdit edit;
+    size_t line;
+    std::string reason;
+};
 
-TEST_P(MalformedX, IsRefused) {
-    EXPECT_FALSE(XTextCheck::Passes(Edited(GetParam())));
+class MalformedX : public testing::TestWithParam<XRefusalCase> {};
+
+TEST_P(MalformedX, IsRefusedSayingWhereAndWhy) {
+    const std::string text = Edited(GetParam().edit);
+    EXPECT_FALSE(XTextCheck::Passes(text));
+    // What hm-archive inspect prints for the file.
+    const std::string description = DescribeModel(ToBytes(text), kNoTextures);
+    EXPECT_THAT(description, testing::StartsWith("not a .x model the game can load: line " +
+                                                 std::to_string(GetParam().line) + ", at "));
+    EXPECT_THAT(description, HasSubstr(GetParam().reason));
 }
 
 const std::string kNameOf256 = std::string(256, 'n');
@@ -369,71 +383,172 @@ INSTANTIATE_TEST_SUITE_P(
     Edits, MalformedX,
     testing::Values(
         // The header.
-        XEdit{"Binary", "0303txt", "0303bin"}, XEdit{"OtherFloatSize", "txt 0032", "txt 0016"},
-        XEdit{"ObjectOnTheHeaderLine", "0032\n", "0032 "},
-        XEdit{"Template", "0032\n", "0032\ntemplate Header {\nWORD major;\n}\n"},
+        XRefusalCase{{"NotAnXFile", "xof ", "xif "}, 1, "does not start with \"xof \""},
+        XRefusalCase{{"OtherVersion", "0303", "0302"}, 1, "only version 0303"},
+        XRefusalCase{{"Binary", "0303txt", "0303bin"}, 1, "'bin ': binary .x files are not"},
+        XRefusalCase{{"Compressed", "0303txt", "0303tzip"}, 1, "compressed .x files are not"},
+        XRefusalCase{{"OtherFloatSize", "txt 0032", "txt 0016"}, 1, "'0016': the float size"},
+        XRefusalCase{{"ObjectOnTheHeaderLine", "0032\n", "0032 "},
+                     1,
+                     "' Material Paint {': the header line must end after the float size"},
+        XRefusalCase{{"Template", "0032\n", "0032\ntemplate Header {\nWORD major;\n}\n"},
+                     2,
+                     "'template': template declarations are not part of the accepted subset"},
         // Counts that disagree with what follows them.
-        XEdit{"VertexCountAboveTheVertices", "5;\n0.0;1.0", "6;\n0.0;1.0"},
-        XEdit{"VertexCountBelowTheVertices", "5;\n0.0;1.0", "4;\n0.0;1.0"},
-        XEdit{"CountAboveWhatTheFileHolds", "2;\n4;0,1,3,2", "4000000000;\n4;0,1,3,2"},
-        XEdit{"CountBeyond32Bits", "2;\n4;0,1,3,2", "99999999999;\n4;0,1,3,2"},
-        XEdit{"NegativeCount", "2;\n4;0,1,3,2", "-2;\n4;0,1,3,2"},
-        XEdit{"NoFaces", "2;\n4;0,1,3,2;,\n3;1,4,3;;\n", "0;\n"},
-        XEdit{"CornerCountAboveTheIndices", "3;1,4,3;;\nMeshNormals", "4;1,4,3;;\nMeshNormals"},
+        XRefusalCase{{"VertexCountAboveTheVertices", "5;\n0.0;1.0", "6;\n0.0;1.0"},
+                     19,
+                     "the list ends after 5 of its 6 vertices"},
+        XRefusalCase{{"VertexCountBelowTheVertices", "5;\n0.0;1.0", "4;\n0.0;1.0"},
+                     18,
+                     "more vertices follow than the 4 its count gives"},
+        XRefusalCase{{"CountAboveWhatTheFileHolds", "2;\n4;0,1,3,2", "4000000000;\n4;0,1,3,2"},
+                     20,
+                     "too short to hold so many faces"},
+        XRefusalCase{{"CountBeyond32Bits", "2;\n4;0,1,3,2", "99999999999;\n4;0,1,3,2"},
+                     20,
+                     "the number of faces does not fit in 32 bits"},
+        XRefusalCase{{"NegativeCount", "2;\n4;0,1,3,2", "-2;\n4;0,1,3,2"},
+                     20,
+                     "the number of faces cannot be negative"},
+        XRefusalCase{{"FractionalCount", "2;\n4;0,1,3,2", "2.0;\n4;0,1,3,2"},
+                     20,
+                     "the number of faces must be a whole number"},
+        XRefusalCase{{"NoFaces", "2;\n4;0,1,3,2;,\n3;1,4,3;;\n", "0;\n"},
+                     20,
+                     "the number of faces must be at least 1"},
+        XRefusalCase{
+            {"CornerCountAboveTheIndices", "3;1,4,3;;\nMeshNormals", "4;1,4,3;;\nMeshNormals"},
+            22,
+            "the list ends after 3 of its 4 corners"},
         // The normals' face shrinks with it, so only the corner count is wrong.
-        XEdit{
-            "FaceOfTwoCorners",
-            "3;1,4,3;;\nMeshNormals "
-            "{\n2;\n0.0;0.0;-1.0;,\n0.0;1.0;0.0;;\n2;\n4;0,0,0,1;,\n3;1,1,0;;",
-            "2;1,4;;\nMeshNormals {\n2;\n0.0;0.0;-1.0;,\n0.0;1.0;0.0;;\n2;\n4;0,0,0,1;,\n2;1,1;;"},
-        XEdit{"NormalFacesFewerThanFaces", "2;\n4;0,0,0,1;,\n3;1,1,0;;", "1;\n4;0,0,0,1;;"},
-        XEdit{"NormalFaceCornersDiffer", "3;1,1,0;;", "4;1,1,0,0;;"},
-        XEdit{"TexCoordsFewerThanVertices", "MeshTextureCoords {\n5;", "MeshTextureCoords {\n4;"},
+        XRefusalCase{{"FaceOfTwoCorners",
+                      "3;1,4,3;;\nMeshNormals "
+                      "{\n2;\n0.0;0.0;-1.0;,\n0.0;1.0;0.0;;\n2;\n4;0,0,0,1;,\n3;1,1,0;;",
+                      "2;1,4;;\nMeshNormals "
+                      "{\n2;\n0.0;0.0;-1.0;,\n0.0;1.0;0.0;;\n2;\n4;0,0,0,1;,\n2;1,1;;"},
+                     22,
+                     "a face needs at least 3 corners"},
+        XRefusalCase{{"NormalFacesFewerThanFaces", "2;\n4;0,0,0,1;,\n3;1,1,0;;", "1;\n4;0,0,0,1;;"},
+                     27,
+                     "1 normal faces where the Mesh has 2 faces"},
+        XRefusalCase{{"NormalFaceCornersDiffer", "3;1,1,0;;", "4;1,1,0,0;;"},
+                     29,
+                     "this normal face has 4 corners where the Mesh's face has 3"},
+        XRefusalCase{
+            {"TexCoordsFewerThanVertices", "MeshTextureCoords {\n5;", "MeshTextureCoords {\n4;"},
+            32,
+            "4 texture coordinates where the Mesh has 5 vertices"},
         // The importer would repeat a single index on every face.
-        XEdit{"OneMaterialIndexForTwoFaces", "2;\n2;\n1,\n0;;", "2;\n1;\n1;;"},
-        XEdit{"FewerMaterialsThanDeclared", "2;\n2;\n1,\n0;;", "3;\n2;\n1,\n0;;"},
-        XEdit{"MoreMaterialsThanDeclared", "{ Paint }\n", "{ Paint }\n{ Paint }\n"},
-        XEdit{"MatrixOf15Numbers", "30.0,1.0;;", "30.0;;"},
+        XRefusalCase{{"OneMaterialIndexForTwoFaces", "2;\n2;\n1,\n0;;", "2;\n1;\n1;;"},
+                     41,
+                     "1 material indices where the Mesh has 2 faces"},
+        XRefusalCase{{"FewerMaterialsThanDeclared", "2;\n2;\n1,\n0;;", "3;\n2;\n1,\n0;;"},
+                     52,
+                     "the list holds 2 of the 3 materials it declares"},
+        XRefusalCase{{"MoreMaterialsThanDeclared", "{ Paint }\n", "{ Paint }\n{ Paint }\n"},
+                     46,
+                     "more materials follow than the 2 the list declares"},
+        XRefusalCase{{"MatrixOf15Numbers", "30.0,1.0;;", "30.0;;"},
+                     10,
+                     "the list ends after 15 of its 16 matrix numbers"},
         // Indices and references to nothing.
         // The importer itself lets an index equal to the count through.
-        XEdit{"VertexIndexEqualToTheCount", "3;1,4,3;;\nMeshNormals", "3;1,5,3;;\nMeshNormals"},
-        XEdit{"NormalIndexOutOfRange", "3;1,1,0;;", "3;1,2,0;;"},
-        XEdit{"MaterialIndexOutOfRange", "1,\n0;;", "2,\n0;;"},
-        XEdit{"ReferenceToAnUnknownName", "{ Paint }", "{ Plaster }"},
-        XEdit{"SameTopLevelNameTwice", "Material Paint {",
-              "Material Paint { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; }\n"
-              "Material Paint {"},
-        XEdit{"UnnamedTopLevelMaterial", "Material Paint {\n0.5", "Material {\n0.5"},
+        XRefusalCase{
+            {"VertexIndexEqualToTheCount", "3;1,4,3;;\nMeshNormals", "3;1,5,3;;\nMeshNormals"},
+            22,
+            "'5': the index is out of range: the number of vertices is 5"},
+        XRefusalCase{
+            {"NormalIndexOutOfRange", "3;1,1,0;;", "3;1,2,0;;"}, 29, "the number of normals is 2"},
+        XRefusalCase{
+            {"MaterialIndexOutOfRange", "1,\n0;;", "2,\n0;;"}, 42, "the number of materials is 2"},
+        XRefusalCase{{"ReferenceToAnUnknownName", "{ Paint }", "{ Plaster }"},
+                     44,
+                     "'Plaster': no top-level Material of this name is declared before here"},
+        XRefusalCase{{"SameTopLevelNameTwice", "Material Paint {",
+                      "Material Paint { 1.0;1.0;1.0;1.0;; 0.0; 0.0;0.0;0.0;; 0.0;0.0;0.0;; }\n"
+                      "Material Paint {"},
+                     3,
+                     "another top-level Material has this name already"},
+        XRefusalCase{{"UnnamedTopLevelMaterial", "Material Paint {\n0.5", "Material {\n0.5"},
+                     2,
+                     "a top-level Material needs a name"},
         // Structure.
-        XEdit{"MissingCommaBetweenVertices", "0.0;1.0;0.0;,\n1.0;1.0", "0.0;1.0;0.0;\n1.0;1.0"},
-        XEdit{"MissingSemicolonInAVector", "0.0;1.0;0.0;,\n1.0;1.0", "0.0;1.0 0.0;,\n1.0;1.0"},
-        XEdit{"MatrixWithoutItsLastSemicolon", "1.0;;\n}\nFrame Child", "1.0;\n}\nFrame Child"},
-        XEdit{"UnknownMeshChild", "MeshTextureCoords {", "MeshVertexColors {"},
-        XEdit{"UnknownTopLevelObject", "Frame Root {", "AnimationSet Root {"},
-        XEdit{"SecondNormals", "MeshTextureCoords {",
-              "MeshNormals { 1; 0.0;0.0;1.0;; 2; 4;0,0,0,0;, 3;0,0,0;; }\nMeshTextureCoords {"},
-        XEdit{"SecondMatrix", "Frame Child {",
-              "FrameTransformMatrix { 1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,"
-              "0.0,1.0;; }\nFrame Child {"},
-        XEdit{"TwoTextureFiles", "\"fire.bmp\"; }", "\"fire.bmp\"; }\nTextureFilename { \"a\"; }"},
-        XEdit{"MissingLastBrace", "}\n}\n}\n}\n}\n", "}\n}\n}\n}\n"},
-        XEdit{"ExtraClosingBrace", "", "}\n"},
-        XEdit{"NameTooLong", "Frame Child {", "Frame " + kNameOf256 + " {"},
+        XRefusalCase{
+            {"MissingCommaBetweenVertices", "0.0;1.0;0.0;,\n1.0;1.0", "0.0;1.0;0.0;\n1.0;1.0"},
+            16,
+            "expected ',' between vertices"},
+        XRefusalCase{
+            {"MissingSemicolonInAVector", "0.0;1.0;0.0;,\n1.0;1.0", "0.0;1.0 0.0;,\n1.0;1.0"},
+            15,
+            "expected ';' after each number of the vertex"},
+        XRefusalCase{
+            {"MatrixWithoutItsLastSemicolon", "1.0;;\n}\nFrame Child", "1.0;\n}\nFrame Child"},
+            11,
+            "expected a second ';' after the matrix"},
+        XRefusalCase{{"UnknownMeshChild", "MeshTextureCoords {", "MeshVertexColors {"},
+                     31,
+                     "MeshVertexColors objects are not part of the accepted subset"},
+        XRefusalCase{{"UnknownTopLevelObject", "Frame Root {", "AnimationSet Root {"},
+                     8,
+                     "AnimationSet objects are not part of the accepted subset"},
+        XRefusalCase{{"SecondNormals", "MeshTextureCoords {",
+                      "MeshNormals { 1; 0.0;0.0;1.0;; 2; 4;0,0,0,0;, 3;0,0,0;; }\n"
+                      "MeshTextureCoords {"},
+                     31,
+                     "a Mesh holds one MeshNormals at most"},
+        XRefusalCase{{"SecondMatrix", "Frame Child {",
+                      "FrameTransformMatrix { 1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0,"
+                      "0.0,0.0,0.0,1.0;; }\nFrame Child {"},
+                     12,
+                     "a Frame holds one FrameTransformMatrix at most"},
+        XRefusalCase{
+            {"TwoTextureFiles", "\"fire.bmp\"; }", "\"fire.bmp\"; }\nTextureFilename { \"a\"; }"},
+            51,
+            "after one TextureFilename at most"},
+        XRefusalCase{{"MissingLastBrace", "}\n}\n}\n}\n}\n", "}\n}\n}\n}\n"},
+                     55,
+                     "at the end of the file: the file ends before a Frame is closed"},
+        XRefusalCase{{"ExtraClosingBrace", "", "}\n"}, 56, "this '}' closes no object"},
+        XRefusalCase{{"NameTooLong", "Frame Child {", "Frame " + kNameOf256 + " {"},
+                     12,
+                     "names are at most 255 bytes long"},
         // Tokens.
-        XEdit{"StringRunningToTheEnd", "", "\"fire"},
-        XEdit{"SpaceBeforeTheStringsSemicolon", "\"fire.bmp\";", "\"fire.bmp\" ;"},
-        XEdit{"EmptyTextureName", "\"fire.bmp\"", "\"\""},
-        XEdit{"NonAsciiInAString", "fire.bmp", "fir\xC3\xA9.bmp"},
-        XEdit{"NulByte", "Frame Child {", std::string("Frame\0Child {", 13)},
-        XEdit{"LineComment", "Frame Child {", "// the child\nFrame Child {"},
-        XEdit{"Exponent", "10.0,20.0", "1e1,20.0"},
-        XEdit{"PointWithoutFraction", "2.0;1.0;;", "2.;1.0;;"},
-        XEdit{"NumberBeyondFloat", "10.0,20.0", "1" + std::string(39, '0') + ".0,20.0"},
+        XRefusalCase{{"StringRunningToTheEnd", "", "\"fire"},
+                     56,
+                     "'\"fire': a string must be closed on the line it starts"},
+        XRefusalCase{{"SpaceBeforeTheStringsSemicolon", "\"fire.bmp\";", "\"fire.bmp\" ;"},
+                     50,
+                     "the ';' must follow the texture file's name with no space"},
+        XRefusalCase{
+            {"EmptyTextureName", "\"fire.bmp\"", "\"\""}, 50, "the texture file's name is empty"},
+        XRefusalCase{{"NonAsciiInAString", "fire.bmp", "fir\xC3\xA9.bmp"},
+                     50,
+                     "'\"fir\\xC3\\xA9.bmp\"': strings hold printable ASCII only"},
+        XRefusalCase{{"NulByte", "Frame Child {", std::string("Frame\0Child {", 13)},
+                     12,
+                     "'Frame\\x00Child': bytes outside printable ASCII are not accepted"},
+        XRefusalCase{{"LineComment", "Frame Child {", "// the child\nFrame Child {"},
+                     12,
+                     "'//': comments are not part of the accepted subset"},
+        XRefusalCase{{"Exponent", "10.0,20.0", "1e1,20.0"},
+                     10,
+                     "'1e1': numbers with exponents are not accepted"},
+        XRefusalCase{{"PointWithoutFraction", "2.0;1.0;;", "2.;1.0;;"},
+                     37,
+                     "'2.': a number's point must be followed by digits"},
+        XRefusalCase{{"NumberBelowFloat", "10.0,20.0", "0." + std::string(50, '0') + "1,20.0"},
+                     10,
+                     "the number does not fit in a float"},
         // The importer reads at most 19 whole digits.
-        XEdit{"TwentyWholeDigits", "10.0,20.0", "1" + std::string(19, '0') + ".0,20.0"},
+        XRefusalCase{{"TwentyWholeDigits", "10.0,20.0", "1" + std::string(19, '0') + ".0,20.0"},
+                     10,
+                     "a number has at most 19 digits before its point"},
         // The importer would read "1,0" as one number with a decimal comma.
-        XEdit{"WholeNumberTouchingAComma", "1.0,0.0,0.0,0.0,0.0,1.0", "1,0.0,0.0,0.0,0.0,1.0"}),
-    EditLabel);
+        XRefusalCase{
+            {"WholeNumberTouchingAComma", "1.0,0.0,0.0,0.0,0.0,1.0", "1,0.0,0.0,0.0,0.0,1.0"},
+            10,
+            "'1': a number right before ',' needs a point"}),
+    [](const testing::TestParamInfo<XRefusalCase>& info) { return info.param.edit.label; });
 
 TEST(XTextCheckRules, MaterialsAreReferredToOnlyAfterTheirDeclaration) {
     const std::string paint = "Material Paint {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n";
@@ -445,8 +560,10 @@ TEST(XTextCheckRules, MaterialsAreReferredToOnlyAfterTheirDeclaration) {
 
 TEST(XTextCheckRules, AModelHoldsAMesh) {
     EXPECT_FALSE(XTextCheck::Passes("xof 0303txt 0032\nFrame Root {\n}\n"));
-    EXPECT_FALSE(XTextCheck::Passes(
-        "xof 0303txt 0032\nMaterial Paint {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n"));
+    const std::optional<XRefusal> refusal = XTextCheck::FirstRefusal(
+        "xof 0303txt 0032\nMaterial Paint {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n");
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(refusal->Text(), "line 8, at the end of the file: the file holds no Mesh");
 }
 
 // Frames nest 32 deep at most, which bounds the recursion of the check, the importer and the
@@ -461,13 +578,14 @@ TEST(XTextCheckLimits, FrameDepthAndFileSize) {
         return text;
     };
     EXPECT_TRUE(XTextCheck::Passes(nested(XTextCheck::kMaxFrameDepth)));
-    EXPECT_FALSE(XTextCheck::Passes(nested(XTextCheck::kMaxFrameDepth + 1)));
+    EXPECT_THAT(XTextCheck::FirstRefusal(nested(XTextCheck::kMaxFrameDepth + 1))->rule,
+                HasSubstr("frames nest at most 32 deep"));
 
     std::string padded(kFullModel);
     padded.resize(XTextCheck::kMaxFileBytes, ' ');
     EXPECT_TRUE(XTextCheck::Passes(padded));
     padded.push_back(' ');
-    EXPECT_FALSE(XTextCheck::Passes(padded));
+    EXPECT_THAT(XTextCheck::FirstRefusal(padded)->rule, HasSubstr("longer than 16777216 bytes"));
 }
 
 }  // namespace
