@@ -8,3 +8,8 @@ add_library(hm_data STATIC
 )
 target_include_directories(hm_data PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(hm_data PUBLIC hm_base)
+
+# The names of the archive's rows, in catalogue order: the generators, the packer and the game's
+# named rows all read this one table.
+add_library(hm_asset_names INTERFACE)
+target_link_libraries(hm_asset_names INTERFACE hm_data)

@@ -1,10 +1,11 @@
 #include "library/FontAtlas.h"
 
+#include "library/AssetNames.h"
 #include "library/MyLibrary.h"
 
 namespace {
-constexpr int kAtlasRow = 0;       // "FontAtlas.png"
-constexpr int kGlyphTableRow = 5;  // "FontAtlasInfo.dat"
+constexpr int kAtlasRow = AssetRow("FontAtlas.png");
+constexpr int kGlyphTableRow = AssetRow("FontAtlasInfo.dat");
 }  // namespace
 
 HRESULT FontAtlas::Init(MyLibrary& library, int atlasSize, int displaySize) {

@@ -6,13 +6,14 @@
 #include <glm/geometric.hpp>
 
 #include "app/Globals.h"
+#include "library/AssetNames.h"
 #include "library/Catalogue.h"
 #include "library/Resolution.h"
 #include "world/CObjSound.h"
 
 namespace {
-constexpr int kEffectRow = 6;       // "main_hlsl.cfx"
-constexpr int kTextTableRow = 201;  // "TextData.csv"
+constexpr int kEffectRow = AssetRow("main_hlsl.cfx");
+constexpr int kTextTableRow = AssetRow("TextData.csv");
 }  // namespace
 
 MyLibrary::MyLibrary(platform::Services& services)

@@ -5,13 +5,14 @@
 #include <glm/matrix.hpp>
 
 #include "collision/CollisionTable.h"
+#include "library/AssetNames.h"
 #include "library/Camera.h"
 
 namespace {
 
-constexpr int32_t kDartModel = 78;    // "darts.x"
-constexpr int32_t kSphereModel = 77;  // "sphere.x"
-constexpr float kStepLength = 0.2f;   // units per flight step
+constexpr int32_t kDartModel = AssetRow("darts.x");
+constexpr int32_t kSphereModel = AssetRow("sphere.x");
+constexpr float kStepLength = 0.2f;  // units per flight step
 constexpr int32_t kStepsPerFrame = 3;
 constexpr float kDropPerFrame = 0.0001f;  // how much faster the dart sinks each frame
 

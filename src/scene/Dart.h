@@ -6,6 +6,7 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
+#include "library/AssetNames.h"
 #include "world/CObjMesh.h"
 #include "world/CObjSound.h"
 
@@ -41,7 +42,7 @@ class Dart {
 
     std::u16string name;
     CObjMesh model;  // "darts.x", hangs from the ball
-    CObjSound hitSound{197};
+    CObjSound hitSound{AssetRow("step2.wav")};
     float t = 0;     // units flown
     float drop = 0;  // change of the direction's y per flight step
     int32_t flying = 0;

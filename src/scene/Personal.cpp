@@ -6,12 +6,13 @@
 #include <glm/geometric.hpp>
 
 #include "audio/SVoice.h"
+#include "library/AssetNames.h"
 #include "library/MyLibrary.h"
 #include "world/Placement.h"
 
 namespace {
 
-constexpr int32_t kSphereModel = 77;      // "sphere.x"
+constexpr int32_t kSphereModel = AssetRow("sphere.x");
 constexpr float kBodyDrop = 0.34f;        // the body stands this far below the sphere
 constexpr float kEyeHeight = 0.5f;        // above the sphere, while aiming
 constexpr float kFollowStep = 0.15f;      // the follow point's move per frame of walking
@@ -51,7 +52,7 @@ glm::vec3 SafeNormalise(const glm::vec3& v) {
 }  // namespace
 
 Personal::Personal(uint32_t nowMs) {
-    sightQuad.textureIndex = 1;  // "sight.png"
+    sightQuad.textureIndex = AssetRow("sight.png");
     sightQuad.pass = 7;
     sightQuad.scale = {10, 10, 0};
     sightQuad.colour.a = 0.5f;

@@ -8,6 +8,7 @@
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
 
+#include "library/AssetNames.h"
 #include "scene/Dart.h"
 #include "scene/PauseMenu.h"
 #include "scene/SaveData.h"
@@ -102,8 +103,8 @@ class Personal {
     CObjMesh bodyCollider;
 
   private:
-    static constexpr int32_t kStepSound = 197;  // "step2.wav"
-    static constexpr int32_t kDoorSound = 187;  // "dooropen.wav"
+    static constexpr int32_t kStepSound = AssetRow("step2.wav");
+    static constexpr int32_t kDoorSound = AssetRow("dooropen.wav");
 
     // The field's view while the aim has taken the camera.
     struct AimView {

@@ -1,11 +1,12 @@
 #include "scene/Scene.h"
 
+#include "library/AssetNames.h"
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
 
 Scene::Scene() {
     for (CObjMesh& mesh : fixedMeshes) {
-        mesh.modelIndex = 74;  // "cube.x"
+        mesh.modelIndex = AssetRow("cube.x");
         mesh.hidden = 1;
     }
 }

@@ -1,4 +1,5 @@
 #include "world/Fish.h"
+#include "library/AssetNames.h"
 
 #include <algorithm>
 
@@ -104,7 +105,7 @@ constexpr PartPlacement<Fish> kRig[] = {
     {&Fish::R_asi, 79, &Fish::body2, {-0.5f, 0, 0}},
 };
 
-constexpr int32_t kBeadModel = 77;                             // "sphere.x"
+constexpr int32_t kBeadModel = AssetRow("sphere.x");
 constexpr glm::vec3 kFirstBeadPosition{-2.05f, -1.6f, -0.4f};  // in head's space
 constexpr float kBeadSpacing = 2.0f;  // along the first bead's y, in its units
 

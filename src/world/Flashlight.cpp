@@ -1,12 +1,13 @@
 #include "world/Flashlight.h"
+#include "library/AssetNames.h"
 
 #include <glm/geometric.hpp>
 
 namespace {
 
-constexpr int32_t kFlashlightModel = 93;  // "flashlight.x"
-constexpr int32_t kGlowModel = 77;        // "sphere.x"
-constexpr float kLensSetback = 0.15f;     // world units from the body towards the lens
+constexpr int32_t kFlashlightModel = AssetRow("flashlight.x");
+constexpr int32_t kGlowModel = AssetRow("sphere.x");
+constexpr float kLensSetback = 0.15f;  // world units from the body towards the lens
 constexpr float kSpotPositionW = 1.0f;
 constexpr float kSpotDirectionW = 0.7f;
 

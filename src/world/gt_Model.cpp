@@ -1,4 +1,5 @@
 #include "world/gt_Model.h"
+#include "library/AssetNames.h"
 
 namespace {
 
@@ -108,7 +109,7 @@ constexpr PartPlacement<gt_Model> kRig[] = {
     {&gt_Model::R_asi, 85, &gt_Model::R_momo, {0, -1.4f, 0}},
 };
 
-constexpr int32_t kBottleModel = 92;  // "bottle.x"
+constexpr int32_t kBottleModel = AssetRow("bottle.x");
 
 }  // namespace
 

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
-#include "AssetNames.h"
 #include "Bytes.h"
 #include "Commands.h"
 #include "library/Archive.h"
+#include "library/AssetNames.h"
 #include "library/Catalogue.h"
 #include "library/GlyphTable.h"
 #include "library/Utf.h"

@@ -5,13 +5,13 @@
 #include <cmath>
 #include <string>
 
-#include "AssetNames.h"
 #include "AssetSet.h"
 #include "FontAtlas.h"
 #include "Image.h"
 #include "Models.h"
 #include "NumberText.h"
 #include "XFile.h"
+#include "library/AssetNames.h"
 #include "library/GlyphTable.h"
 #include "library/LittleEndian.h"
 #include "support/TempFolder.h"

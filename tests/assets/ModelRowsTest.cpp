@@ -7,9 +7,9 @@
 #include <map>
 #include <set>
 
-#include "AssetNames.h"
 #include "MeshChecks.h"
 #include "Models.h"
+#include "library/AssetNames.h"
 
 namespace {
 

@@ -8,12 +8,12 @@
 #include <sstream>
 
 #include "AssetChecks.h"
-#include "AssetNames.h"
 #include "Commands.h"
 #include "Image.h"
 #include "Models.h"
 #include "Pack.h"
 #include "XFile.h"
+#include "library/AssetNames.h"
 #include "library/Catalogue.h"
 #include "support/TempFolder.h"
 

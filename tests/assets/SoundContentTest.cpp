@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "AssetNames.h"
 #include "Sounds.h"
 #include "audio/WaveFile.h"
+#include "library/AssetNames.h"
 #include "library/LittleEndian.h"
 
 namespace {

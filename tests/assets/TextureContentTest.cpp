@@ -8,10 +8,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "AssetNames.h"
 #include "Image.h"
 #include "TextureSynth.h"
 #include "Textures.h"
+#include "library/AssetNames.h"
 
 namespace {
 

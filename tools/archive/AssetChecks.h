@@ -3,8 +3,8 @@
 #include <span>
 #include <string_view>
 
-#include "AssetNames.h"
 #include "library/Archive.h"
+#include "library/AssetNames.h"
 
 // Whether an asset's bytes are something the game can load.
 enum class LoadCheck {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <stdexcept>
 
-#include "AssetNames.h"
+#include "library/AssetNames.h"
 
 namespace fs = std::filesystem;
 

@@ -5,12 +5,12 @@
 #include <stdexcept>
 #include <string>
 
-#include "AssetNames.h"
 #include "FontAtlas.h"
 #include "Models.h"
 #include "Sounds.h"
 #include "Textures.h"
 #include "XFile.h"
+#include "library/AssetNames.h"
 #include "library/EffectFile.h"
 
 namespace {

@@ -6,11 +6,11 @@
 #include <optional>
 #include <vector>
 
-#include "AssetNames.h"
 #include "DetachedPlatform.h"
 #include "Png.h"
 #include "RigPose.h"
 #include "Sheet.h"
+#include "library/AssetNames.h"
 #include "library/MyLibrary.h"
 #include "library/Utf.h"
 

@@ -5,10 +5,10 @@
 #include <optional>
 #include <vector>
 
-#include "AssetNames.h"
 #include "DecodedSound.h"
 #include "Png.h"
 #include "SoundPicture.h"
+#include "library/AssetNames.h"
 #include "library/FileBytes.h"
 #include "library/Utf.h"
 

@@ -1,12 +1,13 @@
 #include "RenderTestScene.h"
 
+#include "library/AssetNames.h"
 #include "library/MyLibrary.h"
 
 namespace {
-constexpr int kBoxModel = 72;     // "box.x", side 2
-constexpr int kCubeModel = 74;    // "cube.x", side 1
-constexpr int kSphereModel = 77;  // "sphere.x", radius 1
-constexpr int kTatami = 61;       // "tatami.bmp"
+constexpr int kBoxModel = AssetRow("box.x");        // side 2
+constexpr int kCubeModel = AssetRow("cube.x");      // side 1
+constexpr int kSphereModel = AssetRow("sphere.x");  // radius 1
+constexpr int kTatami = AssetRow("tatami.bmp");
 }  // namespace
 
 RenderTestScene::RenderTestScene() {

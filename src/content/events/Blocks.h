@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "library/AssetNames.h"
 #include "scene/Scene.h"
 #include "world/CObjMesh.h"
 
@@ -8,7 +9,7 @@ namespace Ev {
 
 // Catalogue row of "cube.x": a box of side 1 centred on its origin, so a block's scale is its size
 // in world units. Every block shows it until its field sets another model.
-inline constexpr int32_t kCubeModel = 74;
+inline constexpr int32_t kCubeModel = AssetRow("cube.x");
 
 // A placed mesh with no behaviour of its own: floors, walls, furniture and trigger volumes. The
 // field that creates one sets its model, place and shading; the kind of block fixes whether it is

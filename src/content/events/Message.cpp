@@ -1,12 +1,13 @@
 #include "content/events/Message.h"
 
 #include "content/events/Blocks.h"
+#include "library/AssetNames.h"
 #include "library/Format.h"
 #include "scene/Personal.h"
 
 namespace {
 
-constexpr int32_t kSound = 192;  // "ooo.wav"
+constexpr int32_t kSound = AssetRow("ooo.wav");
 
 // The box's lines: a greeting, the question, then one line per answer.
 constexpr int32_t kFirstAnswerLine = 2;

@@ -245,3 +245,12 @@ static_assert(std::ranges::all_of(kAssetNames, [](std::string_view name) {
 constexpr AssetKind KindOfRow(int index) {
     return *KindOfName(kAssetNames[static_cast<size_t>(index)]);
 }
+
+// The catalogue row of the asset named `name`, worked out while compiling: a name the table does
+// not hold stops the build, and a renumbered row follows its name.
+consteval int AssetRow(std::string_view name) {
+    for (size_t row = 0; row < kAssetNames.size(); ++row) {
+        if (kAssetNames[row] == name) return static_cast<int>(row);
+    }
+    throw "no asset of the archive has this name";
+}
