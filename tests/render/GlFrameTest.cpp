@@ -167,6 +167,52 @@ TEST_F(GlFrameTest, AStretchedBoxFaceInItsOwnShadowIsUniformlyDark) {
     }
 }
 
+// A white cube held up to the hand-held light at arm's length (0.8 units), in the dark: nothing
+// behind it, its lit face turned from the sun.
+class HandLightScene : public Scene {
+  public:
+    HandLightScene() {
+        cube.modelIndex = WallScene::kCubeModel;
+        cube.position = {3, 0.5f, 3};
+        meshes = {&cube};
+    }
+    void Update() override {
+        CEffect& effect = library->effect;
+        effect.camera.eye = {3, 0.5f, 0};
+        effect.camera.at = cube.position;
+        FieldLighting& lighting = effect.lighting;
+        lighting.spotPosition = {3.2f, 0.6f, 1.7f};
+        lighting.spotTarget = {3, 0.5f, 2.5f};
+        lighting.spotPositionW = lightOn ? 1.0f : 0.0f;
+        lighting.spotDirectionW = 0.7f;  // the held flashlight's cone
+        lighting.flash = 0;
+    }
+
+    CObjMesh cube;
+    bool lightOn = true;
+};
+
+// Up close the hand-held light lights the cube's face without burning it out, at any brightness
+// setting, and sends nothing into the glow: the dark round the face stays black.
+TEST_F(GlFrameTest, TheHandHeldLightAtArmsLengthNeitherSaturatesNorGlows) {
+    HandLightScene scene;
+    scene.lightOn = false;
+    const gfx::Image unlit = RunFrames(scene, 2, "hand_light_off.png");
+    scene.lightOn = true;
+    const Camera& camera = library->effect.camera;
+    const glm::ivec2 face = OnScreen(camera, {3, 0.5f, 2.5f}, kWidth, kHeight);
+    const glm::ivec2 beside = OnScreen(camera, {3.53f, 0.5f, 2.5f}, kWidth, kHeight);
+    const glm::ivec2 above = OnScreen(camera, {3, 1.03f, 2.5f}, kWidth, kHeight);
+    for (float brightness : {5.0f, 8.0f}) {  // the neutral setting and the brightest
+        library->effect.lightFactors.z = brightness;
+        const gfx::Image lit = RunFrames(scene, 2, "hand_light_on.png");
+        for (int channel : At(lit, face.x, face.y)) EXPECT_LT(channel, 255) << brightness;
+        EXPECT_GT(Brightness(At(lit, face.x, face.y)), Brightness(At(unlit, face.x, face.y)) + 60);
+        EXPECT_EQ(Brightness(At(lit, beside.x, beside.y)), 0) << brightness;
+        EXPECT_EQ(Brightness(At(lit, above.x, above.y)), 0) << brightness;
+    }
+}
+
 // An image of `size` whose channels run through their whole range at different rates, alpha too.
 gfx::Image Pattern(gfx::Size size, int seed) {
     gfx::Image image{size, {}};
