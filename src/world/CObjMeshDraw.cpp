@@ -48,17 +48,18 @@ void CObjMesh::Draw() {
     effect.SetVector(effect_parameter::kEmissive, glm::vec4(emissive * emissiveIntensity, 1.0f));
     effect.SetVector(effect_parameter::kFactors, glm::vec4(light.materialFactorB * factorA,
                                                            light.materialFactorA * factorB, 0, 0));
-    effect.SetVector(effect_parameter::kSpotColour,
-                     glm::vec4(light.spotColour * light.spotIntensity * glm::vec3(colour), 0.0f));
 
     const ModelData& data = model->Data();
     effect.SelectPass(data.passIndex);
     const gfx::MeshId mesh = library->meshBuffers.MeshOf(boundModelIndex_, data);
+    const glm::vec3 handLight = light.spotColour * light.spotIntensity;
     for (size_t i = 0; i < data.materials.size(); ++i) {
-        const glm::vec3 diffuse(data.materials[i].material.diffuse);
-        effect.SetVector(
-            effect_parameter::kColour,
-            glm::vec4(glm::vec3(light.sunColour) * glm::vec3(colour) * diffuse, colour.a));
+        // The material's colour under each light: the sun's, and the hand-held light's, which
+        // the shader adds on its own so that the object colour counts once in each.
+        const glm::vec3 surface = glm::vec3(colour) * glm::vec3(data.materials[i].material.diffuse);
+        effect.SetVector(effect_parameter::kColour,
+                         glm::vec4(glm::vec3(light.sunColour) * surface, colour.a));
+        effect.SetVector(effect_parameter::kSpotColour, glm::vec4(handLight * surface, 0.0f));
         if (textures[i] && textures[i]->IsLoaded()) {
             effect.SetTexture(effect_parameter::kTexture, textures[i]->Id());
         }
