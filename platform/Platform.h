@@ -64,7 +64,8 @@ class Dialogs {
   public:
     virtual ~Dialogs() = default;
     // Shows a modal message box (also written to stderr); ownerWindow ties it to the game window.
-    virtual BoxAnswer Show(const std::u16string& text, const std::u16string& caption, BoxIcon icon,
+    // Texts in UTF-8.
+    virtual BoxAnswer Show(const std::string& text, const std::string& caption, BoxIcon icon,
                            BoxButtons buttons, bool ownerWindow) = 0;
 };
 

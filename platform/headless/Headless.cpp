@@ -2,8 +2,6 @@
 
 #include <cstdio>
 
-#include "library/Utf.h"
-
 namespace headless {
 
 bool ScriptedMessages::Peek(platform::Message& out) {
@@ -17,11 +15,11 @@ void ScriptedMessages::Wait(uint32_t timeoutMs) {
     if (queue_.empty()) clock_.Advance(timeoutMs);
 }
 
-platform::BoxAnswer ScriptedDialogs::Show(const std::u16string& text, const std::u16string& caption,
+platform::BoxAnswer ScriptedDialogs::Show(const std::string& text, const std::string& caption,
                                           platform::BoxIcon icon, platform::BoxButtons buttons,
                                           bool) {
     shown_.push_back({text, caption, icon, buttons});
-    std::fprintf(stderr, "%s: %s\n", Utf16ToUtf8(caption).c_str(), Utf16ToUtf8(text).c_str());
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     if (!answers_.empty()) {
         const platform::BoxAnswer answer = answers_.front();
         answers_.pop_front();

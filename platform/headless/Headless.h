@@ -38,8 +38,8 @@ class ScriptedMessages : public platform::MessageQueue {
 };
 
 struct ShownBox {
-    std::u16string text;
-    std::u16string caption;
+    std::string text;  // UTF-8
+    std::string caption;
     platform::BoxIcon icon;
     platform::BoxButtons buttons;
 };
@@ -51,7 +51,7 @@ class ScriptedDialogs : public platform::Dialogs {
     void QueueAnswer(platform::BoxAnswer answer) { answers_.push_back(answer); }
     const std::vector<ShownBox>& shown() const { return shown_; }
 
-    platform::BoxAnswer Show(const std::u16string& text, const std::u16string& caption,
+    platform::BoxAnswer Show(const std::string& text, const std::string& caption,
                              platform::BoxIcon icon, platform::BoxButtons buttons,
                              bool ownerWindow) override;
 

@@ -5,8 +5,6 @@
 #include <cstdio>
 #include <string>
 
-#include "library/Utf.h"
-
 namespace platform {
 namespace {
 
@@ -54,17 +52,15 @@ const SDL_MessageBoxButtonData kYesNoButtons[] = {
 
 }  // namespace
 
-BoxAnswer SdlDialogs::Show(const std::u16string& text, const std::u16string& caption, BoxIcon icon,
+BoxAnswer SdlDialogs::Show(const std::string& text, const std::string& caption, BoxIcon icon,
                            BoxButtons buttons, bool ownerWindow) {
-    const std::string text8 = Utf16ToUtf8(text);
-    const std::string caption8 = Utf16ToUtf8(caption);
-    std::fprintf(stderr, "%s: %s\n", caption8.c_str(), text8.c_str());
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
 
     SDL_MessageBoxData box{};
     box.flags = IconFlag(icon) | SDL_MESSAGEBOX_BUTTONS_LEFT_TO_RIGHT;
     box.window = ownerWindow ? owner_.handle() : nullptr;
-    box.title = caption8.c_str();
-    box.message = text8.c_str();
+    box.title = caption.c_str();
+    box.message = text.c_str();
     if (buttons == BoxButtons::Ok) {
         box.numbuttons = SDL_arraysize(kOkButtons);
         box.buttons = kOkButtons;
@@ -77,7 +73,7 @@ BoxAnswer SdlDialogs::Show(const std::u16string& text, const std::u16string& cap
     int pressed = -1;
     if (SDL_ShowMessageBox(&box, &pressed) != 0) {
         std::fprintf(stderr, "%s: no display can show this message (%s); answered %s\n",
-                     caption8.c_str(), SDL_GetError(), AnswerName(fallback));
+                     caption.c_str(), SDL_GetError(), AnswerName(fallback));
         return fallback;
     }
     // -1: the box was closed without a button, which counts as Escape.

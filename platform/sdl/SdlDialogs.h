@@ -11,7 +11,7 @@ class SdlDialogs final : public Dialogs {
     // The owner window is looked up at each Show, so the dialogs may be made before it exists.
     explicit SdlDialogs(const SdlWindow& owner) : owner_(owner) {}
 
-    BoxAnswer Show(const std::u16string& text, const std::u16string& caption, BoxIcon icon,
+    BoxAnswer Show(const std::string& text, const std::string& caption, BoxIcon icon,
                    BoxButtons buttons, bool ownerWindow) override;
 
   private:

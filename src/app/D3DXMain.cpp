@@ -2,46 +2,40 @@
 
 #include <array>
 
+#include "app/ErrorBox.h"
 #include "app/Globals.h"
 #include "app/WindowProc.h"
 
 namespace {
 
-constexpr char16_t kErrorCaption[] = u"ERRORが発生しました";
-
 struct CapsCheck {
     bool (*passes)(const gfx::Caps&);
-    const char16_t* message;
+    const char* message;
 };
 
 // The device checks, in the order they are made; the first that fails is reported.
 constexpr std::array<CapsCheck, 9> kCapsChecks{{
     {[](const gfx::Caps& c) { return c.shaderModel >= 0x0303; },
-     u"ビデオカードが対応してません。起動するにはピクセルシェーダ "
-     u"2.0に対応したビデオカードが必要です"},
+     "ビデオカードが対応してません。起動するにはピクセルシェーダ "
+     "2.0に対応したビデオカードが必要です"},
     {[](const gfx::Caps& c) { return c.textureCaps != gfx::kTextureCapsPow2; },
-     u"ビデオカードが対応していません:D3DPTEXTURECAPS_POW2"},
+     "ビデオカードが対応していません:D3DPTEXTURECAPS_POW2"},
     {[](const gfx::Caps& c) { return c.textureCaps != gfx::kTextureCapsSquareOnly; },
-     u"ビデオカードが対応していません:D3DPTEXTURECAPS_SQUAREONLY"},
+     "ビデオカードが対応していません:D3DPTEXTURECAPS_SQUAREONLY"},
     {[](const gfx::Caps& c) { return c.alphaGreaterEqual; },
-     u"ビデオカードが対応していません:D3DPCMPCAPS_GREATEREQUAL"},
+     "ビデオカードが対応していません:D3DPCMPCAPS_GREATEREQUAL"},
     {[](const gfx::Caps& c) { return c.perPixelFog; },
-     u"ビデオカードが対応していません:D3DPRASTERCAPS_WFOG"},
+     "ビデオカードが対応していません:D3DPRASTERCAPS_WFOG"},
     {[](const gfx::Caps& c) { return c.fogWithSpecularAlpha; },
-     u"ビデオカードが対応していません:D3DPMISCCAPS_FOGANDSPECULARALPHA"},
+     "ビデオカードが対応していません:D3DPMISCCAPS_FOGANDSPECULARALPHA"},
     // The scene pass writes two colour outputs at once.
     {[](const gfx::Caps& c) { return c.maxRenderTargets >= 2; },
-     u"ビデオカードが対応していません:NumSimultaneousRTs"},
+     "ビデオカードが対応していません:NumSimultaneousRTs"},
     {[](const gfx::Caps& c) { return c.maxTextureWidth >= 1024; },
-     u"ビデオカードが対応していません:MaxTextureWidth"},
+     "ビデオカードが対応していません:MaxTextureWidth"},
     {[](const gfx::Caps& c) { return c.maxTextureHeight >= 768; },
-     u"ビデオカードが対応していません:MaxTextureHeight"},
+     "ビデオカードが対応していません:MaxTextureHeight"},
 }};
-
-void ShowError(platform::Services& services, const char16_t* text) {
-    services.dialogs.Show(text, kErrorCaption, platform::BoxIcon::Exclamation,
-                          platform::BoxButtons::Ok, false);
-}
 
 }  // namespace
 
@@ -55,25 +49,25 @@ D3DXMain::~D3DXMain() = default;
 
 HRESULT D3DXMain::InitDevice() {
     if (!services.graphics.Open()) {
-        ShowError(services, u"DirectXのバージョンを最新のものにアップデートしてください");
+        ShowErrorBox(services, "DirectXのバージョンを最新のものにアップデートしてください");
         return E_FAIL;
     }
     d3d = &services.graphics;
     presentParams = gfx::PresentParams{};
     device = d3d->CreateDevice(services.window);
     if (!device) {
-        ShowError(services, u"Direct3D の初期化に失敗しました");
+        ShowErrorBox(services, "Direct3D の初期化に失敗しました");
         return E_FAIL;
     }
     const gfx::Caps caps = device->GetCaps();
     for (const CapsCheck& check : kCapsChecks) {
         if (!check.passes(caps)) {
-            ShowError(services, check.message);
+            ShowErrorBox(services, check.message);
             return E_FAIL;
         }
     }
     if (Failed(lib.Initialise(device.get()))) {
-        ShowError(services, u"Direct3Dの初期化に失敗しました");
+        ShowErrorBox(services, "Direct3Dの初期化に失敗しました");
         return E_FAIL;
     }
     player.SetSpawn(180.0f, {0.0f, 0.42f, 2.0f});

@@ -6,17 +6,10 @@
 #include <memory>
 
 #include "app/D3DXMain.h"
+#include "app/ErrorBox.h"
 #include "library/Resolution.h"
 
-namespace {
-
-constexpr char16_t kErrorCaption[] = u"ERRORが発生しました";
-
-void ShowFailure(platform::Services& services, const char16_t* text, platform::BoxIcon icon) {
-    services.dialogs.Show(text, kErrorCaption, icon, platform::BoxButtons::Ok, false);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 platform::Rect PlaceWindow(int32_t savedX, int32_t savedY, gfx::Size size, gfx::Size screen) {
     if (savedX >= 0 && savedY >= 0 && savedX + size.width <= screen.width &&
@@ -32,8 +25,8 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
     std::srand(options.randomSeed.value_or(services.clock.Now()));
 
     if (!services.instance.Acquire()) {
-        ShowFailure(services, u"このアプリケーションは多重起動できません。",
-                    platform::BoxIcon::Hand);
+        ShowErrorBox(services, "このアプリケーションは多重起動できません。",
+                     platform::BoxIcon::Hand);
         return E_FAIL;
     }
 
@@ -56,13 +49,13 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
     if (!services.window.Create(root->windowRect)) return 0;
 
     if (Failed(root->InitDevice())) {
-        ShowFailure(services, u"Direct3Dの初期化に失敗しました", platform::BoxIcon::Exclamation);
+        ShowErrorBox(services, "Direct3Dの初期化に失敗しました", platform::BoxIcon::Exclamation);
         return E_FAIL;
     }
     services.window.Show();
     if (Failed(root->MainLoop())) {
-        ShowFailure(services, u"動作中に不具合が発生しました強制終了します",
-                    platform::BoxIcon::Exclamation);
+        ShowErrorBox(services, "動作中に不具合が発生しました強制終了します",
+                     platform::BoxIcon::Exclamation);
         return E_FAIL;
     }
     return 0;

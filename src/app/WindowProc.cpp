@@ -25,7 +25,7 @@ void OnEscape(platform::Services& services) {
     }
     services.cursor.Show(true);
     const auto answer =
-        services.dialogs.Show(u"アプリを終了しますか?", u"終了", platform::BoxIcon::Question,
+        services.dialogs.Show("アプリを終了しますか?", "終了", platform::BoxIcon::Question,
                               platform::BoxButtons::YesNoDefaultNo, true);
     if (answer == platform::BoxAnswer::Yes) services.messages.PostQuit();
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr char16_t kInitFailed[] = u"Direct3Dの初期化に失敗しました";
+constexpr char kInitFailed[] = "Direct3Dの初期化に失敗しました";
 
 struct Placement {
     int32_t x, y;
@@ -42,8 +42,8 @@ struct EntryTest : ::testing::Test {
         options.randomSeed = 1;
         return ApplicationEntry(platform.services, options);
     }
-    std::vector<std::u16string> BoxTexts() const {
-        std::vector<std::u16string> texts;
+    std::vector<std::string> BoxTexts() const {
+        std::vector<std::string> texts;
         for (const auto& box : platform.dialogs.shown()) texts.push_back(box.text);
         return texts;
     }
@@ -53,8 +53,8 @@ TEST_F(EntryTest, ASecondInstanceIsRefused) {
     platform.instance.granted = false;
     EXPECT_EQ(Launch(), E_FAIL);
     ASSERT_EQ(platform.dialogs.shown().size(), 1u);
-    EXPECT_EQ(platform.dialogs.shown()[0].text, u"このアプリケーションは多重起動できません。");
-    EXPECT_EQ(platform.dialogs.shown()[0].caption, u"ERRORが発生しました");
+    EXPECT_EQ(platform.dialogs.shown()[0].text, "このアプリケーションは多重起動できません。");
+    EXPECT_EQ(platform.dialogs.shown()[0].caption, "ERRORが発生しました");
     EXPECT_EQ(platform.dialogs.shown()[0].icon, platform::BoxIcon::Hand);
     EXPECT_FALSE(platform.window.created);
 }
@@ -114,7 +114,7 @@ TEST_F(EntryTest, AWorkingFolderWithoutTheArchiveFailsTheStartNamingThePathTried
     std::filesystem::current_path(gameFolder);
 
     EXPECT_EQ(result, E_FAIL);
-    EXPECT_EQ(BoxTexts(), (std::vector<std::u16string>{kInitFailed, kInitFailed}));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{kInitFailed, kInitFailed}));
     EXPECT_NE(stderrText.find((platform.saveDir / "data.dat").string()), std::string::npos)
         << stderrText;
 }
@@ -125,9 +125,9 @@ TEST_F(EntryTest, NoBackendAndNoDeviceHaveTheirOwnMessages) {
     platform.graphics.SetAvailable(true);
     platform.graphics.SetDeviceCreationFails(true);
     EXPECT_EQ(Launch(), E_FAIL);
-    EXPECT_EQ(BoxTexts(), (std::vector<std::u16string>{
-                              u"DirectXのバージョンを最新のものにアップデートしてください",
-                              kInitFailed, u"Direct3D の初期化に失敗しました", kInitFailed}));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{
+                              "DirectXのバージョンを最新のものにアップデートしてください",
+                              kInitFailed, "Direct3D の初期化に失敗しました", kInitFailed}));
 }
 
 TEST_F(EntryTest, AFailedDisplayChangeEndsTheRunWithItsMessage) {
@@ -139,12 +139,12 @@ TEST_F(EntryTest, AFailedDisplayChangeEndsTheRunWithItsMessage) {
                          }
                      }),
               E_FAIL);
-    EXPECT_EQ(BoxTexts().back(), u"動作中に不具合が発生しました強制終了します");
+    EXPECT_EQ(BoxTexts().back(), "動作中に不具合が発生しました強制終了します");
 }
 
 struct CapsCase {
     void (*spoil)(gfx::Caps&);
-    const char16_t* message;
+    const char* message;
 };
 
 class CapsCheckTest : public EntryTest, public ::testing::WithParamInterface<CapsCase> {};
@@ -154,32 +154,32 @@ TEST_P(CapsCheckTest, TheFirstMissingCapabilityIsNamedThenInitialisationFails) {
     GetParam().spoil(caps);
     platform.graphics = gfx::NullGraphics(caps);
     EXPECT_EQ(Launch(), E_FAIL);
-    EXPECT_EQ(BoxTexts(), (std::vector<std::u16string>{GetParam().message, kInitFailed}));
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{GetParam().message, kInitFailed}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, CapsCheckTest,
     ::testing::Values(CapsCase{[](gfx::Caps& c) { c.shaderModel = 0x0150; },
-                               u"ビデオカードが対応してません。起動するにはピクセルシェーダ "
-                               u"2.0に対応したビデオカードが必要です"},
+                               "ビデオカードが対応してません。起動するにはピクセルシェーダ "
+                               "2.0に対応したビデオカードが必要です"},
                       CapsCase{[](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsPow2; },
-                               u"ビデオカードが対応していません:D3DPTEXTURECAPS_POW2"},
+                               "ビデオカードが対応していません:D3DPTEXTURECAPS_POW2"},
                       CapsCase{[](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsSquareOnly; },
-                               u"ビデオカードが対応していません:D3DPTEXTURECAPS_SQUAREONLY"},
+                               "ビデオカードが対応していません:D3DPTEXTURECAPS_SQUAREONLY"},
                       CapsCase{[](gfx::Caps& c) { c.alphaGreaterEqual = false; },
-                               u"ビデオカードが対応していません:D3DPCMPCAPS_GREATEREQUAL"},
+                               "ビデオカードが対応していません:D3DPCMPCAPS_GREATEREQUAL"},
                       CapsCase{[](gfx::Caps& c) { c.perPixelFog = false; },
-                               u"ビデオカードが対応していません:D3DPRASTERCAPS_WFOG"},
+                               "ビデオカードが対応していません:D3DPRASTERCAPS_WFOG"},
                       CapsCase{[](gfx::Caps& c) { c.fogWithSpecularAlpha = false; },
-                               u"ビデオカードが対応していません:D3DPMISCCAPS_FOGANDSPECULARALPHA"},
+                               "ビデオカードが対応していません:D3DPMISCCAPS_FOGANDSPECULARALPHA"},
                       CapsCase{[](gfx::Caps& c) { c.maxRenderTargets = 1; },
-                               u"ビデオカードが対応していません:NumSimultaneousRTs"},
+                               "ビデオカードが対応していません:NumSimultaneousRTs"},
                       CapsCase{[](gfx::Caps& c) { c.maxTextureWidth = 512; },
-                               u"ビデオカードが対応していません:MaxTextureWidth"},
+                               "ビデオカードが対応していません:MaxTextureWidth"},
                       CapsCase{[](gfx::Caps& c) { c.maxTextureHeight = 512; },
-                               u"ビデオカードが対応していません:MaxTextureHeight"},
+                               "ビデオカードが対応していません:MaxTextureHeight"},
                       // Both texture sizes short: the width is named, being checked first.
                       CapsCase{[](gfx::Caps& c) { c.maxTextureWidth = c.maxTextureHeight = 256; },
-                               u"ビデオカードが対応していません:MaxTextureWidth"}));
+                               "ビデオカードが対応していません:MaxTextureWidth"}));
 
 }  // namespace

@@ -117,8 +117,8 @@ TEST(WindowProcTest, EscapeLeavesFullScreenFirstThenAsksWithNoAsDefault) {
                platform.services);
     ASSERT_EQ(platform.dialogs.shown().size(), 1u);
     const auto& box = platform.dialogs.shown()[0];
-    EXPECT_EQ(box.text, u"アプリを終了しますか?");
-    EXPECT_EQ(box.caption, u"終了");
+    EXPECT_EQ(box.text, "アプリを終了しますか?");
+    EXPECT_EQ(box.caption, "終了");
     EXPECT_EQ(box.buttons, platform::BoxButtons::YesNoDefaultNo);
     EXPECT_TRUE(platform.cursor.visible());
     platform::Message message;

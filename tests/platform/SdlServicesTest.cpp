@@ -146,7 +146,7 @@ class SdlDialogsTest : public SdlServicesTest, public ::testing::WithParamInterf
 TEST_P(SdlDialogsTest, WithoutADisplayTheDefaultButtonAnswersAndStderrTellsTheText) {
     SdlDialogs dialogs(window_);
     ::testing::internal::CaptureStderr();
-    const BoxAnswer answer = dialogs.Show(u"アプリを終了しますか?", u"終了", GetParam().icon,
+    const BoxAnswer answer = dialogs.Show("アプリを終了しますか?", "終了", GetParam().icon,
                                           GetParam().buttons, GetParam().owner);
     const std::string err = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(answer, GetParam().expected);
