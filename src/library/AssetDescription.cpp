@@ -35,8 +35,9 @@ std::string DescribeMaterial(size_t number, const ModelMaterial& material,
                              const MeshData::Subset& subset,
                              std::span<const AssetEntry> catalogue) {
     const MaterialColours& colours = material.material;
-    return "material " + std::to_string(number) + ": pass " + std::to_string(material.passIndex) +
-           ", triangles " + std::to_string(subset.indexCount / 3) + ", texture \"" +
+    return "material " + std::to_string(number) + ": pass " +
+           std::to_string(PassIndex(material.passIndex)) + ", triangles " +
+           std::to_string(subset.indexCount / 3) + ", texture \"" +
            Utf16ToUtf8(material.textureName) + "\" (" + Row(material.textureIndex, catalogue) +
            "), normal map " + Row(material.normalMapIndex, catalogue) + "\n  diffuse " +
            Vec(colours.diffuse) + " specular " + Vec(colours.specular) + " emissive " +
@@ -65,7 +66,7 @@ std::string DescribeModel(std::span<const uint8_t> xFile, std::span<const AssetE
     std::string text = "vertices " + std::to_string(model->mesh.VertexCount()) + ", triangles " +
                        std::to_string(model->mesh.TriangleCount()) + ", materials " +
                        std::to_string(model->materials.size()) + ", pass " +
-                       std::to_string(model->passIndex) + ", vertex stride " +
+                       std::to_string(PassIndex(model->passIndex)) + ", vertex stride " +
                        std::to_string(LayoutOf(model->mesh).stride) + " bytes\n";
     text += "box min " + Vec(bounds.boxMin) + " max " + Vec(bounds.boxMax) + " half extent " +
             Vec(bounds.halfExtent) + "\nsphere centre " + Vec(bounds.sphereCentre) + " radius " +

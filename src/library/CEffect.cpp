@@ -107,7 +107,8 @@ void CEffect::BeginTechnique() {
     forcePassSelect_ = true;
 }
 
-void CEffect::SelectPass(uint32_t pass) {
+void CEffect::SelectPass(ShaderPass selected) {
+    const uint32_t pass = PassIndex(selected);
     if (!device_ || pass >= kEffectPassCount) return;
     if (pass == currentPass && !forcePassSelect_) return;
     device_->UseProgram(programs_[pass], states_[pass]);

@@ -71,7 +71,7 @@ class CEffect : public EffectLighting {
     // Starts the technique: the next draw selects its pass whatever the last one was.
     void BeginTechnique();
     // Makes `pass` current unless it already is (and no technique began since).
-    void SelectPass(uint32_t pass);
+    void SelectPass(ShaderPass pass);
     // Sends every parameter value to the current pass.
     void CommitChanges();
 

@@ -15,7 +15,7 @@ std::optional<ModelData> BuildModel(std::span<const uint8_t> xFile,
         model.passIndex = model.materials.back().passIndex;
     }
     model.bounds = ComputeBounds(model.mesh.positions);
-    if (model.passIndex == kPassNormalMapped) AddTangentFrame(model.mesh);
+    if (model.passIndex == ShaderPass::LitNormalMapped) AddTangentFrame(model.mesh);
     return model;
 }
 

@@ -14,9 +14,9 @@
 // Everything a model file gives once its materials are resolved against the catalogue.
 struct ModelData {
     MeshData mesh;  // tangent-space layout when passIndex is kPassNormalMapped
-    std::vector<ModelMaterial> materials;  // file order; material i draws subset i
-    uint32_t passIndex = kPassUntextured;  // the last material's: the whole model uses it
-    ModelBounds bounds;                    // of the positions as loaded
+    std::vector<ModelMaterial> materials;    // file order; material i draws subset i
+    ShaderPass passIndex = ShaderPass::Lit;  // the last material's: the whole model uses it
+    ModelBounds bounds;                      // of the positions as loaded
 };
 
 // Builds a model from the bytes of a .x file; nullopt when the file cannot be read.

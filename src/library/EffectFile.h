@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "library/ShaderPass.h"
 #include "platform/gfx/Device.h"
 
 // The effect file of archive row 6: the shaders of the technique's passes and the names of the
@@ -18,7 +19,6 @@
 // Lines starting with '#' outside a block are comments.
 
 inline constexpr int kEffectParameterCount = 23;
-inline constexpr int kEffectPassCount = 14;
 
 struct EffectPass {
     std::string vertex;  // names of the stage blocks

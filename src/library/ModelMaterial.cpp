@@ -19,9 +19,9 @@ ModelMaterial ResolveMaterial(const ImportedMaterial& imported,
     if (material.textureIndex < 0) return material;
 
     material.passIndex = material.textureName.find(u".png") != std::u16string::npos
-                             ? kPassTexturedPng
-                             : kPassTextured;
+                             ? ShaderPass::LitCutOut
+                             : ShaderPass::LitTextured;
     material.normalMapIndex = FindAsset(catalogue, NormalMapName(material.textureName));
-    if (material.normalMapIndex >= 0) material.passIndex = kPassNormalMapped;
+    if (material.normalMapIndex >= 0) material.passIndex = ShaderPass::LitNormalMapped;
     return material;
 }

@@ -6,6 +6,7 @@
 #include <glm/vec4.hpp>
 
 #include "library/Archive.h"
+#include "library/ShaderPass.h"
 
 struct ImportedMaterial;
 
@@ -18,21 +19,13 @@ struct MaterialColours {
     float power = 0;  // specular exponent
 };
 
-// The shader pass a material is drawn with.
-enum : uint32_t {
-    kPassUntextured = 0,
-    kPassTextured = 1,
-    kPassTexturedPng = 2,
-    kPassNormalMapped = 3,
-};
-
 // One material of a loaded model, with its textures resolved to catalogue rows.
 struct ModelMaterial {
     std::u16string textureName;  // as the file names it; empty when none
     MaterialColours material;
     int32_t textureIndex = -1;    // catalogue row of the texture, -1 when none
     int32_t normalMapIndex = -1;  // catalogue row of the normal map, -1 when none
-    uint32_t passIndex = kPassUntextured;
+    ShaderPass passIndex = ShaderPass::Lit;
 };
 
 // Resolves a material against the catalogue. The texture is the first row whose name equals the

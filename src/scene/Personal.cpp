@@ -53,7 +53,7 @@ glm::vec3 SafeNormalise(const glm::vec3& v) {
 
 Personal::Personal(uint32_t nowMs) {
     sightQuad.textureIndex = AssetRow("sight.png");
-    sightQuad.pass = 7;
+    sightQuad.pass = ShaderPass::OpaqueQuad;
     sightQuad.scale = {10, 10, 0};
     sightQuad.colour.a = 0.5f;
     for (auto& dart : darts) dart = std::make_unique<Dart>();

@@ -3,13 +3,7 @@
 #include "scene/Personal.h"
 #include "scene/Scene.h"
 
-namespace {
-
-constexpr uint32_t kComposePass = 11;
-constexpr uint32_t kBlurAcrossPass = 12;
-constexpr uint32_t kBlurDownPass = 13;
-
-}  // namespace
+namespace {}  // namespace
 
 void Scene::FrameDraw() {
     CEffect& effect = library->effect;
@@ -52,15 +46,15 @@ void Scene::FrameDraw() {
     effect.Begin2D(width, height);
     effect.SetVector(effect_parameter::kTexelSize, QuarterTexelSize(width, height));
     surf.SetTarget(CSurf::kBlurAcross);
-    screen.DrawWith(*library, surf.TextureOf(CSurf::kGlow), kBlurAcrossPass);
+    screen.DrawWith(*library, surf.TextureOf(CSurf::kGlow), ShaderPass::BlurAcross);
     surf.SetTarget(CSurf::kBlurDown);
-    screen.DrawWith(*library, surf.TextureOf(CSurf::kBlurAcross), kBlurDownPass);
+    screen.DrawWith(*library, surf.TextureOf(CSurf::kBlurAcross), ShaderPass::BlurDown);
     device.BeginSection("compose");
     // One full-screen pass puts the scene on the screen with the blurred glow added: a software
     // rasteriser pays per pixel for every full-screen draw and blend.
     surf.BindBackBuffer();
     effect.SetTexture(effect_parameter::kGlowImage, surf.TextureOf(CSurf::kBlurDown));
-    screen.DrawWith(*library, surf.TextureOf(CSurf::kScene), kComposePass);
+    screen.DrawWith(*library, surf.TextureOf(CSurf::kScene), ShaderPass::Compose);
 
     device.BeginSection("overlay");
     const gfx::Size layout = library->frame.layoutSize;

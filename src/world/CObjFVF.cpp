@@ -4,16 +4,13 @@
 #include "library/MyLibrary.h"
 #include "world/Placement.h"
 
-namespace {
-constexpr uint32_t kUntexturedPass = 6;
-constexpr uint32_t kMirrorPass = 7;
-}  // namespace
+namespace {}  // namespace
 
 CObjFVF::~CObjFVF() {
     if (texture) library->textures.Release(textureIndex);
 }
 
-void CObjFVF::Submit(MyLibrary& owner, const FVF& quad, uint32_t drawPass) {
+void CObjFVF::Submit(MyLibrary& owner, const FVF& quad, ShaderPass drawPass) {
     CEffect& effect = owner.effect;
     world = PlacementMatrix(position, scale, rotation, parent);
     effect.SetMatrix(effect_parameter::kWorld, world);
@@ -31,14 +28,14 @@ void CObjFVF::Draw(MyLibrary& owner) {
             texture = owner.textures.Load(textureIndex, *owner.device, owner.archive);
     }
     if (textureIndex == -1) {
-        pass = kUntexturedPass;
+        pass = ShaderPass::FlatQuad;
     } else if (texture && texture->IsLoaded()) {
         owner.effect.SetTexture(effect_parameter::kTexture, texture->Id());
     }
     Submit(owner, owner.quad, pass);
 }
 
-void CObjFVF::DrawWith(MyLibrary& owner, gfx::TextureId given, uint32_t drawPass) {
+void CObjFVF::DrawWith(MyLibrary& owner, gfx::TextureId given, ShaderPass drawPass) {
     if (hidden || owner.effect.inShadowPass) return;
     if (given != gfx::TextureId::None) owner.effect.SetTexture(effect_parameter::kTexture, given);
     Submit(owner, owner.quad, drawPass);
@@ -56,5 +53,5 @@ void CObjFVF::DrawMirrorQuad(MyLibrary& owner) {
     if (reflection != gfx::TextureId::None) {
         effect.SetTexture(effect_parameter::kTexture, reflection);
     }
-    Submit(owner, owner.mirrorQuad, kMirrorPass);
+    Submit(owner, owner.mirrorQuad, ShaderPass::OpaqueQuad);
 }

@@ -5,6 +5,7 @@
 #include <glm/vec3.hpp>
 #include <glm/vec4.hpp>
 
+#include "library/ShaderPass.h"
 #include "platform/gfx/Device.h"
 
 class CTexture;
@@ -25,13 +26,13 @@ class CObjFVF {
     // Nothing in the shadow pass or while hidden.
     void Draw(MyLibrary& library);
     // With a given texture (None keeps what is bound) and pass, for screen passes and fields.
-    void DrawWith(MyLibrary& library, gfx::TextureId texture, uint32_t pass);
+    void DrawWith(MyLibrary& library, gfx::TextureId texture, ShaderPass pass);
     // The mirror's image: the mirrored quad with the reflection target, pass 7. Only while a
     // mirror is active; a hidden image ends the mirror's pass.
     void DrawMirrorQuad(MyLibrary& library);
 
     int32_t textureIndex = -1;  // catalogue row, −1 for none
-    uint32_t pass = 6;
+    ShaderPass pass = ShaderPass::FlatQuad;
     const glm::mat4* parent = nullptr;  // not owned
     MyLibrary* library = nullptr;       // bound at the first Draw
     CTexture* texture = nullptr;        // held from the first Draw, null when none
@@ -44,5 +45,5 @@ class CObjFVF {
 
   private:
     // World matrix, colour and pass sent, then the quad drawn from `quad`.
-    void Submit(MyLibrary& library, const FVF& quad, uint32_t drawPass);
+    void Submit(MyLibrary& library, const FVF& quad, ShaderPass drawPass);
 };

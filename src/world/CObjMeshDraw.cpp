@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr uint32_t kShadowPass = 4;
-constexpr uint32_t kShadowCutOutPass = 5;
 const glm::vec4 kShadowColour(0.1f, 0.1f, 0.1f, 0.1f);
 
 glm::vec3 CentreOf(const OBB& collider) {
@@ -80,8 +78,8 @@ void CObjMesh::DrawShadow() {
     effect.SetVector(effect_parameter::kColour, kShadowColour);
 
     const ModelData& data = model->Data();
-    const bool cutOut = data.passIndex == kPassTexturedPng;
-    effect.SelectPass(cutOut ? kShadowCutOutPass : kShadowPass);
+    const bool cutOut = data.passIndex == ShaderPass::LitCutOut;
+    effect.SelectPass(cutOut ? ShaderPass::ShadowCutOut : ShaderPass::Shadow);
     const gfx::MeshId mesh = library->meshBuffers.MeshOf(boundModelIndex_, data);
     for (size_t i = 0; i < data.materials.size(); ++i) {
         if (cutOut && textures[i] && textures[i]->IsLoaded()) {

@@ -9,7 +9,6 @@
 #include "world/Placement.h"
 
 namespace {
-constexpr uint32_t kParticlePass = 9;
 constexpr int kStartingParticles = 4;
 constexpr float kRandMax = 32767.0f;  // the range the fountain's randomness is scaled from
 }  // namespace
@@ -61,7 +60,7 @@ void CObjParticl::Draw(MyLibrary& owner) {
     if (texture && texture->IsLoaded()) {
         effect.SetTexture(effect_parameter::kTexture, texture->Id());
     }
-    effect.SelectPass(kParticlePass);
+    effect.SelectPass(ShaderPass::GlowQuad);
     for (Particle& particle : particles) {
         Age(particle);
         particleWorld = PlacementMatrix(particle.worldPosition, particle.size, billboard);

@@ -8,7 +8,6 @@
 #include "world/Placement.h"
 
 namespace {
-constexpr uint32_t kGlyphPass = 10;
 const glm::vec4 kWholeTexture(0, 0, 1, 1);
 }  // namespace
 
@@ -20,7 +19,7 @@ void CObjText::Draw(MyLibrary& library) {
     if (maxChars != -1) count = std::min(count, static_cast<size_t>(std::max(maxChars, 0)));
     cursor = {0.0f, 0.0f};
     effect.SetVector(effect_parameter::kColour, colour);
-    effect.SelectPass(kGlyphPass);
+    effect.SelectPass(ShaderPass::Glyph);
     world = PlacementMatrix(position, scale, rotation, parent);
 
     const FontAtlas& atlas = library.fontAtlas;

@@ -117,7 +117,7 @@ TEST_F(AssetCacheTest, ModelTexturesComeFromTheTextureCacheAndAreGivenBack) {
     ASSERT_TRUE(model && model->IsLoaded());
     // "nowhere.bmp" is not in the catalogue: that material is simply untextured.
     EXPECT_EQ(model->Data().materials[2].textureIndex, -1);
-    EXPECT_EQ(model->Data().materials[2].passIndex, kPassUntextured);
+    EXPECT_EQ(model->Data().materials[2].passIndex, ShaderPass::Lit);
 
     const std::vector<int> holderA =
         LoadModelTextures(*model, textures_, device_, files_.archive());

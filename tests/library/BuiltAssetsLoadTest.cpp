@@ -55,7 +55,7 @@ TEST_F(BuiltAssets, EveryModelRowLoadsWithItsTextures) {
         ASSERT_TRUE(model->IsLoaded()) << Utf16ToUtf8(AssetCatalogue()[row].name);
         EXPECT_GT(model->Data().mesh.TriangleCount(), 0u);
         // The shipped catalogue has no normal maps.
-        EXPECT_NE(model->Data().passIndex, kPassNormalMapped);
+        EXPECT_NE(model->Data().passIndex, ShaderPass::LitNormalMapped);
         ReleaseTextures(LoadModelTextures(*model, textures_, device_, archive_), textures_);
         models_.Release(row);
     }

@@ -67,7 +67,7 @@ TEST(ModelLoad, TriangleComesBackExactlyAsWrittenInTheWrittenWinding) {
     EXPECT_EQ(glm::vec3(colours.specular), glm::vec3(0.1f, 0.2f, 0.3f));
     EXPECT_EQ(glm::vec3(colours.emissive), glm::vec3(0.4f, 0.5f, 0.6f));
     EXPECT_EQ(colours.power, 12.5f);
-    EXPECT_EQ(model.passIndex, kPassUntextured);
+    EXPECT_EQ(model.passIndex, ShaderPass::Lit);
 }
 
 TEST(ModelLoad, FrameTransformsPlaceTheMeshAsD3DXRowVectorsDo) {
@@ -134,9 +134,10 @@ TEST_P(ModelPass, MaterialPassesFollowTheCatalogue) {
     }
     const ModelData model = Build(XTriangles(materials, faces), catalogue);
     std::vector<uint32_t> passes;
-    for (const ModelMaterial& material : model.materials) passes.push_back(material.passIndex);
+    for (const ModelMaterial& material : model.materials)
+        passes.push_back(PassIndex(material.passIndex));
     EXPECT_EQ(passes, c.passes);
-    EXPECT_EQ(model.passIndex, c.modelPass);
+    EXPECT_EQ(PassIndex(model.passIndex), c.modelPass);
     EXPECT_EQ(model.materials.back().normalMapIndex, c.lastNormalMap);
 }
 
@@ -169,7 +170,7 @@ TextureFilename { "wall.bmp"; } } }
 }
 )",
                                   catalogue);
-    ASSERT_EQ(model.passIndex, kPassNormalMapped);
+    ASSERT_EQ(model.passIndex, ShaderPass::LitNormalMapped);
     const VertexLayout layout = LayoutOf(model.mesh);
     EXPECT_THAT(layout.elements, ElementsAre(VertexElement{VertexUsage::Position, 0, 3},
                                              VertexElement{VertexUsage::Tangent, 12, 3},

@@ -132,7 +132,7 @@ TEST_F(FrameDrawTest, TheFadeIsDrawnOnlyWhileTheFlashShows) {
 TEST_F(FrameDrawTest, CommitSendsTheFrameValuesToThePassBeingDrawn) {
     CEffect& effect = library.effect;
     effect.BeginTechnique();
-    effect.SelectPass(0);
+    effect.SelectPass(ShaderPass::Lit);
     effect.CommitChanges();
     const gfx::ProgramId lit = effect.ProgramOf(0);
     const int fog = device.UniformLocation(lit, "u_fogTerms");
@@ -147,12 +147,12 @@ TEST_F(FrameDrawTest, APassIsSwitchedOnlyWhenItChangesOrATechniqueBegins) {
     CEffect& effect = library.effect;
     const int before = device.counts().programSwitches;
     effect.BeginTechnique();
-    effect.SelectPass(0);
-    effect.SelectPass(0);
-    effect.SelectPass(6);
-    effect.SelectPass(6);
+    effect.SelectPass(ShaderPass::Lit);
+    effect.SelectPass(ShaderPass::Lit);
+    effect.SelectPass(ShaderPass::FlatQuad);
+    effect.SelectPass(ShaderPass::FlatQuad);
     effect.BeginTechnique();
-    effect.SelectPass(6);
+    effect.SelectPass(ShaderPass::FlatQuad);
     EXPECT_EQ(device.counts().programSwitches - before, 3);
 }
 

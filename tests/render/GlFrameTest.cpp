@@ -230,7 +230,6 @@ gfx::Image Pattern(gfx::Size size, int seed) {
 // The compose pass must leave what the scene copied opaquely and the glow added on top (source ×
 // its alpha, pass 9's blend) would: the same picture up to the rounding of one blend step.
 TEST_F(GlFrameTest, TheComposePassAddsTheGlowAsAnAdditiveDrawWould) {
-    constexpr uint32_t kCompose = 11, kAdditive = 9;
     gfx::Device& device = *device_;
     const gfx::TextureId scene = device.CreateTexture(Pattern({kWidth, kHeight}, 1));
     const gfx::TextureId glow = device.CreateTexture(Pattern({kWidth / 4, kHeight / 4}, 2));
@@ -243,8 +242,8 @@ TEST_F(GlFrameTest, TheComposePassAddsTheGlowAsAnAdditiveDrawWould) {
         library->surf.BindBackBuffer();
         library->effect.Begin2D(kWidth, kHeight);
         library->effect.SetTexture(effect_parameter::kGlowImage, composeGlow);
-        screen.DrawWith(*library, scene, kCompose);
-        if (addGlow) screen.DrawWith(*library, glow, kAdditive);
+        screen.DrawWith(*library, scene, ShaderPass::Compose);
+        if (addGlow) screen.DrawWith(*library, glow, ShaderPass::GlowQuad);
         device.CaptureNextPresent();
         device.Present();
         gfx::Image frame;

@@ -10,7 +10,7 @@ namespace {
 Shading ShadingOf(const SheetModel& model, size_t material) {
     const ModelMaterial& source = model.data.materials[material];
     return {source.material.diffuse, glm::vec3(source.material.emissive), model.textures[material],
-            source.passIndex == kPassTexturedPng};
+            source.passIndex == ShaderPass::LitCutOut};
 }
 
 // The corner's normal carried into world space, or the face's own where the mesh has none.

@@ -30,7 +30,7 @@ RenderTestScene::RenderTestScene() {
     glass->frame.position = {3.5f, 1.2f, 1.5f};
     glass->frame.scale = {2.2f, 2.4f, 1};
     glass->frame.rotation = {0, -30, 0};
-    glass->frame.pass = 8;
+    glass->frame.pass = ShaderPass::BlendedQuad;
     mirror = glass.get();
     AppendChild(std::move(glass));
 
