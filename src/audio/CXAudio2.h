@@ -7,7 +7,7 @@
 #include "audio/OpenAlOutput.h"
 #include "library/Result.h"
 
-// Where the listener is this frame and how fast it moves (world units, units per second).
+// Where the listener is this frame (world units) and how fast it moves (as FrameVelocity).
 struct ListenerMotion {
     glm::vec3 position{0.0f};
     glm::vec3 velocity{0.0f};

@@ -7,7 +7,7 @@
 glm::vec3 FrameVelocity(const glm::vec3& previous, const glm::vec3& current) {
     const glm::vec3 travel = current - previous;
     if (glm::length(travel) > kMaxFrameTravel) return glm::vec3(0.0f);
-    return travel / kFrameSeconds;
+    return travel * kDopplerFrames;
 }
 
 float DopplerRatio(const glm::vec3& listener, const glm::vec3& listenerVelocity,

@@ -1,6 +1,7 @@
 #include "audio/OpenAlOutput.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #define AL_ALEXT_PROTOTYPES
@@ -15,6 +16,10 @@ namespace {
 
 // Sample rate of the silent sink that stands in for a missing sound card.
 constexpr uint32_t kSilentSinkRate = 48000;
+// What OpenAL Soft's stereo panning gives each channel for a mono source straight ahead
+// (0.5 + 0.0552·√3). A plain mono sound is raised by its inverse to reach both channels at full
+// level; a plain stereo one already plays channel for channel.
+constexpr float kFrontCentrePan = 0.5957f;
 
 ALCdevice* Device(void* device) {
     return static_cast<ALCdevice*>(device);
@@ -31,6 +36,14 @@ void ToOpenAl(const glm::vec3& v, ALfloat out[3]) {
     out[2] = -v.z;
 }
 
+// A change of a shelf's gains by less than 0.05 dB (0.6 %) is not heard; leaving it out saves
+// OpenAL a property update on most frames of a moving source.
+bool Inaudible(const ShelfGains& wanted, const ShelfGains& applied) {
+    constexpr float kStep = 0.006f;
+    const auto close = [](float a, float b) { return std::abs(a - b) <= kStep * std::max(a, b); };
+    return close(wanted.gain, applied.gain) && close(wanted.gainHF, applied.gainHF);
+}
+
 ALenum BufferFormat(const WaveFormat& format) {
     const bool stereo = format.channels == 2;
     if (format.bitsPerSample == 8) return stereo ? AL_FORMAT_STEREO8 : AL_FORMAT_MONO8;
@@ -41,8 +54,12 @@ ALenum BufferFormat(const WaveFormat& format) {
 
 // ---- AudioSource ----
 
-AudioSource::AudioSource(uint32_t reverbSlot, const WaveFormat& format)
-    : reverbSlot_(reverbSlot), alFormat_(BufferFormat(format)), sampleRate_(format.samplesPerSec) {
+AudioSource::AudioSource(uint32_t reverbSlot, const WaveFormat& format, uint32_t outputRate)
+    : reverbSlot_(reverbSlot),
+      alFormat_(BufferFormat(format)),
+      channels_(format.channels),
+      sampleRate_(format.samplesPerSec),
+      outputRate_(outputRate) {
     freeBuffers_.reserve(kBufferCount);
 }
 
@@ -107,49 +124,66 @@ void AudioSource::Flush() {
 }
 
 void AudioSource::SetGain(float gain) {
-    alSourcef(source_, AL_GAIN, std::max(gain, 0.0f));
+    gain_ = std::max(gain, 0.0f);
+    ApplyGain();
+}
+
+void AudioSource::ApplyGain() {
+    const bool centred = routing_ == Routing::kPlain && channels_ == 1;
+    alSourcef(source_, AL_GAIN, centred ? gain_ / kFrontCentrePan : gain_);
 }
 
 void AudioSource::SetFrequencyRatio(float ratio) {
     alSourcef(source_, AL_PITCH, ratio);
 }
 
-void AudioSource::SetFilter(const ShelfGains& gains) {
-    if (gains == filterGains_) return;
-    filterGains_ = gains;
-    alFilterf(filter_, AL_LOWPASS_GAIN, gains.gain);
-    alFilterf(filter_, AL_LOWPASS_GAINHF, gains.gainHF);
-    // A source copies a filter's values when the filter is attached: attach again.
-    alSourcei(source_, AL_DIRECT_FILTER, static_cast<ALint>(filter_));
-    if (routing_ == Routing::kPositional) {
-        alSource3i(source_, AL_AUXILIARY_SEND_FILTER, static_cast<ALint>(reverbSlot_), 0,
-                   static_cast<ALint>(filter_));
-    }
-}
-
-void AudioSource::SetPositional(const glm::vec3& position) {
+void AudioSource::SetPositional(const glm::vec3& position, const ShelfGains& direct,
+                                const ShelfGains& send) {
     SetRouting(Routing::kPositional);
     ALfloat at[3];
     ToOpenAl(position, at);
     alSourcefv(source_, AL_POSITION, at);
+    SetDirectFilter(direct);
+    SetSendFilter(send);
 }
 
-void AudioSource::SetPlain() {
+void AudioSource::SetPlain(const ShelfGains& direct) {
     SetRouting(Routing::kPlain);
+    SetDirectFilter(direct);
 }
 
 void AudioSource::SetRouting(Routing routing) {
     if (routing == routing_) return;
     routing_ = routing;
-    if (routing == Routing::kPositional) {
-        alSourcei(source_, AL_SOURCE_RELATIVE, AL_FALSE);
-        alSource3i(source_, AL_AUXILIARY_SEND_FILTER, static_cast<ALint>(reverbSlot_), 0,
-                   static_cast<ALint>(filter_));
-    } else {
-        alSourcei(source_, AL_SOURCE_RELATIVE, AL_TRUE);
+    const bool plain = routing == Routing::kPlain;
+    alSourcei(source_, AL_SOURCE_RELATIVE, plain ? AL_TRUE : AL_FALSE);
+    if (plain) {
         alSource3f(source_, AL_POSITION, 0.0f, 0.0f, 0.0f);
         alSource3i(source_, AL_AUXILIARY_SEND_FILTER, AL_EFFECTSLOT_NULL, 0, AL_FILTER_NULL);
+        sendAttached_ = false;
     }
+    ApplyGain();
+}
+
+void AudioSource::SetDirectFilter(const ShelfGains& gains) {
+    if (Inaudible(gains, directGains_)) return;
+    directGains_ = gains;
+    LoadFilter(gains);
+    alSourcei(source_, AL_DIRECT_FILTER, static_cast<ALint>(filter_));
+}
+
+void AudioSource::SetSendFilter(const ShelfGains& gains) {
+    if (sendAttached_ && Inaudible(gains, sendGains_)) return;
+    sendGains_ = gains;
+    sendAttached_ = true;
+    LoadFilter(gains);
+    alSource3i(source_, AL_AUXILIARY_SEND_FILTER, static_cast<ALint>(reverbSlot_), 0,
+               static_cast<ALint>(filter_));
+}
+
+void AudioSource::LoadFilter(const ShelfGains& gains) {
+    alFilterf(filter_, AL_LOWPASS_GAIN, gains.gain);
+    alFilterf(filter_, AL_LOWPASS_GAINHF, gains.gainHF);
 }
 
 // ---- AudioOutput ----
@@ -225,6 +259,10 @@ bool AudioOutput::CreateContext(const int* attributes) {
     alEffecti(effect_, AL_EFFECT_TYPE, AL_EFFECT_EAXREVERB);
     alGenAuxiliaryEffectSlots(1, &slot_);
     alAuxiliaryEffectSlotf(slot_, AL_EFFECTSLOT_GAIN, 1.0f);
+    // Without the automatic send, the reverb send fades along the sources' distance curve like
+    // the direct sound. With it, OpenAL Soft fades the send by the room's own rolloff (0 in every
+    // preset), and a source anywhere in the room is heard in the reverb.
+    alAuxiliaryEffectSloti(slot_, AL_EFFECTSLOT_AUXILIARY_SEND_AUTO, AL_FALSE);
     return alGetError() == AL_NO_ERROR;
 }
 
@@ -253,7 +291,6 @@ bool AudioOutput::SetReverb(const ReverbParameters& reverb) {
     alEffectf(effect_, AL_EAXREVERB_LATE_REVERB_GAIN, reverb.lateReverbGain);
     alEffectf(effect_, AL_EAXREVERB_LATE_REVERB_DELAY, reverb.lateReverbDelay);
     alEffectf(effect_, AL_EAXREVERB_HFREFERENCE, reverb.hfReference);
-    alEffectf(effect_, AL_EAXREVERB_ROOM_ROLLOFF_FACTOR, reverb.roomRolloffFactor);
     alEffecti(effect_, AL_EAXREVERB_DECAY_HFLIMIT, AL_TRUE);
     // The slot copies the effect's values when the effect is attached: attach again.
     alAuxiliaryEffectSloti(slot_, AL_EFFECTSLOT_EFFECT, static_cast<ALint>(effect_));
@@ -276,7 +313,7 @@ void AudioOutput::SetMasterGain(float gain) {
 }
 
 std::unique_ptr<AudioSource> AudioOutput::CreateSource(const WaveFormat& format) {
-    std::unique_ptr<AudioSource> source(new AudioSource(slot_, format));
+    std::unique_ptr<AudioSource> source(new AudioSource(slot_, format, sampleRate_));
     alGetError();
     alGenSources(1, &source->source_);
     if (alGetError() != AL_NO_ERROR) {
@@ -289,9 +326,10 @@ std::unique_ptr<AudioSource> AudioOutput::CreateSource(const WaveFormat& format)
     alSourcef(source->source_, AL_REFERENCE_DISTANCE, 0.0f);
     alSourcef(source->source_, AL_MAX_DISTANCE, AudioSource::kAudibleDistance);
     alSourcef(source->source_, AL_ROLLOFF_FACTOR, 1.0f);
+    alSourcef(source->source_, AL_MAX_GAIN, 1.0f / kFrontCentrePan);
     if (alGetError() != AL_NO_ERROR) return nullptr;
     source->freeBuffers_.assign(source->buffers_, source->buffers_ + AudioSource::kBufferCount);
-    source->SetPlain();
+    source->SetPlain({});
     return source;
 }
 

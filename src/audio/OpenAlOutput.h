@@ -16,10 +16,10 @@
 
 class AudioOutput;
 
-// One OpenAL source with two streaming buffers and its own low-pass filter. Positional sources
-// fade linearly from full volume at distance 0 to silence at kAudibleDistance and feed the room's
-// reverb; plain sources sit at the listener and skip the reverb. Created by AudioOutput; must be
-// destroyed before it.
+// One OpenAL source with two streaming buffers and a low-pass on its direct path and its reverb
+// send. Positional sources fade linearly from full volume at distance 0 to silence at
+// kAudibleDistance, on both paths; plain sources play at full level (mono on both channels) and
+// skip the reverb. Created by AudioOutput; must be destroyed before it.
 class AudioSource {
   public:
     // Distance (world units) at which a positional source falls silent.
@@ -44,34 +44,46 @@ class AudioSource {
     // Stops and drops everything queued; the next buffer queued plays from its start.
     void Flush();
 
-    void SetGain(float gain);                 // linear, negative values count as 0
-    void SetFrequencyRatio(float ratio);      // 1 = unchanged pitch
-    void SetFilter(const ShelfGains& gains);  // applied to the direct path and the reverb send
-    // Positions the source at `position` (world units) and routes it to the reverb.
-    void SetPositional(const glm::vec3& position);
-    // Puts the source at the listener, without distance fading or reverb.
-    void SetPlain();
+    void SetGain(float gain);             // linear, negative values count as 0
+    void SetFrequencyRatio(float ratio);  // 1 = unchanged pitch
+    // Positions the source at `position` (world units), filtering its direct path by `direct`
+    // and its send to the reverb by `send`.
+    void SetPositional(const glm::vec3& position, const ShelfGains& direct, const ShelfGains& send);
+    // Plays the source straight to the output, filtered by `direct`, without distance fading or
+    // reverb.
+    void SetPlain(const ShelfGains& direct);
 
     uint32_t SampleRate() const { return sampleRate_; }
+    // The rate the output mixes at, which the path filters run at.
+    uint32_t OutputRate() const { return outputRate_; }
 
   private:
     friend class AudioOutput;
-    AudioSource(uint32_t reverbSlot, const WaveFormat& format);
+    AudioSource(uint32_t reverbSlot, const WaveFormat& format, uint32_t outputRate);
 
     enum class Routing { kUnset, kPlain, kPositional };
 
     void SetRouting(Routing routing);
+    void SetDirectFilter(const ShelfGains& gains);
+    void SetSendFilter(const ShelfGains& gains);
+    void LoadFilter(const ShelfGains& gains);
+    void ApplyGain();
 
     uint32_t source_ = 0;
-    uint32_t filter_ = 0;
+    uint32_t filter_ = 0;  // parameters only: a source copies them when the filter is attached
     uint32_t buffers_[kBufferCount] = {};
     std::vector<uint32_t> freeBuffers_;
     uint32_t reverbSlot_;
     int32_t alFormat_;
+    uint32_t channels_;
     uint32_t sampleRate_;
+    uint32_t outputRate_;
     bool running_ = false;
     Routing routing_ = Routing::kUnset;
-    ShelfGains filterGains_;
+    float gain_ = 1.0f;
+    ShelfGains directGains_;
+    ShelfGains sendGains_;
+    bool sendAttached_ = false;
 };
 
 // An OpenAL device and context with one auxiliary effect slot holding the room's reverb.

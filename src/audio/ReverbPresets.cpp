@@ -55,7 +55,6 @@ constexpr float kMinDecayHFRatio = 0.1f, kMaxDecayHFRatio = 2.0f;
 constexpr float kMaxReflectionsDelay = 0.3f;                            // seconds
 constexpr float kMaxLateReverbDelay = 0.1f;                             // seconds
 constexpr float kMinHFReference = 1000.0f, kMaxHFReference = 20000.0f;  // hertz
-constexpr float kMaxRoomRolloff = 10.0f;
 
 float Percent(float value) {
     return std::clamp(value / 100.0f, 0.0f, 1.0f);
@@ -85,6 +84,5 @@ ReverbParameters ToEfxReverb(const I3DL2Reverb& preset) {
         .lateReverbGain = std::min(MillibelsToGain(preset.reverb), kMaxLateReverbGain),
         .lateReverbDelay = std::clamp(preset.reverbDelay, 0.0f, kMaxLateReverbDelay),
         .hfReference = std::clamp(preset.hfReference, kMinHFReference, kMaxHFReference),
-        .roomRolloffFactor = std::clamp(preset.roomRolloffFactor, 0.0f, kMaxRoomRolloff),
     };
 }

@@ -33,7 +33,6 @@ struct ReverbParameters {
     float lateReverbGain;
     float lateReverbDelay;
     float hfReference;
-    float roomRolloffFactor;
 };
 
 // Number of presets; the game asks for them by index 0..kReverbPresetCount-1 in this order:
@@ -51,4 +50,5 @@ float MillibelsToGain(int32_t millibels);
 
 // Converts an I3DL2 acoustic to EFX reverb parameters: levels by MillibelsToGain, diffusion and
 // density divided by 100, the HF reference at least 1000 Hz, every value clamped into EFX's range.
+// The room rolloff is dropped: the reverb send fades along the sources' own distance curve.
 ReverbParameters ToEfxReverb(const I3DL2Reverb& preset);

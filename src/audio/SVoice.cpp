@@ -7,7 +7,14 @@
 
 SVoice::SVoice(const LoadWave& wave, X3DVoiceState& emitter, const CXAudio2& engine,
                std::unique_ptr<AudioSource> source)
-    : wave_(wave), layout_(wave), emitter_(emitter), engine_(engine), source_(std::move(source)) {}
+    : wave_(wave),
+      layout_(wave),
+      emitter_(emitter),
+      engine_(engine),
+      source_(std::move(source)),
+      voiceShelf_(wave.Format().samplesPerSec),
+      pathShelf_(source_ ? source_->OutputRate() : 0),
+      reverbShelf_(pathShelf_.ToShelf(kLowPassFilter, PathFilter(kReverbLowPass))) {}
 
 void SVoice::Play() {
     if (source_ == nullptr || phase_ != kVoiceStopped) return;
@@ -40,13 +47,16 @@ void SVoice::Update() {
 
 void SVoice::Place() {
     const VoicePlacement placement = emitter_.Place(engine_.Listener());
+    // The voice's own filter comes first on both paths.
+    const ShelfGains own = voiceShelf_.ToShelf(emitter_.filterType, emitter_.filter);
     if (placement.positional) {
-        source_->SetPositional(placement.position);
+        const ShelfGains distance =
+            pathShelf_.ToShelf(kLowPassFilter, PathFilter(placement.directLowPass));
+        source_->SetPositional(placement.position, own * distance, own * reverbShelf_);
     } else {
-        source_->SetPlain();
+        source_->SetPlain(own);
     }
     source_->SetFrequencyRatio(placement.frequencyRatio);
-    source_->SetFilter(ToShelfGains(emitter_.filterType, emitter_.filter, source_->SampleRate()));
 }
 
 void SVoice::StepFade() {

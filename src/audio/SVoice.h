@@ -5,6 +5,7 @@
 
 #include "audio/OpenAlOutput.h"
 #include "audio/StreamLayout.h"
+#include "audio/VoiceFilter.h"
 #include "audio/WaveFile.h"
 
 class CXAudio2;
@@ -61,6 +62,9 @@ class SVoice {
     X3DVoiceState& emitter_;
     const CXAudio2& engine_;
     std::unique_ptr<AudioSource> source_;
+    ShelfMapping voiceShelf_;     // the voice's own filter, at the sound's rate
+    ShelfMapping pathShelf_;      // the output paths' filters, at the output's rate
+    ShelfGains reverbShelf_;      // the reverb send's fixed low-pass
     float currentVolume_ = 0.0f;  // volume applied while fading
     size_t startOffset_ = 0;      // file offset playback rewinds to
     size_t readOffset_ = 0;       // file offset of the next read

@@ -1,5 +1,9 @@
 #include "audio/X3DVoiceState.h"
 
+#include <algorithm>
+
+#include <glm/geometric.hpp>
+
 #include "audio/CXAudio2.h"
 #include "audio/Doppler.h"
 
@@ -12,5 +16,8 @@ VoicePlacement X3DVoiceState::Place(const ListenerMotion& listener) {
         hasLastPosition_ ? FrameVelocity(lastPosition_, position) : glm::vec3(0.0f);
     lastPosition_ = position;
     hasLastPosition_ = true;
-    return {true, position, DopplerRatio(listener.position, listener.velocity, position, velocity)};
+    const float curve =
+        std::min(glm::distance(listener.position, position) / AudioSource::kAudibleDistance, 1.0f);
+    return {true, position, DopplerRatio(listener.position, listener.velocity, position, velocity),
+            kNearLowPass + (kFarLowPass - kNearLowPass) * curve};
 }

@@ -7,11 +7,19 @@
 
 struct ListenerMotion;
 
+// Low-pass coefficients of a positional voice's output paths (see PathFilter): the direct path's
+// falls linearly from kNearLowPass at the listener to kFarLowPass where the volume curve reaches
+// silence; the reverb send's is kReverbLowPass at every distance.
+inline constexpr float kNearLowPass = 1.0f;
+inline constexpr float kFarLowPass = 0.75f;
+inline constexpr float kReverbLowPass = 0.75f;
+
 // Where a voice should sound from this frame, as the 3-D step works it out.
 struct VoicePlacement {
     bool positional = false;      // false: plain, at the listener, no distance fading or reverb
     glm::vec3 position{0.0f};     // world units, when positional
     float frequencyRatio = 1.0f;  // Doppler shift, kMinFrequencyRatio..kMaxFrequencyRatio
+    float directLowPass = kNearLowPass;  // the direct path's low-pass coefficient, when positional
 };
 
 // The 3-D and playback settings of one sound emitter, written by its owner and read by its voice

@@ -49,38 +49,40 @@ TEST(ReverbPresetTest, OutOfRangeHFReferenceAndDensityAreClamped) {
     EXPECT_FLOAT_EQ(p.lateReverbDelay, 0.1f);
 }
 
-// Normalised frequency, 1/Q → expected gain above 5 kHz, for a 48 kHz voice.
+// The game's filter → the shelf, at 48 kHz.
 struct FilterCase {
     uint32_t type;
-    float frequency;
-    float oneOverQ;
-    float minGainHF;
-    float maxGainHF;
+    VoiceFilter filter;
+    float minGain, maxGain;
+    float minGainHF, maxGainHF;
 };
 
-class VoiceFilterTest : public ::testing::TestWithParam<FilterCase> {};
+class ShelfMappingTest : public ::testing::TestWithParam<FilterCase> {};
 
-TEST_P(VoiceFilterTest, MapsOntoTheShelf) {
+TEST_P(ShelfMappingTest, MapsOntoTheShelf) {
     const FilterCase& c = GetParam();
-    const ShelfGains gains = ToShelfGains(c.type, {c.frequency, c.oneOverQ}, kRate);
-    EXPECT_EQ(gains.gain, 1.0f);
+    const ShelfGains gains = ShelfMapping(kRate).ToShelf(c.type, c.filter);
+    EXPECT_GE(gains.gain, c.minGain);
+    EXPECT_LE(gains.gain, c.maxGain);
     EXPECT_GE(gains.gainHF, c.minGainHF);
     EXPECT_LE(gains.gainHF, c.maxGainHF);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, VoiceFilterTest,
+    Cases, ShelfMappingTest,
     ::testing::Values(
-        // 1.0 puts the cutoff at 8 kHz: nothing to take away at 5 kHz.
-        FilterCase{kLowPassFilter, 1.0f, 1.0f, 1.0f, 1.0f},
-        // The menu tick: cutoff about 760 Hz, 5 kHz down by (fc / 5 kHz)² ≈ 0.023.
-        FilterCase{kLowPassFilter, 0.1f, 1.0f, 0.015f, 0.03f},
-        // The pickup cue: about 380 Hz.
-        FilterCase{kLowPassFilter, 0.05f, 0.05f, 0.003f, 0.008f},
-        FilterCase{kLowPassFilter, 0.0f, 1.0f, 0.0f, 0.0f},
+        // Frequency 1 with 1/Q 1 is the open filter.
+        FilterCase{kLowPassFilter, {1.0f, 1.0f}, 1.0f, 1.0f, 1.0f, 1.0f},
+        // The far end of the distance curve and the reverb send: only the top is darker.
+        FilterCase{kLowPassFilter, PathFilter(0.75f), 1.0f, 1.0f, 0.65f, 0.85f},
+        // The menu tick (cutoff about 760 Hz) and the resonant pickup cue (about 380 Hz) lower
+        // the band below 5 kHz too.
+        FilterCase{kLowPassFilter, {0.1f, 1.0f}, 0.7f, 0.9f, 0.0f, 0.03f},
+        FilterCase{kLowPassFilter, {0.05f, 0.05f}, 0.6f, 0.8f, 0.0f, 0.01f},
+        FilterCase{kLowPassFilter, {0.0f, 1.0f}, 0.0f, 0.0f, 0.0f, 0.0f},
         // Out of range values are limited, never NaN.
-        FilterCase{kLowPassFilter, 5.0f, -1.0f, 1.0f, 1.0f},
-        FilterCase{kHighPassFilter, 0.1f, 1.0f, 1.0f, 1.0f}));
+        FilterCase{kLowPassFilter, {5.0f, -1.0f}, 0.0f, 1.0f, 0.0f, 1.0f},
+        FilterCase{kHighPassFilter, {0.1f, 1.0f}, 1.0f, 1.0f, 1.0f, 1.0f}));
 
 TEST(DopplerTest, ApproachingRaisesRecedingLowersAStillPairIsUnchangedAndTheRatioIsLimited) {
     const glm::vec3 listener(0, 0, 0), source(0, 0, 10);
@@ -96,9 +98,9 @@ TEST(DopplerTest, ApproachingRaisesRecedingLowersAStillPairIsUnchangedAndTheRati
     EXPECT_FLOAT_EQ(DopplerRatio(listener, still, source, {0, 0, -340.0f}), kMaxFrequencyRatio);
 }
 
-TEST(DopplerTest, FrameVelocityIsPerSecondAndAJumpIsAPlacement) {
-    const glm::vec3 v = FrameVelocity({1, 0, 0}, {1, 0, 0.16f});
-    EXPECT_NEAR(v.z, 10.0f, 1e-4f);
+TEST(DopplerTest, FrameVelocityIsPerFourFramesAndAJumpIsAPlacement) {
+    const glm::vec3 v = FrameVelocity({1, 0, 0}, {1, 0, 0.15f});
+    EXPECT_NEAR(v.z, 0.6f, 1e-6f);
     EXPECT_EQ(FrameVelocity({0, 0, 0}, {0, 0, 5}), glm::vec3(0.0f));
 }
 

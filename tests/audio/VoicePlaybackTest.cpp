@@ -182,6 +182,17 @@ TEST_F(VoicePlaybackTest, APositionalEmitterOnTheRightIsLouderOnTheRight) {
     EXPECT_GT(turned.Rms(0), 2 * turned.Rms(1));
 }
 
+TEST_F(VoicePlaybackTest, APlainMonoVoicePlaysAtFullLevelOnBothChannels) {
+    CObjSound emitter(kSound);
+    emitter.fadeStep = 1.0f;
+    emitter.Play();
+    LoudestOf(3);
+    const StereoFrame frame = Frame();
+    const double full = 0.5 / std::sqrt(2.0);  // RMS of the tone
+    EXPECT_NEAR(frame.Rms(0) / full, 1.0, 0.01);
+    EXPECT_NEAR(frame.Rms(1) / full, 1.0, 0.01);
+}
+
 class DistanceTest : public VoicePlaybackTest, public ::testing::WithParamInterface<float> {};
 
 TEST_P(DistanceTest, VolumeFallsLinearlyToSilenceAt14Units) {
@@ -200,6 +211,63 @@ TEST_P(DistanceTest, VolumeFallsLinearlyToSilenceAt14Units) {
 
 INSTANTIATE_TEST_SUITE_P(Distances, DistanceTest,
                          ::testing::Values(3.5f, 7.0f, 10.5f, 13.0f, 20.0f));
+
+// The direct path's low-pass closes with distance: the high band's share of white noise falls.
+TEST_F(VoicePlaybackTest, DistantSoundsAreDarker) {
+    UseSound(Noise(3.0));
+    CObjSound emitter(kSound);
+    emitter.positional = 1;
+    emitter.fadeStep = 1.0f;
+    emitter.Play();
+    const auto highShare = [&](float distance) {
+        emitter.position = {0, 0, distance};
+        Frame();
+        double high = 0, all = 0;
+        for (int i = 0; i < 5; ++i) {
+            const StereoFrame frame = Frame();
+            high += frame.HighFrequencyRms();
+            all += frame.Rms(0);
+        }
+        return high / all;
+    };
+    const double near = highShare(0.5f);
+    EXPECT_LT(highShare(13.0f), 0.93 * near);
+}
+
+TEST_F(VoicePlaybackTest, ACameraWalkingTowardsASourceDoesNotBendItsPitch) {
+    CObjSound emitter(kSound);
+    emitter.positional = 1;
+    emitter.position = {0, 0, 13};
+    emitter.Play();
+    std::vector<float> left;
+    for (int frame = 0; frame < 12; ++frame) {
+        // The player's walking pace, 0.15 units a frame.
+        table.Engine().SetListener({0, 0, 0.15f * frame}, {0, 0, 1}, {0, 1, 0});
+        const StereoFrame mixed = Frame();
+        // From the third frame on the voice has faded in and the listener has a velocity.
+        for (size_t i = 0; frame >= 2 && i < mixed.samples.size(); i += 2) {
+            left.push_back(mixed.samples[i]);
+        }
+    }
+    // The tone's frequency from its first and last rising zero crossings.
+    std::vector<double> rising;
+    for (size_t i = 1; i < left.size(); ++i) {
+        if (left[i - 1] < 0 && left[i] >= 0) {
+            rising.push_back(i - left[i] / (left[i] - left[i - 1]));
+        }
+    }
+    const double hz = (rising.size() - 1) * kRate / (rising.back() - rising.front());
+    EXPECT_LT(std::abs(1200 * std::log2(hz / 1000.0)), 5.0);  // cents: below what the ear hears
+}
+
+TEST_F(VoicePlaybackTest, TheReverbFallsSilentWithTheDirectSound) {
+    table.Engine().wantedPreset = 5;  // Bathroom
+    CObjSound emitter(kSound);
+    emitter.positional = 1;
+    emitter.position = {0, 0, 20};
+    emitter.Play();
+    EXPECT_LT(LoudestOf(40), kSilent);
+}
 
 TEST_F(VoicePlaybackTest, MasterVolumeZeroSilencesEverything) {
     CObjSound plain(kSound), placed(kSound);
