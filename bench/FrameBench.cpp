@@ -18,6 +18,7 @@
 
 #include "RenderTestScene.h"
 #include "app/FakePlatform.h"
+#include "app/FrameDraw.h"
 #include "library/MyLibrary.h"
 #include "platform/gfx/GlDevice.h"
 #include "platform/sdl/SdlGraphics.h"
@@ -75,6 +76,7 @@ void BM_RenderTestSceneFrame(benchmark::State& state) {
         device->BeginSection("update");
         library->FrameStep(0, 0);
         scene.Frame();
+        DrawFrame(scene);
         device->BeginSection("present");
         device->Present();
         device->Finish();

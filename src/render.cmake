@@ -6,6 +6,7 @@ target_include_directories(hm_effect_file PUBLIC ${CMAKE_CURRENT_SOURCE_DIR} ${P
 target_link_libraries(hm_effect_file PUBLIC hm_gfx_null)
 
 target_sources(hollowmere_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/app/FrameDraw.cpp
   ${CMAKE_CURRENT_LIST_DIR}/library/CEffect.cpp
   ${CMAKE_CURRENT_LIST_DIR}/library/CSurf.cpp
   ${CMAKE_CURRENT_LIST_DIR}/library/FontAtlas.cpp

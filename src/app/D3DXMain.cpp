@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/ErrorBox.h"
+#include "app/FrameDraw.h"
 #include "app/Globals.h"
 #include "app/WindowProc.h"
 
@@ -122,6 +123,7 @@ void D3DXMain::RunField() {
     const bool entering = field->library == nullptr;
     if (entering) field->Enter(&player, &lib);
     field->Frame();
+    DrawFrame(*field);
     if (rootScene.titleRequested != 0) {
         rootScene.titleRequested = 0;
         StartTitle();

@@ -93,7 +93,6 @@ void Scene::Frame() {
         for (auto& child : children) {
             if (child) child->Update();
         }
-        FrameDraw();
         return;
     }
     // The pause menu holds the world; it may ask to go back to the title screen.
@@ -102,5 +101,4 @@ void Scene::Frame() {
         parent->titleRequested = 1;
     }
     player->returnToTitle = 0;
-    FrameDraw();
 }

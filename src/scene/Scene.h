@@ -58,10 +58,6 @@ class Scene {
 
     Scene* CurrentChild() const;
 
-    // The whole frame's picture: shadow map, mirror, scene with its glow, the screen passes onto
-    // the back buffer, the overlay and the fade.
-    void FrameDraw();
-
     int32_t currentChild = 0;
     // On the root: the pause menu asked to go back to the title screen. The application, which
     // knows the title field, answers it after the frame.
@@ -90,10 +86,4 @@ class Scene {
     void InitScene(Personal* player, MyLibrary* library);
     // Updates every registered mesh and fits its collider by type.
     void PlaceMeshes();
-    // One 3-D pass of the field and its children (shadow, mirror or main, by the effect's flags).
-    void Draw3DPass();
-    // This scene's 3-D lists and its Draw.
-    void DrawWorldLists();
-    void DrawOverlayPass();
-    void DrawOverlayLists();
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/FakePlatform.h"
+#include "app/FrameDraw.h"
 #include "content/events/Mirror.h"
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
@@ -39,7 +40,7 @@ class FrameDrawTest : public testing::Test {
 
     // (pass, target drawn into) of every draw of one frame.
     std::vector<std::pair<uint32_t, int>> DrawFrame() {
-        scene.FrameDraw();
+        ::DrawFrame(scene);
         std::vector<std::pair<uint32_t, int>> draws;
         for (const auto& draw : device.drawLog())
             draws.emplace_back(PassOf(draw.program), TargetOf(draw.first));
@@ -95,7 +96,7 @@ TEST_F(FrameDrawTest, ShadowsOffLeavesTheShadowMapEmptyAndAMirrorAddsItsPass) {
 
 TEST_F(FrameDrawTest, TheGlowOutputIsBoundWithTheSceneAndClearedOnlyThroughIt) {
     const int clearsBefore = device.counts().clears;
-    scene.FrameDraw();
+    ::DrawFrame(scene);
     for (const auto& draw : device.drawLog()) {
         const bool scene = TargetOf(draw.first) == CSurf::kScene;
         EXPECT_EQ(TargetOf(draw.second), scene ? CSurf::kGlow : -1);
@@ -105,7 +106,7 @@ TEST_F(FrameDrawTest, TheGlowOutputIsBoundWithTheSceneAndClearedOnlyThroughIt) {
 }
 
 TEST_F(FrameDrawTest, TheComposePassSamplesSceneAndGlowFromTwoUnits) {
-    scene.FrameDraw();
+    ::DrawFrame(scene);
     const gfx::ProgramId compose = library.effect.ProgramOf(11);
     const auto sampler = [&](const char* name) {
         return device.VectorAt(compose, device.UniformLocation(compose, name));

@@ -10,6 +10,7 @@
 #include "Png.h"
 #include "RenderTestScene.h"
 #include "app/FakePlatform.h"
+#include "app/FrameDraw.h"
 #include "library/MyLibrary.h"
 #include "platform/GlDriverResident.h"
 #include "platform/sdl/SdlGraphics.h"
@@ -41,6 +42,7 @@ class GlFrameTest : public testing::Test {
         for (int i = 0; i < frames; ++i) {
             library->FrameStep(0, 0);
             scene.Frame();
+            DrawFrame(scene);
             if (i == frames - 1) device_->CaptureNextPresent();
             device_->Present();
         }

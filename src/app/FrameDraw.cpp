@@ -1,11 +1,62 @@
-// The field's frame draw: the render-target passes and the object lists drawn in each.
+// The frame's picture: the render-target passes and the scene tree's object lists drawn in each.
+#include "app/FrameDraw.h"
+
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
-#include "scene/Scene.h"
 
-namespace {}  // namespace
+namespace {
 
-void Scene::FrameDraw() {
+// One scene's own 3-D lists, then its Draw.
+void DrawWorldLists(Scene& scene) {
+    MyLibrary& library = *scene.library;
+    const bool shadowPass = library.effect.inShadowPass == 1;
+    for (CObjMesh* mesh : scene.meshes) mesh->DrawInPass(library, shadowPass);
+    for (CObjFVF* quad : scene.worldQuads) quad->Draw(library);
+    for (CObjText* text : scene.worldTexts) text->Draw(library);
+    scene.Draw();
+    for (CObjParticl* emitter : scene.particles) emitter->Draw(library);
+}
+
+// One 3-D pass (shadow, mirror or main, by the effect's flags) of the player, the field and its
+// children. The open pause menu hides the world.
+void Draw3DPass(Scene& field) {
+    MyLibrary& library = *field.library;
+    Personal& player = *field.player;
+    if (player.controlMode == kControlMenu) return;
+    player.Draw3D();
+    DrawWorldLists(field);
+    for (auto& child : field.children) {
+        if (child) DrawWorldLists(*child);
+    }
+    const bool shadowPass = library.effect.inShadowPass == 1;
+    for (CObjMesh& mesh : field.fixedMeshes) mesh.DrawInPass(library, shadowPass);
+}
+
+// One scene's overlay lists, then its DrawOverlay.
+void DrawOverlayLists(Scene& scene) {
+    MyLibrary& library = *scene.library;
+    for (CObjFVF* quad : scene.overlayQuads) quad->Draw(library);
+    for (CObjText* text : scene.overlayTexts) text->Draw(library);
+    scene.DrawOverlay();
+}
+
+void DrawOverlayPass(Scene& field) {
+    MyLibrary& library = *field.library;
+    Personal& player = *field.player;
+    if (player.aiming != 0) player.sightQuad.Draw(library);
+    // The menu's pages draw themselves here once they exist; while it is open the field's
+    // overlays stay hidden.
+    if (player.controlMode == kControlMenu) return;
+    DrawOverlayLists(field);
+    for (auto& child : field.children) {
+        if (child) DrawOverlayLists(*child);
+    }
+}
+
+}  // namespace
+
+void DrawFrame(Scene& field) {
+    MyLibrary* library = field.library;
     CEffect& effect = library->effect;
     CSurf& surf = library->surf;
     const gfx::Size size = library->frame.renderSize;
@@ -19,7 +70,7 @@ void Scene::FrameDraw() {
     effect.BeginTechnique();
     effect.inShadowPass = 1;
     surf.SetTarget(CSurf::kShadowMap);
-    if (effect.shadowsEnabled == 1) Draw3DPass();
+    if (effect.shadowsEnabled == 1) Draw3DPass(field);
     effect.SetTexture(effect_parameter::kShadowMap, surf.TextureOf(CSurf::kShadowMap));
     effect.inShadowPass = 0;
 
@@ -29,7 +80,7 @@ void Scene::FrameDraw() {
         std::swap(effect.camera, effect.mirrorCamera);
         effect.UpdateCamera();
         surf.SetTarget(CSurf::kMirror);
-        Draw3DPass();
+        Draw3DPass(field);
         std::swap(effect.camera, effect.mirrorCamera);
         effect.UpdateCamera();
         effect.inMirrorPass = 0;
@@ -39,7 +90,7 @@ void Scene::FrameDraw() {
     device.BeginSection("scene");
     surf.SetTarget(CSurf::kGlow);
     surf.SetTarget(CSurf::kScene);
-    Draw3DPass();
+    Draw3DPass(field);
     surf.UnbindSecond();
 
     device.BeginSection("glow");
@@ -59,7 +110,7 @@ void Scene::FrameDraw() {
     device.BeginSection("overlay");
     const gfx::Size layout = library->frame.layoutSize;
     effect.Begin2D(static_cast<float>(layout.width), static_cast<float>(layout.height));
-    DrawOverlayPass();
+    DrawOverlayPass(field);
 
     // A fade of alpha 0 or less blends nothing in (the output alpha is clamped to 0..1), so the
     // full-screen blend is skipped once the flash has faded out.
@@ -70,41 +121,4 @@ void Scene::FrameDraw() {
         fade.Draw(*library);
     }
     device.BeginSection(nullptr);
-}
-
-void Scene::Draw3DPass() {
-    if (player->controlMode == kControlMenu) return;
-    player->Draw3D();
-    DrawWorldLists();
-    for (auto& child : children) {
-        if (child) child->DrawWorldLists();
-    }
-    const bool shadowPass = library->effect.inShadowPass == 1;
-    for (CObjMesh& mesh : fixedMeshes) mesh.DrawInPass(*library, shadowPass);
-}
-
-void Scene::DrawWorldLists() {
-    const bool shadowPass = library->effect.inShadowPass == 1;
-    for (CObjMesh* mesh : meshes) mesh->DrawInPass(*library, shadowPass);
-    for (CObjFVF* quad : worldQuads) quad->Draw(*library);
-    for (CObjText* text : worldTexts) text->Draw(*library);
-    Draw();
-    for (CObjParticl* emitter : particles) emitter->Draw(*library);
-}
-
-void Scene::DrawOverlayPass() {
-    if (player->aiming != 0) player->sightQuad.Draw(*library);
-    // The menu's pages draw themselves here once they exist; while it is open the field's
-    // overlays stay hidden.
-    if (player->controlMode == kControlMenu) return;
-    DrawOverlayLists();
-    for (auto& child : children) {
-        if (child) child->DrawOverlayLists();
-    }
-}
-
-void Scene::DrawOverlayLists() {
-    for (CObjFVF* quad : overlayQuads) quad->Draw(*library);
-    for (CObjText* text : overlayTexts) text->Draw(*library);
-    DrawOverlay();
 }
