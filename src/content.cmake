@@ -1,6 +1,7 @@
 # Game content: the fields, their events and the factory that builds a field from its number. It
 # sits above the engine; only the game's entry and the tools that play the game link it.
 add_library(hm_content STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/content/Services.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Blocks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/CamChar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/CamFix.cpp

@@ -4,8 +4,8 @@
 
 #include <glm/geometric.hpp>
 
+#include "content/Services.h"
 #include "content/events/Blocks.h"
-#include "library/MyLibrary.h"
 #include "scene/Personal.h"
 
 namespace Ev {
@@ -27,7 +27,7 @@ CamChar::CamChar() {
 }
 
 void CamChar::Update() {
-    Camera& camera = library->effect.camera;
+    Camera& camera = content::Services(*library).LiveCamera();
     camera.at += TargetStep(player->Position() - camera.at);
     camera.eye = camera.at + mesh.position;
 }

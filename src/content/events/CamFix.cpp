@@ -1,7 +1,7 @@
 #include "content/events/CamFix.h"
 
+#include "content/Services.h"
 #include "content/events/Blocks.h"
-#include "library/MyLibrary.h"
 
 namespace Ev {
 
@@ -19,7 +19,7 @@ void CamFix::Update() {
     eyeMarker.hidden = trigger.hidden;
     targetMarker.hidden = trigger.hidden;
     if (trigger.collider.hitState != HIT_BY_PLAYER || trigger.castsShadow == 0) return;
-    Camera& camera = library->effect.camera;
+    Camera& camera = content::Services(*library).LiveCamera();
     camera.eye = eyeMarker.position;
     camera.at = targetMarker.position;
 }

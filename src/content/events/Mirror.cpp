@@ -2,7 +2,7 @@
 
 #include <glm/geometric.hpp>
 
-#include "library/MyLibrary.h"
+#include "content/Services.h"
 
 namespace Ev {
 
@@ -18,17 +18,17 @@ void Mirror::Update() {
     const glm::vec3 centre = mirrorImage.position;
     const float height = mirrorImage.scale.y;
 
-    CEffect& effect = library->effect;
-    const glm::vec3 view = glm::normalize(centre - effect.camera.eye);
+    const content::Services engine(*library);
+    const glm::vec3 view = glm::normalize(centre - engine.LiveCamera().eye);
     const glm::vec3 reflected = glm::normalize(view - 2.0f * glm::dot(facing, view) * facing);
-    Camera& camera = effect.mirrorCamera;
+    Camera& camera = engine.MirrorCamera();
     camera.fovDegrees = 35;
     camera.width = mirrorImage.scale.x;
     camera.height = mirrorImage.scale.y;
     camera.nearPlane = glm::length(facing) * height + 0.1f;
     camera.eye = centre + facing * height;
     camera.at = centre + reflected;
-    effect.mirrorActive = 1;
+    engine.ShowMirror();
 }
 
 }  // namespace Ev

@@ -5,11 +5,11 @@
 #include <glm/vec3.hpp>
 #include <glm/vec4.hpp>
 
+#include "content/Services.h"
 #include "content/events/Blocks.h"
 #include "content/events/CamChar.h"
 #include "content/events/CamFix.h"
 #include "content/events/Message.h"
-#include "library/MyLibrary.h"
 #include "scene/Personal.h"
 
 namespace Fld {
@@ -108,7 +108,7 @@ void TestRoom::Init(Personal* player, MyLibrary* library) {
     corner.eyeMarker.position = kCornerEye;
     corner.targetMarker.position = kCornerZone;
 
-    Light(library->effect.lighting);
+    Light(content::Services(*library).Lighting());
     SetRoomBox(kRoomMin, kRoomMax);
 }
 

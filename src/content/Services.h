@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+
+#include "library/Camera.h"
+#include "library/EffectLighting.h"
+
+class MyLibrary;
+
+namespace content {
+
+// The engine as the game's content sees it: the live view, the room's light and sound, the
+// mirror and the achievement record. Fields and events reach the engine through this one narrow
+// surface instead of the library's whole set of headers. A view of the library, cheap to make.
+class Services {
+  public:
+    explicit Services(MyLibrary& library) : library_(library) {}
+
+    // The camera every 3-D pass looks through; fields and camera events place it.
+    Camera& LiveCamera() const;
+    // The light, fog and sun of the room, and the hand-held light's values.
+    FieldLighting& Lighting() const;
+    // A mirror in view: its reflected camera is drawn in the mirror pass of this frame.
+    Camera& MirrorCamera() const;
+    void ShowMirror() const;
+    // The room's reverb preset (an index of the preset table), applied from the next frame.
+    void UseReverb(uint32_t preset) const;
+    // Unlocks an achievement; repeats are ignored.
+    void Award(int32_t achievement) const;
+
+  private:
+    MyLibrary& library_;
+};
+
+}  // namespace content
