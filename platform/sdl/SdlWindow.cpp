@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace platform {
@@ -40,7 +41,7 @@ SdlWindow::~SdlWindow() {
 
 bool SdlWindow::Create(const Rect& client) {
     if (window_) return false;
-    Uint32 flags = SDL_WINDOW_HIDDEN;
+    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
     if (surface_ == Surface::OpenGl) {
         RequestGlPixelFormat();
         flags |= SDL_WINDOW_OPENGL;
@@ -57,6 +58,18 @@ gfx::Size SdlWindow::ScreenSize() {
     gfx::Size size;
     DesktopMode(size);
     return size;
+}
+
+Rect SdlWindow::UsableArea() {
+    const int display = window_ ? std::max(SDL_GetWindowDisplayIndex(window_), 0) : 0;
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(display, &usable) != 0) {
+        Report("reading the usable bounds");
+        return Window::UsableArea();
+    }
+    const Borders b = WindowBorders(window_);
+    return {usable.x + b.left, usable.y + b.top, usable.w - b.left - b.right,
+            usable.h - b.top - b.bottom};
 }
 
 bool SdlWindow::DesktopMode(gfx::Size& out) {

@@ -62,7 +62,9 @@ HRESULT D3DXMain::InitDevice() {
     d3d = &services.graphics;
     presentParams = gfx::PresentParams{};
     device = d3d->CreateDevice(services.window);
-    if (!device) {
+    // The back buffer has the render size; Present scales it into the window.
+    presentParams.backBuffer = lib.RenderSize();
+    if (!device || !device->Reset(presentParams)) {
         ShowError(services, u"Direct3D の初期化に失敗しました");
         return E_FAIL;
     }

@@ -74,7 +74,7 @@ TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannot
     EXPECT_EQ(lostAfterFrame, (std::vector<int32_t>{0, 1, 1, 0, 0, 0}));
     const auto& counts = platform.device().counts();
     EXPECT_EQ(counts.cooperativeTests, 3);
-    EXPECT_EQ(counts.resets, 1);
+    EXPECT_EQ(counts.resets, 2);            // the start's and the recovery's
     EXPECT_EQ(counts.backBufferClears, 6);  // clear, begin, end and present run on every tick
     EXPECT_EQ(counts.presents, 6);
     // Each sleep makes the next frame late, and late frames are not caught up.
@@ -101,7 +101,22 @@ TEST_F(LoopFixture, AFailedResetAfterLossEndsTheGameThroughQuit) {
         }
     });
     EXPECT_EQ(app.framesRun, 2u);
-    EXPECT_EQ(platform.device().counts().resets, 1);
+    EXPECT_EQ(platform.device().counts().resets, 2);  // the start's and the failed one
+}
+
+TEST_F(LoopFixture, AResizedWindowShowsThePictureWithItsShapeAndMapsThePointerThroughIt) {
+    g_active = 1;
+    RunFrames(1);
+    platform.window.client = {0, 0, 1000, 700};  // as a window manager may resize it
+    // 1920 x 1080 into 1000 x 700: bars of 68 pixels above and below; the pointer at the
+    // picture's corners is at the layout's.
+    for (const auto& [pointer, layout] : {std::pair{platform::Point{0, 68}, glm::vec2(-960, 540)},
+                                          {platform::Point{1000, 631}, glm::vec2(960, -540)}}) {
+        platform.input.SetCursorPos(pointer);
+        RunFrames(1);
+        EXPECT_EQ(platform.device().PictureArea(), (gfx::Rect{0, 68, 1000, 563}));
+        EXPECT_EQ(app.lib.frame.cursorLayout, layout);
+    }
 }
 
 TEST(WindowProcTest, EscapeLeavesFullScreenFirstThenAsksWithNoAsDefault) {
