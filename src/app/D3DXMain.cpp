@@ -107,29 +107,37 @@ int D3DXMain::MainLoop() {
 
 bool D3DXMain::RunFrame() {
     if (observer) observer->OnFrameStart(*this, framesRun);
-    device->Clear(0xFFFFFFFF, 1.0f, 0);
-    device->BeginScene();
-    if (!deviceLost) {
-        lib.FrameStep(g_windowLeft, g_windowTop);
-        RunField();
+    // Exclusive full screen loses the device when the player switches away, and the world stands
+    // still until they return; desktop full screen keeps its device, so that is done here. The
+    // picture stays as it was, and a minimised window is updated without being drawn.
+    const bool awayFromFullScreen = !presentParams.windowed && !g_active;
+    const bool worldRuns = !deviceLost && !awayFromFullScreen;
+    const bool drawn = !g_minimized && !awayFromFullScreen;
+    if (drawn) {
+        device->Clear(0xFFFFFFFF, 1.0f, 0);
+        device->BeginScene();
     }
-    device->EndScene();
+    if (worldRuns) {
+        lib.FrameStep(g_windowLeft, g_windowTop);
+        RunField(drawn);
+    }
+    if (drawn) device->EndScene();
     if (Failed(ApplyDisplayMode())) return false;
-    if (device->Present() == gfx::DeviceState::Lost) RecoverLostDevice();
+    if (drawn && device->Present() == gfx::DeviceState::Lost) RecoverLostDevice();
     if (observer) observer->OnFramePresented(*this, framesRun);
     ++framesRun;
     return true;
 }
 
-void D3DXMain::RunField() {
+void D3DXMain::RunField(bool drawn) {
     Scene* field = rootScene.CurrentChild();
     if (!field) return;
     if (field->library) {
-        field->Frame();
+        field->Frame(drawn);
         return;
     }
     field->Enter(&player, &lib);
-    field->Frame();
+    field->Frame(drawn);
     // The previous field goes only now, after the new one has run a frame. A field that already
     // added the next one in that frame keeps it.
     Scene* next = rootScene.CurrentChild();

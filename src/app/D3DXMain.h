@@ -17,7 +17,7 @@ class FrameObserver {
     virtual ~FrameObserver() = default;
     // Before the frame clears the screen.
     virtual void OnFrameStart(D3DXMain& app, uint32_t frame) = 0;
-    // After it was presented.
+    // After it was presented (or would have been: minimised and held frames present nothing).
     virtual void OnFramePresented(D3DXMain& app, uint32_t frame) = 0;
 };
 
@@ -61,6 +61,7 @@ class D3DXMain {
   private:
     // One tick; false when the display-mode step failed.
     bool RunFrame();
-    void RunField();
+    // `drawn` false updates the field without drawing it.
+    void RunField(bool drawn);
     void RecoverLostDevice();
 };

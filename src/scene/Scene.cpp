@@ -85,7 +85,7 @@ void Scene::Enter(Personal* fieldPlayer, MyLibrary* fieldLibrary) {
     }
 }
 
-void Scene::Frame() {
+void Scene::Frame(bool draw) {
     player->PreUpdate();
     if (player->controlMode != kControlMenu) {
         player->Move(colliders);
@@ -93,14 +93,13 @@ void Scene::Frame() {
         for (auto& child : children) {
             if (child) child->Update();
         }
-        FrameDraw();
-        return;
+    } else {
+        // The pause menu holds the world; it may ask to go back to the title screen.
+        if (player->returnToTitle == 1) {
+            player->SetSpawn(0, {0, 0, 0});
+            parent->AddChild(std::make_unique<Fld::Title>());
+        }
+        player->returnToTitle = 0;
     }
-    // The pause menu holds the world; it may ask to go back to the title screen.
-    if (player->returnToTitle == 1) {
-        player->SetSpawn(0, {0, 0, 0});
-        parent->AddChild(std::make_unique<Fld::Title>());
-    }
-    player->returnToTitle = 0;
-    FrameDraw();
+    if (draw) FrameDraw();
 }

@@ -53,8 +53,8 @@ class Scene {
     // First frame of a newly active field: sets the player and library, builds the children and
     // the collider list.
     void Enter(Personal* player, MyLibrary* library);
-    // Every frame of the active field.
-    void Frame();
+    // Every frame of the active field; `draw` false updates without drawing (a minimised window).
+    void Frame(bool draw = true);
 
     Scene* CurrentChild() const;
 

@@ -119,6 +119,50 @@ TEST_F(LoopFixture, AResizedWindowShowsThePictureWithItsShapeAndMapsThePointerTh
     }
 }
 
+struct WindowStateCase {
+    const char* name;
+    bool fullScreen, minimised, active;
+    bool worldRuns, drawn;
+};
+
+class WindowStateTest : public LoopFixture,
+                        public ::testing::WithParamInterface<WindowStateCase> {};
+
+// Two frames in the state after two normal ones; the player, placed high above the floor, falls
+// while the world runs.
+TEST_P(WindowStateTest, TheWorldRunsAndIsDrawnOnlyWhenItCanBeSeen) {
+    const WindowStateCase& c = GetParam();
+    app.player.SetSpawn(0, {0, 50, 0});
+    g_active = 1;
+    g_windowed = c.fullScreen ? 0 : 1;
+    RunFrames(2);
+    const gfx::NullDevice::Counts before = platform.device().counts();
+    const float height = app.player.Position().y;
+    g_minimized = c.minimised;
+    g_active = c.active;
+    RunFrames(2);
+    const gfx::NullDevice::Counts& after = platform.device().counts();
+    EXPECT_EQ(app.player.Position().y < height, c.worldRuns);
+    EXPECT_EQ(after.draws > before.draws, c.drawn);
+    EXPECT_EQ(after.backBufferClears - before.backBufferClears, c.drawn ? 2 : 0);
+    EXPECT_EQ(after.presents - before.presents, c.drawn ? 2 : 0);
+
+    // Back in front, the world goes on.
+    g_minimized = 0;
+    g_active = 1;
+    const float heldAt = app.player.Position().y;
+    RunFrames(1);
+    EXPECT_LT(app.player.Position().y, heldAt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, WindowStateTest,
+    ::testing::Values(WindowStateCase{"InactiveWindow", false, false, false, true, true},
+                      WindowStateCase{"MinimisedWindow", false, true, false, true, false},
+                      WindowStateCase{"InactiveFullScreen", true, false, false, false, false},
+                      WindowStateCase{"MinimisedFullScreen", true, true, false, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(WindowProcTest, EscapeLeavesFullScreenFirstThenAsksWithNoAsDefault) {
     FakePlatform platform;
     g_windowed = 0;
