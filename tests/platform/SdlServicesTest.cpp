@@ -35,6 +35,8 @@ TEST_F(SdlServicesTest, WindowKeepsTheClientRectangle) {
     EXPECT_TRUE(SDL_GetWindowFlags(window_.handle()) & SDL_WINDOW_HIDDEN);
     EXPECT_TRUE(SDL_GetWindowFlags(window_.handle()) & SDL_WINDOW_ALLOW_HIGHDPI);
     EXPECT_FALSE(window_.Create(kClient)) << "one window per run";
+    // An input method would take the walking keys while text input is on.
+    EXPECT_FALSE(SDL_IsTextInputActive());
 }
 
 TEST_F(SdlServicesTest, UsableAreaIsTheDisplaysUsableBounds) {
