@@ -77,6 +77,9 @@ class Window {
         const gfx::Size screen = ScreenSize();
         return {0, 0, screen.width, screen.height};
     }
+    // The picture the desktop shows for the window (title bar, task switcher). Windows that show
+    // nothing ignore it.
+    virtual void SetIcon(const gfx::Image& /*icon*/) {}
     // The desktop's display mode, the size full screen takes.
     virtual bool DesktopMode(gfx::Size& out) = 0;
     virtual Rect OuterRect() = 0;

@@ -72,6 +72,20 @@ Rect SdlWindow::UsableArea() {
             usable.h - b.top - b.bottom};
 }
 
+void SdlWindow::SetIcon(const gfx::Image& icon) {
+    if (!window_ || !gfx::IsWellFormed(icon)) return;
+    // SDL copies the pixels into the window's icon; the surface only borrows them.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint8_t*>(icon.rgba.data()), icon.size.width, icon.size.height, 32,
+        icon.size.width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (!surface) {
+        Report("making the window icon");
+        return;
+    }
+    SDL_SetWindowIcon(window_, surface);
+    SDL_FreeSurface(surface);
+}
+
 bool SdlWindow::DesktopMode(gfx::Size& out) {
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return Report("reading the desktop mode");

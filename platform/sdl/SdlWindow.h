@@ -39,6 +39,7 @@ class SdlWindow final : public Window {
     // The usable bounds of the window's display (display 0 before the window exists), less the
     // window's frame.
     Rect UsableArea() override;
+    void SetIcon(const gfx::Image& icon) override;
     bool DesktopMode(gfx::Size& out) override;
     Rect OuterRect() override;
     gfx::Size ClientSize() override;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/D3DXMain.h"
+#include "app/WindowIcon.h"
 #include "library/Resolution.h"
 
 namespace {
@@ -61,6 +62,7 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
         PlaceWindow(root->lib.settings.windowX, root->lib.settings.windowY,
                     ResolutionSize(root->resolutionIndex), services.window.UsableArea());
     if (!services.window.Create(root->windowRect)) return 0;
+    services.window.SetIcon(WindowIcon());
 
     if (Failed(root->InitDevice())) {
         ShowFailure(services, u"Direct3Dの初期化に失敗しました", platform::BoxIcon::Exclamation);

@@ -108,6 +108,15 @@ TEST_F(EntryTest, OnASmallScreenTheWindowFitsAndTheRenderSizeStaysTheChosenOne) 
     EXPECT_EQ(saved.resolutionIndex, 1);
 }
 
+TEST_F(EntryTest, TheWindowShowsTheGamesIconWithTransparentCorners) {
+    EXPECT_EQ(Launch(), 0);
+    const gfx::Image& icon = platform.window.icon;
+    ASSERT_TRUE(gfx::IsWellFormed(icon));
+    EXPECT_EQ(icon.size, (gfx::Size{64, 64}));
+    EXPECT_EQ(icon.rgba[3], 0);                         // top-left corner
+    EXPECT_EQ(icon.rgba[(32 * 64 + 32) * 4 + 3], 255);  // centre
+}
+
 TEST_F(EntryTest, TheFirstFieldIsTheTitleWithThePlayerAtTheRoomDoor) {
     std::u16string field;
     glm::vec3 position{};

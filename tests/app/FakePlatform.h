@@ -50,6 +50,8 @@ class FakeWindow : public platform::Window {
         fullScreen = true;
         return true;
     }
+    void SetIcon(const gfx::Image& image) override { icon = image; }
+    gfx::Image icon;
 };
 
 // No key, button or pad down; the cursor stays where it was put.
