@@ -69,6 +69,7 @@ class Window {
     // Creates the window hidden with its client area at the given screen rectangle.
     virtual bool Create(const Rect& client) = 0;
     virtual void Show() = 0;
+    // The desktop's display mode, the size full screen takes.
     virtual gfx::Size ScreenSize() = 0;
     // Where the client area may lie so that the whole window, frame included, stays on the
     // desktop's usable part (without panels and docks), in screen pixels. The frame counts once
@@ -80,8 +81,6 @@ class Window {
     // The picture the desktop shows for the window (title bar, task switcher). Windows that show
     // nothing ignore it.
     virtual void SetIcon(const gfx::Image& /*icon*/) {}
-    // The desktop's display mode, the size full screen takes.
-    virtual bool DesktopMode(gfx::Size& out) = 0;
     virtual Rect OuterRect() = 0;
     // In window units, which the cursor uses too; a HiDPI desktop may give the GL drawable more
     // pixels.

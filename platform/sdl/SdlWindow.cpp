@@ -55,9 +55,12 @@ void SdlWindow::Show() {
 }
 
 gfx::Size SdlWindow::ScreenSize() {
-    gfx::Size size;
-    DesktopMode(size);
-    return size;
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+        Report("reading the desktop mode");
+        return {};
+    }
+    return {mode.w, mode.h};
 }
 
 Rect SdlWindow::UsableArea() {
@@ -84,13 +87,6 @@ void SdlWindow::SetIcon(const gfx::Image& icon) {
     }
     SDL_SetWindowIcon(window_, surface);
     SDL_FreeSurface(surface);
-}
-
-bool SdlWindow::DesktopMode(gfx::Size& out) {
-    SDL_DisplayMode mode;
-    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return Report("reading the desktop mode");
-    out = {mode.w, mode.h};
-    return true;
 }
 
 Rect SdlWindow::OuterRect() {

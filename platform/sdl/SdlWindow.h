@@ -40,7 +40,6 @@ class SdlWindow final : public Window {
     // window's frame.
     Rect UsableArea() override;
     void SetIcon(const gfx::Image& icon) override;
-    bool DesktopMode(gfx::Size& out) override;
     Rect OuterRect() override;
     gfx::Size ClientSize() override;
     bool PlaceWindowed(const Rect& client) override;

@@ -29,10 +29,6 @@ class FakeWindow : public platform::Window {
     }
     void Show() override {}
     gfx::Size ScreenSize() override { return screen; }
-    bool DesktopMode(gfx::Size& out) override {
-        out = screen;
-        return true;
-    }
     platform::Rect OuterRect() override {
         return {client.x - 1, client.y - 30, client.width + 2, client.height + 31};
     }

@@ -45,14 +45,6 @@ TEST_F(SdlServicesTest, UsableAreaIsTheDisplaysUsableBounds) {
     SDL_SetHint(SDL_HINT_DISPLAY_USABLE_BOUNDS, nullptr);
 }
 
-TEST_F(SdlServicesTest, DesktopModeIsTheScreenSize) {
-    gfx::Size desktop;
-    ASSERT_TRUE(window_.DesktopMode(desktop));
-    EXPECT_GT(desktop.width, 0);
-    EXPECT_GT(desktop.height, 0);
-    EXPECT_EQ(window_.ScreenSize(), desktop);
-}
-
 TEST_F(SdlServicesTest, FullScreenAndBackGivesTheWindowedPlacement) {
     ASSERT_TRUE(window_.PlaceFullScreen());
     EXPECT_TRUE(SDL_GetWindowFlags(window_.handle()) & SDL_WINDOW_FULLSCREEN_DESKTOP);
