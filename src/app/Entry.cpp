@@ -69,6 +69,13 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
         return E_FAIL;
     }
     services.window.Show();
+    // The window manager has framed the window now: the frame must fit the usable area too.
+    const platform::Rect framed =
+        PlaceWindow(root->windowRect.x, root->windowRect.y, ResolutionSize(root->resolutionIndex),
+                    services.window.UsableArea());
+    if (framed != root->windowRect && services.window.PlaceWindowed(framed)) {
+        root->windowRect = framed;
+    }
     if (Failed(root->MainLoop())) {
         ShowFailure(services, u"動作中に不具合が発生しました強制終了します",
                     platform::BoxIcon::Exclamation);

@@ -91,8 +91,10 @@ TEST_F(EntryTest, ABadResolutionIndexInTheSettingsGivesFullHd) {
     EXPECT_EQ(platform.window.client.height, 1080);
 }
 
-TEST_F(EntryTest, OnASmallScreenTheWindowFitsAndTheRenderSizeStaysTheChosenOne) {
-    platform.window.screen = {1366, 768};
+// The frame is known only once the window is shown; the window is fitted again with it.
+TEST_F(EntryTest, OnASmallScreenTheFramedWindowFitsAndTheRenderSizeStaysTheChosenOne) {
+    platform.window.screen = {1366, 798};
+    platform.window.titleBar = 30;
     gfx::Size renderSize, backBuffer;
     EXPECT_EQ(Launch(1,
                      [&](D3DXMain& app, uint32_t) {
@@ -100,7 +102,7 @@ TEST_F(EntryTest, OnASmallScreenTheWindowFitsAndTheRenderSizeStaysTheChosenOne) 
                          backBuffer = app.device->BackBufferSize();
                      }),
               0);
-    EXPECT_EQ(platform.window.client, (platform::Rect{0, 0, 1365, 768}));
+    EXPECT_EQ(platform.window.client, (platform::Rect{0, 30, 1365, 768}));
     EXPECT_EQ(renderSize, (gfx::Size{1920, 1080}));
     EXPECT_EQ(backBuffer, renderSize);
     SystemSettings saved;

@@ -18,6 +18,8 @@ class FakeWindow : public platform::Window {
     gfx::Size screen{2560, 1440};
     platform::Rect client;
     bool fullScreen = false;
+    bool shown = false;
+    int titleBar = 0;  // the frame's height above the client area, known once shown
     bool created = false;
     bool createFails = false;
     int placements = 0;
@@ -27,8 +29,12 @@ class FakeWindow : public platform::Window {
         client = rect;
         return created;
     }
-    void Show() override {}
+    void Show() override { shown = true; }
     gfx::Size ScreenSize() override { return screen; }
+    platform::Rect UsableArea() override {
+        const int frame = shown ? titleBar : 0;
+        return {0, frame, screen.width, screen.height - frame};
+    }
     platform::Rect OuterRect() override {
         return {client.x - 1, client.y - 30, client.width + 2, client.height + 31};
     }
