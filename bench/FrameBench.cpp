@@ -63,6 +63,7 @@ void BM_RenderTestSceneFrame(benchmark::State& state) {
     FakePlatform platform;
     platform.window.client = {0, 0, size.width, size.height};
     auto library = std::make_unique<MyLibrary>(platform.services);
+    library->fixedRenderSize = size;
     if (library->Initialise(device) != S_OK) {
         state.SkipWithError("the library did not start (run beside data.dat)");
         return;

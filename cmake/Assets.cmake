@@ -25,3 +25,16 @@ add_dependencies(hm_catalogue game_data)
 
 # The game opens data.dat from its working directory: the build folder.
 add_dependencies(hollowmere game_data)
+
+# The window icon, compiled into the game: it is no row of the archive and no loose file.
+set(HM_WINDOW_ICON_SOURCE ${CMAKE_BINARY_DIR}/generated/WindowIcon.cpp)
+add_custom_command(
+  OUTPUT ${HM_WINDOW_ICON_SOURCE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+  COMMAND hm-assetgen --window-icon ${HM_WINDOW_ICON_SOURCE}
+  DEPENDS hm-assetgen
+  COMMENT "Drawing the window icon"
+  VERBATIM)
+add_library(hm_window_icon STATIC ${HM_WINDOW_ICON_SOURCE})
+target_include_directories(hm_window_icon PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR})
+target_link_libraries(hollowmere_core PUBLIC hm_window_icon)

@@ -9,13 +9,7 @@
 // scripted clock, message queue and dialogs while keeping the real window and renderer.
 namespace platform {
 
-struct Rect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const Rect&) const = default;
-};
+using Rect = gfx::Rect;
 
 // Milliseconds since an arbitrary start, wrapping at 2^32 (unsigned differences stay valid).
 class Clock {
@@ -76,10 +70,21 @@ class Window {
     // Creates the window hidden with its client area at the given screen rectangle.
     virtual bool Create(const Rect& client) = 0;
     virtual void Show() = 0;
-    virtual gfx::Size ScreenSize() = 0;
     // The desktop's display mode, the size full screen takes.
-    virtual bool DesktopMode(gfx::Size& out) = 0;
+    virtual gfx::Size ScreenSize() = 0;
+    // Where the client area may lie so that the whole window, frame included, stays on the
+    // desktop's usable part (without panels and docks), in screen pixels. The frame counts once
+    // the window manager has drawn it. Default: the whole screen.
+    virtual Rect UsableArea() {
+        const gfx::Size screen = ScreenSize();
+        return {0, 0, screen.width, screen.height};
+    }
+    // The picture the desktop shows for the window (title bar, task switcher). Windows that show
+    // nothing ignore it.
+    virtual void SetIcon(const gfx::Image& /*icon*/) {}
     virtual Rect OuterRect() = 0;
+    // In window units, which the cursor uses too; a HiDPI desktop may give the GL drawable more
+    // pixels.
     virtual gfx::Size ClientSize() = 0;
     // A decorated, not-topmost window whose client area is at the given rectangle.
     virtual bool PlaceWindowed(const Rect& client) = 0;

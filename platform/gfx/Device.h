@@ -18,6 +18,20 @@ struct Size {
     bool operator==(const Size&) const = default;
 };
 
+// Pixels from the top-left corner.
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const Rect&) const = default;
+};
+
+// The largest rectangle of `picture`'s shape inside `area`, centred: where a picture is shown when
+// it keeps its aspect, with bars on two sides where the shapes differ. Sides are rounded to the
+// nearest pixel. Empty when either size is.
+Rect FitAspect(Size picture, Size area);
+
 // What the device can do, in the order the start-up checks read it.
 struct Caps {
     uint32_t shaderModel = 0;           // major << 8 | minor, e.g. 0x0303 for GLSL 3.30
@@ -33,7 +47,9 @@ struct Caps {
 inline constexpr uint32_t kTextureCapsPow2 = 0x2;
 inline constexpr uint32_t kTextureCapsSquareOnly = 0x20;
 
-// The presentation the device is reset to. A zero back-buffer size takes the window's client size.
+// The presentation the device is reset to. A zero back-buffer size takes the window's drawable
+// size. Present shows the back buffer scaled into the window's current drawable, keeping its
+// aspect (FitAspect), with black bars where the shapes differ.
 struct PresentParams {
     bool windowed = true;
     Size backBuffer;
@@ -124,8 +140,11 @@ class Device {
     // Rebuilds the back buffer for new present parameters; false when the device refused.
     virtual bool Reset(const PresentParams& params) = 0;
     virtual Size BackBufferSize() const = 0;
-    // Asks the next Present to keep a copy of the frame it shows, for ReadBack. Backends without
-    // pixels ignore it.
+    // Where the back buffer shows in the window's drawable this frame (FitAspect of the back
+    // buffer into the drawable as BeginScene found it), in drawable pixels.
+    virtual Rect PictureArea() const = 0;
+    // Asks the next Present to keep a copy of the window's drawable as it shows it, for ReadBack.
+    // Backends without pixels ignore it.
     virtual void CaptureNextPresent() {}
     // Gives the frame kept by the last Present that followed CaptureNextPresent; false when no
     // frame was kept or the backend has no pixels.

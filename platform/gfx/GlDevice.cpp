@@ -104,6 +104,7 @@ void GlDevice::ClearDepth(float depth) {
 void GlDevice::BeginScene() {
     assert(!inScene_ && "BeginScene twice without EndScene");
     inScene_ = true;
+    drawable_ = swapChain_->DrawableSize();
 }
 
 void GlDevice::EndScene() {
@@ -113,6 +114,7 @@ void GlDevice::EndScene() {
 
 DeviceState GlDevice::Present() {
     assert(!inScene_ && "Present inside a scene");
+    ClearBars();
     // The back buffer is undefined after the swap, so the frame is kept before it.
     if (captureRequested_) {
         captured_ = ReadDrawBuffer();
@@ -122,11 +124,37 @@ DeviceState GlDevice::Present() {
     return DeviceState::Ok;
 }
 
-bool GlDevice::Reset(const PresentParams&) {
+bool GlDevice::Reset(const PresentParams& params) {
     if (!swapChain_->MakeCurrent()) return false;
-    backBuffer_ = swapChain_->DrawableSize();
+    drawable_ = swapChain_->DrawableSize();
+    backBuffer_ =
+        params.backBuffer.width > 0 && params.backBuffer.height > 0 ? params.backBuffer : drawable_;
     BindTargets(TargetId::None, TargetId::None);
     return true;
+}
+
+void GlDevice::ClearBars() {
+    const Rect picture = PictureArea();
+    if (picture.width == drawable_.width && picture.height == drawable_.height) return;
+    BindTargets(TargetId::None, TargetId::None);
+    // GL's window coordinates start at the bottom.
+    const int bottom = drawable_.height - picture.y - picture.height;
+    const Rect bars[] = {
+        {0, 0, picture.x, drawable_.height},
+        {picture.x + picture.width, 0, drawable_.width - picture.x - picture.width,
+         drawable_.height},
+        {0, 0, drawable_.width, bottom},
+        {0, bottom + picture.height, drawable_.width, picture.y},
+    };
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glClearColor(0, 0, 0, 1);
+    glEnable(GL_SCISSOR_TEST);
+    for (const Rect& bar : bars) {
+        if (bar.width <= 0 || bar.height <= 0) continue;
+        glScissor(bar.x, bar.y, bar.width, bar.height);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glDisable(GL_SCISSOR_TEST);
 }
 
 bool GlDevice::ReadBack(Image& out) {
@@ -179,16 +207,16 @@ Size GlDevice::TextureSize(TextureId texture) const {
 
 Image GlDevice::ReadDrawBuffer() const {
     Image image;
-    image.size = backBuffer_;
-    const size_t rowBytes = static_cast<size_t>(backBuffer_.width) * 4;
-    const size_t rows = static_cast<size_t>(backBuffer_.height);
+    image.size = drawable_;
+    const size_t rowBytes = static_cast<size_t>(drawable_.width) * 4;
+    const size_t rows = static_cast<size_t>(drawable_.height);
     std::vector<uint8_t> bottomUp(rowBytes * rows);
     glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
     glReadBuffer(defaultDrawBuffer_);
     glBindBuffer(GL_PIXEL_PACK_BUFFER, 0);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glPixelStorei(GL_PACK_ROW_LENGTH, 0);
-    glReadPixels(0, 0, backBuffer_.width, backBuffer_.height, GL_RGBA, GL_UNSIGNED_BYTE,
+    glReadPixels(0, 0, drawable_.width, drawable_.height, GL_RGBA, GL_UNSIGNED_BYTE,
                  bottomUp.data());
     // GL's rows start at the bottom; images start at the top.
     image.rgba.resize(bottomUp.size());

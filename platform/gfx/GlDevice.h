@@ -28,8 +28,9 @@ class GlSwapChain {
 // Caps::shaderModel; 0 when the text does not start with a version.
 uint32_t ParseGlslVersion(const char* text);
 
-// The device on an OpenGL 3.3 core context. Its back buffer is the window surface, so it always
-// has the window's drawable size. Call it only on the thread whose context is current.
+// The device on an OpenGL 3.3 core context. Its back buffer is drawn straight into the window
+// surface, into the part PictureArea gives (the viewport), so scaling it costs nothing; Present
+// blacks out the bars beside it. Call it only on the thread whose context is current.
 class GlDevice final : public Device {
   public:
     // Makes the context current and reads its capabilities. Null, with the reason on stderr, when
@@ -37,18 +38,21 @@ class GlDevice final : public Device {
     static std::unique_ptr<GlDevice> Create(std::unique_ptr<GlSwapChain> swapChain);
 
     Caps GetCaps() const override { return caps_; }
-    // Clears the whole back buffer (write masks are left fully on, scissor off).
+    // Clears all of what is bound, for the back buffer the whole window surface (write masks are
+    // left fully on, scissor off).
     void Clear(uint32_t colour, float depth, uint8_t stencil) override;
     void ClearDepth(float depth) override;
+    // Takes the window surface's current size: the window may have been resized since.
     void BeginScene() override;
     void EndScene() override;
     // GL has no lost device: always Ok.
     DeviceState Present() override;
     DeviceState TestCooperativeLevel() override { return DeviceState::Ok; }
-    // The window has already been placed for the new parameters; the back buffer takes its
-    // drawable size and the viewport follows.
+    // The window has already been placed for the new parameters; a zero back-buffer size takes
+    // its drawable size.
     bool Reset(const PresentParams& params) override;
     Size BackBufferSize() const override { return backBuffer_; }
+    Rect PictureArea() const override { return FitAspect(backBuffer_, drawable_); }
     void CaptureNextPresent() override { captureRequested_ = true; }
     bool ReadBack(Image& out) override;
     // RGBA8 with a generated mip chain. Rows are uploaded top row first, so texture coordinates
@@ -101,14 +105,17 @@ class GlDevice final : public Device {
   private:
     GlDevice(std::unique_ptr<GlSwapChain> swapChain, const Caps& caps, bool zeroToOneDepth,
              uint32_t defaultDrawBuffer);
-    // The back buffer as drawn so far, rows top-down.
+    // The window surface as drawn so far, rows top-down.
     Image ReadDrawBuffer() const;
+    // Clears the window surface outside PictureArea to black.
+    void ClearBars();
 
     std::unique_ptr<GlSwapChain> swapChain_;
     Caps caps_;
     bool zeroToOneDepth_;
     uint32_t defaultDrawBuffer_;  // GL_BACK, or GL_FRONT on a single-buffered surface
     Size backBuffer_;
+    Size drawable_;  // the window surface in pixels
     bool inScene_ = false;
     bool captureRequested_ = false;
     std::optional<Image> captured_;

@@ -274,7 +274,10 @@ void GlDevice::BindTargets(TargetId first, TargetId second) {
     if (found == targets_.end()) {
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
         glDrawBuffer(defaultDrawBuffer_);
-        glViewport(0, 0, backBuffer_.width, backBuffer_.height);
+        const Rect picture = PictureArea();
+        // GL's window coordinates start at the bottom.
+        glViewport(picture.x, drawable_.height - picture.y - picture.height, picture.width,
+                   picture.height);
         drawingToTarget_ = false;
         ApplyClipAdjustment();
         return;

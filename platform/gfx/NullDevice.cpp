@@ -6,7 +6,7 @@
 namespace gfx {
 
 NullDevice::NullDevice(platform::Window& window, const Caps& caps)
-    : window_(window), caps_(caps), backBuffer_(window.ClientSize()) {}
+    : window_(window), caps_(caps), backBuffer_(window.ClientSize()), drawable_(backBuffer_) {}
 
 Caps NullDevice::FullCaps() {
     Caps caps;
@@ -33,6 +33,11 @@ void NullDevice::Clear(uint32_t colour, float, uint8_t) {
     lastBackBufferClearColour_ = colour;
 }
 
+void NullDevice::BeginScene() {
+    ++counts_.beginScenes;
+    drawable_ = window_.ClientSize();
+}
+
 DeviceState NullDevice::Present() {
     ++counts_.presents;
     return lost_ ? DeviceState::Lost : DeviceState::Ok;
@@ -53,7 +58,8 @@ bool NullDevice::Reset(const PresentParams& params) {
     if (failResets_ || lostTestsLeft_ > 0) return false;
     lost_ = false;
     params_ = params;
-    backBuffer_ = params.backBuffer.width > 0 ? params.backBuffer : window_.ClientSize();
+    drawable_ = window_.ClientSize();
+    backBuffer_ = params.backBuffer.width > 0 ? params.backBuffer : drawable_;
     return true;
 }
 

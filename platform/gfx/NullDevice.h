@@ -23,7 +23,8 @@ class NullDevice : public Device {
         int programSwitches = 0;  // UseProgram calls
     };
 
-    // The window gives the back-buffer size whenever the present parameters leave it at zero.
+    // The window's client size stands for its drawable: it gives the back-buffer size whenever
+    // the present parameters leave it at zero, and BeginScene takes it for PictureArea.
     NullDevice(platform::Window& window, const Caps& caps);
 
     // Every capability the game asks for.
@@ -42,12 +43,13 @@ class NullDevice : public Device {
     Caps GetCaps() const override { return caps_; }
     void Clear(uint32_t colour, float depth, uint8_t stencil) override;
     void ClearDepth(float) override { ++counts_.depthClears; }
-    void BeginScene() override { ++counts_.beginScenes; }
+    void BeginScene() override;
     void EndScene() override { ++counts_.endScenes; }
     DeviceState Present() override;
     DeviceState TestCooperativeLevel() override;
     bool Reset(const PresentParams& params) override;
     Size BackBufferSize() const override { return backBuffer_; }
+    Rect PictureArea() const override { return FitAspect(backBuffer_, drawable_); }
     bool ReadBack(Image&) override { return false; }
     // Textures keep only their size.
     TextureId CreateTexture(const Image& image) override;
@@ -101,6 +103,7 @@ class NullDevice : public Device {
     Counts counts_;
     PresentParams params_;
     Size backBuffer_;
+    Size drawable_;
     uint32_t lastBackBufferClearColour_ = 0;
     bool lost_ = false;
     int lostTestsLeft_ = 0;

@@ -16,7 +16,12 @@ void NameWindowClass() {
 
 bool InitVideo() {
     NameWindowClass();
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return true;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) {
+        // SDL starts with text input on, so an active input method would take the walking keys;
+        // the game reads no text.
+        SDL_StopTextInput();
+        return true;
+    }
     std::fprintf(stderr, "hollowmere: SDL video: %s\n", SDL_GetError());
     return false;
 }

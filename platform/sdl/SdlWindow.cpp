@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace platform {
@@ -40,7 +41,7 @@ SdlWindow::~SdlWindow() {
 
 bool SdlWindow::Create(const Rect& client) {
     if (window_) return false;
-    Uint32 flags = SDL_WINDOW_HIDDEN;
+    Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
     if (surface_ == Surface::OpenGl) {
         RequestGlPixelFormat();
         flags |= SDL_WINDOW_OPENGL;
@@ -54,16 +55,38 @@ void SdlWindow::Show() {
 }
 
 gfx::Size SdlWindow::ScreenSize() {
-    gfx::Size size;
-    DesktopMode(size);
-    return size;
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+        Report("reading the desktop mode");
+        return {};
+    }
+    return {mode.w, mode.h};
 }
 
-bool SdlWindow::DesktopMode(gfx::Size& out) {
-    SDL_DisplayMode mode;
-    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return Report("reading the desktop mode");
-    out = {mode.w, mode.h};
-    return true;
+Rect SdlWindow::UsableArea() {
+    const int display = window_ ? std::max(SDL_GetWindowDisplayIndex(window_), 0) : 0;
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(display, &usable) != 0) {
+        Report("reading the usable bounds");
+        return Window::UsableArea();
+    }
+    const Borders b = WindowBorders(window_);
+    return {usable.x + b.left, usable.y + b.top, usable.w - b.left - b.right,
+            usable.h - b.top - b.bottom};
+}
+
+void SdlWindow::SetIcon(const gfx::Image& icon) {
+    if (!window_ || !gfx::IsWellFormed(icon)) return;
+    // SDL copies the pixels into the window's icon; the surface only borrows them.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<uint8_t*>(icon.rgba.data()), icon.size.width, icon.size.height, 32,
+        icon.size.width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (!surface) {
+        Report("making the window icon");
+        return;
+    }
+    SDL_SetWindowIcon(window_, surface);
+    SDL_FreeSurface(surface);
 }
 
 Rect SdlWindow::OuterRect() {

@@ -18,6 +18,8 @@ struct Borders {
 Borders WindowBorders(SDL_Window* window);
 
 // The game window on SDL. SDL places windows by their client area, which is what the game keeps.
+// The window asks for HiDPI surfaces: sizes and positions are in window units, the GL drawable
+// may have more pixels.
 class SdlWindow final : public Window {
   public:
     enum class Surface {
@@ -34,7 +36,10 @@ class SdlWindow final : public Window {
     bool Create(const Rect& client) override;
     void Show() override;
     gfx::Size ScreenSize() override;
-    bool DesktopMode(gfx::Size& out) override;
+    // The usable bounds of the window's display (display 0 before the window exists), less the
+    // window's frame.
+    Rect UsableArea() override;
+    void SetIcon(const gfx::Image& icon) override;
     Rect OuterRect() override;
     gfx::Size ClientSize() override;
     bool PlaceWindowed(const Rect& client) override;

@@ -56,7 +56,9 @@ HRESULT D3DXMain::InitDevice() {
     d3d = &services.graphics;
     presentParams = gfx::PresentParams{};
     device = d3d->CreateDevice(services.window);
-    if (!device) {
+    // The back buffer has the render size; Present scales it into the window.
+    presentParams.backBuffer = lib.RenderSize();
+    if (!device || !device->Reset(presentParams)) {
         ShowErrorBox(services, "Direct3D の初期化に失敗しました");
         return E_FAIL;
     }
@@ -99,15 +101,23 @@ int D3DXMain::MainLoop() {
 
 bool D3DXMain::RunFrame() {
     if (observer) observer->OnFrameStart(*this, framesRun);
-    device->Clear(0xFFFFFFFF, 1.0f, 0);
-    device->BeginScene();
-    if (!deviceLost) {
-        lib.FrameStep(g_windowLeft, g_windowTop);
-        RunField();
+    // Exclusive full screen loses the device when the player switches away, and the world stands
+    // still until they return; desktop full screen keeps its device, so that is done here. The
+    // picture stays as it was, and a minimised window is updated without being drawn.
+    const bool awayFromFullScreen = !presentParams.windowed && !g_active;
+    const bool worldRuns = !deviceLost && !awayFromFullScreen;
+    const bool drawn = !g_minimized && !awayFromFullScreen;
+    if (drawn) {
+        device->Clear(0xFFFFFFFF, 1.0f, 0);
+        device->BeginScene();
     }
-    device->EndScene();
+    if (worldRuns) {
+        lib.FrameStep(g_windowLeft, g_windowTop);
+        RunField(drawn);
+    }
+    if (drawn) device->EndScene();
     if (Failed(ApplyDisplayMode())) return false;
-    if (device->Present() == gfx::DeviceState::Lost) RecoverLostDevice();
+    if (drawn && device->Present() == gfx::DeviceState::Lost) RecoverLostDevice();
     if (observer) observer->OnFramePresented(*this, framesRun);
     ++framesRun;
     return true;
@@ -117,13 +127,13 @@ void D3DXMain::StartTitle() {
     rootScene.AddChild(makeTitle ? makeTitle() : std::make_unique<Scene>());
 }
 
-void D3DXMain::RunField() {
+void D3DXMain::RunField(bool drawn) {
     Scene* field = rootScene.CurrentChild();
     if (!field) return;
     const bool entering = field->library == nullptr;
     if (entering) field->Enter(&player, &lib);
     field->Frame();
-    DrawFrame(*field);
+    if (drawn) DrawFrame(*field);
     if (rootScene.titleRequested != 0) {
         rootScene.titleRequested = 0;
         StartTitle();

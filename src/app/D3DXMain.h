@@ -18,7 +18,7 @@ class FrameObserver {
     virtual ~FrameObserver() = default;
     // Before the frame clears the screen.
     virtual void OnFrameStart(D3DXMain& app, uint32_t frame) = 0;
-    // After it was presented.
+    // After it was presented (or would have been: minimised and held frames present nothing).
     virtual void OnFramePresented(D3DXMain& app, uint32_t frame) = 0;
 };
 
@@ -63,7 +63,8 @@ class D3DXMain {
   private:
     // One tick; false when the display-mode step failed.
     bool RunFrame();
-    void RunField();
+    // `drawn` false updates the field without drawing it.
+    void RunField(bool drawn);
     // The first field of a run, and the field a return to the title starts.
     void StartTitle();
     void RecoverLostDevice();

@@ -1,4 +1,5 @@
 #include "app/D3DXMain.h"
+#include "app/Entry.h"
 #include "app/Globals.h"
 #include "library/Resolution.h"
 
@@ -11,28 +12,21 @@ HRESULT D3DXMain::ApplyDisplayMode() {
     if (presentParams.windowed == (g_windowed != 0) && resolutionIndex == requestedResolution) {
         return S_OK;
     }
+    resolutionIndex = requestedResolution;
     presentParams = gfx::PresentParams{};
     presentParams.windowed = g_windowed != 0;
-    if (resolutionIndex != requestedResolution) {
-        const gfx::Size size = ResolutionSize(requestedResolution);
-        windowRect.width = size.width;
-        windowRect.height = size.height;
-        resolutionIndex = requestedResolution;
-    }
+    // In both modes the back buffer has the render size and Present scales it into the window,
+    // keeping its shape: full screen takes the desktop whatever resolution is chosen.
+    presentParams.backBuffer = lib.RenderSize();
 
     platform::Window& window = services.window;
     if (presentParams.windowed) {
-        const gfx::Size screen = window.ScreenSize();
-        windowRect.x = (screen.width - windowRect.width) / 2;
-        windowRect.y = (screen.height - windowRect.height) / 2;
+        windowRect = PlaceWindow(-1, -1, ResolutionSize(resolutionIndex), window.UsableArea());
         if (!window.PlaceWindowed(windowRect)) return E_FAIL;
     } else {
-        // Full screen takes the desktop's mode whatever resolution is chosen; the chosen one
-        // sizes the render targets only.
         const platform::Rect outer = window.OuterRect();
         windowRect.x = outer.x;
         windowRect.y = outer.y;
-        if (!window.DesktopMode(presentParams.backBuffer)) return E_FAIL;
         if (!window.PlaceFullScreen()) return E_FAIL;
     }
 

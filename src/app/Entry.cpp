@@ -7,17 +7,23 @@
 
 #include "app/D3DXMain.h"
 #include "app/ErrorBox.h"
+#include "app/WindowIcon.h"
 #include "library/Resolution.h"
 
-namespace {}  // namespace
-
-platform::Rect PlaceWindow(int32_t savedX, int32_t savedY, gfx::Size size, gfx::Size screen) {
-    if (savedX >= 0 && savedY >= 0 && savedX + size.width <= screen.width &&
-        savedY + size.height <= screen.height) {
+platform::Rect PlaceWindow(int32_t savedX, int32_t savedY, gfx::Size chosen,
+                           platform::Rect usable) {
+    gfx::Size size = chosen;
+    if (size.width > usable.width || size.height > usable.height) {
+        const gfx::Rect fit = gfx::FitAspect(chosen, {usable.width, usable.height});
+        size = {fit.width, fit.height};
+    }
+    if (savedX >= usable.x && savedY >= usable.y &&
+        savedX + size.width <= usable.x + usable.width &&
+        savedY + size.height <= usable.y + usable.height) {
         return {savedX, savedY, size.width, size.height};
     }
-    return {(screen.width - size.width) / 2, (screen.height - size.height) / 2, size.width,
-            size.height};
+    return {usable.x + (usable.width - size.width) / 2,
+            usable.y + (usable.height - size.height) / 2, size.width, size.height};
 }
 
 int ApplicationEntry(platform::Services& services, const LaunchOptions& options) {
@@ -33,6 +39,7 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
     auto root = std::make_unique<D3DXMain>(services);
     root->observer = options.observer;
     root->makeTitle = options.makeTitle;
+    root->lib.fixedRenderSize = options.renderSize;
     root->lib.steamworks.enabled = options.achievementsEnabled;
     if (options.logFailedLoads) {
         const LoadLog toStderr = [](std::string_view line) {
@@ -45,14 +52,22 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
     root->resolutionIndex = root->lib.settings.resolutionIndex;
     root->windowRect =
         PlaceWindow(root->lib.settings.windowX, root->lib.settings.windowY,
-                    ResolutionSize(root->resolutionIndex), services.window.ScreenSize());
+                    ResolutionSize(root->resolutionIndex), services.window.UsableArea());
     if (!services.window.Create(root->windowRect)) return 0;
+    services.window.SetIcon(WindowIcon());
 
     if (Failed(root->InitDevice())) {
         ShowErrorBox(services, "Direct3Dの初期化に失敗しました", platform::BoxIcon::Exclamation);
         return E_FAIL;
     }
     services.window.Show();
+    // The window manager has framed the window now: the frame must fit the usable area too.
+    const platform::Rect framed =
+        PlaceWindow(root->windowRect.x, root->windowRect.y, ResolutionSize(root->resolutionIndex),
+                    services.window.UsableArea());
+    if (framed != root->windowRect && services.window.PlaceWindowed(framed)) {
+        root->windowRect = framed;
+    }
     if (Failed(root->MainLoop())) {
         ShowErrorBox(services, "動作中に不具合が発生しました強制終了します",
                      platform::BoxIcon::Exclamation);

@@ -13,12 +13,15 @@ struct LaunchOptions {
     FrameObserver* observer = nullptr;
     bool achievementsEnabled = false;  // only a tool switches the record on
     bool logFailedLoads = false;       // textures and models that fail to load, on stderr
+    // The render size instead of the chosen resolution's; the headless driver renders small.
+    std::optional<gfx::Size> renderSize;
 };
 
 // The whole run: single-instance guard, settings, window, device, main loop, shut-down. Returns
 // the process result: 0, or E_FAIL (0x80004005) after showing why.
 int ApplicationEntry(platform::Services& services, const LaunchOptions& options = {});
 
-// Where the window's client area goes: the saved position when the whole window fits on the
-// screen there, else centred.
-platform::Rect PlaceWindow(int32_t savedX, int32_t savedY, gfx::Size size, gfx::Size screen);
+// Where the window's client area goes in the usable area (Window::UsableArea): the chosen size,
+// or the largest of its shape that fits when the chosen one does not; at the saved position when
+// all of it lies in the usable area there, else centred in it.
+platform::Rect PlaceWindow(int32_t savedX, int32_t savedY, gfx::Size chosen, platform::Rect usable);

@@ -30,8 +30,7 @@ MyLibrary::~MyLibrary() {
 HRESULT MyLibrary::Initialise(gfx::Device* libraryDevice) {
     device = libraryDevice;
     window = &services_.window;
-    frame.clientSize = window->ClientSize();
-    frame.renderSize = frame.clientSize;
+    frame.renderSize = RenderSize();
     frame.active = &g_active;
     frame.minimized = &g_minimized;
     input.ReleaseCapture();
@@ -77,15 +76,17 @@ void MyLibrary::FrameStep(int32_t windowLeft, int32_t windowTop) {
 
     input.Poll(*frame.active != 0, *frame.minimized != 0);
 
-    const auto& client = frame.clientSize;
+    // The window may have been resized since the last frame; the picture keeps its shape in it.
+    frame.clientSize = window->ClientSize();
+    const gfx::Rect picture = gfx::FitAspect(frame.renderSize, frame.clientSize);
     const platform::Point cursor = input.state.cursor;
-    if (client.width > 0 && client.height > 0) {
+    if (picture.width > 0 && picture.height > 0) {
         frame.cursorLayout.x =
-            static_cast<float>(cursor.x) * frame.layoutSize.width / client.width -
+            static_cast<float>(cursor.x - picture.x) * frame.layoutSize.width / picture.width -
             frame.layoutSize.width / 2.0f;
-        frame.cursorLayout.y = frame.layoutSize.height / 2.0f - static_cast<float>(cursor.y) *
-                                                                    frame.layoutSize.height /
-                                                                    client.height;
+        frame.cursorLayout.y =
+            frame.layoutSize.height / 2.0f -
+            static_cast<float>(cursor.y - picture.y) * frame.layoutSize.height / picture.height;
     }
 
     const Camera& view = effect.camera;
@@ -101,7 +102,10 @@ HRESULT MyLibrary::ReleaseDeviceResources() {
 }
 
 HRESULT MyLibrary::RestoreDeviceResources() {
-    frame.clientSize = window->ClientSize();
-    frame.renderSize = ResolutionSize(settings.resolutionIndex);
+    frame.renderSize = RenderSize();
     return device ? surf.Create(*device, CSurf::Describe(frame.renderSize)) : S_OK;
+}
+
+gfx::Size MyLibrary::RenderSize() const {
+    return fixedRenderSize.value_or(ResolutionSize(settings.resolutionIndex));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 
 #include <glm/vec2.hpp>
 
@@ -28,10 +29,12 @@ struct FrameValues {
     const int32_t* active = nullptr;  // the process-wide window flags
     const int32_t* minimized = nullptr;
     float framesPerSecond = 0;
-    gfx::Size renderSize;  // pixels of the 3-D scene's render targets
-    gfx::Size clientSize;  // pixels of the window's client area
+    gfx::Size renderSize;  // pixels of the 3-D scene's render targets and of the back buffer
+    gfx::Size clientSize;  // the window's client area in window units, read every frame
     gfx::Size layoutSize{1920, 1080};
-    glm::vec2 cursorLayout{0, 0};  // cursor in the overlay's layout space: origin centre, y up
+    // Cursor in the overlay's layout space (origin centre, y up), mapped through the part of the
+    // window the picture is shown in.
+    glm::vec2 cursorLayout{0, 0};
 };
 
 // Owns every shared resource of the game: the settings record, input, the achievement record and
@@ -57,6 +60,11 @@ class MyLibrary {
     // and made again at the render size of the chosen resolution.
     HRESULT ReleaseDeviceResources();
     HRESULT RestoreDeviceResources();
+
+    // The size the scene renders at: the chosen resolution's, whatever the window's size, unless a
+    // tool fixed it.
+    gfx::Size RenderSize() const;
+    std::optional<gfx::Size> fixedRenderSize;  // set before Initialise
 
     SystemSettings settings;
     platform::Window* window = nullptr;

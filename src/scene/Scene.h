@@ -53,7 +53,8 @@ class Scene {
     // First frame of a newly active field: sets the player and library, builds the children and
     // the collider list.
     void Enter(Personal* player, MyLibrary* library);
-    // Every frame of the active field.
+    // Every frame of the active field: the player's step, then the field's and its children's
+    // updates (the pause menu holds them).
     void Frame();
 
     Scene* CurrentChild() const;

@@ -17,30 +17,31 @@ struct DisplayModeTest : ::testing::Test {
 TEST_F(DisplayModeTest, NothingRequestedChangesNothing) {
     const uint32_t before = platform.clock.Now();
     EXPECT_EQ(app.ApplyDisplayMode(), S_OK);
-    EXPECT_EQ(platform.device().counts().resets, 0);
+    EXPECT_EQ(platform.device().counts().resets, 1);  // the one that gave the back buffer its size
     EXPECT_EQ(platform.window.placements, 0);
     EXPECT_EQ(platform.clock.Now(), before);
 }
 
-TEST_F(DisplayModeTest, FullScreenTakesTheDesktopModeAndTheWindowComesBackCentred) {
+TEST_F(DisplayModeTest, FullScreenKeepsThePicturesShapeAndTheWindowComesBackCentred) {
+    platform.window.screen = {1920, 1200};
     g_windowed = 0;
     const uint32_t before = platform.clock.Now();
     ASSERT_EQ(app.ApplyDisplayMode(), S_OK);
     EXPECT_TRUE(platform.window.fullScreen);
-    EXPECT_EQ(platform.device().BackBufferSize(), platform.window.screen);
+    EXPECT_EQ(platform.device().BackBufferSize(), (gfx::Size{1920, 1080}));
+    EXPECT_EQ(platform.device().PictureArea(), (gfx::Rect{0, 60, 1920, 1080}));  // bars of 60
     EXPECT_EQ(platform.clock.Now(), before + 500);  // every applied change settles for 500 ms
 
-    // A new resolution in full screen changes the render size and the later window, not the
-    // back buffer.
+    // A new resolution in full screen changes the render size and the later window.
     app.lib.settings.resolutionIndex = 0;
     ASSERT_EQ(app.ApplyDisplayMode(), S_OK);
-    EXPECT_EQ(platform.device().BackBufferSize(), platform.window.screen);
     EXPECT_EQ(app.lib.frame.renderSize, (gfx::Size{1280, 720}));
+    EXPECT_EQ(platform.device().PictureArea(), (gfx::Rect{0, 60, 1920, 1080}));
 
     g_windowed = 1;
     ASSERT_EQ(app.ApplyDisplayMode(), S_OK);
     EXPECT_FALSE(platform.window.fullScreen);
-    EXPECT_EQ(platform.window.client, (platform::Rect{640, 360, 1280, 720}));
+    EXPECT_EQ(platform.window.client, (platform::Rect{320, 240, 1280, 720}));
     EXPECT_EQ(platform.device().BackBufferSize(), (gfx::Size{1280, 720}));
     EXPECT_EQ(app.lib.frame.renderSize, (gfx::Size{1280, 720}));
 }

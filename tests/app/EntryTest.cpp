@@ -10,26 +10,31 @@ constexpr char kInitFailed[] = "Direct3Dの初期化に失敗しました";
 struct Placement {
     int32_t x, y;
     gfx::Size size;
+    platform::Rect usable;
     platform::Rect expected;
 };
 
 class PlaceWindowTest : public ::testing::TestWithParam<Placement> {};
 
-TEST_P(PlaceWindowTest, SavedPositionOnlyWhenTheWholeWindowFits) {
+TEST_P(PlaceWindowTest, SavedPositionOnlyWhenTheWholeWindowFitsTheUsableArea) {
     const Placement& p = GetParam();
-    EXPECT_EQ(PlaceWindow(p.x, p.y, p.size, {1920, 1080}), p.expected);
+    EXPECT_EQ(PlaceWindow(p.x, p.y, p.size, p.usable), p.expected);
 }
+
+// A desktop of 1920 x 1080 with a panel of 30 pixels at the top.
+constexpr platform::Rect kPanelled{0, 30, 1920, 1050};
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, PlaceWindowTest,
-    ::testing::Values(Placement{-1, -1, {1280, 720}, {320, 180, 1280, 720}},    // never saved
-                      Placement{0, 0, {1280, 720}, {0, 0, 1280, 720}},          // top-left corner
-                      Placement{640, 360, {1280, 720}, {640, 360, 1280, 720}},  // touches the edge
-                      Placement{641, 0, {1280, 720}, {320, 180, 1280, 720}},    // one pixel out
-                      Placement{100, -3, {1280, 720}, {320, 180, 1280, 720}},
-                      // Larger than the screen: centred, so partly off it.
-                      Placement{0, 0, {2560, 1440}, {-320, -180, 2560, 1440}}));
-
+    ::testing::Values(
+        Placement{-1, -1, {1280, 720}, kPanelled, {320, 195, 1280, 720}},    // never saved
+        Placement{0, 30, {1280, 720}, kPanelled, {0, 30, 1280, 720}},        // top-left corner
+        Placement{640, 360, {1280, 720}, kPanelled, {640, 360, 1280, 720}},  // touches the edge
+        Placement{641, 30, {1280, 720}, kPanelled, {320, 195, 1280, 720}},   // one pixel out
+        Placement{100, 29, {1280, 720}, kPanelled, {320, 195, 1280, 720}},   // under the panel
+        // Larger than the usable area: the largest window of the same shape, centred.
+        Placement{-1, -1, {1920, 1080}, kPanelled, {26, 30, 1867, 1050}},
+        Placement{-1, -1, {1920, 1080}, {0, 0, 1366, 768}, {0, 0, 1365, 768}}));
 // Runs the whole entry on the fake platform, quitting after `frames` frames.
 struct EntryTest : ::testing::Test {
     FakePlatform platform;
@@ -85,6 +90,34 @@ TEST_F(EntryTest, ABadResolutionIndexInTheSettingsGivesFullHd) {
     EXPECT_EQ(Launch(), 0);
     EXPECT_EQ(platform.window.client.width, 1920);
     EXPECT_EQ(platform.window.client.height, 1080);
+}
+
+// The frame is known only once the window is shown; the window is fitted again with it.
+TEST_F(EntryTest, OnASmallScreenTheFramedWindowFitsAndTheRenderSizeStaysTheChosenOne) {
+    platform.window.screen = {1366, 798};
+    platform.window.titleBar = 30;
+    gfx::Size renderSize, backBuffer;
+    EXPECT_EQ(Launch(1,
+                     [&](D3DXMain& app, uint32_t) {
+                         renderSize = app.lib.frame.renderSize;
+                         backBuffer = app.device->BackBufferSize();
+                     }),
+              0);
+    EXPECT_EQ(platform.window.client, (platform::Rect{0, 30, 1365, 768}));
+    EXPECT_EQ(renderSize, (gfx::Size{1920, 1080}));
+    EXPECT_EQ(backBuffer, renderSize);
+    SystemSettings saved;
+    ASSERT_TRUE(ReadSettings(saved));
+    EXPECT_EQ(saved.resolutionIndex, 1);
+}
+
+TEST_F(EntryTest, TheWindowShowsTheGamesIconWithTransparentCorners) {
+    EXPECT_EQ(Launch(), 0);
+    const gfx::Image& icon = platform.window.icon;
+    ASSERT_TRUE(gfx::IsWellFormed(icon));
+    EXPECT_EQ(icon.size, (gfx::Size{64, 64}));
+    EXPECT_EQ(icon.rgba[3], 0);                         // top-left corner
+    EXPECT_EQ(icon.rgba[(32 * 64 + 32) * 4 + 3], 255);  // centre
 }
 
 TEST_F(EntryTest, TheFirstFieldIsTheTitleWithThePlayerAtTheRoomDoor) {

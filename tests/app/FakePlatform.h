@@ -18,6 +18,8 @@ class FakeWindow : public platform::Window {
     gfx::Size screen{2560, 1440};
     platform::Rect client;
     bool fullScreen = false;
+    bool shown = false;
+    int titleBar = 0;  // the frame's height above the client area, known once shown
     bool created = false;
     bool createFails = false;
     int placements = 0;
@@ -27,11 +29,11 @@ class FakeWindow : public platform::Window {
         client = rect;
         return created;
     }
-    void Show() override {}
+    void Show() override { shown = true; }
     gfx::Size ScreenSize() override { return screen; }
-    bool DesktopMode(gfx::Size& out) override {
-        out = screen;
-        return true;
+    platform::Rect UsableArea() override {
+        const int frame = shown ? titleBar : 0;
+        return {0, frame, screen.width, screen.height - frame};
     }
     platform::Rect OuterRect() override {
         return {client.x - 1, client.y - 30, client.width + 2, client.height + 31};
@@ -50,6 +52,8 @@ class FakeWindow : public platform::Window {
         fullScreen = true;
         return true;
     }
+    void SetIcon(const gfx::Image& image) override { icon = image; }
+    gfx::Image icon;
 };
 
 // No key, button or pad down; the cursor stays where it was put.

@@ -74,7 +74,7 @@ TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannot
     EXPECT_EQ(lostAfterFrame, (std::vector<int32_t>{0, 1, 1, 0, 0, 0}));
     const auto& counts = platform.device().counts();
     EXPECT_EQ(counts.cooperativeTests, 3);
-    EXPECT_EQ(counts.resets, 1);
+    EXPECT_EQ(counts.resets, 2);            // the start's and the recovery's
     EXPECT_EQ(counts.backBufferClears, 6);  // clear, begin, end and present run on every tick
     EXPECT_EQ(counts.presents, 6);
     // Each sleep makes the next frame late, and late frames are not caught up.
@@ -101,8 +101,67 @@ TEST_F(LoopFixture, AFailedResetAfterLossEndsTheGameThroughQuit) {
         }
     });
     EXPECT_EQ(app.framesRun, 2u);
-    EXPECT_EQ(platform.device().counts().resets, 1);
+    EXPECT_EQ(platform.device().counts().resets, 2);  // the start's and the failed one
 }
+
+TEST_F(LoopFixture, AResizedWindowShowsThePictureWithItsShapeAndMapsThePointerThroughIt) {
+    g_active = 1;
+    RunFrames(1);
+    platform.window.client = {0, 0, 1000, 700};  // as a window manager may resize it
+    // 1920 x 1080 into 1000 x 700: bars of 68 pixels above and below; the pointer at the
+    // picture's corners is at the layout's.
+    for (const auto& [pointer, layout] : {std::pair{platform::Point{0, 68}, glm::vec2(-960, 540)},
+                                          {platform::Point{1000, 631}, glm::vec2(960, -540)}}) {
+        platform.input.SetCursorPos(pointer);
+        RunFrames(1);
+        EXPECT_EQ(platform.device().PictureArea(), (gfx::Rect{0, 68, 1000, 563}));
+        EXPECT_EQ(app.lib.frame.cursorLayout, layout);
+    }
+}
+
+struct WindowStateCase {
+    const char* name;
+    bool fullScreen, minimised, active;
+    bool worldRuns, drawn;
+};
+
+class WindowStateTest : public LoopFixture,
+                        public ::testing::WithParamInterface<WindowStateCase> {};
+
+// Two frames in the state after two normal ones; the player, placed high above the floor, falls
+// while the world runs.
+TEST_P(WindowStateTest, TheWorldRunsAndIsDrawnOnlyWhenItCanBeSeen) {
+    const WindowStateCase& c = GetParam();
+    app.player.SetSpawn(0, {0, 50, 0});
+    g_active = 1;
+    g_windowed = c.fullScreen ? 0 : 1;
+    RunFrames(2);
+    const gfx::NullDevice::Counts before = platform.device().counts();
+    const float height = app.player.Position().y;
+    g_minimized = c.minimised;
+    g_active = c.active;
+    RunFrames(2);
+    const gfx::NullDevice::Counts& after = platform.device().counts();
+    EXPECT_EQ(app.player.Position().y < height, c.worldRuns);
+    EXPECT_EQ(after.draws > before.draws, c.drawn);
+    EXPECT_EQ(after.backBufferClears - before.backBufferClears, c.drawn ? 2 : 0);
+    EXPECT_EQ(after.presents - before.presents, c.drawn ? 2 : 0);
+
+    // Back in front, the world goes on.
+    g_minimized = 0;
+    g_active = 1;
+    const float heldAt = app.player.Position().y;
+    RunFrames(1);
+    EXPECT_LT(app.player.Position().y, heldAt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, WindowStateTest,
+    ::testing::Values(WindowStateCase{"InactiveWindow", false, false, false, true, true},
+                      WindowStateCase{"MinimisedWindow", false, true, false, true, false},
+                      WindowStateCase{"InactiveFullScreen", true, false, false, false, false},
+                      WindowStateCase{"MinimisedFullScreen", true, true, false, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WindowProcTest, EscapeLeavesFullScreenFirstThenAsksWithNoAsDefault) {
     FakePlatform platform;

@@ -83,14 +83,15 @@ TEST(ScriptedInputTest, EscapeReleaseAndAltEnterBecomeWindowMessages) {
 TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
     std::string error;
     const auto options =
-        driver::ParseOptions({"--frames", "30", "--gfx", "gl", "--size", "640x360", "--seed", "7",
-                              "--shot", "29:/tmp/a.png", "--shot", "29:/tmp/b.png", "--state",
-                              "0:/tmp/s.json", "--save-dir", "/tmp/x"},
+        driver::ParseOptions({"--frames", "30", "--gfx", "gl", "--size", "640x360", "--render",
+                              "1280x720", "--seed", "7", "--shot", "29:/tmp/a.png", "--shot",
+                              "29:/tmp/b.png", "--state", "0:/tmp/s.json", "--save-dir", "/tmp/x"},
                              error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->frames, 30u);
     EXPECT_EQ(options->backend, driver::Backend::Gl);
     EXPECT_EQ(options->size, (gfx::Size{640, 360}));
+    EXPECT_EQ(options->render, (gfx::Size{1280, 720}));
     EXPECT_EQ(options->shots.count(29), 2u);
     EXPECT_EQ(options->states.count(0), 1u);
 
@@ -100,6 +101,7 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
                                                {"--gfx", "vulkan"},
                                                {"--size", "640"},
                                                {"--size", "0x10"},
+                                               {"--render", "10x"},
                                                {"--shot", "12"},
                                                {"--shot", "x:/a.png"},
                                                {"--fast"}}) {

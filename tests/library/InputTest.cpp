@@ -60,7 +60,6 @@ class FakeWindow : public platform::Window {
     bool Create(const platform::Rect&) override { return true; }
     void Show() override {}
     gfx::Size ScreenSize() override { return screen; }
-    bool DesktopMode(gfx::Size& out) override { return (out = screen, true); }
     platform::Rect OuterRect() override { return outer; }
     gfx::Size ClientSize() override { return {640, 480}; }
     bool PlaceWindowed(const platform::Rect&) override { return true; }

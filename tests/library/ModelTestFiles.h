@@ -105,10 +105,6 @@ class SizeOnlyWindow : public platform::Window {
     bool Create(const platform::Rect&) override { return true; }
     void Show() override {}
     gfx::Size ScreenSize() override { return {640, 480}; }
-    bool DesktopMode(gfx::Size& out) override {
-        out = {640, 480};
-        return true;
-    }
     platform::Rect OuterRect() override { return {}; }
     gfx::Size ClientSize() override { return {640, 480}; }
     bool PlaceWindowed(const platform::Rect&) override { return true; }

@@ -162,6 +162,21 @@ TEST_F(GlDeviceTest, ResetGivesTheSurfaceDrawnInto) {
               (std::array<uint8_t, 4>{0x33, 0x66, 0x99, 0xFF}));
 }
 
+// A square back buffer in the 64 x 48 window: the picture in the middle 48 x 48, black bars of
+// 8 on either side, the frame read back as the window shows it.
+TEST_F(GlDeviceTest, ABackBufferOfAnotherShapeIsShownWithBlackBars) {
+    ASSERT_TRUE(device_->Reset(PresentParams{true, {32, 32}}));
+    EXPECT_EQ(device_->PictureArea(), (Rect{8, 0, 48, 48}));
+    const Image image = PresentCleared(0xFFFFFFFF);
+    ASSERT_EQ(image.size, (Size{kWidth, kHeight}));
+    const std::array<uint8_t, 4> black{0, 0, 0, 255};
+    const std::array<uint8_t, 4> white{255, 255, 255, 255};
+    EXPECT_EQ(Pixel(image, 7, 0), black);
+    EXPECT_EQ(Pixel(image, 8, kHeight - 1), white);
+    EXPECT_EQ(Pixel(image, 55, 0), white);
+    EXPECT_EQ(Pixel(image, 56, kHeight - 1), black);
+}
+
 // Sections come back in the order they began, the last one closed by the taking, and each one
 // only once; while profiling is off nothing is kept.
 TEST_F(GlDeviceTest, ProfilingTimesEachSectionOnceInOrder) {

@@ -33,15 +33,16 @@ TEST_F(SdlServicesTest, WindowKeepsTheClientRectangle) {
     EXPECT_EQ(window_.OuterRect(), kClient);
     EXPECT_STREQ(SDL_GetWindowTitle(window_.handle()), "hollowmere");
     EXPECT_TRUE(SDL_GetWindowFlags(window_.handle()) & SDL_WINDOW_HIDDEN);
+    EXPECT_TRUE(SDL_GetWindowFlags(window_.handle()) & SDL_WINDOW_ALLOW_HIGHDPI);
     EXPECT_FALSE(window_.Create(kClient)) << "one window per run";
+    // An input method would take the walking keys while text input is on.
+    EXPECT_FALSE(SDL_IsTextInputActive());
 }
 
-TEST_F(SdlServicesTest, DesktopModeIsTheScreenSize) {
-    gfx::Size desktop;
-    ASSERT_TRUE(window_.DesktopMode(desktop));
-    EXPECT_GT(desktop.width, 0);
-    EXPECT_GT(desktop.height, 0);
-    EXPECT_EQ(window_.ScreenSize(), desktop);
+TEST_F(SdlServicesTest, UsableAreaIsTheDisplaysUsableBounds) {
+    SDL_SetHint(SDL_HINT_DISPLAY_USABLE_BOUNDS, "0,24,800,560");
+    EXPECT_EQ(window_.UsableArea(), (Rect{0, 24, 800, 560}));  // no frame on the offscreen driver
+    SDL_SetHint(SDL_HINT_DISPLAY_USABLE_BOUNDS, nullptr);
 }
 
 TEST_F(SdlServicesTest, FullScreenAndBackGivesTheWindowedPlacement) {

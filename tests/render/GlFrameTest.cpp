@@ -32,6 +32,7 @@ class GlFrameTest : public testing::Test {
         testsupport::KeepGlDriverResident();
         platform.window.client = {0, 0, kWidth, kHeight};
         library = std::make_unique<MyLibrary>(platform.services);
+        library->fixedRenderSize = gfx::Size{kWidth, kHeight};
         ASSERT_EQ(library->Initialise(device_.get()), S_OK);
     }
 

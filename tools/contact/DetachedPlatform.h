@@ -23,7 +23,6 @@ class DetachedPlatform {
         bool Create(const platform::Rect&) override { return false; }
         void Show() override {}
         gfx::Size ScreenSize() override { return {}; }
-        bool DesktopMode(gfx::Size&) override { return false; }
         platform::Rect OuterRect() override { return {}; }
         gfx::Size ClientSize() override { return {}; }
         bool PlaceWindowed(const platform::Rect&) override { return false; }

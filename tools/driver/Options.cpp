@@ -49,9 +49,9 @@ std::optional<int32_t> ParseField(std::string_view text) {
 }  // namespace
 
 const char* Usage() {
-    return "usage: hm-driver [--frames N] [--gfx null|gl] [--size WxH] [--seed N] [--input FILE]\n"
-           "                 [--shot FRAME:PATH]... [--state FRAME:PATH]... [--save-dir DIR]\n"
-           "                 [--field N]\n";
+    return "usage: hm-driver [--frames N] [--gfx null|gl] [--size WxH] [--render WxH] [--seed N]\n"
+           "                 [--input FILE] [--shot FRAME:PATH]... [--state FRAME:PATH]...\n"
+           "                 [--save-dir DIR] [--field N]\n";
 }
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -71,9 +71,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
         } else if (name == "--gfx") {
             ok = value == "null" || value == "gl";
             options.backend = value == "gl" ? Backend::Gl : Backend::Null;
-        } else if (name == "--size") {
-            options.size = ParseSize(value);
-            ok = options.size.has_value();
+        } else if (name == "--size" || name == "--render") {
+            auto& size = name == "--size" ? options.size : options.render;
+            size = ParseSize(value);
+            ok = size.has_value();
         } else if (name == "--seed") {
             const auto seed = ParseUnsigned(value);
             ok = seed.has_value();

@@ -16,6 +16,8 @@ struct Options {
     uint32_t frames = 600;
     Backend backend = Backend::Null;
     std::optional<gfx::Size> size;  // the window's client size; default: the game's own choice
+    // The render size; default: `size`, else the chosen resolution's.
+    std::optional<gfx::Size> render;
     uint32_t seed = 1;
     std::string inputPath;
     std::multimap<uint32_t, std::string> shots;   // frame -> PNG path

@@ -17,7 +17,8 @@ class PinnedWindow : public platform::Window {
     bool Create(const platform::Rect& client) override { return window_.Create(Pinned(client)); }
     void Show() override { window_.Show(); }
     gfx::Size ScreenSize() override { return window_.ScreenSize(); }
-    bool DesktopMode(gfx::Size& out) override { return window_.DesktopMode(out); }
+    platform::Rect UsableArea() override { return window_.UsableArea(); }
+    void SetIcon(const gfx::Image& icon) override { window_.SetIcon(icon); }
     platform::Rect OuterRect() override { return window_.OuterRect(); }
     gfx::Size ClientSize() override { return window_.ClientSize(); }
     bool PlaceWindowed(const platform::Rect& client) override {
