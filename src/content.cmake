@@ -5,9 +5,14 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Blocks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/CamChar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/CamFix.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/Doors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Message.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Mirror.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/Exits.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/FieldBuild.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/FieldFactory.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/Lobby.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/SmallRooms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/TestRoom.cpp
 )
-target_link_libraries(hm_content PUBLIC hollowmere_core)
+target_link_libraries(hm_content PUBLIC hollowmere_core hm_levels)

@@ -13,3 +13,7 @@ target_link_libraries(hm_data PUBLIC hm_base)
 # named rows all read this one table.
 add_library(hm_asset_names INTERFACE)
 target_link_libraries(hm_asset_names INTERFACE hm_data)
+
+# The level data: room plans shared by the shell generator and the fields.
+add_library(hm_levels INTERFACE)
+target_include_directories(hm_levels INTERFACE ${PROJECT_SOURCE_DIR}/assets)

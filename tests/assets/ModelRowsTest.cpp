@@ -26,8 +26,8 @@ const std::set<std::string_view> kRoomShells = {
 // A name without a recipe builds a cube, so a lost or misspelt recipe would show as one.
 TEST(RecipeTablesTest, EveryModelRowHasExactlyOneRecipe) {
     std::map<std::string_view, int> recipes;
-    for (const auto table :
-         {PrimitiveRecipes(), CharacterRecipes(), FurnitureRecipes(), FittingsRecipes()}) {
+    for (const auto table : {PrimitiveRecipes(), CharacterRecipes(), FurnitureRecipes(),
+                             FittingsRecipes(), RoomRecipes()}) {
         for (const ModelRecipe& recipe : table) ++recipes[recipe.name];
     }
     for (const auto& [name, count] : recipes) {

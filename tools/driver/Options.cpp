@@ -37,12 +37,14 @@ bool AddFrameFile(std::string_view text, std::multimap<uint32_t, std::string>& i
     return true;
 }
 
+constexpr uint32_t kLastStage = 24;  // the ending
+
 // A field number the game's factory can build.
 std::optional<int32_t> ParseField(std::string_view text) {
     const auto number = ParseUnsigned(text);
     if (!number || *number > static_cast<uint32_t>(INT32_MAX)) return {};
     const auto field = static_cast<int32_t>(*number);
-    if (!MakeField(field)) return {};
+    if (field >= kFieldCount || !MakeFieldOf(static_cast<FieldId>(field))) return {};
     return field;
 }
 
@@ -51,7 +53,7 @@ std::optional<int32_t> ParseField(std::string_view text) {
 const char* Usage() {
     return "usage: hm-driver [--frames N] [--gfx null|gl] [--size WxH] [--render WxH] [--seed N]\n"
            "                 [--input FILE] [--shot FRAME:PATH]... [--state FRAME:PATH]...\n"
-           "                 [--save-dir DIR] [--field N]\n";
+           "                 [--save-dir DIR] [--field N [--stage S]]\n";
 }
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -93,6 +95,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
                 error = "--field " + value + ": no field has that number (0: the test room)";
                 return std::nullopt;
             }
+        } else if (name == "--stage") {
+            const auto stage = ParseUnsigned(value);
+            ok = stage && *stage <= kLastStage;
+            if (ok) options.stage = static_cast<int32_t>(*stage);
         } else {
             error = "unknown option " + name;
             return std::nullopt;
@@ -101,6 +107,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             error = "bad value for " + name + ": " + value;
             return std::nullopt;
         }
+    }
+    if (options.stage && !options.field) {
+        error = "--stage needs --field";
+        return std::nullopt;
     }
     return options;
 }

@@ -24,6 +24,8 @@ struct Options {
     std::multimap<uint32_t, std::string> states;  // frame -> JSON path
     std::string saveDir;                          // default: a fresh temporary folder
     std::optional<int32_t> field;  // start in this field instead of the title, with a new game
+    std::optional<int32_t> stage;  // the story stage the field is built at; default: one that
+                                   // reaches it
 };
 
 const char* Usage();

@@ -8,28 +8,6 @@
 #include "content/fields/FieldFactory.h"
 
 namespace driver {
-namespace {
-
-// Where `--field N` puts the player: the field's retry point after a game over. Other fields
-// start at the origin facing +z.
-struct StartPoint {
-    int32_t field;
-    float yaw;  // degrees
-    glm::vec3 position;
-};
-
-constexpr StartPoint kStartPoints[] = {
-    {0, 90.0f, {0, 0, 0}},  // the test room
-};
-
-StartPoint StartPointOf(int32_t field) {
-    for (const StartPoint& start : kStartPoints) {
-        if (start.field == field) return start;
-    }
-    return {field, 0.0f, {0, 0, 0}};
-}
-
-}  // namespace
 
 void Session::OnFrameStart(D3DXMain& app, uint32_t frame) {
     if (frame == 0 && options_.field) StartInField(app, *options_.field);
@@ -48,10 +26,11 @@ void Session::OnFramePresented(D3DXMain& app, uint32_t frame) {
 void Session::StartInField(D3DXMain& app, int32_t number) {
     Personal& player = app.player;
     ResetRecord(player.record, app.services.clock.Now());
-    const StartPoint start = StartPointOf(number);
+    const FieldStart start = StartOf(static_cast<FieldId>(number));
+    player.record.storyStage = options_.stage.value_or(start.stage);
     player.SetSpawn(start.yaw, start.position);
     // Added before the title was entered: the title goes after the field's first frame.
-    app.rootScene.AddChild(MakeField(number));
+    app.rootScene.AddChild(MakeFieldOf(static_cast<FieldId>(number)));
 }
 
 void Session::TakeShot(D3DXMain& app, const std::string& path) {

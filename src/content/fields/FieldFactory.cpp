@@ -1,5 +1,8 @@
 #include "content/fields/FieldFactory.h"
 
+#include "content/fields/Exits.h"
+#include "content/fields/Lobby.h"
+#include "content/fields/SmallRooms.h"
 #include "content/fields/TestRoom.h"
 #include "content/fields/Title.h"
 
@@ -11,23 +14,48 @@ std::unique_ptr<Scene> Make() {
 }
 
 struct FieldRow {
-    int32_t number;
+    FieldId id;
     std::unique_ptr<Scene> (*make)();
+    int32_t stage;  // a story stage at which the player can be in the field
 };
 
 constexpr FieldRow kFields[] = {
-    {Fld::TestRoom::kNumber, Make<Fld::TestRoom>},
+    {FieldId::TestRoom, Make<Fld::TestRoom>, Fld::TestRoom::kStoryStage},
+    {FieldId::Lobby, Make<Fld::Lobby>, 3},
+    {FieldId::LobbyRestRoom, Make<Fld::LobbyRestRoom>, 3},
+    {FieldId::Staff_Room, Make<Fld::Staff_Room>, 15},
+    {FieldId::Dining_Room, Make<Fld::Dining_Room>, 3},
 };
 
-}  // namespace
-
-std::unique_ptr<Scene> MakeField(int32_t number) {
+const FieldRow* RowOf(FieldId id) {
     for (const FieldRow& row : kFields) {
-        if (row.number == number) return row.make();
+        if (row.id == id) return &row;
     }
     return nullptr;
 }
 
+}  // namespace
+
 std::unique_ptr<Scene> MakeTitle() {
     return std::make_unique<Fld::Title>();
+}
+
+std::unique_ptr<Scene> MakeField(int32_t number) {
+    if (number < 0 || number >= static_cast<int32_t>(FieldId::SecretRoom)) return nullptr;
+    return MakeFieldOf(static_cast<FieldId>(number));
+}
+
+std::unique_ptr<Scene> MakeFieldOf(FieldId id) {
+    const FieldRow* row = RowOf(id);
+    return row ? row->make() : nullptr;
+}
+
+FieldStart StartOf(FieldId id) {
+    const FieldRow* row = RowOf(id);
+    const int32_t stage = row ? row->stage : 0;
+    if (id == FieldId::TestRoom) return {stage, 90.0f, {0, 0, 0}};
+    for (const ExitRow& exit : ExitTable()) {
+        if (exit.to == id) return {stage, exit.yaw, exit.spawn};
+    }
+    return {stage, 0.0f, {0, 0, 0}};
 }

@@ -2,11 +2,26 @@
 #include <cstdint>
 #include <memory>
 
+#include <glm/vec3.hpp>
+
+#include "content/fields/FieldId.h"
 #include "scene/Scene.h"
 
 // The title screen, the first field of every run.
 std::unique_ptr<Scene> MakeTitle();
 
 // The field of a saved field number (the player's `currentField`), not yet entered; null for a
-// number no field has.
+// number that continue and retry cannot rebuild (the hidden room, 23, is reached only by its
+// door).
 std::unique_ptr<Scene> MakeField(int32_t number);
+// Any field, as the exits and the tools reach it; null for one not built yet.
+std::unique_ptr<Scene> MakeFieldOf(FieldId id);
+
+// Where a tool starts a new game in a field: the story stage at which a player can be there,
+// and a spawn point of the field (its retry point, else where its first way in arrives).
+struct FieldStart {
+    int32_t stage;
+    float yaw;  // degrees
+    glm::vec3 position;
+};
+FieldStart StartOf(FieldId id);

@@ -18,3 +18,5 @@ std::span<const ModelRecipe> CharacterRecipes();
 std::span<const ModelRecipe> FurnitureRecipes();
 // Lamps, appliances, machines, signs, plants, the sky and the rest of the inn's fittings.
 std::span<const ModelRecipe> FittingsRecipes();
+// The room shells, drawn from the room plans under assets/levels.
+std::span<const ModelRecipe> RoomRecipes();

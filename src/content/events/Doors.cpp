@@ -1,0 +1,62 @@
+#include "content/events/Doors.h"
+
+#include <cmath>
+
+#include "content/events/Blocks.h"
+#include "content/fields/Exits.h"
+#include "library/Camera.h"
+#include "scene/Personal.h"
+
+namespace Ev {
+namespace {
+
+constexpr glm::vec3 kFrameScale{0.8f, 0.9f, 1.0f};
+constexpr float kFrameSetOff = 0.1f;  // the frame's centre in front of the wall's surface
+// The reach in front of a door within which the player opens it: it starts at the frame and
+// stays short of a spawn point a step inside, world units.
+constexpr glm::vec3 kDoorReach{1.2f, 2.0f, 0.4f};
+
+}  // namespace
+
+ExitBase::ExitBase(int32_t exitIndex) : exit(exitIndex) {
+    trigger.modelIndex = kCubeModel;
+    trigger.hidden = 1;
+    trigger.colour.a = 0.5f;
+    trigger.collider.type = COLL_OBB;
+    trigger.collider.kind = KIND_SENSOR;
+    meshes.push_back(&trigger);
+}
+
+void ExitBase::Update() {
+    const auto exits = ExitTable();
+    if (exit < 0 || static_cast<size_t>(exit) >= exits.size()) return;
+    const ExitRow& row = exits[static_cast<size_t>(exit)];
+    if (trigger.collider.hitState != HIT_BY_PLAYER || player->controlMode != kControlFree) return;
+    if (!row.walk && player->actionPressed == 0) return;
+    TakeExit(*parent, row);
+}
+
+Door::Door(int32_t exitIndex) : ExitBase(exitIndex) {
+    frame.modelIndex = AssetRow("wood_door_waku.x");
+    frame.scale = kFrameScale;
+    panel.modelIndex = AssetRow("wood_door.x");
+    panel.parent = &frame.world;
+    panel.position = {-0.47f, 0, 0};
+    knob.modelIndex = AssetRow("doornobu.x");
+    knob.parent = &panel.world;
+    knob.position = {0.82f, 0.75f, 0};
+    for (CObjMesh* part : {&frame, &panel, &knob}) meshes.push_back(part);
+}
+
+void Door::Stand(const glm::vec3& surface, float yaw) {
+    const float radians = yaw * kRadiansPerDegree;
+    const glm::vec3 front(-std::sin(radians), 0, -std::cos(radians));
+    frame.position = surface + front * kFrameSetOff;
+    frame.rotation.y = yaw;
+    trigger.position =
+        frame.position + front * (kDoorReach.z / 2) + glm::vec3(0, kDoorReach.y / 2, 0);
+    trigger.rotation.y = yaw;
+    trigger.scale = kDoorReach;
+}
+
+}  // namespace Ev

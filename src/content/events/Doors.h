@@ -1,0 +1,48 @@
+#pragma once
+// The ways out of a field: invisible trigger volumes and sliding doors, each firing one row of the
+// exit table.
+#include <cstdint>
+
+#include <glm/vec3.hpp>
+
+#include "scene/Scene.h"
+#include "world/CObjMesh.h"
+
+namespace Ev {
+
+// Takes exit `exit` of the table when the player is free and touches `trigger`, with the action
+// input unless the exit is walked through. An index of no exit never fires.
+class ExitBase : public Scene {
+  public:
+    void Update() override;
+
+    int32_t exit;
+    CObjMesh trigger;  // an invisible box, the event's first mesh
+
+  protected:
+    explicit ExitBase(int32_t exitIndex);
+};
+
+// An invisible volume at the mouth of a passage or a stair.
+class ExitTrigger final : public ExitBase {
+  public:
+    explicit ExitTrigger(int32_t exitIndex) : ExitBase(exitIndex) {}
+    const char16_t* Name() const override { return u"HitFlag"; }
+};
+
+// A sliding wooden door in its frame, examined from the front.
+class Door final : public ExitBase {
+  public:
+    explicit Door(int32_t exitIndex);
+    const char16_t* Name() const override { return u"Door"; }
+
+    // Stands the door against a wall: `surface` the foot of the wall's face, `yaw` degrees turning
+    // the door's front (−z unturned) to face away from the wall.
+    void Stand(const glm::vec3& surface, float yaw);
+
+    CObjMesh frame;
+    CObjMesh panel;  // hangs from the frame
+    CObjMesh knob;   // hangs from the panel
+};
+
+}  // namespace Ev

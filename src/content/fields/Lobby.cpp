@@ -1,0 +1,132 @@
+#include "content/fields/Lobby.h"
+
+#include <algorithm>
+
+#include "content/Services.h"
+#include "content/events/Blocks.h"
+#include "content/fields/FieldBuild.h"
+#include "levels/Lobby.h"
+#include "library/AssetNames.h"
+#include "scene/Personal.h"
+
+namespace Fld {
+namespace {
+
+using content::ExitPlacement;
+using content::Make;
+using content::Placement;
+using Ev::drawHitObj;
+using Ev::drawObj;
+
+// clang-format off
+const Placement kEvents[] = {
+    // what                model                        position                 rotation       scale
+    {Make<drawObj>,    AssetRow("lobby.x"),       {0, 0, 0}},
+    {Make<drawObj>,    AssetRow("kaiga.x"),       {-11.35f, 1.6f, 2.0f},   {0, 90, 0}},
+    {Make<drawObj>,    AssetRow("rezi.x"),        {8.9f, 0.9f, 1.0f},      {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("kagidana.x"),    {13.2f, 0, 2.0f},        {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("tv.x"),          {-5.0f, 0, 0.8f},        {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("table.x"),       {-5.0f, 0, -3.0f}},
+    {Make<drawHitObj>, AssetRow("chair_tesuri.x"),{-6.3f, 0, -3.0f},       {0, 90, 0}},
+    {Make<drawHitObj>, AssetRow("chair_tesuri.x"),{-3.7f, 0, -3.0f},       {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("chair_tesuri.x"),{-5.0f, 0, -4.3f},       {0, 0, 0}},
+    {Make<drawHitObj>, AssetRow("table.x"),       {4.0f, 0, -5.0f}},
+    {Make<drawHitObj>, AssetRow("chair.x"),       {2.8f, 0, -5.0f},        {0, 90, 0}},
+    {Make<drawHitObj>, AssetRow("chair.x"),       {5.2f, 0, -5.0f},        {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("planter.x"),     {-2.4f, 0, -9.6f}},
+    {Make<drawHitObj>, AssetRow("planter.x"),     {2.4f, 0, -9.6f}},
+    {Make<drawHitObj>, AssetRow("pot.x"),         {-11.0f, 0, 14.0f}},
+    {Make<drawObj>,    AssetRow("mado.x"),        {-11.35f, 1.5f, -5.0f},  {0, 90, 0}},
+    {Make<drawObj>,    AssetRow("mado.x"),        {-11.35f, 1.5f, 9.0f},   {0, 90, 0}},
+    {Make<drawObj>,    AssetRow("denki.x"),       {0, 3.0f, 2.0f}},
+    {Make<drawObj>,    AssetRow("denki.x"),       {-5.0f, 3.0f, -3.0f}},
+    {Make<drawObj>,    AssetRow("keikou.x"),      {0.5f, 3.0f, 25.0f}},
+    {Make<drawObj>,    AssetRow("keikou.x"),      {0.5f, 3.0f, 37.0f}},
+    {Make<drawObj>,    AssetRow("kaiga.x"),       {-2.35f, 1.6f, 30.0f},   {0, 90, 0}},
+};
+
+const ExitPlacement kExits[] = {
+    // trigger           position                 size                 door   yaw
+    {"front door",    {0, 0, -14.4f},           {1, 1, 1},            true, 180},
+    {"toilet door",   {-10.0f, 0, 14.4f},       {1, 1, 1},            true, 0},
+    {"staff door",    {13.4f, 0, 13.2f},        {1, 1, 1},            true, 90},
+    {"dining door",   {3.4f, 0, 32.0f},         {1, 1, 1},            true, 90},
+    {"dining door 2", {3.4f, 0, 41.7f},         {1, 1, 1},            true, 90},
+    {"stairs",        {9.25f, 3.6f, 22.6f},      {2.5f, 1.6f, 0.8f}},
+    {"bath passage",  {-4.2f, 0.8f, 42.3f},      {0.6f, 1.6f, 2.2f}},
+};
+// clang-format on
+
+constexpr content::RoomLight kLight{
+    .sunPosition = {0, 40.3f, 1.0f},
+    .sunTarget = {0, 0, 0},
+    .sunColour = {0.62f, 0.56f, 0.48f, 0.8f},
+    .fogColour = {0.02f, 0.02f, 0.035f},
+    .fogStart = 14.0f,
+    .fogEnd = 48.0f,
+    .shadowFar = 42.5f,
+    .lightValue = 34.5f,
+    .reverb = 0,
+};
+
+// The camera zones: the hall's far (north-east) side and the stair hall.
+constexpr glm::vec3 kHallZone{8.5f, 1.0f, 9.25f}, kHallZoneSize{10.0f, 2.0f, 10.5f};
+constexpr glm::vec3 kStairZone{7.0f, 2.8f, 26.0f}, kStairZoneSize{7.0f, 5.6f, 8.0f};
+constexpr float kCorridorStart = 19.0f;  // past this z the corridor's view takes over
+
+CObjMesh* AddZone(Scene& field, const glm::vec3& centre, const glm::vec3& size) {
+    auto zone = std::make_unique<Ev::HitFlag>();
+    zone->mesh.position = centre;
+    zone->mesh.scale = size;
+    CObjMesh* mesh = &zone->mesh;
+    field.AppendChild(std::move(zone));
+    return mesh;
+}
+
+}  // namespace
+
+void Lobby::Init(Personal* player, MyLibrary*) {
+    player->record.currentField = static_cast<int32_t>(FieldId::Lobby);
+    hallZone_ = AddZone(*this, kHallZone, kHallZoneSize);
+    stairZone_ = AddZone(*this, kStairZone, kStairZoneSize);
+    content::AddRoomColliders(*this, level::kLobbyPlan);
+    content::PlaceEvents(*this, kEvents);
+    content::PlaceExits(*this, FieldId::Lobby, kExits);
+    content::ApplyLight(*this, kLight);
+    SetRoomBox({-12, -1, -15}, {14, 8, 45});
+}
+
+// The rules in order, each later one overriding the earlier: the hall's centre watches the
+// player; the far side of the hall is seen from the entrance corner; the corridor along its
+// length (with its own light); the stair hall from across the corridor.
+void Lobby::Update() {
+    FieldLighting& lighting = content::Services(*library).Lighting();
+    lighting.fieldLightValue = 34.5f;
+    lighting.shadowFar = 42.5f;
+    lighting.sunPosition = {0, 40.3f, 1.0f};
+    lighting.sunTarget = {0, 0, 0};
+    const glm::vec3 at = player->Position();
+    glm::vec3 eye{0, 2.0f, 0};
+    glm::vec3 target = at;
+    if (hallZone_->collider.hitState == HIT_BY_PLAYER) {
+        eye = {-10.0f, 2.0f, -10.0f};
+        target = {0, 0, 0.1f};
+    }
+    if (at.z > kCorridorStart) {
+        eye = {0.5f, 2.5f, 16.0f};
+        target = {0, 0, std::max(21.5f, at.z)};
+        lighting.fieldLightValue = 37.1f;
+        lighting.shadowFar = 42.0f;
+        lighting.sunPosition = {0, 40.3f, 28.9f};
+        lighting.sunTarget = {0, 0, 28.5f};
+    }
+    if (stairZone_->collider.hitState == HIT_BY_PLAYER) {
+        eye = {-1.9f, 1.0f, 25.5f};
+        target = {at.x, at.y, 25.5f};
+    }
+    Camera& camera = content::Services(*library).LiveCamera();
+    camera.eye = eye;
+    camera.at = target;
+}
+
+}  // namespace Fld

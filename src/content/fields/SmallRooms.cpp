@@ -1,0 +1,132 @@
+// The small rooms off the lobby. Each is watched from a high corner across from its door, so a
+// player coming in walks towards the camera.
+#include "content/fields/SmallRooms.h"
+
+#include "content/events/Blocks.h"
+#include "content/fields/FieldBuild.h"
+#include "levels/SmallRooms.h"
+#include "library/AssetNames.h"
+#include "scene/Personal.h"
+
+namespace Fld {
+namespace {
+
+using content::ExitPlacement;
+using content::Make;
+using content::Placement;
+using Ev::drawHitObj;
+using Ev::drawObj;
+
+// A dim room lit from above, its light warm.
+constexpr content::RoomLight IndoorLight(uint32_t reverb) {
+    return {.sunPosition = {0.5f, 30.0f, -2.0f},
+            .sunTarget = {0, 0, 0},
+            .sunColour = {0.6f, 0.55f, 0.48f, 0.8f},
+            .fogColour = {0.02f, 0.02f, 0.03f},
+            .fogStart = 6.0f,
+            .fogEnd = 22.0f,
+            .shadowFar = 20.0f,
+            .lightValue = 40.0f,
+            .reverb = reverb};
+}
+
+// The room's number, light and colliders.
+void BuildRoom(Scene& field, FieldId id, const level::RoomPlan& plan,
+               const content::RoomLight& light) {
+    field.player->record.currentField = static_cast<int32_t>(id);
+    content::AddRoomColliders(field, plan);
+    content::ApplyLight(field, light);
+}
+
+// clang-format off
+const Placement kRestRoomEvents[] = {
+    {Make<drawObj>,    AssetRow("restroom.x"),  {0, 0, 0}},
+    {Make<drawObj>,    AssetRow("tpaper.x"),    {1.9f, 0.7f, 2.2f},   {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("tdact.x"),     {-1.0f, 2.3f, 2.9f}},
+    {Make<drawHitObj>, AssetRow("tsink.x"),     {-1.6f, 0, 1.2f},     {0, 90, 0}},
+    {Make<drawHitObj>, AssetRow("toile.x"),     {1.2f, 0, 2.4f},      {0, 180, 0}},
+    {Make<drawObj>,    AssetRow("denki.x"),     {0, 2.6f, 0.5f}},
+};
+const ExitPlacement kRestRoomExits[] = {
+    {"door", {0, 0, -1.9f}, {1, 1, 1}, true, 180},
+};
+
+const Placement kStaffEvents[] = {
+    {Make<drawObj>,    AssetRow("staffroom.x"), {0, 0, 0}},
+    {Make<drawHitObj>, AssetRow("lack.x"),      {-4.2f, 0, 1.0f},     {0, 90, 0}},
+    {Make<drawHitObj>, AssetRow("lack.x"),      {-4.2f, 0, 3.0f},     {0, 90, 0}},
+    {Make<drawHitObj>, AssetRow("whitebord.x"), {2.5f, 0, 4.5f},      {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("desk.x"),      {-1.0f, 0, 1.0f}},
+    {Make<drawHitObj>, AssetRow("desk.x"),      {1.0f, 0, 1.0f}},
+    {Make<drawHitObj>, AssetRow("desk.x"),      {-1.0f, 0, 2.6f},     {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("desk.x"),      {1.0f, 0, 2.6f},      {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("desk.x"),      {3.2f, 0, -1.5f},     {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {-1.0f, 0, 0.35f}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, 0.35f}},
+    {Make<drawObj>,    AssetRow("mado_s.x"),    {4.38f, 1.5f, 1.5f},   {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("keikou.x"),    {0, 2.6f, 1.5f}},
+};
+const ExitPlacement kStaffExits[] = {
+    {"door", {0, 0, -2.9f}, {1, 1, 1}, true, 180},
+};
+
+const Placement kDiningEvents[] = {
+    {Make<drawObj>,    AssetRow("dining_room.x"),  {0, 0, 0}},
+    {Make<drawHitObj>, AssetRow("dining_table.x"), {1.0f, 0, -2.0f}},
+    {Make<drawHitObj>, AssetRow("dining_table.x"), {4.0f, 0, -2.0f}},
+    {Make<drawHitObj>, AssetRow("dining_table.x"), {1.0f, 0, 2.0f}},
+    {Make<drawHitObj>, AssetRow("dining_table.x"), {4.0f, 0, 2.0f}},
+    {Make<drawHitObj>, AssetRow("dining_table.x"), {1.0f, 0, 6.0f}},
+    {Make<drawHitObj>, AssetRow("dining_table.x"), {4.0f, 0, 6.0f}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, -2.6f}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, -1.4f},  {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {4.0f, 0, 1.4f}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {4.0f, 0, 2.6f},   {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, 6.6f},   {0, 180, 0}},
+    {Make<drawObj>,    AssetRow("keikou.x"),       {2.5f, 3.0f, 0}},
+    {Make<drawObj>,    AssetRow("keikou.x"),       {2.5f, 3.0f, 5.0f}},
+    {Make<drawObj>,    AssetRow("mado_s.x"),       {6.88f, 1.6f, 0},    {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("mado_s.x"),       {6.88f, 1.6f, 5.0f}, {0, -90, 0}},
+};
+const ExitPlacement kDiningExits[] = {
+    {"door",    {-3.9f, 0, -3.0f}, {1, 1, 1}, true, -90},
+    {"door in", {-3.9f, 0, 6.7f},  {1, 1, 1}, true, -90},
+};
+// clang-format on
+
+}  // namespace
+
+void LobbyRestRoom::Init(Personal*, MyLibrary*) {
+    BuildRoom(*this, FieldId::LobbyRestRoom, level::kLobbyRestRoomPlan, IndoorLight(6));
+    content::PlaceEvents(*this, kRestRoomEvents);
+    content::PlaceExits(*this, FieldId::LobbyRestRoom, kRestRoomExits);
+    SetRoomBox({-2.2f, -1, -2.2f}, {2.2f, 4, 3.2f});
+}
+
+void Staff_Room::Init(Personal*, MyLibrary*) {
+    BuildRoom(*this, FieldId::Staff_Room, level::kStaffRoomPlan, IndoorLight(25));
+    content::PlaceEvents(*this, kStaffEvents);
+    content::PlaceExits(*this, FieldId::Staff_Room, kStaffExits);
+    SetRoomBox({-4.7f, -1, -3.2f}, {4.7f, 4, 5.2f});
+}
+
+void Dining_Room::Init(Personal*, MyLibrary*) {
+    BuildRoom(*this, FieldId::Dining_Room, level::kDiningRoomPlan, IndoorLight(27));
+    content::PlaceEvents(*this, kDiningEvents);
+    content::PlaceExits(*this, FieldId::Dining_Room, kDiningExits);
+    SetRoomBox({-4.2f, -1, -5.2f}, {7.2f, 4, 9.2f});
+}
+
+void LobbyRestRoom::Update() {
+    content::WatchFrom(*this, {1.75f, 2.35f, 2.75f});
+}
+
+void Staff_Room::Update() {
+    content::WatchFrom(*this, {4.2f, 2.35f, 4.7f});
+}
+
+void Dining_Room::Update() {
+    content::WatchFrom(*this, {6.7f, 2.75f, 8.7f});
+}
+
+}  // namespace Fld

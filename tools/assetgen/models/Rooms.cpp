@@ -1,0 +1,146 @@
+// The room shells: floors, walls, ceilings and stairs drawn from the room plans the fields build
+// their colliders from.
+#include <array>
+#include <utility>
+
+#include "levels/Plans.h"
+#include "models/ModelKit.h"
+#include "models/Recipes.h"
+
+namespace {
+
+using level::Finish;
+
+// World units a finish's texture covers before it repeats: boards and tiles at their own size
+// beside a player 1.2 tall, plaster and paving broader.
+float RepeatOf(Finish finish) {
+    switch (finish) {
+        case Finish::Wood:
+        case Finish::Ceiling:
+        case Finish::Panel:
+        case Finish::Tile:
+        case Finish::BathTile:
+        case Finish::Tatami:
+            return 1.0f;
+        default:
+            return 2.0f;
+    }
+}
+
+Material MaterialOf(Finish finish) {
+    switch (finish) {
+        case Finish::Plaster:
+            return Textured("kabe.bmp", 0xE6DDCB);
+        case Finish::Panel:
+            return Shiny(Textured("ki1.bmp", 0x7A5638), 20, 0.15f);
+        case Finish::Wood:
+            return Shiny(Textured("ki.bmp", 0xB88A5C), 30, 0.25f);
+        case Finish::Tatami:
+            return Textured("tatami.bmp");
+        case Finish::Carpet:
+            return Textured("jutan.bmp");
+        case Finish::Tile:
+            return Shiny(Textured("rest_zimen.bmp"), 40, 0.3f);
+        case Finish::BathTile:
+            return Shiny(Textured("bath_floor.bmp"), 40, 0.4f);
+        case Finish::Stone:
+            return Textured("rest_zimen.bmp", 0x8C8A84);
+        case Finish::Sand:
+            return Textured("sand.bmp");
+        case Finish::Grass:
+            return Textured("sand.bmp", 0x4C6A34);
+        case Finish::Bark:
+            return Textured("ki.bmp", 0x5A4030);
+        case Finish::Leaves:
+            return Plain(0x27401F);
+        case Finish::Concrete:
+            return Textured("white.bmp", 0x8E8C86);
+        case Finish::Ceiling:
+            return Textured("ki.bmp", 0xCDB592);
+        case Finish::Night:
+            return Plain(0x05060A);
+    }
+    return Plain(0xFF00FF);
+}
+
+Vec3 ToVec(level::Point p) {
+    return {p.x, p.y, p.z};
+}
+
+// One material per finish, added the first time a finish is used.
+class FinishMaterials {
+  public:
+    explicit FinishMaterials(Mesh& mesh) : mesh_(mesh) { slots_.fill(kNone); }
+    uint32_t operator[](Finish finish) {
+        uint32_t& slot = slots_[static_cast<size_t>(finish)];
+        if (slot == kNone) slot = mesh_.AddMaterial(MaterialOf(finish));
+        return slot;
+    }
+
+  private:
+    static constexpr uint32_t kNone = ~0u;
+    Mesh& mesh_;
+    std::array<uint32_t, static_cast<size_t>(Finish::Night) + 1> slots_{};
+};
+
+// Solid steps from the floor up, each a box as deep as one step.
+void AddSteps(Mesh& mesh, const level::Stair& stair, uint32_t material) {
+    const float rise = (stair.max.y - stair.min.y) / static_cast<float>(stair.steps);
+    for (int i = 0; i < stair.steps; ++i) {
+        const float from = static_cast<float>(i) / static_cast<float>(stair.steps);
+        const float to = static_cast<float>(i + 1) / static_cast<float>(stair.steps);
+        Vec3 low = ToVec(stair.min);
+        Vec3 high = ToVec(stair.max);
+        high.y = stair.min.y + rise * static_cast<float>(i + 1);
+        switch (stair.rise) {
+            case level::Rise::North:
+                low.z = stair.min.z + (stair.max.z - stair.min.z) * from;
+                high.z = stair.min.z + (stair.max.z - stair.min.z) * to;
+                break;
+            case level::Rise::South:
+                high.z = stair.max.z - (stair.max.z - stair.min.z) * from;
+                low.z = stair.max.z - (stair.max.z - stair.min.z) * to;
+                break;
+            case level::Rise::East:
+                low.x = stair.min.x + (stair.max.x - stair.min.x) * from;
+                high.x = stair.min.x + (stair.max.x - stair.min.x) * to;
+                break;
+            case level::Rise::West:
+                high.x = stair.max.x - (stair.max.x - stair.min.x) * from;
+                low.x = stair.max.x - (stair.max.x - stair.min.x) * to;
+                break;
+        }
+        AddBox(mesh, low, high, material);
+    }
+}
+
+Mesh Shell(const level::RoomPlan& plan) {
+    Mesh mesh;
+    FinishMaterials materials(mesh);
+    for (const level::Block& block : plan.blocks) {
+        const uint32_t first = mesh.NextVertex();
+        AddBox(mesh, ToVec(block.min), ToVec(block.max), materials[block.finish]);
+        ProjectBoxUvs(mesh, first, RepeatOf(block.finish));
+    }
+    for (const level::Stair& stair : plan.stairs) {
+        const uint32_t first = mesh.NextVertex();
+        AddSteps(mesh, stair, materials[stair.finish]);
+        ProjectBoxUvs(mesh, first, RepeatOf(stair.finish));
+    }
+    return mesh;
+}
+
+template <size_t... I>
+constexpr auto ShellRecipes(std::index_sequence<I...>) {
+    return std::array<ModelRecipe, sizeof...(I)>{
+        ModelRecipe{level::kRoomPlans[I]->shell, [] { return Shell(*level::kRoomPlans[I]); }}...};
+}
+
+constexpr auto kShellRecipes =
+    ShellRecipes(std::make_index_sequence<std::size(level::kRoomPlans)>());
+
+}  // namespace
+
+std::span<const ModelRecipe> RoomRecipes() {
+    return kShellRecipes;
+}
