@@ -91,10 +91,13 @@ uint32_t SvsOBB::Test(CollObj& sphere, CollObj& box) {
     const float radius = LoadRadius(sphere);
     const glm::vec3 d = Load(sphere.Pos()) - b.centre;
 
-    // The axis of least overlap; on a tie the earlier axis (X before Y before Z) wins.
+    // The axis of least overlap; on a tie the earlier axis (X before Y before Z) wins. Outside the
+    // box on two or three axes, the centre faces an edge or a corner of it instead.
     float leastOverlap = 0.0f;
     float leastDistance = 0.0f;
     int leastAxis = -1;
+    int outsideAxes = 0;
+    glm::vec3 fromBox(0.0f);  // the centre's offset from the nearest point of the box
     for (int i = 0; i < 3; ++i) {
         const float distance = glm::dot(d, b.axes[i]);
         const float overlap = b.halfExtent[i] + radius - std::fabs(distance);
@@ -104,6 +107,20 @@ uint32_t SvsOBB::Test(CollObj& sphere, CollObj& box) {
             leastDistance = distance;
             leastAxis = i;
         }
+        const float beyond = std::fabs(distance) - b.halfExtent[i];
+        if (beyond > 0.0f) {
+            ++outsideAxes;
+            fromBox += b.axes[i] * (distance > 0.0f ? beyond : -beyond);
+        }
+    }
+    // By an edge or a corner the sphere is round: it touches only within its radius, and is
+    // pushed straight away from that edge or corner, so it rides over a ledge lower than itself
+    // instead of meeting it as a wall.
+    if (outsideAxes >= 2) {
+        const float gap = glm::length(fromBox);
+        if (gap >= radius) return 0;
+        SetPushes(sphere, box, fromBox * ((radius - gap) / gap));
+        return 1;
     }
     const glm::vec3 push =
         b.axes[leastAxis] * (leastDistance > 0.0f ? leastOverlap : -leastOverlap);

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -56,16 +57,18 @@ class FakeWindow : public platform::Window {
     gfx::Image icon;
 };
 
-// No key, button or pad down; the cursor stays where it was put.
+// Only the keys a test holds down; no button or pad; the cursor stays where it was put.
 class IdleInput : public platform::InputDevices {
   public:
-    bool KeyDown(platform::VirtualKey) override { return false; }
+    bool KeyDown(platform::VirtualKey key) override { return keys.contains(key); }
     bool ButtonDown(platform::MouseButton) override { return false; }
     platform::Point CursorPos() override { return cursor_; }
     void SetCursorPos(platform::Point screen) override { cursor_ = screen; }
     platform::Point ClientToScreen(platform::Point client) override { return client; }
     platform::Point ScreenToClient(platform::Point screen) override { return screen; }
     platform::PadState Pad() override { return {}; }
+
+    std::set<platform::VirtualKey> keys;
 
   private:
     platform::Point cursor_;

@@ -144,27 +144,36 @@ TEST_F(PairPropertyTest, BoxPlaneMatchesLowestCorner) {
     }
 }
 
-TEST_F(PairPropertyTest, SphereBoxFollowsAlignedCubeRule) {
-    int cornerOnlyContacts = 0;
+// A sphere touches a box within its radius. Beside a face it is pushed out along the face's axis
+// of least overlap; by an edge or a corner, straight away from it until it only touches.
+TEST_F(PairPropertyTest, SphereBoxTouchesWithinItsRadius) {
+    int edgeContacts = 0;
     for (int n = 0; n < kTrials; ++n) {
         OBB sphere = random.RandomSphere();
         OBB box = random.RandomBox();
+        const double gap = TrueDistance(sphere, box);
         const dvec3 overlaps = CubeOverlaps(sphere, box);
         const double least = std::min({overlaps.x, overlaps.y, overlaps.z});
-        if (std::fabs(least) < kBorder) continue;
+        if (std::fabs(gap - sphere.radius) < kBorder || std::fabs(least) < kBorder) continue;
 
-        ASSERT_EQ(table.Test(sphere, box) != 0, least > 0) << "trial " << n;
-        if (least <= 0) continue;
-        // The rule reports some near edges and corners as contacts as well.
-        if (TrueDistance(sphere, box) > sphere.radius) ++cornerOnlyContacts;
-
-        // Pushed out along the axis of least overlap to the face of the cube.
-        const dvec3 after = CubeOverlaps(Sphere(Get(sphere.centre) + Get(sphere.push), 0), box) +
-                            dvec3(sphere.radius);
-        EXPECT_NEAR(glm::length(D(sphere.push)), least, kPushTolerance) << "trial " << n;
-        EXPECT_NEAR(std::min({after.x, after.y, after.z}), 0.0, kPushTolerance) << "trial " << n;
+        const bool touching = gap < sphere.radius;
+        ASSERT_EQ(table.Test(sphere, box) != 0, touching) << "trial " << n;
+        if (!touching) continue;
+        const dvec3 local = Local(box, D(sphere.centre));
+        int outsideAxes = 0;
+        for (int a = 0; a < 3; ++a) outsideAxes += std::fabs(local[a]) > box.halfExtent[a];
+        const OBB moved = Sphere(Get(sphere.centre) + Get(sphere.push), sphere.radius);
+        if (outsideAxes >= 2) {
+            ++edgeContacts;
+            EXPECT_NEAR(TrueDistance(moved, box), sphere.radius, kPushTolerance) << "trial " << n;
+        } else {
+            EXPECT_NEAR(glm::length(D(sphere.push)), least, kPushTolerance) << "trial " << n;
+            const dvec3 after = CubeOverlaps(moved, box);
+            EXPECT_NEAR(std::min({after.x, after.y, after.z}), 0.0, kPushTolerance)
+                << "trial " << n;
+        }
     }
-    EXPECT_GT(cornerOnlyContacts, 0) << "the trials never reached the cube rule's corners";
+    EXPECT_GT(edgeContacts, 0) << "the trials never reached an edge or a corner";
 }
 
 // A box pushed out of another by the least overlap ends apart from it (the push is 1.01 times

@@ -90,9 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
                  glm::vec3(0, 101, 0)},
         PairCase{"PlaneAgainstSphere", kFloor, Sphere({0, 0.25f, 0}, 1), true,
                  glm::vec3(0, -0.75f, 0)},
-        // Sphere against box: decided on the box's axes, as if the sphere were a cube.
-        PairCase{"SphereNearCornerOutsideTrueBox", Sphere({1.5f, 1.5f, 1.5f}, 0.6f), kUnitBox, true,
-                 glm::vec3(0.1f, 0, 0)},
+        // Sphere against box: round by the edges and corners, along an axis by the faces.
+        PairCase{"SphereNearCornerIsApart", Sphere({1.5f, 1.5f, 1.5f}, 0.6f), kUnitBox, false,
+                 kNoPush},
+        PairCase{"SphereOverAnEdgeIsPushedAwayFromIt", Sphere({1.2f, 1.2f, 0}, 0.5f), kUnitBox,
+                 true, glm::vec3(1, 1, 0) * ((0.5f - 0.2f * kRoot2) / kRoot2)},
         PairCase{"SphereTouchingFaceCounts", Sphere({1.5f, 0, 0}, 0.5f), kUnitBox, true, kNoPush},
         PairCase{"SphereApartOnZOnly", Sphere({0, 0, 1.6f}, 0.5f), kUnitBox, false, kNoPush},
         PairCase{"SpherePushedOutOfNegativeFace", Sphere({0.2f, -1.2f, 0}, 0.5f), kUnitBox, true,

@@ -73,9 +73,4 @@ TEST_F(TestRoomTest, ThePlayerStandsFreeOnTheFloorAtTheSpawnPoint) {
     }
 }
 
-TEST(FieldFactoryTest, BuildsTheTestRoomAndNothingForNumbersWithoutAField) {
-    EXPECT_NE(dynamic_cast<Fld::TestRoom*>(MakeField(0).get()), nullptr);
-    for (const int32_t number : {-1, 24, INT_MAX, INT_MIN}) EXPECT_EQ(MakeField(number), nullptr);
-}
-
 }  // namespace

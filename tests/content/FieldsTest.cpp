@@ -1,0 +1,159 @@
+// The inn's fields through the real main loop on the null device: every spawn point of the exit
+// table stands the player on a floor from which they can walk a unit into the room, and every exit
+// fires from its own trigger as a player takes it (walk exits on touch, the others only with the
+// action key) into its field, spawn point and facing.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <string>
+
+#include "app/FakePlatform.h"
+#include "content/events/Doors.h"
+#include "content/fields/Exits.h"
+#include "content/fields/FieldFactory.h"
+
+namespace {
+
+bool Built(FieldId id) {
+    return MakeFieldOf(id) != nullptr;
+}
+
+std::vector<int> ExitsWhere(bool (*keep)(const ExitRow&)) {
+    std::vector<int> rows;
+    const auto exits = ExitTable();
+    for (size_t i = 0; i < exits.size(); ++i) {
+        if (keep(exits[i])) rows.push_back(static_cast<int>(i));
+    }
+    return rows;
+}
+
+std::string RowName(const testing::TestParamInfo<int>& info) {
+    const ExitRow& row = ExitTable()[static_cast<size_t>(info.param)];
+    std::string name = std::to_string(static_cast<int>(row.from)) + "_" + row.trigger;
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    }
+    return name;
+}
+
+glm::vec3 Ahead(float yaw) {
+    const float radians = yaw * kRadiansPerDegree;
+    return {std::sin(radians), 0, std::cos(radians)};
+}
+
+class FieldRunTest : public testing::TestWithParam<int> {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(platform.window.Create({0, 0, 640, 360}));
+        ASSERT_EQ(app.InitDevice(), S_OK);
+        platform.messages.Push({platform::MessageType::Activate, 1});
+    }
+    const ExitRow& Row() const { return ExitTable()[static_cast<size_t>(GetParam())]; }
+
+    void Start(FieldId id, const glm::vec3& spawn, float yaw) {
+        app.player.record.storyStage = StartOf(id).stage;
+        app.player.SetSpawn(yaw, spawn);
+        app.rootScene.AddChild(MakeFieldOf(id));
+        Run(40);
+    }
+    void Run(uint32_t frames, FrameHook::Fn each = {}) {
+        FrameHook hook(platform.messages, frames, std::move(each));
+        app.observer = &hook;
+        ASSERT_EQ(app.MainLoop(), 0);
+        app.observer = nullptr;
+    }
+    FieldId Current() const { return static_cast<FieldId>(app.player.record.currentField); }
+    Scene& Field() { return *app.rootScene.CurrentChild(); }
+    glm::vec3 Horizontal(const glm::vec3& v) const { return {v.x, 0, v.z}; }
+
+    FakePlatform platform;
+    D3DXMain app{platform.services};
+};
+
+using SpawnTest = FieldRunTest;
+
+TEST_P(SpawnTest, StandsOnAFloorAndWalksAUnitIntoTheRoom) {
+    const ExitRow& row = Row();
+    Start(row.to, row.spawn, row.yaw);
+    const glm::vec3 rest = app.player.Position();
+    // The table's heights are approximate: a settle, never a fall or a launch.
+    EXPECT_LE(std::abs(rest.y - row.spawn.y), 0.5f);
+    EXPECT_LT(glm::length(Horizontal(rest - row.spawn)), 0.05f) << "pushed off the spawn point";
+
+    // Led along the spawn's facing as a held key leads the body: 0.15 a frame.
+    Run(30, [&](D3DXMain& game, uint32_t) { game.player.followPoint += Ahead(row.yaw) * 0.15f; });
+    const glm::vec3 walked = app.player.Position() - rest;
+    EXPECT_GT(glm::length(Horizontal(walked)), 1.0f) << "blocked in front of the spawn point";
+    EXPECT_NEAR(walked.y, 0, 0.05f) << "the floor is not level there";
+    EXPECT_EQ(Current(), row.to) << "a step into the room took an exit";
+}
+
+INSTANTIATE_TEST_SUITE_P(BuiltFields, SpawnTest,
+                         testing::ValuesIn(ExitsWhere([](const ExitRow& row) {
+                             return Built(row.to) && row.from != row.to;
+                         })),
+                         RowName);
+
+using ExitTest = FieldRunTest;
+
+TEST_P(ExitTest, FiresFromItsTriggerIntoItsSpawnPoint) {
+    const ExitRow& row = Row();
+    const FieldStart start = StartOf(row.from);
+    Start(row.from, start.position, start.yaw);
+    const Ev::ExitBase* exit = nullptr;
+    for (auto& child : Field().children) {
+        const auto* candidate = dynamic_cast<const Ev::ExitBase*>(child.get());
+        if (candidate && candidate->exit == GetParam()) exit = candidate;
+    }
+    ASSERT_NE(exit, nullptr) << "the field places no trigger for this exit";
+
+    // Stand in the trigger, on its floor.
+    const CObjMesh& trigger = exit->trigger;
+    const glm::vec3 inside = trigger.position - glm::vec3(0, trigger.scale.y / 2 - 0.36f, 0);
+    app.player.Position() = inside;
+    app.player.followPoint = inside;
+    Run(3);
+    if (!row.walk) {
+        EXPECT_EQ(Current(), row.from) << "fired without the action key";
+        platform.input.keys.insert(platform::VirtualKey::E);
+        Run(2);
+        platform.input.keys.clear();
+        Run(2);
+    }
+    ASSERT_EQ(Current(), row.to);
+    EXPECT_LT(glm::length(Horizontal(app.player.Position() - row.spawn)), 0.1f);
+    EXPECT_EQ(app.player.Yaw(), row.yaw);
+    if (row.effect == ExitEffect::DiningEnteredInside) {
+        EXPECT_EQ(app.player.record.flagDiningInside, 1);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BuiltFields, ExitTest,
+                         testing::ValuesIn(ExitsWhere([](const ExitRow& row) {
+                             return Built(row.from) && Built(row.to);
+                         })),
+                         RowName);
+
+class StairsTest : public FieldRunTest {};
+
+TEST_F(StairsTest, TheLobbyStairsClimbToTheGalleryAndComeBackDown) {
+    Start(FieldId::Lobby, {2.5f, 0.36f, 28.7f}, 90);
+    const auto lead = [](glm::vec3 step) {
+        return [step](D3DXMain& game, uint32_t) { game.player.followPoint += step; };
+    };
+    Run(150, lead({0.15f, 0, 0}));
+    EXPECT_GT(app.player.Position().x, 8.5f);
+    EXPECT_NEAR(app.player.Position().y, 2.8f + 0.36f, 0.05f) << "not standing on the gallery";
+    Run(150, lead({-0.15f, 0, 0}));
+    EXPECT_LT(app.player.Position().x, 4.0f);
+    EXPECT_NEAR(app.player.Position().y, 0.36f, 0.05f);
+}
+
+TEST(FieldFactoryTest, BuildsEveryNumberedFieldAndNothingForOtherNumbers) {
+    EXPECT_NE(MakeField(0), nullptr);
+    EXPECT_EQ(MakeField(static_cast<int32_t>(FieldId::SecretRoom)), nullptr);
+    for (const int32_t number : {-1, 24, INT_MAX, INT_MIN}) EXPECT_EQ(MakeField(number), nullptr);
+}
+
+}  // namespace
