@@ -1,4 +1,5 @@
-// Whole frames of the renderer's test scene on the GL backend (SDL offscreen, Mesa llvmpipe
+// Whole frames of the renderer's test scene, and of every built field of the game from its start
+// point, on the GL backend (SDL offscreen, Mesa llvmpipe
 // without a GPU) at each size: the median and the best frame over 300 frames drawn as the game
 // draws them, the median CPU time of the process per frame (all rasteriser threads; steadier than
 // the wall clock on a shared machine), then the median of each part of the frame over 100 frames
@@ -11,6 +12,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <numeric>
@@ -19,6 +21,7 @@
 #include "RenderTestScene.h"
 #include "app/FakePlatform.h"
 #include "app/FrameDraw.h"
+#include "content/fields/FieldFactory.h"
 #include "library/MyLibrary.h"
 #include "platform/gfx/GlDevice.h"
 #include "platform/sdl/SdlGraphics.h"
@@ -44,8 +47,11 @@ double ProcessCpuMs() {
     return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-void BM_RenderTestSceneFrame(benchmark::State& state) {
-    const gfx::Size size{static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
+// What a benchmark renders: it makes and enters its scene with the player and library. A scene
+// with a current child (a root holding a field) runs that child.
+using SceneSource = std::function<std::unique_ptr<Scene>(Personal&, MyLibrary&)>;
+
+void MeasureFrames(benchmark::State& state, const gfx::Size& size, const SceneSource& source) {
     platform::SdlVideo video;
     platform::SdlWindow window(platform::SdlWindow::Surface::OpenGl);
     if (!video.ok() || !window.Create({0, 0, size.width, size.height})) {
@@ -69,15 +75,15 @@ void BM_RenderTestSceneFrame(benchmark::State& state) {
         return;
     }
     Personal player{1};
-    RenderTestScene scene;
-    scene.Enter(&player, library.get());
+    const std::unique_ptr<Scene> held = source(player, *library);
+    Scene* scene = held->CurrentChild() ? held->CurrentChild() : held.get();
     // The game's logic and the frame draw open their own sections; a frame ends when the
     // rasteriser has finished its pixels.
     const auto frame = [&] {
         device->BeginSection("update");
         library->FrameStep(0, 0);
-        scene.Frame();
-        DrawFrame(scene);
+        scene->Frame();
+        DrawFrame(*scene);
         device->BeginSection("present");
         device->Present();
         device->Finish();
@@ -112,6 +118,28 @@ void BM_RenderTestSceneFrame(benchmark::State& state) {
     for (const auto& [name, times] : sectionMs) state.counters[name + "_ms"] = Median(times);
 }
 
+void BM_RenderTestSceneFrame(benchmark::State& state) {
+    MeasureFrames(state, {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))},
+                  [](Personal& player, MyLibrary& library) -> std::unique_ptr<Scene> {
+                      auto scene = std::make_unique<RenderTestScene>();
+                      scene->Enter(&player, &library);
+                      return scene;
+                  });
+}
+
+// A field of the game from its start point, at 1280 x 720.
+void BM_FieldFrame(benchmark::State& state, FieldId id) {
+    MeasureFrames(state, {1280, 720}, [id](Personal& player, MyLibrary& library) {
+        const FieldStart start = StartOf(id);
+        player.record.storyStage = start.stage;
+        player.SetSpawn(start.yaw, start.position);
+        auto root = std::make_unique<Scene>();
+        root->AddChild(MakeFieldOf(id));
+        root->CurrentChild()->Enter(&player, &library);
+        return root;
+    });
+}
+
 BENCHMARK(BM_RenderTestSceneFrame)
     ->Args({1280, 720})
     ->Args({1920, 1080})
@@ -126,6 +154,15 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(HM_GAME_FOLDER);
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);
+    for (int32_t number = 0; number < kFieldCount; ++number) {
+        const auto id = static_cast<FieldId>(number);
+        if (!MakeFieldOf(id)) continue;
+        benchmark::RegisterBenchmark(("BM_FieldFrame/" + std::to_string(number)).c_str(),
+                                     BM_FieldFrame, id)
+            ->Iterations(1)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
