@@ -4,6 +4,7 @@
 
 #include "content/Services.h"
 #include "content/events/Blocks.h"
+#include "content/events/Decor.h"
 #include "content/fields/FieldBuild.h"
 #include "levels/Lobby.h"
 #include "library/AssetNames.h"
@@ -27,21 +28,21 @@ const Placement kEvents[] = {
     {Make<drawHitObj>, AssetRow("kagidana.x"),    {13.2f, 0, 2.0f},        {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("tv.x"),          {-5.0f, 0, 0.8f},        {0, 180, 0}},
     {Make<drawHitObj>, AssetRow("table.x"),       {-5.0f, 0, -3.0f}},
-    {Make<drawHitObj>, AssetRow("chair_tesuri.x"),{-6.3f, 0, -3.0f},       {0, 90, 0}},
-    {Make<drawHitObj>, AssetRow("chair_tesuri.x"),{-3.7f, 0, -3.0f},       {0, -90, 0}},
-    {Make<drawHitObj>, AssetRow("chair_tesuri.x"),{-5.0f, 0, -4.3f},       {0, 0, 0}},
+    {Make<Ev::Chair>, -1,{-6.3f, 0, -3.0f},       {0, 90, 0}},
+    {Make<Ev::Chair>, -1,{-3.7f, 0, -3.0f},       {0, -90, 0}},
+    {Make<Ev::Chair>, -1,{-5.0f, 0, -4.3f},       {0, 0, 0}},
     {Make<drawHitObj>, AssetRow("table.x"),       {4.0f, 0, -5.0f}},
     {Make<drawHitObj>, AssetRow("chair.x"),       {2.8f, 0, -5.0f},        {0, 90, 0}},
     {Make<drawHitObj>, AssetRow("chair.x"),       {5.2f, 0, -5.0f},        {0, -90, 0}},
-    {Make<drawHitObj>, AssetRow("planter.x"),     {-2.4f, 0, -9.6f}},
-    {Make<drawHitObj>, AssetRow("planter.x"),     {2.4f, 0, -9.6f}},
+    {Make<Ev::Ueki>, -1,     {-2.4f, 0, -9.6f}},
+    {Make<Ev::Ueki>, -1,     {2.4f, 0, -9.6f}},
     {Make<drawHitObj>, AssetRow("pot.x"),         {-11.0f, 0, 14.0f}},
-    {Make<drawObj>,    AssetRow("mado.x"),        {-11.35f, 1.5f, -5.0f},  {0, 90, 0}},
-    {Make<drawObj>,    AssetRow("mado.x"),        {-11.35f, 1.5f, 9.0f},   {0, 90, 0}},
-    {Make<drawObj>,    AssetRow("denki.x"),       {0, 3.0f, 2.0f}},
-    {Make<drawObj>,    AssetRow("denki.x"),       {-5.0f, 3.0f, -3.0f}},
-    {Make<drawObj>,    AssetRow("keikou.x"),      {0.5f, 3.0f, 25.0f}},
-    {Make<drawObj>,    AssetRow("keikou.x"),      {0.5f, 3.0f, 37.0f}},
+    {Make<Ev::LobbyWindow>, -1,        {-11.35f, 1.5f, -5.0f},  {0, 90, 0}},
+    {Make<Ev::LobbyWindow>, -1,        {-11.35f, 1.5f, 9.0f},   {0, 90, 0}},
+    {Make<Ev::Denki>, -1,       {0, 3.0f, 2.0f}},
+    {Make<Ev::Denki>, -1,       {-5.0f, 3.0f, -3.0f}},
+    {Make<Ev::Keikou>, -1,      {0.5f, 3.0f, 25.0f}},
+    {Make<Ev::Keikou>, -1,      {0.5f, 3.0f, 37.0f}},
     {Make<drawObj>,    AssetRow("kaiga.x"),       {-2.35f, 1.6f, 30.0f},   {0, 90, 0}},
 };
 

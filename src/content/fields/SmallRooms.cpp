@@ -3,6 +3,7 @@
 #include "content/fields/SmallRooms.h"
 
 #include "content/events/Blocks.h"
+#include "content/events/Decor.h"
 #include "content/fields/FieldBuild.h"
 #include "levels/SmallRooms.h"
 #include "library/AssetNames.h"
@@ -44,8 +45,8 @@ const Placement kRestRoomEvents[] = {
     {Make<drawObj>,    AssetRow("tpaper.x"),    {1.9f, 0.7f, 2.2f},   {0, -90, 0}},
     {Make<drawObj>,    AssetRow("tdact.x"),     {-1.0f, 2.3f, 2.9f}},
     {Make<drawHitObj>, AssetRow("tsink.x"),     {-1.6f, 0, 1.2f},     {0, 90, 0}},
-    {Make<drawHitObj>, AssetRow("toile.x"),     {1.2f, 0, 2.4f},      {0, 180, 0}},
-    {Make<drawObj>,    AssetRow("denki.x"),     {0, 2.6f, 0.5f}},
+    {Make<Ev::Toile>, -1,     {1.2f, 0, 2.4f},      {0, 180, 0}},
+    {Make<Ev::Denki>, -1,     {0, 2.6f, 0.5f}},
 };
 const ExitPlacement kRestRoomExits[] = {
     {"door", {0, 0, -1.9f}, {1, 1, 1}, true, 180},
@@ -63,8 +64,8 @@ const Placement kStaffEvents[] = {
     {Make<drawHitObj>, AssetRow("desk.x"),      {3.2f, 0, -1.5f},     {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {-1.0f, 0, 0.35f}},
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, 0.35f}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),    {4.38f, 1.5f, 1.5f},   {0, -90, 0}},
-    {Make<drawObj>,    AssetRow("keikou.x"),    {0, 2.6f, 1.5f}},
+    {Make<Ev::Mado_S>, -1,    {4.38f, 1.5f, 1.5f},   {0, -90, 0}},
+    {Make<Ev::Keikou>, -1,    {0, 2.6f, 1.5f}},
 };
 const ExitPlacement kStaffExits[] = {
     {"door", {0, 0, -2.9f}, {1, 1, 1}, true, 180},
@@ -83,10 +84,10 @@ const Placement kDiningEvents[] = {
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {4.0f, 0, 1.4f}},
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {4.0f, 0, 2.6f},   {0, 180, 0}},
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, 6.6f},   {0, 180, 0}},
-    {Make<drawObj>,    AssetRow("keikou.x"),       {2.5f, 3.0f, 0}},
-    {Make<drawObj>,    AssetRow("keikou.x"),       {2.5f, 3.0f, 5.0f}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),       {6.88f, 1.6f, 0},    {0, -90, 0}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),       {6.88f, 1.6f, 5.0f}, {0, -90, 0}},
+    {Make<Ev::Keikou>, -1,       {2.5f, 3.0f, 0}},
+    {Make<Ev::Keikou>, -1,       {2.5f, 3.0f, 5.0f}},
+    {Make<Ev::Mado_S>, -1,       {6.88f, 1.6f, 0},    {0, -90, 0}},
+    {Make<Ev::Mado_S>, -1,       {6.88f, 1.6f, 5.0f}, {0, -90, 0}},
 };
 const ExitPlacement kDiningExits[] = {
     {"door",    {-3.9f, 0, -3.0f}, {1, 1, 1}, true, -90},
