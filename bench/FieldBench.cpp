@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "PerField.h"
 #include "app/FakePlatform.h"
 #include "app/FrameDraw.h"
 #include "content/fields/FieldFactory.h"
@@ -82,13 +83,8 @@ void BM_FieldOnNullDevice(benchmark::State& state, FieldId id) {
 int main(int argc, char** argv) {
     std::filesystem::current_path(HM_GAME_FOLDER);
     setenv("ALSOFT_DRIVERS", "null", 0);
-    for (int32_t number = 0; number < kFieldCount; ++number) {
-        const auto id = static_cast<FieldId>(number);
-        if (!MakeFieldOf(id)) continue;
-        benchmark::RegisterBenchmark(("BM_FieldOnNullDevice/" + std::to_string(number)).c_str(),
-                                     BM_FieldOnNullDevice, id)
-            ->Unit(benchmark::kMicrosecond);
-    }
+    RegisterPerField("BM_FieldOnNullDevice", BM_FieldOnNullDevice,
+                     [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMicrosecond); });
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

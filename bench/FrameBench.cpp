@@ -18,6 +18,7 @@
 #include <numeric>
 #include <vector>
 
+#include "PerField.h"
 #include "RenderTestScene.h"
 #include "app/FakePlatform.h"
 #include "app/FrameDraw.h"
@@ -154,15 +155,9 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(HM_GAME_FOLDER);
     setenv("SDL_VIDEODRIVER", "offscreen", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);
-    for (int32_t number = 0; number < kFieldCount; ++number) {
-        const auto id = static_cast<FieldId>(number);
-        if (!MakeFieldOf(id)) continue;
-        benchmark::RegisterBenchmark(("BM_FieldFrame/" + std::to_string(number)).c_str(),
-                                     BM_FieldFrame, id)
-            ->Iterations(1)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-    }
+    RegisterPerField("BM_FieldFrame", BM_FieldFrame, [](benchmark::internal::Benchmark* b) {
+        b->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+    });
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -85,31 +85,20 @@ class FinishMaterials {
 
 // Solid steps from the floor up, each a box as deep as one step.
 void AddSteps(Mesh& mesh, const level::Stair& stair, uint32_t material) {
+    const bool alongZ = stair.rise == level::Rise::North || stair.rise == level::Rise::South;
+    const bool descending = stair.rise == level::Rise::South || stair.rise == level::Rise::West;
+    const float first = alongZ ? stair.min.z : stair.min.x;
+    const float run = (alongZ ? stair.max.z : stair.max.x) - first;
     const float rise = (stair.max.y - stair.min.y) / static_cast<float>(stair.steps);
+    const float depth = run / static_cast<float>(stair.steps);
     for (int i = 0; i < stair.steps; ++i) {
-        const float from = static_cast<float>(i) / static_cast<float>(stair.steps);
-        const float to = static_cast<float>(i + 1) / static_cast<float>(stair.steps);
+        // The i-th step from the foot, counted from the low end of the run.
+        const int fromLow = descending ? stair.steps - 1 - i : i;
         Vec3 low = ToVec(stair.min);
         Vec3 high = ToVec(stair.max);
         high.y = stair.min.y + rise * static_cast<float>(i + 1);
-        switch (stair.rise) {
-            case level::Rise::North:
-                low.z = stair.min.z + (stair.max.z - stair.min.z) * from;
-                high.z = stair.min.z + (stair.max.z - stair.min.z) * to;
-                break;
-            case level::Rise::South:
-                high.z = stair.max.z - (stair.max.z - stair.min.z) * from;
-                low.z = stair.max.z - (stair.max.z - stair.min.z) * to;
-                break;
-            case level::Rise::East:
-                low.x = stair.min.x + (stair.max.x - stair.min.x) * from;
-                high.x = stair.min.x + (stair.max.x - stair.min.x) * to;
-                break;
-            case level::Rise::West:
-                high.x = stair.max.x - (stair.max.x - stair.min.x) * from;
-                low.x = stair.max.x - (stair.max.x - stair.min.x) * to;
-                break;
-        }
+        (alongZ ? low.z : low.x) = first + depth * static_cast<float>(fromLow);
+        (alongZ ? high.z : high.x) = first + depth * static_cast<float>(fromLow + 1);
         AddBox(mesh, low, high, material);
     }
 }
