@@ -49,6 +49,8 @@ inline constexpr Block kLobbyBlocks[] = {
     {{8.5f, 0, -2}, {9.3f, 0.9f, 6}, Finish::Panel},
     {{-6.2f, 0, 4.8f}, {-5.8f, kLobbyCeiling, 5.2f}, Finish::Panel},
     {{5.8f, 0, 4.8f}, {6.2f, kLobbyCeiling, 5.2f}, Finish::Panel},
+    // A rug under the hall's sitting corner.
+    {{-8, 0, -5.5f}, {-2, 0.01f, 1.5f}, Finish::Carpet, false},
     // Ceilings.
     Ceiling(-3, -14.5f, 3, -10, kLobbyCeiling, Finish::Ceiling),
     Ceiling(-11.5f, -10, 13.5f, 14.5f, kLobbyCeiling, Finish::Ceiling),
