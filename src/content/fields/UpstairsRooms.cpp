@@ -1,5 +1,6 @@
 // The rooms off the guest floor: the two public toilets and the stair hall, each watched from a
-// high corner across from its door, and the roof, where the camera follows the player.
+// high corner across from its door (the toilets' above the cubicles, facing the mirror), and the
+// roof, where the camera follows the player.
 #include "content/fields/UpstairsRooms.h"
 
 #include <memory>
@@ -173,11 +174,11 @@ void Roof_Top::Init(Personal*, MyLibrary*) {
 }
 
 void Rest_Men::Update() {
-    content::WatchFrom(*this, {-2.15f, 2.35f, 2.85f});
+    content::WatchFrom(*this, {2.15f, 2.35f, 2.85f});
 }
 
 void Rest_Women::Update() {
-    content::WatchFrom(*this, {2.15f, 2.35f, 2.85f});
+    content::WatchFrom(*this, {-2.15f, 2.35f, 2.85f});
 }
 
 void Roof_Kai::Update() {
