@@ -10,10 +10,12 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Message.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Mirror.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Exits.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/F3.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/FieldBuild.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/FieldFactory.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Lobby.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/SmallRooms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/TestRoom.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/UpstairsRooms.cpp
 )
 target_link_libraries(hm_content PUBLIC hollowmere_core hm_levels)

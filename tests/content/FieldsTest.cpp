@@ -135,19 +135,47 @@ INSTANTIATE_TEST_SUITE_P(BuiltFields, ExitTest,
                          })),
                          RowName);
 
-class StairsTest : public FieldRunTest {};
+// A flight walked up and back down as a held key leads the body.
+class StairsTest : public FieldRunTest {
+  protected:
+    void Walk(uint32_t frames, glm::vec3 step) {
+        Run(frames, [step](D3DXMain& game, uint32_t) { game.player.followPoint += step; });
+    }
+};
 
 TEST_F(StairsTest, TheLobbyStairsClimbToTheGalleryAndComeBackDown) {
     Start(FieldId::Lobby, {2.5f, 0.36f, 28.7f}, 90);
-    const auto lead = [](glm::vec3 step) {
-        return [step](D3DXMain& game, uint32_t) { game.player.followPoint += step; };
-    };
-    Run(150, lead({0.15f, 0, 0}));
+    Walk(150, {0.15f, 0, 0});
     EXPECT_GT(app.player.Position().x, 8.5f);
     EXPECT_NEAR(app.player.Position().y, 2.8f + 0.36f, 0.05f) << "not standing on the gallery";
-    Run(150, lead({-0.15f, 0, 0}));
+    Walk(150, {-0.15f, 0, 0});
     EXPECT_LT(app.player.Position().x, 4.0f);
     EXPECT_NEAR(app.player.Position().y, 0.36f, 0.05f);
+}
+
+TEST_F(StairsTest, TheGuestFloorFlightClimbsFromTheHalfLandingToThePassageAndBack) {
+    Start(FieldId::F3, {8.0f, 0.36f, 7.0f}, 180);
+    Walk(150, {0, 0, -0.15f});
+    EXPECT_LT(app.player.Position().z, 0.5f);
+    EXPECT_NEAR(app.player.Position().y, 2.2f + 0.36f, 0.05f) << "not standing on the landing";
+    // Back down to the half-landing, short of the way down to the lobby.
+    Walk(85, {0, 0, 0.15f});
+    Run(40);
+    EXPECT_GT(app.player.Position().z, 4.6f);
+    EXPECT_NEAR(app.player.Position().y, 0.36f, 0.05f);
+    EXPECT_EQ(Current(), FieldId::F3);
+}
+
+TEST_F(StairsTest, TheRoofStairsTurnAtTheHalfLandingUpToTheRoofDoor) {
+    Start(FieldId::Roof_Kai, {-0.87f, 0.36f, -1.3f}, 0);
+    Walk(120, {0, 0, 0.15f});
+    EXPECT_GT(app.player.Position().z, 3.3f);
+    EXPECT_NEAR(app.player.Position().y, 0.975f + 0.36f, 0.05f) << "not on the half-landing";
+    Walk(60, {0.15f, 0, 0});
+    Walk(120, {0, 0, -0.15f});
+    EXPECT_GT(app.player.Position().x, 0.3f);
+    EXPECT_LT(app.player.Position().z, 0.5f);
+    EXPECT_NEAR(app.player.Position().y, 1.95f + 0.36f, 0.05f) << "not on the upper landing";
 }
 
 TEST(FieldFactoryTest, BuildsEveryNumberedFieldAndNothingForOtherNumbers) {

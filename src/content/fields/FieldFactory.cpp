@@ -1,10 +1,12 @@
 #include "content/fields/FieldFactory.h"
 
 #include "content/fields/Exits.h"
+#include "content/fields/F3.h"
 #include "content/fields/Lobby.h"
 #include "content/fields/SmallRooms.h"
 #include "content/fields/TestRoom.h"
 #include "content/fields/Title.h"
+#include "content/fields/UpstairsRooms.h"
 
 namespace {
 
@@ -25,6 +27,11 @@ constexpr FieldRow kFields[] = {
     {FieldId::LobbyRestRoom, Make<Fld::LobbyRestRoom>, 3},
     {FieldId::Staff_Room, Make<Fld::Staff_Room>, 15},
     {FieldId::Dining_Room, Make<Fld::Dining_Room>, 3},
+    {FieldId::Rest_Men, Make<Fld::Rest_Men>, 8},
+    {FieldId::Rest_Women, Make<Fld::Rest_Women>, 8},
+    {FieldId::F3, Make<Fld::F3>, 12},
+    {FieldId::Roof_Kai, Make<Fld::Roof_Kai>, 9},
+    {FieldId::Roof_Top, Make<Fld::Roof_Top>, 10},
 };
 
 const FieldRow* RowOf(FieldId id) {

@@ -1,0 +1,121 @@
+#include "content/fields/F3.h"
+
+#include <algorithm>
+
+#include "content/Services.h"
+#include "content/events/Blocks.h"
+#include "content/fields/FieldBuild.h"
+#include "levels/Upstairs.h"
+#include "library/AssetNames.h"
+#include "scene/Personal.h"
+
+namespace Fld {
+namespace {
+
+using content::ExitPlacement;
+using content::Make;
+using content::Placement;
+using content::StageBelow;
+using Ev::drawHitObj;
+using Ev::drawObj;
+
+constexpr float kFloor = level::kF3Floor;
+constexpr float kLamp = level::kF3Ceiling;
+constexpr float kWindow = kFloor + 1.5f;
+// The story stage from which the fire shutter stands open, rolled up into its lintel.
+constexpr int32_t kShutterOpen = 12;
+
+// clang-format off
+const Placement kEvents[] = {
+    // what                model                           position                      rotation
+    {Make<drawObj>,    AssetRow("f2.x"),             {0, 0, 0}},
+    {Make<drawHitObj>, AssetRow("bouka.x"),          {3.0f, kFloor, -0.2f},        {0, 90, 0},  {1, 1, 1}, StageBelow(kShutterOpen)},
+    {Make<drawObj>,    AssetRow("keikou.x"),         {8.2f, kLamp, 6.0f},          {0, 90, 0}},
+    {Make<drawObj>,    AssetRow("keikou.x"),         {1.35f, kLamp, 3.0f},         {0, 90, 0}},
+    {Make<drawObj>,    AssetRow("keikou.x"),         {1.35f, kLamp, 14.5f},        {0, 90, 0}},
+    {Make<drawObj>,    AssetRow("keikou.x"),         {1.35f, kLamp, 25.0f},        {0, 90, 0}},
+    {Make<drawObj>,    AssetRow("keikou.x"),         {-8.0f, kLamp, 31.1f}},
+    {Make<drawObj>,    AssetRow("denki.x"),          {-19.9f, kLamp, 26.5f}},
+    {Make<drawObj>,    AssetRow("mado_s.x"),         {-20.0f, kWindow, 32.9f}},
+    {Make<drawObj>,    AssetRow("mado_s.x"),         {-15.0f, kWindow, 32.9f}},
+    {Make<drawObj>,    AssetRow("mado_s.x"),         {-11.0f, kWindow, 32.9f}},
+    {Make<drawObj>,    AssetRow("mado_s.x"),         {-2.0f, kWindow, 32.9f}},
+    // The lounge nook: two vending machines, a waste bin.
+    {Make<drawHitObj>, AssetRow("zihanki.x"),        {3.45f, kFloor, 32.5f}},
+    {Make<drawHitObj>, AssetRow("zihanki.x"),        {4.3f, kFloor, 32.5f}},
+    {Make<drawHitObj>, AssetRow("trashbox.x"),       {4.7f, kFloor, 29.75f}},
+    // Tables with chairs: one in the west corridor, one in the north corridor.
+    {Make<drawHitObj>, AssetRow("table.x"),          {-8.0f, kFloor, 32.4f}},
+    {Make<drawHitObj>, AssetRow("chair.x"),          {-8.85f, kFloor, 32.4f},      {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("chair.x"),          {-7.15f, kFloor, 32.4f},      {0, 90, 0}},
+    {Make<drawHitObj>, AssetRow("table.x"),          {0.15f, kFloor, 12.5f},       {0, 90, 0}},
+    {Make<drawHitObj>, AssetRow("chair.x"),          {0.15f, kFloor, 11.65f},      {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("chair.x"),          {0.15f, kFloor, 13.35f}},
+    // The emergency exit at the south end of the north corridor.
+    {Make<drawObj>,    AssetRow("exit_door_waku.x"), {1.35f, kFloor, -1.12f},      {0, 180, 0}},
+    {Make<drawObj>,    AssetRow("exit_door.x"),      {1.76f, kFloor, -1.12f},      {0, 180, 0}},
+    {Make<drawObj>,    AssetRow("exit.x"),           {1.35f, kFloor + 2.15f, -1.2f}, {0, 180, 0}},
+};
+
+const ExitPlacement kExits[] = {
+    // trigger            position                   size                  door   yaw
+    {"stairs",         {8.2f, 0.8f, 8.3f},         {2.8f, 1.6f, 0.9f}},
+    {"room 201",       {-0.2f, kFloor, 7.0f},      {1, 1, 1},            true, -90},
+    {"room 202",       {-0.2f, kFloor, 18.0f},     {1, 1, 1},            true, -90},
+    {"roof door",      {2.9f, kFloor, 11.5f},      {1, 1, 1},            true, 90},
+    {"room 203",       {-4.0f, kFloor, 29.4f},     {1, 1, 1},            true, 180},
+    {"guest room",     {-13.0f, kFloor, 29.4f},    {1, 1, 1},            true, 180},
+    {"men's toilet",   {-18.9f, kFloor, 23.6f},    {1, 1, 1},            true, 180},
+    {"women's toilet", {-21.0f, kFloor, 23.6f},    {1, 1, 1},            true, 180},
+    {"secret door",    {-22.4f, kFloor, 31.1f},    {1, 1, 1},            true, -90},
+};
+// clang-format on
+
+// Dim and cold: a few tubes along a long corridor at night.
+constexpr content::RoomLight kLight{
+    .sunPosition = {1.0f, 40.0f, 15.0f},
+    .sunTarget = {1.0f, 0, 14.0f},
+    .sunColour = {0.5f, 0.52f, 0.55f, 0.75f},
+    .fogColour = {0.015f, 0.015f, 0.025f},
+    .fogStart = 8.0f,
+    .fogEnd = 30.0f,
+    .shadowFar = 45.0f,
+    .lightValue = 36.0f,
+    .reverb = 0,
+};
+
+// Where the parts of the floor meet: the camera rules read the player's place against these.
+constexpr float kCorridorEast = 2.9f;   // the north corridor's east wall; the passage beyond
+constexpr float kStairwellWest = 6.7f;  // the stairwell from here east
+constexpr float kPassageNorth = 0.8f;   // the passage's north wall
+constexpr float kWestCorridor = 29.4f;  // the west corridor from here north
+constexpr float kAlcoveEast = -17.6f;   // the toilets' alcove from here west, south of the corridor
+constexpr float kCameraHeight = kFloor + 2.2f;
+constexpr float kCameraLead = 3.5f;  // the corridors' camera stands this far ahead
+
+}  // namespace
+
+void F3::Init(Personal* player, MyLibrary*) {
+    player->record.currentField = static_cast<int32_t>(FieldId::F3);
+    content::AddRoomColliders(*this, level::kF3Plan);
+    content::PlaceEvents(*this, kEvents);
+    content::PlaceExits(*this, FieldId::F3, kExits);
+    content::ApplyLight(*this, kLight);
+    SetRoomBox({-23, -2, -2}, {10, 6, 33});
+}
+
+// The rules in order, each later one overriding the earlier: the north corridor seen from ahead
+// along its axis; the west corridor likewise along its own; the alcove from the corridor across
+// it; the passage from the corridor's south-west corner; the stairwell from above its foot.
+void F3::Update() {
+    const glm::vec3 at = player->Position();
+    glm::vec3 eye{1.35f, kCameraHeight, std::clamp(at.z + kCameraLead, 2.0f, 32.4f)};
+    if (at.z > kWestCorridor)
+        eye = {std::clamp(at.x + kCameraLead, -21.0f, 4.6f), kCameraHeight, 31.1f};
+    if (at.x < kAlcoveEast && at.z < kWestCorridor) eye = {-20.0f, kCameraHeight, 32.5f};
+    if (at.x > kCorridorEast && at.z < kPassageNorth) eye = {0.1f, kCameraHeight, -1.0f};
+    if (at.x > kStairwellWest) eye = {8.2f, kCameraHeight, 10.7f};
+    content::WatchFrom(*this, eye);
+}
+
+}  // namespace Fld

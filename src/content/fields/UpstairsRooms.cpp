@@ -1,0 +1,188 @@
+// The rooms off the guest floor: the two public toilets and the stair hall, each watched from a
+// high corner across from its door (the toilets' above the cubicles, facing the mirror), and the
+// roof, where the camera follows the player.
+#include "content/fields/UpstairsRooms.h"
+
+#include <memory>
+
+#include "content/events/Blocks.h"
+#include "content/events/CamChar.h"
+#include "content/events/Mirror.h"
+#include "content/fields/FieldBuild.h"
+#include "levels/Upstairs.h"
+#include "library/AssetNames.h"
+#include "scene/Personal.h"
+
+namespace Fld {
+namespace {
+
+using content::ExitPlacement;
+using content::Make;
+using content::Placement;
+using content::StageFrom;
+using Ev::drawHitObj;
+using Ev::drawObj;
+
+// A tiled room under one fluorescent tube: bright and a little cold.
+constexpr content::RoomLight kToiletLight{
+    .sunPosition = {0.5f, 30.0f, -1.0f},
+    .sunTarget = {0, 0, 0},
+    .sunColour = {0.62f, 0.64f, 0.66f, 0.8f},
+    .fogColour = {0.02f, 0.02f, 0.03f},
+    .fogStart = 6.0f,
+    .fogEnd = 20.0f,
+    .shadowFar = 20.0f,
+    .lightValue = 40.0f,
+    .reverb = 0,
+};
+
+// A bare concrete stairwell lit from one lamp.
+constexpr content::RoomLight kStairHallLight{
+    .sunPosition = {0.3f, 30.0f, 1.0f},
+    .sunTarget = {0, 0, 1.0f},
+    .sunColour = {0.52f, 0.5f, 0.47f, 0.75f},
+    .fogColour = {0.02f, 0.02f, 0.03f},
+    .fogStart = 6.0f,
+    .fogEnd = 20.0f,
+    .shadowFar = 20.0f,
+    .lightValue = 38.0f,
+    .reverb = 0,
+};
+
+// Moonlight over the roof, the night blue beyond the parapet.
+constexpr content::RoomLight kRoofLight{
+    .sunPosition = {-10.0f, 60.0f, 20.0f},
+    .sunTarget = {0, 0, 0},
+    .sunColour = {0.4f, 0.45f, 0.6f, 0.65f},
+    .fogColour = {0.04f, 0.05f, 0.1f},
+    .fogStart = 12.0f,
+    .fogEnd = 60.0f,
+    .shadowFar = 40.0f,
+    .lightValue = 40.0f,
+    .reverb = 0,
+};
+
+// The room's number, light and colliders.
+void BuildRoom(Scene& field, FieldId id, const level::RoomPlan& plan,
+               const content::RoomLight& light) {
+    field.player->record.currentField = static_cast<int32_t>(id);
+    content::AddRoomColliders(field, plan);
+    content::ApplyLight(field, light);
+}
+
+// A mirror over the basins: its glass `size` wide and high, centred on `centre`, facing the room
+// at `yaw` degrees (its front −z unturned). Only the reflection is drawn.
+void AddMirror(Scene& field, const glm::vec3& centre, float yaw, const glm::vec2& size) {
+    auto mirror = std::make_unique<Ev::Mirror>();
+    mirror->frame.position = centre;
+    mirror->frame.rotation = {0, yaw, 0};
+    mirror->frame.scale = {size.x, size.y, 1};
+    mirror->frame.hidden = 1;
+    field.AppendChild(std::move(mirror));
+}
+
+constexpr float kStallBack = 3.1f - 0.29f;  // a toilet's origin against the cubicles' back wall
+constexpr float kHinge = level::kStallFront;
+
+// clang-format off
+const Placement kRestMenEvents[] = {
+    {Make<drawObj>,    AssetRow("public_rest.x"), {0, 0, 0}},
+    {Make<drawHitObj>, AssetRow("toile.x"),       {-0.6f, 0, kStallBack}},
+    {Make<drawHitObj>, AssetRow("toile.x"),       {0.6f, 0, kStallBack}},
+    {Make<drawHitObj>, AssetRow("toile.x"),       {1.8f, 0, kStallBack}},
+    {Make<drawObj>,    AssetRow("rest_door.x"),   {-0.95f, 0, kHinge},  {0, -70, 0}},
+    {Make<drawObj>,    AssetRow("rest_door.x"),   {0.25f, 0, kHinge},   {0, -75, 0}},
+    {Make<drawObj>,    AssetRow("rest_door.x"),   {1.45f, 0, kHinge},   {0, -20, 0}},
+    {Make<drawHitObj>, AssetRow("tsink.x"),       {-2.23f, 0, -0.7f},   {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("tsink.x"),       {-2.23f, 0, 0.5f},    {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("tdact.x"),       {-1.8f, 2.3f, 3.1f}},
+    {Make<drawObj>,    AssetRow("keikou.x"),      {0, level::kRestCeiling, -0.5f}},
+};
+
+const Placement kRestWomenEvents[] = {
+    {Make<drawObj>,    AssetRow("women_rest.x"),  {0, 0, 0}},
+    {Make<drawHitObj>, AssetRow("toile.x"),       {0.6f, 0, kStallBack}},
+    {Make<drawHitObj>, AssetRow("rest_door.x"),   {-2.15f, 0, kHinge}},
+    {Make<drawHitObj>, AssetRow("rest_door.x"),   {-0.95f, 0, kHinge}},
+    {Make<drawObj>,    AssetRow("rest_door.x"),   {0.25f, 0, kHinge},   {0, -70, 0}},
+    {Make<drawHitObj>, AssetRow("tsink.x"),       {2.23f, 0, -0.7f},    {0, 90, 0}},
+    {Make<drawHitObj>, AssetRow("tsink.x"),       {2.23f, 0, 0.5f},     {0, 90, 0}},
+    {Make<drawObj>,    AssetRow("tdact.x"),       {1.8f, 2.3f, 3.1f}},
+    {Make<drawObj>,    AssetRow("keikou.x"),      {0, level::kRestCeiling, -0.5f}},
+};
+
+const ExitPlacement kRestExits[] = {
+    {"door", {0, 0, -2.9f}, {1, 1, 1}, true, 180},
+};
+
+const Placement kRoofKaiEvents[] = {
+    {Make<drawObj>,    AssetRow("roof_kai.x"),    {0, 0, 0}},
+    {Make<drawObj>,    AssetRow("mado_s.x"),      {1.0f, level::kRoofKaiHalf + 1.5f, 4.3f}},
+    {Make<drawObj>,    AssetRow("denki.x"),       {0, level::kRoofKaiCeiling, 1.8f}},
+};
+
+const ExitPlacement kRoofKaiExits[] = {
+    {"lower door", {-0.87f, 0, -2.0f},                  {1, 1, 1}, true, 180},
+    {"upper door", {0.84f, level::kRoofKaiUpper, -2.0f}, {1, 1, 1}, true, 180},
+};
+
+const Placement kRoofTopEvents[] = {
+    {Make<Ev::CamChar>, -1,                       {-3.5f, 6.0f, 0}},
+    {Make<drawObj>,    AssetRow("roof_top.x"),    {0, 0, 0}},
+    {Make<drawObj>,    AssetRow("sky.x"),         {0, 0, 0},            {0, 0, 0},   {5, 5, 5}},
+    {Make<drawHitObj>, AssetRow("roof_boiler.x"), {-5.0f, 0, 6.4f}},
+    {Make<drawObj>,    AssetRow("mado_s.x"),      {5.0f, 1.5f, 0.3f},   {0, 90, 0}},
+};
+
+const ExitPlacement kRoofTopExits[] = {
+    {"door",   {5.0f, 0, -1.25f},  {1, 1, 1},         true,  90},
+    // Walked into once the boiler's loose panel has fallen.
+    {"boiler", {-5.0f, 0.8f, 5.6f}, {1.4f, 1.6f, 0.6f}, false, 0, StageFrom(10)},
+};
+// clang-format on
+
+}  // namespace
+
+void Rest_Men::Init(Personal*, MyLibrary*) {
+    BuildRoom(*this, FieldId::Rest_Men, level::kRestMenPlan, kToiletLight);
+    content::PlaceEvents(*this, kRestMenEvents);
+    AddMirror(*this, {-2.37f, 1.35f, -0.1f}, -90, {1.7f, 0.7f});
+    content::PlaceExits(*this, FieldId::Rest_Men, kRestExits);
+    SetRoomBox({-2.6f, -1, -3.1f}, {2.6f, 4, 3.3f});
+}
+
+void Rest_Women::Init(Personal*, MyLibrary*) {
+    BuildRoom(*this, FieldId::Rest_Women, level::kRestWomenPlan, kToiletLight);
+    content::PlaceEvents(*this, kRestWomenEvents);
+    AddMirror(*this, {2.37f, 1.35f, -0.1f}, 90, {1.7f, 0.7f});
+    content::PlaceExits(*this, FieldId::Rest_Women, kRestExits);
+    SetRoomBox({-2.6f, -1, -3.1f}, {2.6f, 4, 3.3f});
+}
+
+void Roof_Kai::Init(Personal*, MyLibrary*) {
+    BuildRoom(*this, FieldId::Roof_Kai, level::kRoofKaiPlan, kStairHallLight);
+    content::PlaceEvents(*this, kRoofKaiEvents);
+    content::PlaceExits(*this, FieldId::Roof_Kai, kRoofKaiExits);
+    SetRoomBox({-2.2f, -1, -2.2f}, {2.2f, 5, 4.4f});
+}
+
+void Roof_Top::Init(Personal*, MyLibrary*) {
+    BuildRoom(*this, FieldId::Roof_Top, level::kRoofTopPlan, kRoofLight);
+    content::PlaceEvents(*this, kRoofTopEvents);
+    content::PlaceExits(*this, FieldId::Roof_Top, kRoofTopExits);
+    SetRoomBox({-9.2f, -1, -7.2f}, {8.2f, 10, 7.2f});
+}
+
+void Rest_Men::Update() {
+    content::WatchFrom(*this, {2.15f, 2.35f, 2.85f});
+}
+
+void Rest_Women::Update() {
+    content::WatchFrom(*this, {-2.15f, 2.35f, 2.85f});
+}
+
+void Roof_Kai::Update() {
+    content::WatchFrom(*this, {-1.75f, 4.3f, 4.0f});
+}
+
+}  // namespace Fld
