@@ -22,6 +22,26 @@ void AddHitBox(Scene& field, const glm::vec3& centre, const glm::vec3& size,
     field.AppendChild(std::move(box));
 }
 
+void Shade(CObjMesh& mesh, Shading shading) {
+    constexpr float kGroundPower = 10.0f;
+    switch (shading) {
+        case Shading::Own:
+            return;
+        case Shading::Sky:
+            mesh.castsShadow = 0;
+            mesh.diffuseStrength = 0;
+            return;
+        case Shading::Ground:
+            mesh.castsShadow = 0;
+            mesh.diffuseStrength = 0;
+            mesh.power = kGroundPower;
+            return;
+        case Shading::NoShadow:
+            mesh.castsShadow = 0;
+            return;
+    }
+}
+
 }  // namespace
 
 bool When::Holds(const SaveRecord& record) const {
@@ -64,6 +84,7 @@ void PlaceEvents(Scene& field, std::span<const Placement> table) {
             mesh.position = row.position;
             mesh.rotation = row.rotation;
             mesh.scale = row.scale;
+            Shade(mesh, row.shading);
         }
         field.AppendChild(std::move(event));
     }

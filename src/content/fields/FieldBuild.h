@@ -45,6 +45,14 @@ std::unique_ptr<Scene> Make() {
     return std::make_unique<T>();
 }
 
+// How a placed mesh takes the room's light, when not as its event sets it.
+enum class Shading : uint8_t {
+    Own,     // as the event sets it
+    Sky,     // lit by nothing: no sun, no shadow (the sky dome)
+    Ground,  // sunlit only by ambient, a broad highlight, no shadow cast (outdoor ground)
+    NoShadow,
+};
+
 // One event of a field: what to make and where its first mesh goes (degrees, world units).
 // `model` −1 keeps the event's own model.
 struct Placement {
@@ -54,6 +62,7 @@ struct Placement {
     glm::vec3 rotation{0.0f};
     glm::vec3 scale{1.0f};
     When when = kAlways;
+    Shading shading = Shading::Own;
 };
 
 // How an exit shows in its field: a trigger volume (centre and size) or a door standing at
