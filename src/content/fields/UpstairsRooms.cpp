@@ -49,14 +49,15 @@ constexpr content::RoomLight kStairHallLight{
     .reverb = 0,
 };
 
-// Moonlight over the roof, the night blue beyond the parapet.
+// Moonlight over the roof; the fog closes in just short of the sky dome (radius 40), so the
+// night sky beyond the parapet is the fog's blue.
 constexpr content::RoomLight kRoofLight{
     .sunPosition = {-10.0f, 60.0f, 20.0f},
     .sunTarget = {0, 0, 0},
     .sunColour = {0.4f, 0.45f, 0.6f, 0.65f},
-    .fogColour = {0.04f, 0.05f, 0.1f},
-    .fogStart = 12.0f,
-    .fogEnd = 60.0f,
+    .fogColour = {0.1f, 0.11f, 0.24f},
+    .fogStart = 10.0f,
+    .fogEnd = 38.0f,
     .shadowFar = 40.0f,
     .lightValue = 40.0f,
     .reverb = 0,
