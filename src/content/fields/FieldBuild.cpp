@@ -64,6 +64,12 @@ void PlaceEvents(Scene& field, std::span<const Placement> table) {
             mesh.position = row.position;
             mesh.rotation = row.rotation;
             mesh.scale = row.scale;
+            if (row.shading) {
+                mesh.castsShadow = row.shading->castsShadow;
+                mesh.diffuseStrength = row.shading->diffuseStrength;
+                mesh.emissive = row.shading->emissive;
+                mesh.emissiveIntensity = row.shading->emissiveIntensity;
+            }
         }
         field.AppendChild(std::move(event));
     }

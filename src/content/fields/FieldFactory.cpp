@@ -2,6 +2,7 @@
 
 #include "content/fields/Exits.h"
 #include "content/fields/Lobby.h"
+#include "content/fields/Outdoor.h"
 #include "content/fields/SmallRooms.h"
 #include "content/fields/TestRoom.h"
 #include "content/fields/Title.h"
@@ -21,10 +22,12 @@ struct FieldRow {
 
 constexpr FieldRow kFields[] = {
     {FieldId::TestRoom, Make<Fld::TestRoom>, Fld::TestRoom::kStoryStage},
+    {FieldId::Soto, Make<Fld::Soto>, 3},
     {FieldId::Lobby, Make<Fld::Lobby>, 3},
     {FieldId::LobbyRestRoom, Make<Fld::LobbyRestRoom>, 3},
     {FieldId::Staff_Room, Make<Fld::Staff_Room>, 15},
     {FieldId::Dining_Room, Make<Fld::Dining_Room>, 3},
+    {FieldId::Sandou, Make<Fld::Sandou>, 3},
 };
 
 const FieldRow* RowOf(FieldId id) {
