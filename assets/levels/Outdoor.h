@@ -260,9 +260,9 @@ constexpr auto kHirobaGroveList = [] {
     // square's south edge.
     for (const float side : {-1.0f, 1.0f}) {
         for (int rank = 0; rank < 5; ++rank) {
-            const float offset = 1.5f * static_cast<float>(rank % 2);
-            for (float z = -40 + offset; z < kSquareSouth - 1.5f; z += 3.2f) {
-                const float x = side * (5.0f + 3.1f * static_cast<float>(rank) + jitter.Next());
+            const float offset = 1.3f * static_cast<float>(rank % 2);
+            for (float z = -40 + offset; z < kSquareSouth - 1.5f; z += 2.6f) {
+                const float x = side * (4.8f + 2.9f * static_cast<float>(rank) + jitter.Next() / 2);
                 list.Add({x, z + jitter.Next(), 10 + 5 * jitter.Next(), 1.7f + 0.5f * jitter.Next(),
                           Growth::Cedar});
             }

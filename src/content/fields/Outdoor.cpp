@@ -58,7 +58,7 @@ const ExitPlacement kSandouExits[] = {
 };
 
 const Placement kSotoEvents[] = {
-    {Make<CamChar>,    -1,                           {0, 3.2f, -7.5f}},
+    {Make<CamChar>,    -1,                           {0, 2.8f, -7.5f}},
     // The path's sides between the trunks, and the wood along the square's south edge.
     {Make<HitBox>,     -1,                           {-4.8f, 1.0f, 5.0f},   {0, 0, 0}, {1, 2, 16}},
     {Make<HitBox>,     -1,                           {4.8f, 1.0f, 5.0f},    {0, 0, 0}, {1, 2, 16}},
@@ -88,7 +88,7 @@ constexpr content::RoomLight Moonlight(float fogStart, float fogEnd, float shado
                                        const glm::vec3& target) {
     return {.sunPosition = {0.1f, 70.1f, -30.1f},
             .sunTarget = target,
-            .sunColour = {0.55f, 0.6f, 0.78f, 0.6f},
+            .sunColour = {0.45f, 0.5f, 0.68f, 0.45f},
             .fogColour = {0.14f, 0.14f, 0.29f},
             .fogStart = fogStart,
             .fogEnd = fogEnd,

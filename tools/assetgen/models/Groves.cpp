@@ -82,7 +82,7 @@ void AddTuft(Mesh& mesh, const Plant& plant, const GroveMaterials& look) {
 Mesh Grove(const level::GrovePlan& plan) {
     Mesh mesh;
     GroveMaterials look{};
-    look.bark = mesh.AddMaterial(Textured("ki.bmp", 0x4A3A2E));
+    look.bark = mesh.AddMaterial(Textured("ki.bmp", 0x7A6452));
     look.needles = mesh.AddMaterial(Plain(0x1E3325));
     look.leaves = mesh.AddMaterial(Plain(0x2A4528));
     look.undergrowth = mesh.AddMaterial(Plain(0x243C22));
