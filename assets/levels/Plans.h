@@ -1,14 +1,25 @@
 #pragma once
 // Every room plan whose shell the asset build draws.
 #include "levels/Lobby.h"
+#include "levels/Outdoor.h"
 #include "levels/SmallRooms.h"
 #include "levels/Upstairs.h"
 
 namespace level {
 
+// clang-format off
 inline constexpr const RoomPlan* kRoomPlans[] = {
-    &kLobbyPlan,   &kLobbyRestRoomPlan, &kStaffRoomPlan, &kDiningRoomPlan, &kF3Plan,
-    &kRestMenPlan, &kRestWomenPlan,     &kRoofKaiPlan,   &kRoofTopPlan,
+    &kLobbyPlan,
+    &kLobbyRestRoomPlan,
+    &kStaffRoomPlan,
+    &kDiningRoomPlan,
+    &kF3Plan,
+    &kRestMenPlan,
+    &kRestWomenPlan,
+    &kRoofKaiPlan,
+    &kRoofTopPlan,
+    &kHirobaPlan,
 };
+// clang-format on
 
 }  // namespace level

@@ -8,7 +8,7 @@ namespace {
 
 const ModelRecipe* FindRecipe(std::string_view name) {
     for (const auto table : {PrimitiveRecipes(), CharacterRecipes(), FurnitureRecipes(),
-                             FittingsRecipes(), RoomRecipes()}) {
+                             FittingsRecipes(), RoomRecipes(), GroveRecipes()}) {
         const auto found = std::find_if(table.begin(), table.end(),
                                         [name](const ModelRecipe& r) { return r.name == name; });
         if (found != table.end()) return &*found;

@@ -22,26 +22,6 @@ void AddHitBox(Scene& field, const glm::vec3& centre, const glm::vec3& size,
     field.AppendChild(std::move(box));
 }
 
-void Shade(CObjMesh& mesh, Shading shading) {
-    constexpr float kGroundPower = 10.0f;
-    switch (shading) {
-        case Shading::Own:
-            return;
-        case Shading::Sky:
-            mesh.castsShadow = 0;
-            mesh.diffuseStrength = 0;
-            return;
-        case Shading::Ground:
-            mesh.castsShadow = 0;
-            mesh.diffuseStrength = 0;
-            mesh.power = kGroundPower;
-            return;
-        case Shading::NoShadow:
-            mesh.castsShadow = 0;
-            return;
-    }
-}
-
 }  // namespace
 
 bool When::Holds(const SaveRecord& record) const {
@@ -84,7 +64,12 @@ void PlaceEvents(Scene& field, std::span<const Placement> table) {
             mesh.position = row.position;
             mesh.rotation = row.rotation;
             mesh.scale = row.scale;
-            Shade(mesh, row.shading);
+            if (row.shading) {
+                mesh.castsShadow = row.shading->castsShadow;
+                mesh.diffuseStrength = row.shading->diffuseStrength;
+                mesh.emissive = row.shading->emissive;
+                mesh.emissiveIntensity = row.shading->emissiveIntensity;
+            }
         }
         field.AppendChild(std::move(event));
     }

@@ -45,16 +45,20 @@ std::unique_ptr<Scene> Make() {
     return std::make_unique<T>();
 }
 
-// How a placed mesh takes the room's light, when not as its event sets it.
-enum class Shading : uint8_t {
-    Own,     // as the event sets it
-    Sky,     // lit by nothing: no sun, no shadow (the sky dome)
-    Ground,  // sunlit only by ambient, a broad highlight, no shadow cast (outdoor ground)
-    NoShadow,
+// How a placed mesh is shaded when not as a mesh's defaults: skies and far ground that cast no
+// shadow and take no sun, moons and lamps that give light of their own.
+struct Shading {
+    int32_t castsShadow = 1;
+    float diffuseStrength = 0.5f;
+    glm::vec3 emissive{1.0f};
+    float emissiveIntensity = 0.0f;
 };
 
+// The sky dome: no shadow, no sun.
+inline constexpr Shading kUnlitSky{.castsShadow = 0, .diffuseStrength = 0};
+
 // One event of a field: what to make and where its first mesh goes (degrees, world units).
-// `model` −1 keeps the event's own model.
+// `model` −1 keeps the event's own model; `shading` null keeps the mesh's own.
 struct Placement {
     EventMaker make;
     int32_t model;
@@ -62,7 +66,7 @@ struct Placement {
     glm::vec3 rotation{0.0f};
     glm::vec3 scale{1.0f};
     When when = kAlways;
-    Shading shading = Shading::Own;
+    const Shading* shading = nullptr;
 };
 
 // How an exit shows in its field: a trigger volume (centre and size) or a door standing at

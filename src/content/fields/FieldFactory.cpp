@@ -3,6 +3,7 @@
 #include "content/fields/Exits.h"
 #include "content/fields/F3.h"
 #include "content/fields/Lobby.h"
+#include "content/fields/Outdoor.h"
 #include "content/fields/SmallRooms.h"
 #include "content/fields/TestRoom.h"
 #include "content/fields/Title.h"
@@ -23,6 +24,7 @@ struct FieldRow {
 
 constexpr FieldRow kFields[] = {
     {FieldId::TestRoom, Make<Fld::TestRoom>, Fld::TestRoom::kStoryStage},
+    {FieldId::Soto, Make<Fld::Soto>, 3},
     {FieldId::Lobby, Make<Fld::Lobby>, 3},
     {FieldId::LobbyRestRoom, Make<Fld::LobbyRestRoom>, 3},
     {FieldId::Staff_Room, Make<Fld::Staff_Room>, 15},
@@ -32,6 +34,7 @@ constexpr FieldRow kFields[] = {
     {FieldId::F3, Make<Fld::F3>, 12},
     {FieldId::Roof_Kai, Make<Fld::Roof_Kai>, 9},
     {FieldId::Roof_Top, Make<Fld::Roof_Top>, 10},
+    {FieldId::Sandou, Make<Fld::Sandou>, 3},
 };
 
 const FieldRow* RowOf(FieldId id) {

@@ -130,7 +130,7 @@ const ExitPlacement kRoofKaiExits[] = {
 const Placement kRoofTopEvents[] = {
     {Make<Ev::CamChar>, -1,                       {-3.5f, 6.0f, 0}},
     {Make<drawObj>,    AssetRow("roof_top.x"),    {0, 0, 0}},
-    {Make<drawObj>,    AssetRow("sky.x"),         {0, 0, 0},            {0, 0, 0},   {5, 5, 5}, content::kAlways, content::Shading::Sky},
+    {Make<drawObj>,    AssetRow("sky.x"),         {0, 0, 0},            {0, 0, 0},   {5, 5, 5}, content::kAlways, &content::kUnlitSky},
     {Make<drawHitObj>, AssetRow("roof_boiler.x"), {-5.0f, 0, 6.4f}},
     {Make<drawObj>,    AssetRow("mado_s.x"),      {5.0f, 1.5f, 0.3f},   {0, 90, 0}},
 };

@@ -20,3 +20,5 @@ std::span<const ModelRecipe> FurnitureRecipes();
 std::span<const ModelRecipe> FittingsRecipes();
 // The room shells, drawn from the room plans under assets/levels.
 std::span<const ModelRecipe> RoomRecipes();
+// The outdoor planting, drawn from the grove plans under assets/levels.
+std::span<const ModelRecipe> GroveRecipes();

@@ -1,0 +1,21 @@
+#pragma once
+#include "scene/Scene.h"
+
+namespace Fld {
+
+// The square before the inn at night: the path from the wood comes in at its south end, the
+// inn's lit entrance stands at its north end. The camera follows the player from the south, so
+// the inn is always in view ahead.
+class Soto : public Scene {
+  public:
+    void Init(Personal* player, MyLibrary* library) override;
+};
+
+// The approach path through the cedars, walked endlessly south; north it opens onto the square.
+// The camera follows from the south, facing the way back to the square.
+class Sandou : public Scene {
+  public:
+    void Init(Personal* player, MyLibrary* library) override;
+};
+
+}  // namespace Fld
