@@ -12,6 +12,7 @@
 #include "content/events/Doors.h"
 #include "content/fields/Exits.h"
 #include "content/fields/FieldFactory.h"
+#include "library/AssetNames.h"
 
 namespace {
 
@@ -42,15 +43,14 @@ glm::vec3 Ahead(float yaw) {
     return {std::sin(radians), 0, std::cos(radians)};
 }
 
-class FieldRunTest : public testing::TestWithParam<int> {
+// A game on the fake platform that starts in a field and runs frames.
+class FieldRun : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(platform.window.Create({0, 0, 640, 360}));
         ASSERT_EQ(app.InitDevice(), S_OK);
         platform.messages.Push({platform::MessageType::Activate, 1});
     }
-    const ExitRow& Row() const { return ExitTable()[static_cast<size_t>(GetParam())]; }
-
     void Start(FieldId id, const glm::vec3& spawn, float yaw) {
         app.player.record.storyStage = StartOf(id).stage;
         app.player.SetSpawn(yaw, spawn);
@@ -69,6 +69,12 @@ class FieldRunTest : public testing::TestWithParam<int> {
 
     FakePlatform platform;
     D3DXMain app{platform.services};
+};
+
+// Over the rows of the exit table.
+class FieldRunTest : public FieldRun, public testing::WithParamInterface<int> {
+  protected:
+    const ExitRow& Row() const { return ExitTable()[static_cast<size_t>(GetParam())]; }
 };
 
 using SpawnTest = FieldRunTest;
@@ -177,6 +183,53 @@ TEST_F(StairsTest, TheRoofStairsTurnAtTheHalfLandingUpToTheRoofDoor) {
     EXPECT_LT(app.player.Position().z, 0.5f);
     EXPECT_NEAR(app.player.Position().y, 1.95f + 0.36f, 0.05f) << "not on the upper landing";
 }
+
+// What a field builds depends on the story: an exit (by its trigger) or a model that is there only
+// at some stages.
+struct ConditionCase {
+    FieldId field;
+    int32_t stage;
+    const char* exit;  // an exit's trigger, or null
+    int32_t model;     // a placed model's row, or −1
+    bool present;
+};
+
+void PrintTo(const ConditionCase& c, std::ostream* out) {
+    *out << "field " << static_cast<int>(c.field) << " at stage " << c.stage << ": "
+         << (c.exit ? c.exit : "model " + std::to_string(c.model))
+         << (c.present ? " present" : " absent");
+}
+
+class ConditionTest : public FieldRun, public testing::WithParamInterface<ConditionCase> {};
+
+TEST_P(ConditionTest, TheFieldBuildsWhatItsStageCallsFor) {
+    const ConditionCase& c = GetParam();
+    const FieldStart start = StartOf(c.field);
+    app.player.record.storyStage = c.stage;
+    app.player.SetSpawn(start.yaw, start.position);
+    app.rootScene.AddChild(MakeFieldOf(c.field));
+    Run(1);
+    const int exit = c.exit ? ExitIndex(c.field, c.exit) : -1;
+    bool found = false;
+    for (auto& child : Field().children) {
+        const auto* trigger = dynamic_cast<const Ev::ExitBase*>(child.get());
+        if (trigger && trigger->exit == exit) found = true;
+        for (const CObjMesh* mesh : child->meshes) {
+            found = found || (c.model >= 0 && mesh->modelIndex == c.model);
+        }
+    }
+    EXPECT_EQ(found, c.present);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Stages, ConditionTest,
+    testing::Values(ConditionCase{FieldId::F3, 11, nullptr, AssetRow("bouka.x"), true},
+                    ConditionCase{FieldId::F3, 12, nullptr, AssetRow("bouka.x"), false},
+                    ConditionCase{FieldId::Roof_Top, 9, "boiler", -1, false},
+                    ConditionCase{FieldId::Roof_Top, 10, "boiler", -1, true},
+                    ConditionCase{FieldId::Soto, 0, "path", -1, false},
+                    ConditionCase{FieldId::Soto, 12, "path", -1, true},
+                    ConditionCase{FieldId::Soto, 24, "path", -1, false}));
 
 TEST(FieldFactoryTest, BuildsEveryNumberedFieldAndNothingForOtherNumbers) {
     EXPECT_NE(MakeField(0), nullptr);
