@@ -1,15 +1,21 @@
 #pragma once
 // Every room plan whose shell the asset build draws.
+#include "levels/GuestRooms.h"
 #include "levels/Lobby.h"
 #include "levels/SmallRooms.h"
 
 namespace level {
 
+// One plan a line, so that rooms added side by side merge cleanly.
+// clang-format off
 inline constexpr const RoomPlan* kRoomPlans[] = {
     &kLobbyPlan,
     &kLobbyRestRoomPlan,
     &kStaffRoomPlan,
     &kDiningRoomPlan,
+    &kGuestRoomPlan,
+    &kGuestBathPlan,
 };
+// clang-format on
 
 }  // namespace level

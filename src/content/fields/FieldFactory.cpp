@@ -1,6 +1,7 @@
 #include "content/fields/FieldFactory.h"
 
 #include "content/fields/Exits.h"
+#include "content/fields/GuestRooms.h"
 #include "content/fields/Lobby.h"
 #include "content/fields/SmallRooms.h"
 #include "content/fields/TestRoom.h"
@@ -25,6 +26,13 @@ constexpr FieldRow kFields[] = {
     {FieldId::LobbyRestRoom, Make<Fld::LobbyRestRoom>, 3},
     {FieldId::Staff_Room, Make<Fld::Staff_Room>, 15},
     {FieldId::Dining_Room, Make<Fld::Dining_Room>, 3},
+    {FieldId::Guest_Room, Make<Fld::Guest_Room>, 3},
+    {FieldId::Guest_Bath, Make<Fld::Guest_Bath>, 5},
+    {FieldId::Fld_201, Make<Fld::Fld_201>, 10},
+    {FieldId::Fld_201_Bath, Make<Fld::Fld_201_Bath>, 10},
+    {FieldId::Fld_202, Make<Fld::Fld_202>, 12},
+    {FieldId::Fld_203, Make<Fld::Fld_203>, 17},
+    {FieldId::SecretRoom, Make<Fld::SecretRoom>, 23},
 };
 
 const FieldRow* RowOf(FieldId id) {
