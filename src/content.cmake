@@ -13,6 +13,8 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/F3.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/FieldBuild.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/FieldFactory.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/GuestBaths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/GuestRooms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Lobby.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Outdoor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/SmallRooms.cpp

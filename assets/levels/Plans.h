@@ -1,5 +1,6 @@
 #pragma once
 // Every room plan whose shell the asset build draws.
+#include "levels/GuestRooms.h"
 #include "levels/Lobby.h"
 #include "levels/Outdoor.h"
 #include "levels/SmallRooms.h"
@@ -7,6 +8,7 @@
 
 namespace level {
 
+// One plan a line, so that rooms added side by side merge cleanly.
 // clang-format off
 inline constexpr const RoomPlan* kRoomPlans[] = {
     &kLobbyPlan,
@@ -19,6 +21,8 @@ inline constexpr const RoomPlan* kRoomPlans[] = {
     &kRoofKaiPlan,
     &kRoofTopPlan,
     &kHirobaPlan,
+    &kGuestRoomPlan,
+    &kGuestBathPlan,
 };
 // clang-format on
 

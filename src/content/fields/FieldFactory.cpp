@@ -2,6 +2,7 @@
 
 #include "content/fields/Exits.h"
 #include "content/fields/F3.h"
+#include "content/fields/GuestRooms.h"
 #include "content/fields/Lobby.h"
 #include "content/fields/Outdoor.h"
 #include "content/fields/SmallRooms.h"
@@ -35,6 +36,13 @@ constexpr FieldRow kFields[] = {
     {FieldId::Roof_Kai, Make<Fld::Roof_Kai>, 9},
     {FieldId::Roof_Top, Make<Fld::Roof_Top>, 10},
     {FieldId::Sandou, Make<Fld::Sandou>, 3},
+    {FieldId::Guest_Room, Make<Fld::Guest_Room>, 3},
+    {FieldId::Guest_Bath, Make<Fld::Guest_Bath>, 5},
+    {FieldId::Fld_201, Make<Fld::Fld_201>, 10},
+    {FieldId::Fld_201_Bath, Make<Fld::Fld_201_Bath>, 10},
+    {FieldId::Fld_202, Make<Fld::Fld_202>, 12},
+    {FieldId::Fld_203, Make<Fld::Fld_203>, 17},
+    {FieldId::SecretRoom, Make<Fld::SecretRoom>, 23},
 };
 
 const FieldRow* RowOf(FieldId id) {

@@ -1,0 +1,184 @@
+// The tatami rooms of the upper floor, all built on one plan: the player's room, furnished and
+// lit warm; rooms 201 to 203, left half-empty in a cold, dim light; and the hidden room.
+#include "content/fields/GuestRooms.h"
+
+#include <memory>
+
+#include "content/events/Blocks.h"
+#include "content/events/Doors.h"
+#include "content/fields/FieldBuild.h"
+#include "levels/GuestRooms.h"
+#include "library/AssetNames.h"
+#include "scene/Personal.h"
+
+namespace Fld {
+namespace {
+
+using content::ExitPlacement;
+using content::Make;
+using content::Placement;
+using Ev::drawHitObj;
+using Ev::drawObj;
+using level::kAlcoveTop;
+using level::kTatamiTop;
+
+// The low table: the catalogue's table cut down to knee height and widened.
+constexpr glm::vec3 kLowTable{1.5f, 0.62f, 1.5f};
+constexpr float kLowTableTop = 0.55f * 0.62f;
+
+// clang-format off
+// What every room of the plan shows: its shell, its bathroom's door (frame and leaf, against the
+// wall south of the sill) and its window.
+const Placement kRoomShell[] = {
+    {Make<drawObj>,    AssetRow("room.x"),          {0, 0, 0}},
+    {Make<drawObj>,    AssetRow("bathdoorwaku.x"),  {-2.0f, kTatamiTop, -2.715f},   {0, 180, 0}},
+    {Make<drawObj>,    AssetRow("bathdoor.x"),      {-1.625f, kTatamiTop, -2.695f}, {0, 180, 0}},
+    {Make<drawObj>,    AssetRow("mado_s.x"),        {3.58f, 1.45f, 0.2f},           {0, -90, 0}},
+};
+
+const Placement kGuestRoomEvents[] = {
+    {Make<drawObj>,    AssetRow("denki.x"),         {1.0f, 2.6f, 0.2f}},
+    {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, -0.3f},   {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 0.6f},    {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 1.5f},    {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("tv.x"),            {3.15f, kTatamiTop, -3.65f},    {0, 135, 0}},
+    {Make<drawHitObj>, AssetRow("table.x"),         {1.0f, kTatamiTop, 0.2f},       {0, 0, 0}, kLowTable},
+    {Make<drawHitObj>, AssetRow("table.x"),         {-4.15f, kTatamiTop, 2.45f},    {0, 90, 0},
+                                                                                    {0.7f, 0.62f, 0.8f}},
+    {Make<drawHitObj>, AssetRow("zaisu.x"),         {-0.15f, kTatamiTop, 0.2f},     {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("zaisu.x"),         {2.15f, kTatamiTop, 0.2f},      {0, 90, 0}},
+    {Make<drawHitObj>, AssetRow("reizouko.x"),      {2.3f, kTatamiTop, -3.88f},     {0, 180, 0}},
+    {Make<drawObj>,    AssetRow("reizouko_door.x"), {2.51f, kTatamiTop, -3.68f},    {0, 180, 0}},
+    {Make<drawObj>,    AssetRow("tel.x"),           {-4.15f, kTatamiTop + kLowTableTop, 2.45f},
+                                                                                    {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("kinko.x"),         {0.1f, kTatamiTop, -3.87f},     {0, 180, 0}},
+    {Make<drawObj>,    AssetRow("kinko_door.x"),    {0.32f, kTatamiTop + 0.02f, -3.66f}, {0, 180, 0}},
+    {Make<drawObj>,    AssetRow("kaiga.x"),         {2.6f, 1.45f, 3.7f}},
+    {Make<drawObj>,    AssetRow("pot.x"),           {2.0f, kAlcoveTop, 3.35f}},
+};
+
+// Room 201: the table overturned, a paper door fallen, the key left in the alcove.
+const Placement kRoom201Events[] = {
+    {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, -0.3f},   {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 1.5f},    {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("husuma.x"),        {-3.6f, kTatamiTop + 0.015f, 0.2f}, {90, 70, 0}},
+    {Make<drawHitObj>, AssetRow("table.x"),         {0.6f, kTatamiTop + kLowTableTop, -0.6f},
+                                                                                    {0, 25, 180}, kLowTable},
+    {Make<drawObj>,    AssetRow("key.x"),           {2.9f, kAlcoveTop, 3.3f},       {0, 30, 0}},
+};
+
+// Room 202: a table and one floor chair under a bare lamp.
+const Placement kRoom202Events[] = {
+    {Make<drawObj>,    AssetRow("denki.x"),         {1.0f, 2.6f, 0.2f}},
+    {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, -0.3f},   {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 0.6f},    {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 1.5f},    {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("table.x"),         {1.0f, kTatamiTop, 0.2f},       {0, 0, 0}, kLowTable},
+    {Make<drawHitObj>, AssetRow("zaisu.x"),         {2.15f, kTatamiTop, 0.2f},      {0, 90, 0}},
+};
+
+// Room 203: the closet half open, a floor chair on its side.
+const Placement kRoom203Events[] = {
+    {Make<drawObj>,    AssetRow("denki.x"),         {1.0f, 2.6f, 0.2f}},
+    {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, -0.3f},   {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("husuma.x"),        {-4.555f, kTatamiTop, 0.3f},    {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("zaisu.x"),         {0.4f, kTatamiTop + 0.2f, 1.2f}, {0, 40, 90}},
+};
+
+// The corridor door stands against the entry's west wall; the bathroom's is examined from the
+// mats in front of it.
+constexpr ExitPlacement kCorridorDoor{"door", {-6.6f, 0, -2.2f}, {1, 1, 1}, true, -90};
+constexpr ExitPlacement kBathroomDoor{"bathroom door", {-2.0f, kTatamiTop + 1.0f, -2.55f},
+                                      {0.9f, 2.0f, 0.4f}};
+
+const ExitPlacement kGuestRoomExits[] = {kCorridorDoor, kBathroomDoor};
+const ExitPlacement kRoom201Exits[] = {
+    kBathroomDoor,
+    {"key", {2.6f, kTatamiTop + 0.6f, 2.55f}, {1.6f, 1.2f, 0.6f}},
+};
+const ExitPlacement kCorridorExits[] = {kCorridorDoor};
+// clang-format on
+
+// The sun stands above the room; the ambient weight in w keeps its corners readable.
+constexpr content::RoomLight Light(const glm::vec4& sun, float lightValue) {
+    return {.sunPosition = {0.5f, 30.0f, -1.0f},
+            .sunTarget = {0, 0, 0},
+            .sunColour = sun,
+            .fogColour = {0.02f, 0.02f, 0.03f},
+            .fogStart = 6.0f,
+            .fogEnd = 22.0f,
+            .shadowFar = 20.0f,
+            .lightValue = lightValue,
+            .reverb = 6};
+}
+constexpr content::RoomLight kEveningLight = Light({0.76f, 0.67f, 0.52f, 0.85f}, 40.0f);
+// The guest room later in the night: colder and dimmer.
+constexpr content::RoomLight kLateLight = Light({0.46f, 0.46f, 0.52f, 0.7f}, 36.0f);
+constexpr int32_t kLateStage = 6;
+constexpr content::RoomLight kDisusedLight = Light({0.46f, 0.48f, 0.56f, 0.72f}, 36.0f);
+constexpr content::RoomLight kGlaringLight = Light({0.95f, 0.95f, 1.0f, 1.0f}, 50.0f);
+
+constexpr glm::vec3 kRoomBoxMin{-6.8f, -1.0f, -4.3f}, kRoomBoxMax{3.8f, 4.0f, 3.9f};
+// The entry, the closet and the bathroom's door are watched from high on the east wall; past the
+// table, from the corner by the bathroom's nook, whence the alcove and the window are in view.
+constexpr glm::vec3 kEastEye{3.35f, 2.35f, -1.0f}, kCornerEye{-0.35f, 2.35f, -3.85f};
+constexpr float kCornerEyeFrom = 0.5f;  // the player's x
+
+// The room's number, colliders, light and box.
+void BuildRoom(Scene& field, FieldId id, const content::RoomLight& light) {
+    field.player->record.currentField = static_cast<int32_t>(id);
+    content::AddRoomColliders(field, level::kGuestRoomPlan);
+    content::ApplyLight(field, light);
+    field.SetRoomBox(kRoomBoxMin, kRoomBoxMax);
+}
+
+// A furnished room of the plan: its shell and fittings, its own things and its exits.
+void FurnishRoom(Scene& field, FieldId id, std::span<const Placement> events,
+                 std::span<const ExitPlacement> exits) {
+    content::PlaceEvents(field, kRoomShell);
+    content::PlaceEvents(field, events);
+    content::PlaceExits(field, id, exits);
+}
+
+}  // namespace
+
+void TatamiRoom::Update() {
+    content::WatchFrom(*this, player->Position().x > kCornerEyeFrom ? kCornerEye : kEastEye);
+}
+
+void Guest_Room::Init(Personal* player, MyLibrary*) {
+    const bool late = player->record.storyStage >= kLateStage;
+    BuildRoom(*this, FieldId::Guest_Room, late ? kLateLight : kEveningLight);
+    FurnishRoom(*this, FieldId::Guest_Room, kGuestRoomEvents, kGuestRoomExits);
+}
+
+void Fld_201::Init(Personal*, MyLibrary*) {
+    BuildRoom(*this, FieldId::Fld_201, kDisusedLight);
+    FurnishRoom(*this, FieldId::Fld_201, kRoom201Events, kRoom201Exits);
+    // Locked from the corridor: its door does not open from inside.
+    auto door = std::make_unique<Ev::Door>(-1);
+    door->Stand(kCorridorDoor.position, kCorridorDoor.yaw);
+    AppendChild(std::move(door));
+}
+
+void Fld_202::Init(Personal*, MyLibrary*) {
+    BuildRoom(*this, FieldId::Fld_202, kDisusedLight);
+    FurnishRoom(*this, FieldId::Fld_202, kRoom202Events, kCorridorExits);
+}
+
+void Fld_203::Init(Personal*, MyLibrary*) {
+    BuildRoom(*this, FieldId::Fld_203, kDisusedLight);
+    FurnishRoom(*this, FieldId::Fld_203, kRoom203Events, kCorridorExits);
+}
+
+void SecretRoom::Init(Personal*, MyLibrary*) {
+    BuildRoom(*this, FieldId::SecretRoom, kGlaringLight);
+    auto shell = std::make_unique<drawObj>();
+    shell->mesh.modelIndex = AssetRow("room.x");
+    shell->mesh.castsShadow = 0;
+    shell->mesh.power = 50.0f;
+    AppendChild(std::move(shell));
+    content::PlaceExits(*this, FieldId::SecretRoom, kCorridorExits);
+}
+
+}  // namespace Fld
