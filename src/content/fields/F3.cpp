@@ -4,6 +4,7 @@
 
 #include "content/Services.h"
 #include "content/events/Blocks.h"
+#include "content/events/Decor.h"
 #include "content/fields/FieldBuild.h"
 #include "levels/Upstairs.h"
 #include "library/AssetNames.h"
@@ -30,19 +31,19 @@ const Placement kEvents[] = {
     // what                model                           position                      rotation
     {Make<drawObj>,    AssetRow("f2.x"),             {0, 0, 0}},
     {Make<drawHitObj>, AssetRow("bouka.x"),          {3.0f, kFloor, -0.2f},        {0, 90, 0},  {1, 1, 1}, StageBelow(kShutterOpen)},
-    {Make<drawObj>,    AssetRow("keikou.x"),         {8.2f, kLamp, 6.0f},          {0, 90, 0}},
-    {Make<drawObj>,    AssetRow("keikou.x"),         {1.35f, kLamp, 3.0f},         {0, 90, 0}},
-    {Make<drawObj>,    AssetRow("keikou.x"),         {1.35f, kLamp, 14.5f},        {0, 90, 0}},
-    {Make<drawObj>,    AssetRow("keikou.x"),         {1.35f, kLamp, 25.0f},        {0, 90, 0}},
-    {Make<drawObj>,    AssetRow("keikou.x"),         {-8.0f, kLamp, 31.1f}},
-    {Make<drawObj>,    AssetRow("denki.x"),          {-19.9f, kLamp, 26.5f}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),         {-20.0f, kWindow, 32.9f}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),         {-15.0f, kWindow, 32.9f}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),         {-11.0f, kWindow, 32.9f}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),         {-2.0f, kWindow, 32.9f}},
+    {Make<Ev::Keikou>,    -1,         {8.2f, kLamp, 6.0f},          {0, 90, 0}},
+    {Make<Ev::Keikou>,    -1,         {1.35f, kLamp, 3.0f},         {0, 90, 0}},
+    {Make<Ev::Keikou>,    -1,         {1.35f, kLamp, 14.5f},        {0, 90, 0}},
+    {Make<Ev::Keikou>,    -1,         {1.35f, kLamp, 25.0f},        {0, 90, 0}},
+    {Make<Ev::Keikou>,    -1,         {-8.0f, kLamp, 31.1f}},
+    {Make<Ev::Denki>,    -1,          {-19.9f, kLamp, 26.5f}},
+    {Make<Ev::Mado_S>,    -1,         {-20.0f, kWindow, 32.9f}},
+    {Make<Ev::Mado_S>,    -1,         {-15.0f, kWindow, 32.9f}},
+    {Make<Ev::Mado_S>,    -1,         {-11.0f, kWindow, 32.9f}},
+    {Make<Ev::Mado_S>,    -1,         {-2.0f, kWindow, 32.9f}},
     // The lounge nook: two vending machines, a waste bin.
-    {Make<drawHitObj>, AssetRow("zihanki.x"),        {3.45f, kFloor, 32.5f}},
-    {Make<drawHitObj>, AssetRow("zihanki.x"),        {4.3f, kFloor, 32.5f}},
+    {Make<Ev::Zihanki>, -1,        {3.45f, kFloor, 32.5f}},
+    {Make<Ev::Zihanki>, -1,        {4.3f, kFloor, 32.5f}},
     {Make<drawHitObj>, AssetRow("trashbox.x"),       {4.7f, kFloor, 29.75f}},
     // Tables with chairs: one in the west corridor, one in the north corridor.
     {Make<drawHitObj>, AssetRow("table.x"),          {-8.0f, kFloor, 32.4f}},

@@ -2,6 +2,7 @@
 // room in the north wall, the toilet and the basin either side of it, the tub in the south-east
 // corner and a duct's mouth low in the west wall, grilled in the guest room's and open in 201's.
 #include "content/events/Blocks.h"
+#include "content/events/Decor.h"
 #include "content/fields/FieldBuild.h"
 #include "content/fields/GuestRooms.h"
 #include "levels/GuestRooms.h"
@@ -22,9 +23,9 @@ const Placement kBathFittings[] = {
     {Make<drawObj>,    AssetRow("guestbath.x"),    {0, 0, 0}},
     {Make<drawObj>,    AssetRow("bathdoorwaku.x"), {0, 0, 2.215f}},
     {Make<drawObj>,    AssetRow("bathdoor.x"),     {-0.375f, 0, 2.195f}},
-    {Make<drawHitObj>, AssetRow("toile.x"),        {-1.61f, 0, 1.2f},    {0, -90, 0}},
+    {Make<Ev::Toile>, -1,        {-1.61f, 0, 1.2f},    {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("tsink.x"),        {1.54f, 0, 1.3f},     {0, 90, 0}},
-    {Make<drawObj>,    AssetRow("keikou.x"),       {-0.2f, level::kGuestBathCeiling, 0.2f},
+    {Make<Ev::Keikou>,    -1,       {-0.2f, level::kGuestBathCeiling, 0.2f},
                                                                          {0, 90, 0}, {0.7f, 1, 1}},
 };
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "content/events/Blocks.h"
+#include "content/events/Decor.h"
 #include "content/events/Doors.h"
 #include "content/fields/FieldBuild.h"
 #include "levels/GuestRooms.h"
@@ -33,11 +34,11 @@ const Placement kRoomShell[] = {
     {Make<drawObj>,    AssetRow("room.x"),          {0, 0, 0}},
     {Make<drawObj>,    AssetRow("bathdoorwaku.x"),  {-2.0f, kTatamiTop, -2.715f},   {0, 180, 0}},
     {Make<drawObj>,    AssetRow("bathdoor.x"),      {-1.625f, kTatamiTop, -2.695f}, {0, 180, 0}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),        {3.58f, 1.45f, 0.2f},           {0, -90, 0}},
+    {Make<Ev::Mado_S>,    -1,        {3.58f, 1.45f, 0.2f},           {0, -90, 0}},
 };
 
 const Placement kGuestRoomEvents[] = {
-    {Make<drawObj>,    AssetRow("denki.x"),         {1.0f, 2.6f, 0.2f}},
+    {Make<Ev::Denki>,    -1,         {1.0f, 2.6f, 0.2f}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, -0.3f},   {0, -90, 0}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 0.6f},    {0, -90, 0}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 1.5f},    {0, -90, 0}},
@@ -69,7 +70,7 @@ const Placement kRoom201Events[] = {
 
 // Room 202: a table and one floor chair under a bare lamp.
 const Placement kRoom202Events[] = {
-    {Make<drawObj>,    AssetRow("denki.x"),         {1.0f, 2.6f, 0.2f}},
+    {Make<Ev::Denki>,    -1,         {1.0f, 2.6f, 0.2f}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, -0.3f},   {0, -90, 0}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 0.6f},    {0, -90, 0}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 1.5f},    {0, -90, 0}},
@@ -79,7 +80,7 @@ const Placement kRoom202Events[] = {
 
 // Room 203: the closet half open, a floor chair on its side.
 const Placement kRoom203Events[] = {
-    {Make<drawObj>,    AssetRow("denki.x"),         {1.0f, 2.6f, 0.2f}},
+    {Make<Ev::Denki>,    -1,         {1.0f, 2.6f, 0.2f}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, -0.3f},   {0, -90, 0}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.555f, kTatamiTop, 0.3f},    {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("zaisu.x"),         {0.4f, kTatamiTop + 0.2f, 1.2f}, {0, 40, 90}},

@@ -7,6 +7,7 @@
 
 #include "content/events/Blocks.h"
 #include "content/events/CamChar.h"
+#include "content/events/Decor.h"
 #include "content/events/Mirror.h"
 #include "content/fields/FieldBuild.h"
 #include "levels/Upstairs.h"
@@ -88,28 +89,28 @@ constexpr float kHinge = level::kStallFront;
 // clang-format off
 const Placement kRestMenEvents[] = {
     {Make<drawObj>,    AssetRow("public_rest.x"), {0, 0, 0}},
-    {Make<drawHitObj>, AssetRow("toile.x"),       {-0.6f, 0, kStallBack}},
-    {Make<drawHitObj>, AssetRow("toile.x"),       {0.6f, 0, kStallBack}},
-    {Make<drawHitObj>, AssetRow("toile.x"),       {1.8f, 0, kStallBack}},
-    {Make<drawObj>,    AssetRow("rest_door.x"),   {-0.95f, 0, kHinge},  {0, -70, 0}},
-    {Make<drawObj>,    AssetRow("rest_door.x"),   {0.25f, 0, kHinge},   {0, -75, 0}},
-    {Make<drawObj>,    AssetRow("rest_door.x"),   {1.45f, 0, kHinge},   {0, -20, 0}},
+    {Make<Ev::Toile>, -1,       {-0.6f, 0, kStallBack}},
+    {Make<Ev::Toile>, -1,       {0.6f, 0, kStallBack}},
+    {Make<Ev::Toile>, -1,       {1.8f, 0, kStallBack}},
+    {Make<Ev::Rest_Men_door>,    -1,   {-0.95f, 0, kHinge},  {0, -70, 0}},
+    {Make<Ev::Rest_Men_door>,    -1,   {0.25f, 0, kHinge},   {0, -75, 0}},
+    {Make<Ev::Rest_Men_door>,    -1,   {1.45f, 0, kHinge},   {0, -20, 0}},
     {Make<drawHitObj>, AssetRow("tsink.x"),       {-2.23f, 0, -0.7f},   {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("tsink.x"),       {-2.23f, 0, 0.5f},    {0, -90, 0}},
     {Make<drawObj>,    AssetRow("tdact.x"),       {-1.8f, 2.3f, 3.1f}},
-    {Make<drawObj>,    AssetRow("keikou.x"),      {0, level::kRestCeiling, -0.5f}},
+    {Make<Ev::Keikou>,    -1,      {0, level::kRestCeiling, -0.5f}},
 };
 
 const Placement kRestWomenEvents[] = {
     {Make<drawObj>,    AssetRow("women_rest.x"),  {0, 0, 0}},
-    {Make<drawHitObj>, AssetRow("toile.x"),       {0.6f, 0, kStallBack}},
-    {Make<drawHitObj>, AssetRow("rest_door.x"),   {-2.15f, 0, kHinge}},
-    {Make<drawHitObj>, AssetRow("rest_door.x"),   {-0.95f, 0, kHinge}},
-    {Make<drawObj>,    AssetRow("rest_door.x"),   {0.25f, 0, kHinge},   {0, -70, 0}},
+    {Make<Ev::Toile>, -1,       {0.6f, 0, kStallBack}},
+    {Make<Ev::Rest_Men_door>, -1,   {-2.15f, 0, kHinge}},
+    {Make<Ev::Rest_Men_door>, -1,   {-0.95f, 0, kHinge}},
+    {Make<Ev::Rest_Men_door>,    -1,   {0.25f, 0, kHinge},   {0, -70, 0}},
     {Make<drawHitObj>, AssetRow("tsink.x"),       {2.23f, 0, -0.7f},    {0, 90, 0}},
     {Make<drawHitObj>, AssetRow("tsink.x"),       {2.23f, 0, 0.5f},     {0, 90, 0}},
     {Make<drawObj>,    AssetRow("tdact.x"),       {1.8f, 2.3f, 3.1f}},
-    {Make<drawObj>,    AssetRow("keikou.x"),      {0, level::kRestCeiling, -0.5f}},
+    {Make<Ev::Keikou>,    -1,      {0, level::kRestCeiling, -0.5f}},
 };
 
 const ExitPlacement kRestExits[] = {
@@ -118,8 +119,8 @@ const ExitPlacement kRestExits[] = {
 
 const Placement kRoofKaiEvents[] = {
     {Make<drawObj>,    AssetRow("roof_kai.x"),    {0, 0, 0}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),      {1.0f, level::kRoofKaiHalf + 1.5f, 4.3f}},
-    {Make<drawObj>,    AssetRow("denki.x"),       {0, level::kRoofKaiCeiling, 1.8f}},
+    {Make<Ev::Mado_S>,    -1,      {1.0f, level::kRoofKaiHalf + 1.5f, 4.3f}},
+    {Make<Ev::Denki>,    -1,       {0, level::kRoofKaiCeiling, 1.8f}},
 };
 
 const ExitPlacement kRoofKaiExits[] = {
@@ -132,7 +133,7 @@ const Placement kRoofTopEvents[] = {
     {Make<drawObj>,    AssetRow("roof_top.x"),    {0, 0, 0}},
     {Make<drawObj>,    AssetRow("sky.x"),         {0, 0, 0},            {0, 0, 0},   {5, 5, 5}, content::kAlways, &content::kUnlitSky},
     {Make<drawHitObj>, AssetRow("roof_boiler.x"), {-5.0f, 0, 6.4f}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),      {5.0f, 1.5f, 0.3f},   {0, 90, 0}},
+    {Make<Ev::Mado_S>,    -1,      {5.0f, 1.5f, 0.3f},   {0, 90, 0}},
 };
 
 const ExitPlacement kRoofTopExits[] = {
