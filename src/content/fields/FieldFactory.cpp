@@ -1,5 +1,6 @@
 #include "content/fields/FieldFactory.h"
 
+#include "content/fields/Baths.h"
 #include "content/fields/Exits.h"
 #include "content/fields/Lobby.h"
 #include "content/fields/SmallRooms.h"
@@ -25,6 +26,11 @@ constexpr FieldRow kFields[] = {
     {FieldId::LobbyRestRoom, Make<Fld::LobbyRestRoom>, 3},
     {FieldId::Staff_Room, Make<Fld::Staff_Room>, 15},
     {FieldId::Dining_Room, Make<Fld::Dining_Room>, 3},
+    {FieldId::Bath_Pass, Make<Fld::Bath_Pass>, 3},
+    {FieldId::Bath_Datui_Man, Make<Fld::Bath_Datui_Man>, 3},
+    {FieldId::Bath_Datui_Woman, Make<Fld::Bath_Datui_Woman>, 3},
+    {FieldId::Bath_Room_Man, Make<Fld::Bath_Room_Man>, 3},
+    {FieldId::Bath_Room_Woman, Make<Fld::Bath_Room_Woman>, 3},
 };
 
 const FieldRow* RowOf(FieldId id) {
