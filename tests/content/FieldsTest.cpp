@@ -135,19 +135,32 @@ INSTANTIATE_TEST_SUITE_P(BuiltFields, ExitTest,
                          })),
                          RowName);
 
-class StairsTest : public FieldRunTest {};
+class StairsTest : public FieldRunTest {
+  protected:
+    // Leads the body by `step` a frame, as a held key does.
+    static FrameHook::Fn Lead(glm::vec3 step) {
+        return [step](D3DXMain& game, uint32_t) { game.player.followPoint += step; };
+    }
+};
 
 TEST_F(StairsTest, TheLobbyStairsClimbToTheGalleryAndComeBackDown) {
     Start(FieldId::Lobby, {2.5f, 0.36f, 28.7f}, 90);
-    const auto lead = [](glm::vec3 step) {
-        return [step](D3DXMain& game, uint32_t) { game.player.followPoint += step; };
-    };
-    Run(150, lead({0.15f, 0, 0}));
+    Run(150, Lead({0.15f, 0, 0}));
     EXPECT_GT(app.player.Position().x, 8.5f);
     EXPECT_NEAR(app.player.Position().y, 2.8f + 0.36f, 0.05f) << "not standing on the gallery";
-    Run(150, lead({-0.15f, 0, 0}));
+    Run(150, Lead({-0.15f, 0, 0}));
     EXPECT_LT(app.player.Position().x, 4.0f);
     EXPECT_NEAR(app.player.Position().y, 0.36f, 0.05f);
+}
+
+TEST_F(StairsTest, TheBathCorridorStepsLeadDownFromTheLobbyLandingAndBackUp) {
+    Start(FieldId::Bath_Pass, {4.0f, 0.96f, 0.2f}, -90);
+    Run(90, Lead({-0.15f, 0, 0}));
+    EXPECT_LT(app.player.Position().x, 1.0f);
+    EXPECT_NEAR(app.player.Position().y, 0.36f, 0.05f) << "not standing on the corridor";
+    Run(90, Lead({0.15f, 0, 0}));
+    EXPECT_GT(app.player.Position().x, 3.1f);
+    EXPECT_NEAR(app.player.Position().y, 0.6f + 0.36f, 0.05f) << "not standing on the landing";
 }
 
 TEST(FieldFactoryTest, BuildsEveryNumberedFieldAndNothingForOtherNumbers) {
