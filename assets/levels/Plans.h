@@ -1,6 +1,7 @@
 #pragma once
 // Every room plan whose shell the asset build draws.
 #include "levels/GuestRooms.h"
+#include "levels/Baths.h"
 #include "levels/Lobby.h"
 #include "levels/Outdoor.h"
 #include "levels/SmallRooms.h"
@@ -23,6 +24,11 @@ inline constexpr const RoomPlan* kRoomPlans[] = {
     &kHirobaPlan,
     &kGuestRoomPlan,
     &kGuestBathPlan,
+    &kBathPassPlan,
+    &kDatuiManPlan,
+    &kDatuiWomanPlan,
+    &kBathRoomMenPlan,
+    &kBathRoomWomenPlan,
 };
 // clang-format on
 

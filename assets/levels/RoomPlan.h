@@ -24,11 +24,17 @@ enum class Finish : uint8_t {
     Tatami,    // mats of the guest rooms
     Carpet,    // the lobby's runner
     Tile,      // washroom floors
-    BathTile,  // the baths' white tiles
+    BathTile,  // the baths' floor tiles
+    BathWall,  // the baths' glazed white wall tiles
+    Marble,    // the bath tub's rim
+    Water,     // the tub's hot water
+    Lockers,   // the changing rooms' walls of lockers
+    NorenM,    // the curtain over the men's doorways: its print spans the block once
+    NorenW,    // the women's
     Stone,     // outdoor paving, the roof
     Sand,      // the square and the path
     Grass,
-    Bark,      // tree trunks
+    Bark,  // tree trunks
     Leaves,
     Concrete,  // stairwells and service rooms
     Ceiling,   // boarded ceilings

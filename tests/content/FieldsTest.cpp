@@ -142,7 +142,7 @@ INSTANTIATE_TEST_SUITE_P(BuiltFields, ExitTest,
                          RowName);
 
 // A flight walked up and back down as a held key leads the body.
-class StairsTest : public FieldRunTest {
+class StairsTest : public FieldRun {
   protected:
     void Walk(uint32_t frames, glm::vec3 step) {
         Run(frames, [step](D3DXMain& game, uint32_t) { game.player.followPoint += step; });
@@ -230,6 +230,16 @@ INSTANTIATE_TEST_SUITE_P(
                     ConditionCase{FieldId::Soto, 0, "path", -1, false},
                     ConditionCase{FieldId::Soto, 12, "path", -1, true},
                     ConditionCase{FieldId::Soto, 24, "path", -1, false}));
+
+TEST_F(StairsTest, TheBathCorridorStepsLeadDownFromTheLobbyLandingAndBackUp) {
+    Start(FieldId::Bath_Pass, {4.0f, 0.96f, 0.2f}, -90);
+    Walk(90, {-0.15f, 0, 0});
+    EXPECT_LT(app.player.Position().x, 1.0f);
+    EXPECT_NEAR(app.player.Position().y, 0.36f, 0.05f) << "not standing on the corridor";
+    Walk(90, {0.15f, 0, 0});
+    EXPECT_GT(app.player.Position().x, 3.1f);
+    EXPECT_NEAR(app.player.Position().y, 0.6f + 0.36f, 0.05f) << "not standing on the landing";
+}
 
 TEST(FieldFactoryTest, BuildsEveryNumberedFieldAndNothingForOtherNumbers) {
     EXPECT_NE(MakeField(0), nullptr);

@@ -3,6 +3,7 @@
 #include "content/Services.h"
 #include "content/events/Blocks.h"
 #include "content/events/Doors.h"
+#include "content/events/Mirror.h"
 #include "content/fields/Exits.h"
 #include "scene/Personal.h"
 
@@ -116,6 +117,14 @@ void WatchFrom(Scene& field, const glm::vec3& eye) {
     Camera& camera = Services(*field.library).LiveCamera();
     camera.eye = eye;
     camera.at = field.player->Position() + kChest;
+}
+
+void PlaceMirror(Scene& field, const glm::vec3& centre, float width, float height, float yaw) {
+    auto mirror = std::make_unique<Ev::Mirror>();
+    mirror->frame.position = centre;
+    mirror->frame.scale = {width, height, 1.0f};
+    mirror->frame.rotation = {0, yaw, 0};
+    field.AppendChild(std::move(mirror));
 }
 
 }  // namespace content

@@ -112,4 +112,8 @@ void ApplyLight(Scene& field, const RoomLight& light);
 // so no wall comes between them however the player walks.
 void WatchFrom(Scene& field, const glm::vec3& eye);
 
+// A mirror's glass, `width` by `height`, centred at `centre` and facing `yaw` degrees (0: towards
+// +z), the way the room it reflects lies.
+void PlaceMirror(Scene& field, const glm::vec3& centre, float width, float height, float yaw);
+
 }  // namespace content

@@ -1,5 +1,6 @@
 #include "content/fields/FieldFactory.h"
 
+#include "content/fields/Baths.h"
 #include "content/fields/Exits.h"
 #include "content/fields/F3.h"
 #include "content/fields/GuestRooms.h"
@@ -43,6 +44,11 @@ constexpr FieldRow kFields[] = {
     {FieldId::Fld_202, Make<Fld::Fld_202>, 12},
     {FieldId::Fld_203, Make<Fld::Fld_203>, 17},
     {FieldId::SecretRoom, Make<Fld::SecretRoom>, 23},
+    {FieldId::Bath_Pass, Make<Fld::Bath_Pass>, 3},
+    {FieldId::Bath_Datui_Man, Make<Fld::Bath_Datui_Man>, 3},
+    {FieldId::Bath_Datui_Woman, Make<Fld::Bath_Datui_Woman>, 3},
+    {FieldId::Bath_Room_Man, Make<Fld::Bath_Room_Man>, 3},
+    {FieldId::Bath_Room_Woman, Make<Fld::Bath_Room_Woman>, 3},
 };
 
 const FieldRow* RowOf(FieldId id) {

@@ -1,6 +1,7 @@
 // The room shells: floors, walls, ceilings and stairs drawn from the room plans the fields build
 // their colliders from.
 #include <array>
+#include <cmath>
 #include <utility>
 
 #include "levels/Plans.h"
@@ -20,8 +21,11 @@ float RepeatOf(Finish finish) {
         case Finish::Panel:
         case Finish::Tile:
         case Finish::BathTile:
+        case Finish::BathWall:
         case Finish::Tatami:
             return 1.0f;
+        case Finish::Lockers:
+            return 1.8f;  // three rows of doors up a locker wall 1.8 high
         default:
             return 2.0f;
     }
@@ -43,6 +47,18 @@ Material MaterialOf(Finish finish) {
             return Shiny(Textured("rest_zimen.bmp"), 40, 0.3f);
         case Finish::BathTile:
             return Shiny(Textured("bath_floor.bmp"), 40, 0.4f);
+        case Finish::BathWall:
+            return Shiny(Textured("bath_white.bmp"), 40, 0.3f);
+        case Finish::Marble:
+            return Shiny(Textured("bath_dairi.bmp"), 40, 0.5f);
+        case Finish::Water:
+            return Shiny(Plain(0x5E9AA2), 80, 0.9f);
+        case Finish::Lockers:
+            return Textured("datui.bmp");
+        case Finish::NorenM:
+            return Textured("noren_man.bmp");
+        case Finish::NorenW:
+            return Textured("noren_woman.bmp");
         case Finish::Stone:
             return Textured("rest_zimen.bmp", 0x8C8A84);
         case Finish::Sand:
@@ -65,6 +81,30 @@ Material MaterialOf(Finish finish) {
 
 Vec3 ToVec(level::Point p) {
     return {p.x, p.y, p.z};
+}
+
+// Finishes whose texture is one picture (a curtain's print) rather than a repeating surface.
+bool IsPicture(Finish finish) {
+    return finish == Finish::NorenM || finish == Finish::NorenW;
+}
+
+// Stretches the texture once over each face of the block, upright on the side faces.
+void FitBoxUvs(Mesh& mesh, uint32_t firstVertex, const level::Block& block) {
+    const Vec3 low = ToVec(block.min);
+    const Vec3 size = ToVec(block.max) - low;
+    for (Vertex& v : mesh.Vertices().subspan(firstVertex)) {
+        const Vec3 n{std::fabs(v.normal.x), std::fabs(v.normal.y), std::fabs(v.normal.z)};
+        const float x = (v.position.x - low.x) / size.x;
+        const float down = (block.max.y - v.position.y) / size.y;
+        const float z = (v.position.z - low.z) / size.z;
+        if (n.y >= n.x && n.y >= n.z) {
+            v.uv = {x, z};
+        } else if (n.x >= n.z) {
+            v.uv = {z, down};
+        } else {
+            v.uv = {x, down};
+        }
+    }
 }
 
 // One material per finish, added the first time a finish is used.
@@ -109,7 +149,11 @@ Mesh Shell(const level::RoomPlan& plan) {
     for (const level::Block& block : plan.blocks) {
         const uint32_t first = mesh.NextVertex();
         AddBox(mesh, ToVec(block.min), ToVec(block.max), materials[block.finish]);
-        ProjectBoxUvs(mesh, first, RepeatOf(block.finish));
+        if (IsPicture(block.finish)) {
+            FitBoxUvs(mesh, first, block);
+        } else {
+            ProjectBoxUvs(mesh, first, RepeatOf(block.finish));
+        }
     }
     for (const level::Stair& stair : plan.stairs) {
         const uint32_t first = mesh.NextVertex();
