@@ -4,6 +4,7 @@
 
 #include "content/Services.h"
 #include "content/events/Blocks.h"
+#include "content/events/Decor.h"
 #include "content/fields/FieldBuild.h"
 #include "levels/Baths.h"
 #include "library/AssetNames.h"
@@ -83,8 +84,8 @@ const Placement kPassEvents[] = {
     {Make<drawObj>,    AssetRow("exit_door_waku.x"), {-5.42f, 0, 0.2f},    {0, -90, 0}},
     {Make<drawObj>,    AssetRow("exit_door.x"),      {-5.44f, 0, -0.21f},  {0, -90, 0}},
     {Make<drawObj>,    AssetRow("exit.x"),           {-5.5f, 2.12f, 0.2f}, {0, -90, 0}},
-    {Make<drawHitObj>, AssetRow("zihanki.x"),        {0.6f, 0, 1.35f}},
-    {Make<drawObj>,    AssetRow("keikou.x"),         {-2.0f, 3.0f, 0.2f}},
+    {Make<Ev::Zihanki>, -1,        {0.6f, 0, 1.35f}},
+    {Make<Ev::Keikou>,    -1,         {-2.0f, 3.0f, 0.2f}},
 };
 const ExitPlacement kPassExits[] = {
     // trigger         position                size
@@ -103,8 +104,8 @@ const Placement kDatuiManEvents[] = {
     {Make<drawHitObj>, AssetRow("kagidana.x"),       {2.94f, 0, 1.8f},    {0, 90, 0}},
     {Make<drawHitObj>, AssetRow("bath_bench.x"),     {0, 0, -0.3f}},
     {Make<drawHitObj>, AssetRow("taijukei.x"),       {-2.6f, 0, 1.2f}},
-    {Make<drawObj>,    AssetRow("senpu.x"),          {-3.2f, 0, 1.75f},   {0, -45, 0}},
-    {Make<drawObj>,    AssetRow("keikou.x"),         {0, level::kDatuiCeiling, 0}},
+    {Make<Ev::Senpu>,    -1,          {-3.2f, 0, 1.75f},   {0, -45, 0}},
+    {Make<Ev::Keikou>,    -1,         {0, level::kDatuiCeiling, 0}},
 };
 const ExitPlacement kDatuiManExits[] = {
     {"entrance",  {-1.95f, 0.8f, -2.95f}, {0.9f, 1.6f, 0.9f}},
@@ -119,8 +120,8 @@ const Placement kDatuiWomanEvents[] = {
     {Make<drawHitObj>, AssetRow("kagidana.x"),         {-7.34f, 0, 1.8f},   {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("bath_bench.x"),       {-4.6f, 0, -0.3f}},
     {Make<drawHitObj>, AssetRow("taijukei.x"),         {-2.3f, 0, 1.2f}},
-    {Make<drawObj>,    AssetRow("senpu.x"),            {-1.6f, 0, 1.75f},   {0, 45, 0}},
-    {Make<drawObj>,    AssetRow("keikou.x"),           {-4.4f, level::kDatuiCeiling, 0}},
+    {Make<Ev::Senpu>,    -1,            {-1.6f, 0, 1.75f},   {0, 45, 0}},
+    {Make<Ev::Keikou>,    -1,           {-4.4f, level::kDatuiCeiling, 0}},
 };
 const ExitPlacement kDatuiWomanExits[] = {
     {"entrance",  {-3.17f, 0.8f, -2.95f}, {0.9f, 1.6f, 0.9f}},
@@ -141,8 +142,8 @@ const Placement kBathMenEvents[] = {
     {Make<drawHitObj>, AssetRow("bath_oke.x"),      {-4.0f, 0, -2.25f}},
     {Make<drawHitObj>, AssetRow("bath_oke.x"),      {-4.0f, 0, -0.85f}},
     {Make<drawHitObj>, AssetRow("bath_oke.x"),      {-3.75f, 0.17f, 0.2f}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),        {0.5f, 1.6f, 4.95f}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),        {3.0f, 1.6f, 4.95f}},
+    {Make<Ev::Mado_S>,    -1,        {0.5f, 1.6f, 4.95f}},
+    {Make<Ev::Mado_S>,    -1,        {3.0f, 1.6f, 4.95f}},
 };
 const ExitPlacement kBathMenExits[] = {
     {"door", {0, 0.8f, -4.81f}, {0.9f, 1.6f, 0.38f}},
@@ -161,8 +162,8 @@ const Placement kBathWomenEvents[] = {
     {Make<drawHitObj>, AssetRow("bath_oke.x"),        {-6.0f, 0, -2.25f}},
     {Make<drawHitObj>, AssetRow("bath_oke.x"),        {-6.25f, 0.17f, -1.2f}},
     {Make<drawHitObj>, AssetRow("bath_oke.x"),        {-6.0f, 0, 0.55f}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),          {-13.0f, 1.6f, 4.95f}},
-    {Make<drawObj>,    AssetRow("mado_s.x"),          {-10.5f, 1.6f, 4.95f}},
+    {Make<Ev::Mado_S>,    -1,          {-13.0f, 1.6f, 4.95f}},
+    {Make<Ev::Mado_S>,    -1,          {-10.5f, 1.6f, 4.95f}},
 };
 const ExitPlacement kBathWomenExits[] = {
     {"door", {-10.0f, 0.8f, -4.81f}, {0.9f, 1.6f, 0.38f}},
