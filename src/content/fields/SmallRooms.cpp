@@ -42,10 +42,10 @@ void BuildRoom(Scene& field, FieldId id, const level::RoomPlan& plan,
 // clang-format off
 const Placement kRestRoomEvents[] = {
     {Make<drawObj>,    AssetRow("restroom.x"),  {0, 0, 0}},
-    {Make<drawObj>,    AssetRow("tpaper.x"),    {1.9f, 0.7f, 2.2f},   {0, -90, 0}},
+    {Make<drawObj>,    AssetRow("tpaper.x"),    {1.9f, 0.7f, 2.2f},   {0, 90, 0}},
     {Make<drawObj>,    AssetRow("tdact.x"),     {-1.0f, 2.3f, 2.9f}},
-    {Make<drawHitObj>, AssetRow("tsink.x"),     {-1.6f, 0, 1.2f},     {0, 90, 0}},
-    {Make<Ev::Toile>, -1,     {1.2f, 0, 2.4f},      {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("tsink.x"),     {-1.6f, 0, 1.2f},     {0, -90, 0}},
+    {Make<Ev::Toile>, -1,     {1.2f, 0, 2.4f},      {0, 0, 0}},
     {Make<Ev::Denki>, -1,     {0, 2.6f, 0.5f}},
 };
 const ExitPlacement kRestRoomExits[] = {
@@ -54,17 +54,17 @@ const ExitPlacement kRestRoomExits[] = {
 
 const Placement kStaffEvents[] = {
     {Make<drawObj>,    AssetRow("staffroom.x"), {0, 0, 0}},
-    {Make<drawHitObj>, AssetRow("lack.x"),      {-4.2f, 0, 1.0f},     {0, 90, 0}},
-    {Make<drawHitObj>, AssetRow("lack.x"),      {-4.2f, 0, 3.0f},     {0, 90, 0}},
-    {Make<drawHitObj>, AssetRow("whitebord.x"), {2.5f, 0, 4.5f},      {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("lack.x"),      {-4.2f, 0, 1.0f},     {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("lack.x"),      {-4.2f, 0, 3.0f},     {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("whitebord.x"), {2.5f, 0, 4.5f},      {0, 0, 0}},
     {Make<drawHitObj>, AssetRow("desk.x"),      {-1.0f, 0, 1.0f}},
     {Make<drawHitObj>, AssetRow("desk.x"),      {1.0f, 0, 1.0f}},
     {Make<drawHitObj>, AssetRow("desk.x"),      {-1.0f, 0, 2.6f},     {0, 180, 0}},
     {Make<drawHitObj>, AssetRow("desk.x"),      {1.0f, 0, 2.6f},      {0, 180, 0}},
     {Make<drawHitObj>, AssetRow("desk.x"),      {3.2f, 0, -1.5f},     {0, -90, 0}},
-    {Make<drawHitObj>, AssetRow("dining_chair.x"), {-1.0f, 0, 0.35f}},
-    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, 0.35f}},
-    {Make<Ev::Mado_S>, -1,    {4.38f, 1.5f, 1.5f},   {0, -90, 0}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {-1.0f, 0, 0.35f}, {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, 0.35f}, {0, 180, 0}},
+    {Make<Ev::Mado_S>, -1,    {4.38f, 1.5f, 1.5f},   {0, 90, 0}},
     {Make<Ev::Keikou>, -1,    {0, 2.6f, 1.5f}},
 };
 const ExitPlacement kStaffExits[] = {
@@ -79,15 +79,15 @@ const Placement kDiningEvents[] = {
     {Make<drawHitObj>, AssetRow("dining_table.x"), {4.0f, 0, 2.0f}},
     {Make<drawHitObj>, AssetRow("dining_table.x"), {1.0f, 0, 6.0f}},
     {Make<drawHitObj>, AssetRow("dining_table.x"), {4.0f, 0, 6.0f}},
-    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, -2.6f}},
-    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, -1.4f},  {0, 180, 0}},
-    {Make<drawHitObj>, AssetRow("dining_chair.x"), {4.0f, 0, 1.4f}},
-    {Make<drawHitObj>, AssetRow("dining_chair.x"), {4.0f, 0, 2.6f},   {0, 180, 0}},
-    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, 6.6f},   {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, -2.6f}, {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, -1.4f},  {0, 0, 0}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {4.0f, 0, 1.4f},  {0, 180, 0}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {4.0f, 0, 2.6f},   {0, 0, 0}},
+    {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, 6.6f},   {0, 0, 0}},
     {Make<Ev::Keikou>, -1,       {2.5f, 3.0f, 0}},
     {Make<Ev::Keikou>, -1,       {2.5f, 3.0f, 5.0f}},
-    {Make<Ev::Mado_S>, -1,       {6.88f, 1.6f, 0},    {0, -90, 0}},
-    {Make<Ev::Mado_S>, -1,       {6.88f, 1.6f, 5.0f}, {0, -90, 0}},
+    {Make<Ev::Mado_S>, -1,       {6.88f, 1.6f, 0},    {0, 90, 0}},
+    {Make<Ev::Mado_S>, -1,       {6.88f, 1.6f, 5.0f}, {0, 90, 0}},
 };
 const ExitPlacement kDiningExits[] = {
     {"door",    {-3.9f, 0, -3.0f}, {1, 1, 1}, true, -90},
