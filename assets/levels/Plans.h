@@ -1,7 +1,7 @@
 #pragma once
 // Every room plan whose shell the asset build draws.
-#include "levels/GuestRooms.h"
 #include "levels/Baths.h"
+#include "levels/GuestRooms.h"
 #include "levels/Lobby.h"
 #include "levels/Outdoor.h"
 #include "levels/SmallRooms.h"

@@ -5,7 +5,7 @@
 #include "content/Services.h"
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
-#include "content/fields/FieldBuild.h"
+#include "content/fields/FieldTable.h"
 #include "levels/Upstairs.h"
 #include "library/AssetNames.h"
 #include "scene/Personal.h"
@@ -13,12 +13,7 @@
 namespace Fld {
 namespace {
 
-using content::ExitPlacement;
-using content::Make;
-using content::Placement;
 using content::StageBelow;
-using Ev::drawHitObj;
-using Ev::drawObj;
 
 constexpr float kFloor = level::kF3Floor;
 constexpr float kLamp = level::kF3Ceiling;

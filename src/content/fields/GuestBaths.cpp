@@ -3,7 +3,7 @@
 // corner and a duct's mouth low in the west wall, grilled in the guest room's and open in 201's.
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
-#include "content/fields/FieldBuild.h"
+#include "content/fields/FieldTable.h"
 #include "content/fields/GuestRooms.h"
 #include "levels/GuestRooms.h"
 #include "library/AssetNames.h"
@@ -11,12 +11,6 @@
 
 namespace Fld {
 namespace {
-
-using content::ExitPlacement;
-using content::Make;
-using content::Placement;
-using Ev::drawHitObj;
-using Ev::drawObj;
 
 // clang-format off
 const Placement kBathFittings[] = {

@@ -7,7 +7,7 @@
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
 #include "content/events/Doors.h"
-#include "content/fields/FieldBuild.h"
+#include "content/fields/FieldTable.h"
 #include "levels/GuestRooms.h"
 #include "library/AssetNames.h"
 #include "scene/Personal.h"
@@ -15,11 +15,6 @@
 namespace Fld {
 namespace {
 
-using content::ExitPlacement;
-using content::Make;
-using content::Placement;
-using Ev::drawHitObj;
-using Ev::drawObj;
 using level::kAlcoveTop;
 using level::kTatamiTop;
 

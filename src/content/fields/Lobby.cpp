@@ -5,19 +5,13 @@
 #include "content/Services.h"
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
-#include "content/fields/FieldBuild.h"
+#include "content/fields/FieldTable.h"
 #include "levels/Lobby.h"
 #include "library/AssetNames.h"
 #include "scene/Personal.h"
 
 namespace Fld {
 namespace {
-
-using content::ExitPlacement;
-using content::Make;
-using content::Placement;
-using Ev::drawHitObj;
-using Ev::drawObj;
 
 // clang-format off
 const Placement kEvents[] = {

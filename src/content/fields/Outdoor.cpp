@@ -7,7 +7,7 @@
 
 #include "content/events/Blocks.h"
 #include "content/events/CamChar.h"
-#include "content/fields/FieldBuild.h"
+#include "content/fields/FieldTable.h"
 #include "levels/Outdoor.h"
 #include "library/AssetNames.h"
 #include "scene/Personal.h"
@@ -15,13 +15,8 @@
 namespace Fld {
 namespace {
 
-using content::ExitPlacement;
-using content::Make;
-using content::Placement;
 using content::Shading;
 using Ev::CamChar;
-using Ev::drawHitObj;
-using Ev::drawObj;
 using Ev::HitBox;
 
 constexpr int32_t kCricketsSound = AssetRow("suzumusi.wav");

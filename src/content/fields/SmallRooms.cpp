@@ -4,19 +4,13 @@
 
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
-#include "content/fields/FieldBuild.h"
+#include "content/fields/FieldTable.h"
 #include "levels/SmallRooms.h"
 #include "library/AssetNames.h"
 #include "scene/Personal.h"
 
 namespace Fld {
 namespace {
-
-using content::ExitPlacement;
-using content::Make;
-using content::Placement;
-using Ev::drawHitObj;
-using Ev::drawObj;
 
 // A dim room lit from above, its light warm.
 constexpr content::RoomLight IndoorLight(uint32_t reverb) {

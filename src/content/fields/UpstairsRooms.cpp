@@ -9,7 +9,7 @@
 #include "content/events/CamChar.h"
 #include "content/events/Decor.h"
 #include "content/events/Mirror.h"
-#include "content/fields/FieldBuild.h"
+#include "content/fields/FieldTable.h"
 #include "levels/Upstairs.h"
 #include "library/AssetNames.h"
 #include "scene/Personal.h"
@@ -17,12 +17,7 @@
 namespace Fld {
 namespace {
 
-using content::ExitPlacement;
-using content::Make;
-using content::Placement;
 using content::StageFrom;
-using Ev::drawHitObj;
-using Ev::drawObj;
 
 // A tiled room under one fluorescent tube: bright and a little cold.
 constexpr content::RoomLight kToiletLight{

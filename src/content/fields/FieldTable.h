@@ -1,0 +1,16 @@
+#pragma once
+// What the fields' source files write their placement and exit tables with.
+#include "content/events/Blocks.h"
+#include "content/events/Decor.h"
+#include "content/fields/FieldBuild.h"
+#include "library/AssetNames.h"
+
+namespace Fld {
+
+using content::ExitPlacement;
+using content::Make;
+using content::Placement;
+using Ev::drawHitObj;
+using Ev::drawObj;
+
+}  // namespace Fld
