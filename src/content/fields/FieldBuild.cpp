@@ -124,6 +124,7 @@ void PlaceMirror(Scene& field, const glm::vec3& centre, float width, float heigh
     mirror->frame.position = centre;
     mirror->frame.scale = {width, height, 1.0f};
     mirror->frame.rotation = {0, yaw, 0};
+    mirror->frame.hidden = 1;  // only the reflection is drawn
     field.AppendChild(std::move(mirror));
 }
 

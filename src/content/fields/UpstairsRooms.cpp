@@ -8,7 +8,6 @@
 #include "content/events/Blocks.h"
 #include "content/events/CamChar.h"
 #include "content/events/Decor.h"
-#include "content/events/Mirror.h"
 #include "content/fields/FieldTable.h"
 #include "levels/Upstairs.h"
 #include "library/AssetNames.h"
@@ -65,17 +64,6 @@ void BuildRoom(Scene& field, FieldId id, const level::RoomPlan& plan,
     field.player->record.currentField = static_cast<int32_t>(id);
     content::AddRoomColliders(field, plan);
     content::ApplyLight(field, light);
-}
-
-// A mirror over the basins: its glass `size` wide and high, centred on `centre`, facing the room
-// at `yaw` degrees (its front −z unturned). Only the reflection is drawn.
-void AddMirror(Scene& field, const glm::vec3& centre, float yaw, const glm::vec2& size) {
-    auto mirror = std::make_unique<Ev::Mirror>();
-    mirror->frame.position = centre;
-    mirror->frame.rotation = {0, yaw, 0};
-    mirror->frame.scale = {size.x, size.y, 1};
-    mirror->frame.hidden = 1;
-    field.AppendChild(std::move(mirror));
 }
 
 constexpr float kStallBack = 3.1f - 0.29f;  // a toilet's origin against the cubicles' back wall
@@ -143,7 +131,7 @@ const ExitPlacement kRoofTopExits[] = {
 void Rest_Men::Init(Personal*, MyLibrary*) {
     BuildRoom(*this, FieldId::Rest_Men, level::kRestMenPlan, kToiletLight);
     content::PlaceEvents(*this, kRestMenEvents);
-    AddMirror(*this, {-2.37f, 1.35f, -0.1f}, -90, {1.7f, 0.7f});
+    content::PlaceMirror(*this, {-2.37f, 1.35f, -0.1f}, 1.7f, 0.7f, -90);
     content::PlaceExits(*this, FieldId::Rest_Men, kRestExits);
     SetRoomBox({-2.6f, -1, -3.1f}, {2.6f, 4, 3.3f});
 }
@@ -151,7 +139,7 @@ void Rest_Men::Init(Personal*, MyLibrary*) {
 void Rest_Women::Init(Personal*, MyLibrary*) {
     BuildRoom(*this, FieldId::Rest_Women, level::kRestWomenPlan, kToiletLight);
     content::PlaceEvents(*this, kRestWomenEvents);
-    AddMirror(*this, {2.37f, 1.35f, -0.1f}, 90, {1.7f, 0.7f});
+    content::PlaceMirror(*this, {2.37f, 1.35f, -0.1f}, 1.7f, 0.7f, 90);
     content::PlaceExits(*this, FieldId::Rest_Women, kRestExits);
     SetRoomBox({-2.6f, -1, -3.1f}, {2.6f, 4, 3.3f});
 }
