@@ -18,6 +18,7 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/GuestRooms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Lobby.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Outdoor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/Retries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/SmallRooms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/TestRoom.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/UpstairsRooms.cpp

@@ -12,6 +12,7 @@
 #include "content/events/Doors.h"
 #include "content/fields/Exits.h"
 #include "content/fields/FieldFactory.h"
+#include "content/fields/Retries.h"
 #include "library/AssetNames.h"
 
 namespace {
@@ -29,13 +30,16 @@ std::vector<int> ExitsWhere(bool (*keep)(const ExitRow&)) {
     return rows;
 }
 
-std::string RowName(const testing::TestParamInfo<int>& info) {
-    const ExitRow& row = ExitTable()[static_cast<size_t>(info.param)];
-    std::string name = std::to_string(static_cast<int>(row.from)) + "_" + row.trigger;
+std::string Named(std::string name) {
     for (char& c : name) {
         if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
     }
     return name;
+}
+
+std::string RowName(const testing::TestParamInfo<int>& info) {
+    const ExitRow& row = ExitTable()[static_cast<size_t>(info.param)];
+    return Named(std::to_string(static_cast<int>(row.from)) + "_" + row.trigger);
 }
 
 glm::vec3 Ahead(float yaw) {
@@ -72,36 +76,74 @@ class FieldRun : public testing::Test {
 };
 
 // Over the rows of the exit table.
-class FieldRunTest : public FieldRun, public testing::WithParamInterface<int> {
+class ExitTest : public FieldRun, public testing::WithParamInterface<int> {
   protected:
     const ExitRow& Row() const { return ExitTable()[static_cast<size_t>(GetParam())]; }
 };
 
-using SpawnTest = FieldRunTest;
+// A spawn point of the exit, retry or opening tables, and the way into its room from there.
+struct SpawnCase {
+    std::string name;
+    FieldId field;
+    glm::vec3 spawn;
+    float yaw;
+    int32_t stage;
+    float intoRoomYaw;  // a retry may face the door it stands at; the room lies the other way
+};
+
+std::vector<SpawnCase> SpawnCases() {
+    std::vector<SpawnCase> cases;
+    for (const ExitRow& row : ExitTable()) {
+        if (!Built(row.to) || row.from == row.to) continue;
+        cases.push_back(
+            {Named("exit_" + std::to_string(static_cast<int>(row.from)) + "_" + row.trigger),
+             row.to, row.spawn, row.yaw, StartOf(row.to).stage, row.yaw});
+    }
+    for (const RetryRow& row : RetryTable()) {
+        if (row.toTitle) continue;
+        float into = row.yaw;
+        for (const ExitRow& exit : ExitTable()) {
+            if (exit.to == row.rebuilt && glm::length(exit.spawn - row.spawn) < 0.01f) {
+                into = exit.yaw;
+            }
+        }
+        const int32_t stage = row.stage >= 0 ? row.stage : StartOf(row.rebuilt).stage;
+        cases.push_back({"retry_" + std::to_string(row.caughtIn), row.rebuilt, row.spawn, row.yaw,
+                         stage, into});
+    }
+    return cases;
+}
+
+void PrintTo(const SpawnCase& spawn, std::ostream* out) {
+    *out << spawn.name;
+}
+
+class SpawnTest : public FieldRun, public testing::WithParamInterface<SpawnCase> {};
 
 TEST_P(SpawnTest, StandsOnAFloorAndWalksAUnitIntoTheRoom) {
-    const ExitRow& row = Row();
-    Start(row.to, row.spawn, row.yaw);
+    const SpawnCase& spawn = GetParam();
+    app.player.record.storyStage = spawn.stage;
+    app.player.SetSpawn(spawn.yaw, spawn.spawn);
+    app.rootScene.AddChild(MakeFieldOf(spawn.field));
+    Run(40);
     const glm::vec3 rest = app.player.Position();
     // The table's heights are approximate: a settle, never a fall or a launch.
-    EXPECT_LE(std::abs(rest.y - row.spawn.y), 0.5f);
-    EXPECT_LT(glm::length(Horizontal(rest - row.spawn)), 0.05f) << "pushed off the spawn point";
+    EXPECT_LE(std::abs(rest.y - spawn.spawn.y), 0.5f);
+    EXPECT_LT(glm::length(Horizontal(rest - spawn.spawn)), 0.05f) << "pushed off the spawn point";
 
-    // Led along the spawn's facing as a held key leads the body: 0.15 a frame.
-    Run(30, [&](D3DXMain& game, uint32_t) { game.player.followPoint += Ahead(row.yaw) * 0.15f; });
+    // Led into the room as a held key leads the body: 0.15 a frame.
+    const glm::vec3 step = Ahead(spawn.intoRoomYaw) * 0.15f;
+    Run(30, [&](D3DXMain& game, uint32_t) { game.player.followPoint += step; });
     const glm::vec3 walked = app.player.Position() - rest;
     EXPECT_GT(glm::length(Horizontal(walked)), 1.0f) << "blocked in front of the spawn point";
     EXPECT_NEAR(walked.y, 0, 0.05f) << "the floor is not level there";
-    EXPECT_EQ(Current(), row.to) << "a step into the room took an exit";
+    EXPECT_EQ(Current(), spawn.field) << "a step into the room took an exit";
 }
 
-INSTANTIATE_TEST_SUITE_P(BuiltFields, SpawnTest,
-                         testing::ValuesIn(ExitsWhere([](const ExitRow& row) {
-                             return Built(row.to) && row.from != row.to;
-                         })),
-                         RowName);
-
-using ExitTest = FieldRunTest;
+INSTANTIATE_TEST_SUITE_P(BuiltFields, SpawnTest, testing::ValuesIn(SpawnCases()),
+                         [](const testing::TestParamInfo<SpawnCase>& info) {
+                             return info.param.name;
+                         });
 
 TEST_P(ExitTest, FiresFromItsTriggerIntoItsSpawnPoint) {
     const ExitRow& row = Row();
@@ -248,3 +290,20 @@ TEST(FieldFactoryTest, BuildsEveryNumberedFieldAndNothingForOtherNumbers) {
 }
 
 }  // namespace
+
+TEST(RetryTest, RewindsTheStageTheGhostAndTheKeysOfTheSceneThatCaughtThePlayer) {
+    SaveRecord record;
+    record.storyStage = 20;
+    record.HitPoint = 1;
+    record.EnemyMode = 3;
+    record.itemTaken[7] = record.itemHeld[12] = 1;
+    ApplyRetry(RetryFor(static_cast<int32_t>(FieldId::Fld_203)), record);
+    EXPECT_EQ(record.storyStage, 20);
+    EXPECT_EQ(record.HitPoint, 5);
+    EXPECT_EQ(record.EnemyMode, 0);
+    EXPECT_EQ(record.itemTaken[7] + record.itemHeld[12], 0) << "the key of room 203 goes back";
+    EXPECT_EQ(record.itemTaken[6] + record.itemHeld[11], 2) << "the key before it is kept";
+
+    EXPECT_TRUE(RetryFor(static_cast<int32_t>(FieldId::Lobby)).toTitle);
+    EXPECT_TRUE(RetryFor(999).toTitle);
+}
