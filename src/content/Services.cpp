@@ -28,4 +28,8 @@ void Services::Award(int32_t achievement) const {
     library_.steamworks.Award(achievement);
 }
 
+AwardCounters& Services::Counters() const {
+    return library_.awardCounters;
+}
+
 }  // namespace content

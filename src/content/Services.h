@@ -3,6 +3,7 @@
 
 #include "library/Camera.h"
 #include "library/EffectLighting.h"
+#include "library/SteamworksHelper.h"
 
 class MyLibrary;
 
@@ -26,6 +27,7 @@ class Services {
     void UseReverb(uint32_t preset) const;
     // Unlocks an achievement; repeats are ignored.
     void Award(int32_t achievement) const;
+    AwardCounters& Counters() const;
 
   private:
     MyLibrary& library_;

@@ -79,6 +79,7 @@ class MyLibrary {
     FontAtlas fontAtlas;
     int32_t textUnit = 24;  // pixels; text and menu layouts scale by it
     SteamworksHelper steamworks;
+    AwardCounters awardCounters;
     CollisionTable collision;  // the pair tests every mover uses
     TextData textData;
     Archive archive;  // open from Initialise to destruction

@@ -15,3 +15,8 @@ class SteamworksHelper {
     uint32_t enabled = 0;
     std::set<int32_t> awarded;
 };
+
+// What some awards count across fields: cleared whenever the title screen comes up.
+struct AwardCounters {
+    int32_t pathVisits = 0;  // builds of the approach path since the square was last built
+};

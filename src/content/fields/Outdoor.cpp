@@ -5,8 +5,10 @@
 
 #include <vector>
 
+#include "content/Services.h"
 #include "content/events/Blocks.h"
 #include "content/events/CamChar.h"
+#include "content/events/Outdoors.h"
 #include "content/fields/FieldTable.h"
 #include "levels/Outdoor.h"
 #include "library/AssetNames.h"
@@ -19,8 +21,6 @@ using content::Shading;
 using Ev::CamChar;
 using Ev::HitBox;
 
-constexpr int32_t kCricketsSound = AssetRow("suzumusi.wav");
-constexpr float kCricketsVolume = 0.8f;
 // The stages at which the square has its crickets and its way back down the path: neither during
 // the opening's first look at the square (0) nor in the ending (24).
 constexpr int32_t kFirstOutdoorStage = 1, kLastOutdoorStage = 23;
@@ -44,6 +44,7 @@ const Placement kSandouEvents[] = {
     {Make<drawObj>,   AssetRow("hiroba.x"),         {0, 0, 0},         {0, 0, 0}, {1, 1, 1},  content::kAlways, &kGround},
     {Make<drawObj>,   AssetRow("hiroba_kusa.x"),    {0, 0, 0}},
     {Make<drawObj>,   AssetRow("sphere.x"),         kMoonPosition,     {0, 0, 0}, kMoonSize,  content::kAlways, &kMoon},
+    {Make<Ev::SandouEvent>, -1, {0, 0, 0}},
 };
 const ExitPlacement kSandouExits[] = {
     // Touched once the player's centre is past z ±14.
@@ -118,26 +119,18 @@ void PlaceLamps(Scene& field) {
     content::PlaceEvents(field, lamps);
 }
 
-// The crickets' loop, started unless it is already playing from the field before.
-void HearCrickets(Personal& player) {
-    if (player.ambientSound) return;
-    player.ambientSound = std::make_unique<CObjSound>(kCricketsSound);
-    player.ambientSound->volume = kCricketsVolume;
-    player.ambientSound->loop = 1;
-    player.ambientSound->Play();
-}
-
 }  // namespace
 
-void Soto::Init(Personal* player, MyLibrary*) {
+void Soto::Init(Personal* player, MyLibrary* library) {
     player->record.currentField = static_cast<int32_t>(FieldId::Soto);
+    content::Services(*library).Counters().pathVisits = 0;
     AddOutdoorColliders(*this);
     content::PlaceEvents(*this, kSotoEvents);
     PlaceLamps(*this);
     content::PlaceExits(*this, FieldId::Soto, kSotoExits);
     const int32_t stage = player->record.storyStage;
     if (stage >= kFirstOutdoorStage && stage <= kLastOutdoorStage) {
-        HearCrickets(*player);
+        AppendChild(std::make_unique<Ev::SotoEvent>());
         content::PlaceExits(*this, FieldId::Soto, kSotoPathExits);
     }
     content::ApplyLight(*this, Moonlight(4.0f, 55.0f, 90.0f, {0, 0, 20.0f}));
@@ -150,7 +143,6 @@ void Sandou::Init(Personal* player, MyLibrary*) {
     content::PlaceEvents(*this, kSandouEvents);
     PlaceLamps(*this);
     content::PlaceExits(*this, FieldId::Sandou, kSandouExits);
-    HearCrickets(*player);
     content::ApplyLight(*this, Moonlight(-0.1f, 36.1f, 75.4f, {0, 0, 0}));
     SetRoomBox({-level::kPathHalfWidth, 0, -15}, {level::kPathHalfWidth, 10, 15});
 }
