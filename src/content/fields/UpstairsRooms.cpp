@@ -44,8 +44,8 @@ constexpr content::RoomLight kStairHallLight{
     .reverb = 0,
 };
 
-// Moonlight over the roof; the fog closes in just short of the sky dome (radius 40), so the
-// night sky beyond the parapet is the fog's blue.
+// Moonlight over the roof; the fog closes in short of the sky dome (radius 40), so the night
+// beyond the parapet is the fog's blue.
 constexpr content::RoomLight kRoofLight{
     .sunPosition = {-10.0f, 60.0f, 20.0f},
     .sunTarget = {0, 0, 0},
@@ -68,6 +68,11 @@ void BuildRoom(Scene& field, FieldId id, const level::RoomPlan& plan,
 
 constexpr float kStallBack = 3.1f - 0.29f;  // a toilet's origin against the cubicles' back wall
 constexpr float kHinge = level::kStallFront;
+
+// The camera looks down across the parapet from high above the roof: the dome hangs low enough
+// that its rim stays below every ray past the roof's edge, so there is sky where the yard below
+// would be.
+constexpr glm::vec3 kSkyBelowTheRoof{0, -30.0f, 0};
 
 // clang-format off
 const Placement kRestMenEvents[] = {
@@ -114,7 +119,7 @@ const ExitPlacement kRoofKaiExits[] = {
 const Placement kRoofTopEvents[] = {
     {Make<Ev::CamChar>, -1,                       {-3.5f, 6.0f, 0}},
     {Make<drawObj>,    AssetRow("roof_top.x"),    {0, 0, 0}},
-    {Make<drawObj>,    AssetRow("sky.x"),         {0, 0, 0},            {0, 0, 0},   {5, 5, 5}, content::kAlways, &content::kUnlitSky},
+    {Make<drawObj>,    AssetRow("sky.x"),         kSkyBelowTheRoof,     {0, 0, 0},   {5, 5, 5}, content::kAlways, &content::kUnlitSky},
     {Make<drawHitObj>, AssetRow("roof_boiler.x"), {-5.0f, 0, 6.4f}},
     {Make<Ev::Mado_S>,    -1,      {5.0f, 1.5f, 0.3f},   {0, 90, 0}},
 };
