@@ -47,27 +47,17 @@ struct MirrorPlacement {
     float width, height, yaw;
 };
 
-// Everything a room of the baths builds from, and the corner it is watched from.
-struct Room {
-    FieldId id;
-    const level::RoomPlan& plan;
-    content::RoomLight light;
-    std::span<const Placement> events;
-    std::span<const ExitPlacement> exits;
+// A room of the baths: the room, its mirror and the corner it is watched from.
+struct BathRoom {
+    content::Room room;
     MirrorPlacement mirror;
-    glm::vec3 boxMin, boxMax;
     glm::vec3 eye;
 };
 
-void Build(Scene& field, const Room& room) {
-    field.player->record.currentField = static_cast<int32_t>(room.id);
-    content::AddRoomColliders(field, room.plan);
-    content::PlaceEvents(field, room.events);
-    content::PlaceMirror(field, room.mirror.centre, room.mirror.width, room.mirror.height,
-                         room.mirror.yaw);
-    content::PlaceExits(field, room.id, room.exits);
-    content::ApplyLight(field, room.light);
-    field.SetRoomBox(room.boxMin, room.boxMax);
+void Build(Scene& field, const BathRoom& bath) {
+    content::BuildRoom(field, bath.room);
+    content::PlaceMirror(field, bath.mirror.centre, bath.mirror.width, bath.mirror.height,
+                         bath.mirror.yaw);
 }
 
 // clang-format off
@@ -164,42 +154,42 @@ const ExitPlacement kBathWomenExits[] = {
 };
 // clang-format on
 
-const Room kDatuiMan{.id = FieldId::Bath_Datui_Man,
-                     .plan = level::kDatuiManPlan,
-                     .light = kDatuiLight,
-                     .events = kDatuiManEvents,
-                     .exits = kDatuiManExits,
-                     .mirror = {{-3.475f, 1.6f, -0.3f}, 1.9f, 0.8f, 90},
-                     .boxMin = {-3.8f, -1, -3.9f},
-                     .boxMax = {3.4f, 4, 2.9f},
-                     .eye = {2.9f, 2.35f, -1.2f}};
-const Room kDatuiWoman{.id = FieldId::Bath_Datui_Woman,
-                       .plan = level::kDatuiWomanPlan,
-                       .light = kDatuiLight,
-                       .events = kDatuiWomanEvents,
-                       .exits = kDatuiWomanExits,
-                       .mirror = {{-1.325f, 1.6f, -0.3f}, 1.9f, 0.8f, -90},
-                       .boxMin = {-7.8f, -1, -3.9f},
-                       .boxMax = {-1.0f, 4, 2.9f},
-                       .eye = {-7.2f, 2.35f, -1.2f}};
-const Room kBathMen{.id = FieldId::Bath_Room_Man,
-                    .plan = level::kBathRoomMenPlan,
-                    .light = kBathLight,
-                    .events = kBathMenEvents,
-                    .exits = kBathMenExits,
-                    .mirror = {{-4.375f, 1.6f, -1.2f}, 4.0f, 0.5f, 90},
-                    .boxMin = {-4.7f, -1, -5.3f},
-                    .boxMax = {4.7f, 4, 5.3f},
-                    .eye = {4.2f, 2.9f, -2.5f}};
-const Room kBathWomen{.id = FieldId::Bath_Room_Woman,
-                      .plan = level::kBathRoomWomenPlan,
-                      .light = kBathLight,
-                      .events = kBathWomenEvents,
-                      .exits = kBathWomenExits,
-                      .mirror = {{-5.625f, 1.6f, -1.2f}, 4.0f, 0.5f, -90},
-                      .boxMin = {-14.7f, -1, -5.3f},
-                      .boxMax = {-5.3f, 4, 5.3f},
-                      .eye = {-14.2f, 2.9f, -2.5f}};
+const BathRoom kDatuiMan{.room = {.id = FieldId::Bath_Datui_Man,
+                                  .plan = level::kDatuiManPlan,
+                                  .light = kDatuiLight,
+                                  .events = kDatuiManEvents,
+                                  .exits = kDatuiManExits,
+                                  .boxMin = {-3.8f, -1, -3.9f},
+                                  .boxMax = {3.4f, 4, 2.9f}},
+                         .mirror = {{-3.475f, 1.6f, -0.3f}, 1.9f, 0.8f, 90},
+                         .eye = {2.9f, 2.35f, -1.2f}};
+const BathRoom kDatuiWoman{.room = {.id = FieldId::Bath_Datui_Woman,
+                                    .plan = level::kDatuiWomanPlan,
+                                    .light = kDatuiLight,
+                                    .events = kDatuiWomanEvents,
+                                    .exits = kDatuiWomanExits,
+                                    .boxMin = {-7.8f, -1, -3.9f},
+                                    .boxMax = {-1.0f, 4, 2.9f}},
+                           .mirror = {{-1.325f, 1.6f, -0.3f}, 1.9f, 0.8f, -90},
+                           .eye = {-7.2f, 2.35f, -1.2f}};
+const BathRoom kBathMen{.room = {.id = FieldId::Bath_Room_Man,
+                                 .plan = level::kBathRoomMenPlan,
+                                 .light = kBathLight,
+                                 .events = kBathMenEvents,
+                                 .exits = kBathMenExits,
+                                 .boxMin = {-4.7f, -1, -5.3f},
+                                 .boxMax = {4.7f, 4, 5.3f}},
+                        .mirror = {{-4.375f, 1.6f, -1.2f}, 4.0f, 0.5f, 90},
+                        .eye = {4.2f, 2.9f, -2.5f}};
+const BathRoom kBathWomen{.room = {.id = FieldId::Bath_Room_Woman,
+                                   .plan = level::kBathRoomWomenPlan,
+                                   .light = kBathLight,
+                                   .events = kBathWomenEvents,
+                                   .exits = kBathWomenExits,
+                                   .boxMin = {-14.7f, -1, -5.3f},
+                                   .boxMax = {-5.3f, 4, 5.3f}},
+                          .mirror = {{-5.625f, 1.6f, -1.2f}, 4.0f, 0.5f, -90},
+                          .eye = {-14.2f, 2.9f, -2.5f}};
 
 // The corridor's camera: above the landing, looking down its length. The passages behind the
 // curtains lie out of its sight; a player in one is watched from across the corridor.
@@ -209,13 +199,14 @@ constexpr float kAcrossPassageZ = -1.0f, kAcrossPassageY = 2.4f;
 
 }  // namespace
 
-void Bath_Pass::Init(Personal* player, MyLibrary*) {
-    player->record.currentField = static_cast<int32_t>(FieldId::Bath_Pass);
-    content::AddRoomColliders(*this, level::kBathPassPlan);
-    content::PlaceEvents(*this, kPassEvents);
-    content::PlaceExits(*this, FieldId::Bath_Pass, kPassExits);
-    content::ApplyLight(*this, kPassLight);
-    SetRoomBox({-5.8f, -1, -1.5f}, {8.6f, 4, 2.9f});
+void Bath_Pass::Init(Personal*, MyLibrary*) {
+    content::BuildRoom(*this, {.id = FieldId::Bath_Pass,
+                               .plan = level::kBathPassPlan,
+                               .light = kPassLight,
+                               .events = kPassEvents,
+                               .exits = kPassExits,
+                               .boxMin = {-5.8f, -1, -1.5f},
+                               .boxMax = {8.6f, 4, 2.9f}});
 }
 
 void Bath_Pass::Update() {

@@ -91,13 +91,14 @@ constexpr float kCameraLead = 3.5f;  // the corridors' camera stands this far ah
 
 }  // namespace
 
-void F3::Init(Personal* player, MyLibrary*) {
-    player->record.currentField = static_cast<int32_t>(FieldId::F3);
-    content::AddRoomColliders(*this, level::kF3Plan);
-    content::PlaceEvents(*this, kEvents);
-    content::PlaceExits(*this, FieldId::F3, kExits);
-    content::ApplyLight(*this, kLight);
-    SetRoomBox({-23, -2, -2}, {10, 6, 33});
+void F3::Init(Personal*, MyLibrary*) {
+    content::BuildRoom(*this, {.id = FieldId::F3,
+                               .plan = level::kF3Plan,
+                               .light = kLight,
+                               .events = kEvents,
+                               .exits = kExits,
+                               .boxMin = {-23, -2, -2},
+                               .boxMax = {10, 6, 33}});
 }
 
 // The rules in order, each later one overriding the earlier: the north corridor seen from ahead

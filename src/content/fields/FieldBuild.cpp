@@ -112,6 +112,15 @@ void ApplyLight(Scene& field, const RoomLight& light) {
     engine.UseReverb(light.reverb);
 }
 
+void BuildRoom(Scene& field, const Room& room) {
+    field.player->record.currentField = static_cast<int32_t>(room.id);
+    AddRoomColliders(field, room.plan);
+    PlaceEvents(field, room.events);
+    PlaceExits(field, room.id, room.exits);
+    ApplyLight(field, room.light);
+    field.SetRoomBox(room.boxMin, room.boxMax);
+}
+
 void WatchFrom(Scene& field, const glm::vec3& eye) {
     constexpr glm::vec3 kChest{0, 0.2f, 0};  // the camera looks at the body, not the feet
     Camera& camera = Services(*field.library).LiveCamera();

@@ -108,6 +108,19 @@ struct RoomLight {
 };
 void ApplyLight(Scene& field, const RoomLight& light);
 
+// Everything an indoor field builds from: its number, plan, light, things, ways out and box.
+struct Room {
+    FieldId id;
+    const level::RoomPlan& plan;
+    RoomLight light;
+    std::span<const Placement> events;
+    std::span<const ExitPlacement> exits;
+    glm::vec3 boxMin, boxMax;
+};
+// Records the field's number as the player's, then raises the room: its colliders, events and
+// exits, its light and its box.
+void BuildRoom(Scene& field, const Room& room);
+
 // The live camera watches the player from a fixed `eye` (a corner of the room, near its ceiling),
 // so no wall comes between them however the player walks.
 void WatchFrom(Scene& field, const glm::vec3& eye);

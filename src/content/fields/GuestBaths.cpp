@@ -53,13 +53,14 @@ constexpr glm::vec3 kSouthEye{-0.6f, 2.05f, -1.95f}, kNorthEye{1.5f, 2.05f, 2.1f
 constexpr float kSouthEyeFrom = 0.3f;  // the player's z
 
 void BuildBath(Scene& field, FieldId id, std::span<const Placement> duct) {
-    field.player->record.currentField = static_cast<int32_t>(id);
-    content::AddRoomColliders(field, level::kGuestBathPlan);
-    content::PlaceEvents(field, kBathFittings);
+    content::BuildRoom(field, {.id = id,
+                               .plan = level::kGuestBathPlan,
+                               .light = kLight,
+                               .events = kBathFittings,
+                               .exits = kExits,
+                               .boxMin = {-2.1f, -1.0f, -2.3f},
+                               .boxMax = {1.9f, 3.5f, 2.5f}});
     content::PlaceEvents(field, duct);
-    content::PlaceExits(field, id, kExits);
-    content::ApplyLight(field, kLight);
-    field.SetRoomBox({-2.1f, -1.0f, -2.3f}, {1.9f, 3.5f, 2.5f});
 }
 
 }  // namespace

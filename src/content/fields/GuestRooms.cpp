@@ -120,20 +120,18 @@ constexpr glm::vec3 kRoomBoxMin{-6.8f, -1.0f, -4.3f}, kRoomBoxMax{3.8f, 4.0f, 3.
 constexpr glm::vec3 kEastEye{3.35f, 2.35f, -1.0f}, kCornerEye{-0.35f, 2.35f, -3.85f};
 constexpr float kCornerEyeFrom = 0.5f;  // the player's x
 
-// The room's number, colliders, light and box.
-void BuildRoom(Scene& field, FieldId id, const content::RoomLight& light) {
-    field.player->record.currentField = static_cast<int32_t>(id);
-    content::AddRoomColliders(field, level::kGuestRoomPlan);
-    content::ApplyLight(field, light);
-    field.SetRoomBox(kRoomBoxMin, kRoomBoxMax);
-}
-
-// A furnished room of the plan: its shell and fittings, its own things and its exits.
-void FurnishRoom(Scene& field, FieldId id, std::span<const Placement> events,
-                 std::span<const ExitPlacement> exits) {
-    content::PlaceEvents(field, kRoomShell);
+// A room of the plan: its shell and fittings, its ways out, then its own things.
+void BuildTatamiRoom(Scene& field, FieldId id, const content::RoomLight& light,
+                     std::span<const Placement> shell, std::span<const ExitPlacement> exits,
+                     std::span<const Placement> events) {
+    content::BuildRoom(field, {.id = id,
+                               .plan = level::kGuestRoomPlan,
+                               .light = light,
+                               .events = shell,
+                               .exits = exits,
+                               .boxMin = kRoomBoxMin,
+                               .boxMax = kRoomBoxMax});
     content::PlaceEvents(field, events);
-    content::PlaceExits(field, id, exits);
 }
 
 }  // namespace
@@ -144,13 +142,13 @@ void TatamiRoom::Update() {
 
 void Guest_Room::Init(Personal* player, MyLibrary*) {
     const bool late = player->record.storyStage >= kLateStage;
-    BuildRoom(*this, FieldId::Guest_Room, late ? kLateLight : kEveningLight);
-    FurnishRoom(*this, FieldId::Guest_Room, kGuestRoomEvents, kGuestRoomExits);
+    BuildTatamiRoom(*this, FieldId::Guest_Room, late ? kLateLight : kEveningLight, kRoomShell,
+                    kGuestRoomExits, kGuestRoomEvents);
 }
 
 void Fld_201::Init(Personal*, MyLibrary*) {
-    BuildRoom(*this, FieldId::Fld_201, kDisusedLight);
-    FurnishRoom(*this, FieldId::Fld_201, kRoom201Events, kRoom201Exits);
+    BuildTatamiRoom(*this, FieldId::Fld_201, kDisusedLight, kRoomShell, kRoom201Exits,
+                    kRoom201Events);
     // Locked from the corridor: its door does not open from inside.
     auto door = std::make_unique<Ev::Door>(-1);
     door->Stand(kCorridorDoor.position, kCorridorDoor.yaw);
@@ -158,23 +156,22 @@ void Fld_201::Init(Personal*, MyLibrary*) {
 }
 
 void Fld_202::Init(Personal*, MyLibrary*) {
-    BuildRoom(*this, FieldId::Fld_202, kDisusedLight);
-    FurnishRoom(*this, FieldId::Fld_202, kRoom202Events, kCorridorExits);
+    BuildTatamiRoom(*this, FieldId::Fld_202, kDisusedLight, kRoomShell, kCorridorExits,
+                    kRoom202Events);
 }
 
 void Fld_203::Init(Personal*, MyLibrary*) {
-    BuildRoom(*this, FieldId::Fld_203, kDisusedLight);
-    FurnishRoom(*this, FieldId::Fld_203, kRoom203Events, kCorridorExits);
+    BuildTatamiRoom(*this, FieldId::Fld_203, kDisusedLight, kRoomShell, kCorridorExits,
+                    kRoom203Events);
 }
 
 void SecretRoom::Init(Personal*, MyLibrary*) {
-    BuildRoom(*this, FieldId::SecretRoom, kGlaringLight);
+    BuildTatamiRoom(*this, FieldId::SecretRoom, kGlaringLight, {}, kCorridorExits, {});
     auto shell = std::make_unique<drawObj>();
     shell->mesh.modelIndex = AssetRow("room.x");
     shell->mesh.castsShadow = 0;
     shell->mesh.power = 50.0f;
     AppendChild(std::move(shell));
-    content::PlaceExits(*this, FieldId::SecretRoom, kCorridorExits);
 }
 
 }  // namespace Fld

@@ -86,15 +86,16 @@ CObjMesh* AddZone(Scene& field, const glm::vec3& centre, const glm::vec3& size) 
 
 }  // namespace
 
-void Lobby::Init(Personal* player, MyLibrary*) {
-    player->record.currentField = static_cast<int32_t>(FieldId::Lobby);
+void Lobby::Init(Personal*, MyLibrary*) {
     hallZone_ = AddZone(*this, kHallZone, kHallZoneSize);
     stairZone_ = AddZone(*this, kStairZone, kStairZoneSize);
-    content::AddRoomColliders(*this, level::kLobbyPlan);
-    content::PlaceEvents(*this, kEvents);
-    content::PlaceExits(*this, FieldId::Lobby, kExits);
-    content::ApplyLight(*this, kLight);
-    SetRoomBox({-12, -1, -15}, {14, 8, 45});
+    content::BuildRoom(*this, {.id = FieldId::Lobby,
+                               .plan = level::kLobbyPlan,
+                               .light = kLight,
+                               .events = kEvents,
+                               .exits = kExits,
+                               .boxMin = {-12, -1, -15},
+                               .boxMax = {14, 8, 45}});
 }
 
 // The rules in order, each later one overriding the earlier: the hall's centre watches the

@@ -25,14 +25,6 @@ constexpr content::RoomLight IndoorLight(uint32_t reverb) {
             .reverb = reverb};
 }
 
-// The room's number, light and colliders.
-void BuildRoom(Scene& field, FieldId id, const level::RoomPlan& plan,
-               const content::RoomLight& light) {
-    field.player->record.currentField = static_cast<int32_t>(id);
-    content::AddRoomColliders(field, plan);
-    content::ApplyLight(field, light);
-}
-
 // clang-format off
 const Placement kRestRoomEvents[] = {
     {Make<drawObj>,    AssetRow("restroom.x"),  {0, 0, 0}},
@@ -92,24 +84,33 @@ const ExitPlacement kDiningExits[] = {
 }  // namespace
 
 void LobbyRestRoom::Init(Personal*, MyLibrary*) {
-    BuildRoom(*this, FieldId::LobbyRestRoom, level::kLobbyRestRoomPlan, IndoorLight(6));
-    content::PlaceEvents(*this, kRestRoomEvents);
-    content::PlaceExits(*this, FieldId::LobbyRestRoom, kRestRoomExits);
-    SetRoomBox({-2.2f, -1, -2.2f}, {2.2f, 4, 3.2f});
+    content::BuildRoom(*this, {.id = FieldId::LobbyRestRoom,
+                               .plan = level::kLobbyRestRoomPlan,
+                               .light = IndoorLight(6),
+                               .events = kRestRoomEvents,
+                               .exits = kRestRoomExits,
+                               .boxMin = {-2.2f, -1, -2.2f},
+                               .boxMax = {2.2f, 4, 3.2f}});
 }
 
 void Staff_Room::Init(Personal*, MyLibrary*) {
-    BuildRoom(*this, FieldId::Staff_Room, level::kStaffRoomPlan, IndoorLight(25));
-    content::PlaceEvents(*this, kStaffEvents);
-    content::PlaceExits(*this, FieldId::Staff_Room, kStaffExits);
-    SetRoomBox({-4.7f, -1, -3.2f}, {4.7f, 4, 5.2f});
+    content::BuildRoom(*this, {.id = FieldId::Staff_Room,
+                               .plan = level::kStaffRoomPlan,
+                               .light = IndoorLight(25),
+                               .events = kStaffEvents,
+                               .exits = kStaffExits,
+                               .boxMin = {-4.7f, -1, -3.2f},
+                               .boxMax = {4.7f, 4, 5.2f}});
 }
 
 void Dining_Room::Init(Personal*, MyLibrary*) {
-    BuildRoom(*this, FieldId::Dining_Room, level::kDiningRoomPlan, IndoorLight(27));
-    content::PlaceEvents(*this, kDiningEvents);
-    content::PlaceExits(*this, FieldId::Dining_Room, kDiningExits);
-    SetRoomBox({-4.2f, -1, -5.2f}, {7.2f, 4, 9.2f});
+    content::BuildRoom(*this, {.id = FieldId::Dining_Room,
+                               .plan = level::kDiningRoomPlan,
+                               .light = IndoorLight(27),
+                               .events = kDiningEvents,
+                               .exits = kDiningExits,
+                               .boxMin = {-4.2f, -1, -5.2f},
+                               .boxMax = {7.2f, 4, 9.2f}});
 }
 
 void LobbyRestRoom::Update() {

@@ -58,14 +58,6 @@ constexpr content::RoomLight kRoofLight{
     .reverb = 0,
 };
 
-// The room's number, light and colliders.
-void BuildRoom(Scene& field, FieldId id, const level::RoomPlan& plan,
-               const content::RoomLight& light) {
-    field.player->record.currentField = static_cast<int32_t>(id);
-    content::AddRoomColliders(field, plan);
-    content::ApplyLight(field, light);
-}
-
 constexpr float kStallBack = 3.1f - 0.29f;  // a toilet's origin against the cubicles' back wall
 constexpr float kHinge = level::kStallFront;
 
@@ -134,33 +126,45 @@ const ExitPlacement kRoofTopExits[] = {
 }  // namespace
 
 void Rest_Men::Init(Personal*, MyLibrary*) {
-    BuildRoom(*this, FieldId::Rest_Men, level::kRestMenPlan, kToiletLight);
-    content::PlaceEvents(*this, kRestMenEvents);
+    content::BuildRoom(*this, {.id = FieldId::Rest_Men,
+                               .plan = level::kRestMenPlan,
+                               .light = kToiletLight,
+                               .events = kRestMenEvents,
+                               .exits = kRestExits,
+                               .boxMin = {-2.6f, -1, -3.1f},
+                               .boxMax = {2.6f, 4, 3.3f}});
     content::PlaceMirror(*this, {-2.37f, 1.35f, -0.1f}, 1.7f, 0.7f, -90);
-    content::PlaceExits(*this, FieldId::Rest_Men, kRestExits);
-    SetRoomBox({-2.6f, -1, -3.1f}, {2.6f, 4, 3.3f});
 }
 
 void Rest_Women::Init(Personal*, MyLibrary*) {
-    BuildRoom(*this, FieldId::Rest_Women, level::kRestWomenPlan, kToiletLight);
-    content::PlaceEvents(*this, kRestWomenEvents);
+    content::BuildRoom(*this, {.id = FieldId::Rest_Women,
+                               .plan = level::kRestWomenPlan,
+                               .light = kToiletLight,
+                               .events = kRestWomenEvents,
+                               .exits = kRestExits,
+                               .boxMin = {-2.6f, -1, -3.1f},
+                               .boxMax = {2.6f, 4, 3.3f}});
     content::PlaceMirror(*this, {2.37f, 1.35f, -0.1f}, 1.7f, 0.7f, 90);
-    content::PlaceExits(*this, FieldId::Rest_Women, kRestExits);
-    SetRoomBox({-2.6f, -1, -3.1f}, {2.6f, 4, 3.3f});
 }
 
 void Roof_Kai::Init(Personal*, MyLibrary*) {
-    BuildRoom(*this, FieldId::Roof_Kai, level::kRoofKaiPlan, kStairHallLight);
-    content::PlaceEvents(*this, kRoofKaiEvents);
-    content::PlaceExits(*this, FieldId::Roof_Kai, kRoofKaiExits);
-    SetRoomBox({-2.2f, -1, -2.2f}, {2.2f, 5, 4.4f});
+    content::BuildRoom(*this, {.id = FieldId::Roof_Kai,
+                               .plan = level::kRoofKaiPlan,
+                               .light = kStairHallLight,
+                               .events = kRoofKaiEvents,
+                               .exits = kRoofKaiExits,
+                               .boxMin = {-2.2f, -1, -2.2f},
+                               .boxMax = {2.2f, 5, 4.4f}});
 }
 
 void Roof_Top::Init(Personal*, MyLibrary*) {
-    BuildRoom(*this, FieldId::Roof_Top, level::kRoofTopPlan, kRoofLight);
-    content::PlaceEvents(*this, kRoofTopEvents);
-    content::PlaceExits(*this, FieldId::Roof_Top, kRoofTopExits);
-    SetRoomBox({-9.2f, -1, -7.2f}, {8.2f, 10, 7.2f});
+    content::BuildRoom(*this, {.id = FieldId::Roof_Top,
+                               .plan = level::kRoofTopPlan,
+                               .light = kRoofLight,
+                               .events = kRoofTopEvents,
+                               .exits = kRoofTopExits,
+                               .boxMin = {-9.2f, -1, -7.2f},
+                               .boxMax = {8.2f, 10, 7.2f}});
 }
 
 void Rest_Men::Update() {
