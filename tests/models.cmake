@@ -10,7 +10,7 @@ hm_add_test(model_tests
 hm_add_test(gl_texture_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/library/GlTextureTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/platform/GlDriverResident.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/support/GlDriverResident.cpp
   LIBS hm_platform SDL2::SDL2 PkgConfig::EPOXY
 )
 # Every texture and model of the archive this build makes.

@@ -6,5 +6,5 @@ hm_add_test(platform_tests
     platform/SdlServicesTest.cpp
     platform/GlDeviceTest.cpp
     platform/GlDrawTest.cpp
-    platform/GlDriverResident.cpp
+    support/GlDriverResident.cpp
   LIBS hm_platform SDL2::SDL2 PkgConfig::EPOXY)

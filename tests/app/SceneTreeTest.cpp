@@ -118,16 +118,4 @@ TEST_F(SceneTreeTest, TheOpenMenuPausesTheWorldAndCanReturnToTheTitle) {
     EXPECT_EQ(app.player.record.spawnYaw, 0.0f);
 }
 
-TEST(SceneTest, AddChildReusesTheFirstFreeSlot) {
-    Scene root;
-    root.AddChild(std::make_unique<Scene>());
-    root.AddChild(std::make_unique<Scene>());
-    root.AddChild(std::make_unique<Scene>());
-    root.children[1].reset();
-    EXPECT_EQ(root.AddChild(std::make_unique<Scene>()), 1u);
-    EXPECT_EQ(root.currentChild, 1);
-    EXPECT_EQ(root.children[1]->parent, &root);
-    EXPECT_EQ(root.AddChild(std::make_unique<Scene>()), 3u);
-}
-
 }  // namespace

@@ -321,57 +321,6 @@ TEST(PlaceTest, BuildsThePartAtTheOriginAndMovesIt) {
     EXPECT_EQ(mesh.Triangles().back().material, 3u);
 }
 
-struct MaterialCase {
-    const char* name;
-    Material material;
-    std::array<float, 4> faceColor;
-    std::array<float, 3> emissive;
-    const char* texture;
-
-    friend void PrintTo(const MaterialCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class MaterialTest : public testing::TestWithParam<MaterialCase> {};
-
-TEST_P(MaterialTest, CarriesItsColoursAndTexture) {
-    const MaterialCase& c = GetParam();
-    EXPECT_EQ(c.material.faceColor, c.faceColor);
-    EXPECT_EQ(c.material.emissive, c.emissive);
-    EXPECT_EQ(c.material.textureFile, c.texture);
-}
-
-// 0x33 is 0.2 of full, 0x66 0.4, 0x99 0.6 and 0xFF 1.
-INSTANTIATE_TEST_SUITE_P(
-    Kit, MaterialTest,
-    testing::Values(MaterialCase{"TexturedIsUntintedAndOpaque",
-                                 Textured("fish.bmp"),
-                                 {1, 1, 1, 1},
-                                 {0, 0, 0},
-                                 "fish.bmp"},
-                    MaterialCase{"PlainWearsWhiteUnderItsColour",
-                                 Plain(0x336699, 0.5f),
-                                 {0.2f, 0.4f, 0.6f, 0.5f},
-                                 {0, 0, 0},
-                                 "white.bmp"},
-                    MaterialCase{"GlowingScalesItsFaceColour",
-                                 Glowing(Plain(0xFF6633), 0.5f),
-                                 {1, 0.4f, 0.2f, 1},
-                                 {0.5f, 0.2f, 0.1f},
-                                 "white.bmp"},
-                    MaterialCase{"GlowingWithTakesItsOwnColour",
-                                 GlowingWith(Textured("exit.bmp", 0x336699), 0x996633),
-                                 {0.2f, 0.4f, 0.6f, 1},
-                                 {0.6f, 0.4f, 0.2f},
-                                 "exit.bmp"}),
-    [](const testing::TestParamInfo<MaterialCase>& info) { return std::string(info.param.name); });
-
-TEST(MaterialTest, ShinyAddsAGreyHighlightAndKeepsTheRest) {
-    const Material shiny = Shiny(Plain(0x336699), 40, 0.5f);
-    EXPECT_EQ(shiny.power, 40);
-    EXPECT_EQ(shiny.specular, (std::array<float, 3>{0.5f, 0.5f, 0.5f}));
-    EXPECT_EQ(shiny.faceColor, Plain(0x336699).faceColor);
-}
-
 TEST(TransformTest, TurnsTheWayTheGameTurns) {
     // A yaw of 90 degrees turns +z to +x, a pitch of 90 turns +y to +z, a roll of 90 +x to +y.
     const auto near = [](Vec3 a, Vec3 b) { return Dot(a - b, a - b) < 1e-10f; };

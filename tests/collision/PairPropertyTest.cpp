@@ -7,9 +7,9 @@
 #include <glm/geometric.hpp>
 #include <glm/gtc/quaternion.hpp>
 
-#include "Shapes.h"
 #include "collision/BaseColl.h"
 #include "collision/CollisionTable.h"
+#include "support/Shapes.h"
 
 // Random shapes (fixed seed) checked against exact geometry worked out in double precision. Cases
 // within kBorder of a contact boundary are skipped: single precision may fall either way there.

@@ -7,9 +7,9 @@
 #include <gtest/gtest.h>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "Shapes.h"
 #include "collision/BaseColl.h"
 #include "collision/CollisionTable.h"
+#include "support/Shapes.h"
 
 using namespace testshapes;
 

@@ -1,28 +1,14 @@
 // Textures on the OpenGL device (SDL offscreen driver): upload, row order, mip chain, release.
-#include <SDL.h>
 #include <epoxy/gl.h>
-#include <gtest/gtest.h>
 
-#include "platform/GlDriverResident.h"
-#include "platform/gfx/GlDevice.h"
-#include "platform/sdl/SdlGraphics.h"
-#include "platform/sdl/SdlVideo.h"
-#include "platform/sdl/SdlWindow.h"
+#include "support/GlTest.h"
 
 namespace gfx {
 namespace {
 
-class GlTextureTest : public testing::Test {
+class GlTextureTest : public testsupport::GlTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(video_.ok()) << SDL_GetError();
-        ASSERT_TRUE(window_.Create({0, 0, 32, 32})) << SDL_GetError();
-        ASSERT_TRUE(graphics_.Open()) << SDL_GetError();
-        std::unique_ptr<Device> device = graphics_.CreateDevice(window_);
-        ASSERT_NE(device, nullptr) << "no GL 3.3 core context: " << SDL_GetError();
-        device_ = std::move(device);
-        testsupport::KeepGlDriverResident();
-    }
+    GlTextureTest() : GlTest({32, 32}) {}
 
     static GLint LevelWidth(TextureId texture, int level) {
         GLint width = 0;
@@ -30,12 +16,6 @@ class GlTextureTest : public testing::Test {
         glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &width);
         return width;
     }
-
-    // Destroyed in reverse: the device before the window, SDL video last.
-    platform::SdlVideo video_;
-    platform::SdlWindow window_{platform::SdlWindow::Surface::OpenGl};
-    platform::SdlGraphics graphics_{window_};
-    std::unique_ptr<Device> device_;
 };
 
 TEST_F(GlTextureTest, FirstImageRowIsTheFirstTextureRow) {

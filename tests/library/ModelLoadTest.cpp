@@ -303,7 +303,16 @@ TextureFilename { "fire.bmp"; }
 }
 )";
 
-// `find` replaced by `replace` at its first place in kFullModel; an empty `find` appends.
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
+    for (size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// `find` replaced by `replace` at its first place in kFullModel (every line end for "\n"); an
+// empty `find` appends.
 struct XEdit {
     const char* label;
     std::string find;
@@ -313,17 +322,10 @@ struct XEdit {
 std::string Edited(const XEdit& edit) {
     std::string text(kFullModel);
     if (edit.find.empty()) return text + edit.replace;
+    if (edit.find == "\n") return ReplaceAll(text, "\n", edit.replace);
     const size_t at = text.find(edit.find);
     EXPECT_NE(at, std::string::npos) << edit.find;
     return at == std::string::npos ? text : text.replace(at, edit.find.size(), edit.replace);
-}
-
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-    for (size_t at = text.find(from); at != std::string::npos;
-         at = text.find(from, at + to.size())) {
-        text.replace(at, from.size(), to);
-    }
-    return text;
 }
 
 std::string EditLabel(const testing::TestParamInfo<XEdit>& info) {
@@ -349,14 +351,9 @@ INSTANTIATE_TEST_SUITE_P(
                           "MeshNormals{2;0.0;0.0;-1.0;,0.0;1.0;0.0;;"},
                     XEdit{"TopLevelMeshBesideTheFrame", "",
                           "Mesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;; }\n"},
-                    XEdit{"NegativeZeroAndWholeNumbers", "0.1;0.1;0.1;;", "-0.0;1;0;;"}),
+                    XEdit{"NegativeZeroAndWholeNumbers", "0.1;0.1;0.1;;", "-0.0;1;0;;"},
+                    XEdit{"CrLfLineEnds", "\n", "\r\n"}),
     EditLabel);
-
-TEST(WellFormedXLineEnds, CrLfPassesTheCheckAndImports) {
-    const std::string text = ReplaceAll(std::string(kFullModel), "\n", "\r\n");
-    EXPECT_TRUE(XTextCheck::Passes(text));
-    EXPECT_TRUE(BuildModel(ToBytes(text), kNoTextures).has_value());
-}
 
 // Each a small edit of kFullModel that the check must refuse, one for each of its refusals, with
 // the line its reason names and a phrase of the reason.

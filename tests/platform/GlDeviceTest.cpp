@@ -1,65 +1,35 @@
 // The OpenGL device through SDL's offscreen driver (EGL + Mesa), as the headless driver uses it.
 #include "platform/gfx/GlDevice.h"
 
-#include <SDL.h>
 #include <epoxy/gl.h>
-#include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "GlDriverResident.h"
-#include "platform/sdl/SdlGraphics.h"
-#include "platform/sdl/SdlVideo.h"
-#include "platform/sdl/SdlWindow.h"
+#include "support/GlTest.h"
 
 namespace gfx {
 namespace {
 
 using platform::SdlWindow;
+using testsupport::Rgba;
 
-class GlDeviceTest : public ::testing::Test {
+class GlDeviceTest : public testsupport::GlTest {
   protected:
-    void SetUp() override {
-        ASSERT_TRUE(video_.ok()) << SDL_GetError();
-        ASSERT_TRUE(window_.Create({0, 0, kWidth, kHeight})) << SDL_GetError();
-        ASSERT_TRUE(graphics_.Open()) << SDL_GetError();
-        std::unique_ptr<Device> device = graphics_.CreateDevice(window_);
-        ASSERT_NE(device, nullptr) << "no GL 3.3 core context: " << SDL_GetError();
-        device_.reset(static_cast<GlDevice*>(device.release()));
-        testsupport::KeepGlDriverResident();
-    }
+    GlDeviceTest() : GlTest({kWidth, kHeight}) {}
 
-    // Clears to `colour`, presents with a capture and reads the frame back.
     Image PresentCleared(uint32_t colour) {
         device_->Clear(colour, 1.0f, 0);
-        return PresentCaptured();
+        return PresentScene();
     }
-
-    Image PresentCaptured() {
+    Image PresentScene() {
         device_->BeginScene();
         device_->EndScene();
-        device_->CaptureNextPresent();
-        EXPECT_EQ(device_->Present(), DeviceState::Ok);
-        Image image;
-        EXPECT_TRUE(device_->ReadBack(image));
-        return image;
-    }
-
-    static std::array<uint8_t, 4> Pixel(const Image& image, int x, int y) {
-        const size_t at = (static_cast<size_t>(y) * image.size.width + x) * 4;
-        return {image.rgba[at], image.rgba[at + 1], image.rgba[at + 2], image.rgba[at + 3]};
+        return CaptureFrame();
     }
 
     static constexpr int kWidth = 64;
     static constexpr int kHeight = 48;
-    // Destroyed in reverse: the device before the window, SDL video last.
-    platform::SdlVideo video_;
-    SdlWindow window_{SdlWindow::Surface::OpenGl};
-    platform::SdlGraphics graphics_{window_};
-    std::unique_ptr<GlDevice> device_;
 };
 
 TEST_F(GlDeviceTest, CapsAreThoseOfAGl33Device) {
@@ -71,16 +41,13 @@ TEST_F(GlDeviceTest, CapsAreThoseOfAGl33Device) {
     EXPECT_GE(caps.maxTextureWidth, 1024);
     EXPECT_GE(caps.maxTextureHeight, 768);
     EXPECT_EQ(device_->TestCooperativeLevel(), DeviceState::Ok);
+    EXPECT_EQ(device_->BackBufferSize(), (Size{kWidth, kHeight}));
 }
 
 TEST_F(GlDeviceTest, ZeroToOneDepthIsOnWhereClipControlExists) {
     const bool available =
         epoxy_gl_version() >= 45 || epoxy_has_gl_extension("GL_ARB_clip_control");
     EXPECT_EQ(device_->zeroToOneDepth(), available);
-}
-
-TEST_F(GlDeviceTest, BackBufferIsTheWindowsDrawable) {
-    EXPECT_EQ(device_->BackBufferSize(), (Size{kWidth, kHeight}));
 }
 
 TEST_F(GlDeviceTest, NothingToReadBackBeforeACapturedPresent) {
@@ -98,9 +65,8 @@ TEST_P(GlClearColourTest, ReadBackGivesTheClearColourEverywhere) {
     const Image image = PresentCleared(colour);
     ASSERT_EQ(image.size, (Size{kWidth, kHeight}));
     ASSERT_EQ(image.rgba.size(), static_cast<size_t>(kWidth) * kHeight * 4);
-    const std::array<uint8_t, 4> expected{
-        static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
-        static_cast<uint8_t>(colour), static_cast<uint8_t>(colour >> 24)};
+    const Rgba expected{static_cast<uint8_t>(colour >> 16), static_cast<uint8_t>(colour >> 8),
+                        static_cast<uint8_t>(colour), static_cast<uint8_t>(colour >> 24)};
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             ASSERT_EQ(Pixel(image, x, y), expected) << "at " << x << ", " << y;
@@ -121,9 +87,9 @@ TEST_F(GlDeviceTest, ReadBackRowsRunTopDown) {
     glClear(GL_COLOR_BUFFER_BIT);
     glDisable(GL_SCISSOR_TEST);
 
-    const Image image = PresentCaptured();
-    const std::array<uint8_t, 4> red{255, 0, 0, 255};
-    const std::array<uint8_t, 4> white{255, 255, 255, 255};
+    const Image image = PresentScene();
+    const Rgba red{255, 0, 0, 255};
+    const Rgba white{255, 255, 255, 255};
     EXPECT_EQ(Pixel(image, 0, 0), red);
     EXPECT_EQ(Pixel(image, kWidth - 1, kHeight / 4 - 1), red);
     EXPECT_EQ(Pixel(image, 0, kHeight / 4), white);
@@ -134,7 +100,7 @@ TEST_F(GlDeviceTest, ClearCoversTheWholeBufferWhateverScissorWasLeftOn) {
     glEnable(GL_SCISSOR_TEST);
     glScissor(0, 0, 1, 1);
     const Image image = PresentCleared(0xFF00FF00);
-    EXPECT_EQ(Pixel(image, kWidth - 1, 0), (std::array<uint8_t, 4>{0, 255, 0, 255}));
+    EXPECT_EQ(Pixel(image, kWidth - 1, 0), (Rgba{0, 255, 0, 255}));
 }
 
 TEST_F(GlDeviceTest, CaptureKeepsThePresentedFrameUntilTheNextCapture) {
@@ -143,7 +109,7 @@ TEST_F(GlDeviceTest, CaptureKeepsThePresentedFrameUntilTheNextCapture) {
     EXPECT_EQ(device_->Present(), DeviceState::Ok);
     Image image;
     ASSERT_TRUE(device_->ReadBack(image));
-    EXPECT_EQ(Pixel(image, 0, 0), (std::array<uint8_t, 4>{0, 0, 255, 255}));
+    EXPECT_EQ(Pixel(image, 0, 0), (Rgba{0, 0, 255, 255}));
 }
 
 // The back buffer after a resize is the surface actually drawn into: the new window size on a
@@ -159,7 +125,7 @@ TEST_F(GlDeviceTest, ResetGivesTheSurfaceDrawnInto) {
     const Image image = PresentCleared(0xFF336699);
     ASSERT_EQ(image.size, expected);
     EXPECT_EQ(Pixel(image, expected.width - 1, expected.height - 1),
-              (std::array<uint8_t, 4>{0x33, 0x66, 0x99, 0xFF}));
+              (Rgba{0x33, 0x66, 0x99, 0xFF}));
 }
 
 // A square back buffer in the 64 x 48 window: the picture in the middle 48 x 48, black bars of
@@ -169,8 +135,8 @@ TEST_F(GlDeviceTest, ABackBufferOfAnotherShapeIsShownWithBlackBars) {
     EXPECT_EQ(device_->PictureArea(), (Rect{8, 0, 48, 48}));
     const Image image = PresentCleared(0xFFFFFFFF);
     ASSERT_EQ(image.size, (Size{kWidth, kHeight}));
-    const std::array<uint8_t, 4> black{0, 0, 0, 255};
-    const std::array<uint8_t, 4> white{255, 255, 255, 255};
+    const Rgba black{0, 0, 0, 255};
+    const Rgba white{255, 255, 255, 255};
     EXPECT_EQ(Pixel(image, 7, 0), black);
     EXPECT_EQ(Pixel(image, 8, kHeight - 1), white);
     EXPECT_EQ(Pixel(image, 55, 0), white);

@@ -1,22 +1,14 @@
 // Drawing through the GL device: which side of a triangle is its front, which way up a target's
 // image lies when sampled, the 0..1 depth range, and how refused programs and meshes fail.
-#include <SDL.h>
-#include <gtest/gtest.h>
-
-#include <array>
-#include <cstdint>
+#include <span>
 #include <string>
 
-#include "GlDriverResident.h"
-#include "platform/gfx/GlDevice.h"
-#include "platform/sdl/SdlGraphics.h"
-#include "platform/sdl/SdlVideo.h"
-#include "platform/sdl/SdlWindow.h"
+#include "support/GlTest.h"
 
 namespace gfx {
 namespace {
 
-using Rgba = std::array<uint8_t, 4>;
+using testsupport::Rgba;
 constexpr Rgba kRed{255, 0, 0, 255};
 constexpr Rgba kBlack{0, 0, 0, 255};
 
@@ -59,15 +51,13 @@ constexpr float kScreenQuad[] = {-1, 1, 0, 0, 0, 1, 1, 0, 1, 0, -1, -1, 0, 0, 1,
 constexpr uint32_t kStrip[] = {0, 1, 2, 3};
 constexpr uint32_t kTriangle[] = {0, 1, 2};
 
-class GlDrawTest : public ::testing::Test {
+class GlDrawTest : public testsupport::GlTest {
   protected:
+    GlDrawTest() : GlTest({kSize, kSize}) {}
+
     void SetUp() override {
-        ASSERT_TRUE(video_.ok()) << SDL_GetError();
-        ASSERT_TRUE(window_.Create({0, 0, kSize, kSize})) << SDL_GetError();
-        ASSERT_TRUE(graphics_.Open()) << SDL_GetError();
-        device_ = graphics_.CreateDevice(window_);
-        ASSERT_NE(device_, nullptr);
-        testsupport::KeepGlDriverResident();
+        GlTest::SetUp();
+        if (HasFatalFailure()) return;
         std::string log;
         flat_ = device_->CreateProgram(kFlat, log);
         copy_ = device_->CreateProgram(kCopy, log);
@@ -95,24 +85,7 @@ class GlDrawTest : public ::testing::Test {
         device_->ReleaseMesh(mesh);
     }
 
-    Image Present() {
-        device_->CaptureNextPresent();
-        device_->Present();
-        Image image;
-        EXPECT_TRUE(device_->ReadBack(image));
-        return image;
-    }
-
-    static Rgba Pixel(const Image& image, int x, int y) {
-        const size_t at = (static_cast<size_t>(y) * image.size.width + x) * 4;
-        return {image.rgba[at], image.rgba[at + 1], image.rgba[at + 2], image.rgba[at + 3]};
-    }
-
     static constexpr int kSize = 32;
-    platform::SdlVideo video_;
-    platform::SdlWindow window_{platform::SdlWindow::Surface::OpenGl};
-    platform::SdlGraphics graphics_{window_};
-    std::unique_ptr<Device> device_;
     ProgramId flat_ = ProgramId::None;
     ProgramId copy_ = ProgramId::None;
 };
@@ -131,7 +104,7 @@ TEST_F(GlDrawTest, ClockwiseOnScreenIsTheFrontOnTheBackBufferAndInTargets) {
             device_->Clear(0xFF000000, 1, 0);
             DrawFlat(clockwise ? std::span(kClockwise) : std::span(kCounterClockwise), culled);
             if (viaTarget) ShowTexture(target, copy_);
-            const Image image = Present();
+            const Image image = CaptureFrame();
             EXPECT_EQ(Pixel(image, 2, 2), clockwise ? kRed : kBlack)
                 << (viaTarget ? "target" : "back buffer") << (clockwise ? " cw" : " ccw");
             device_->ReleaseTarget(target);
@@ -147,7 +120,7 @@ TEST_F(GlDrawTest, ATargetIsSampledTopRowFirstLikeAnUploadedImage) {
     constexpr float kUpper[] = {-1, 0, 0.5f, -1, 1, 0.5f, 1, 1, 0.5f, 1, 1, 0.5f};
     DrawFlat(std::span(kUpper, 9), {Blend::None, DepthMode::Off, CullMode::None});
     ShowTexture(target, copy_);
-    const Image image = Present();
+    const Image image = CaptureFrame();
     EXPECT_EQ(Pixel(image, 1, 1), kRed);
     EXPECT_EQ(Pixel(image, 1, kSize - 2), kBlack);
     device_->ReleaseTarget(target);
@@ -170,7 +143,7 @@ TEST_F(GlDrawTest, ADepthOnlyTargetKeepsTheNearestDepthForSampling) {
     DrawFlat(kUpperNear, tested);
     DrawFlat(kLeftFar, tested);  // behind the first where they overlap
     ShowTexture(shadow, depthView);
-    const Image image = Present();
+    const Image image = CaptureFrame();
     struct Expected {
         int x, y, grey;
     };
@@ -191,7 +164,7 @@ TEST_F(GlDrawTest, DepthRunsFromZeroAtTheNearPlaneToOneAtTheFar) {
         const float corners[] = {-1, -1, depth, -1, 1, depth, 1, 1, depth};
         DrawFlat(corners, tested);
         const bool inside = depth >= 0 && depth <= 1;
-        EXPECT_EQ(Pixel(Present(), 1, 1), inside ? kRed : kBlack) << "depth " << depth;
+        EXPECT_EQ(Pixel(CaptureFrame(), 1, 1), inside ? kRed : kBlack) << "depth " << depth;
     }
 }
 

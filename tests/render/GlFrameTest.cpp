@@ -12,24 +12,19 @@
 #include "app/FakePlatform.h"
 #include "app/FrameDraw.h"
 #include "library/MyLibrary.h"
-#include "platform/GlDriverResident.h"
-#include "platform/sdl/SdlGraphics.h"
-#include "platform/sdl/SdlVideo.h"
-#include "platform/sdl/SdlWindow.h"
 #include "scene/Personal.h"
 #include "scene/Scene.h"
+#include "support/GlTest.h"
 
 namespace {
 
-class GlFrameTest : public testing::Test {
+class GlFrameTest : public testsupport::GlTest {
   protected:
+    GlFrameTest() : GlTest({kWidth, kHeight}) {}
+
     void SetUp() override {
-        ASSERT_TRUE(video_.ok()) << SDL_GetError();
-        ASSERT_TRUE(window_.Create({0, 0, kWidth, kHeight})) << SDL_GetError();
-        ASSERT_TRUE(graphics_.Open());
-        device_ = graphics_.CreateDevice(window_);
-        ASSERT_NE(device_, nullptr);
-        testsupport::KeepGlDriverResident();
+        GlTest::SetUp();
+        if (HasFatalFailure()) return;
         platform.window.client = {0, 0, kWidth, kHeight};
         library = std::make_unique<MyLibrary>(platform.services);
         library->fixedRenderSize = gfx::Size{kWidth, kHeight};
@@ -60,13 +55,9 @@ class GlFrameTest : public testing::Test {
 
     static constexpr int kWidth = 1280;
     static constexpr int kHeight = 720;
-    // Destroyed in reverse: scenes (in the tests) before the library, the library before the
-    // device, the device before the window.
+    // Destroyed before the fixture's device: scenes (in the tests) before the library, the
+    // library before the device.
     FakePlatform platform;
-    platform::SdlVideo video_;
-    platform::SdlWindow window_{platform::SdlWindow::Surface::OpenGl};
-    platform::SdlGraphics graphics_{window_};
-    std::unique_ptr<gfx::Device> device_;
     std::unique_ptr<MyLibrary> library;
     Personal player{1};
 };

@@ -11,17 +11,23 @@
 #include "app/FakePlatform.h"
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
+#include "support/Shapes.h"
 
 namespace {
 
-// One wall-like shape of any type at a place, kind solid unless told.
-Plane MakePlane(glm::vec3 point, glm::vec3 normal, int32_t kind = KIND_SOLID) {
-    Plane plane;
-    plane.type = COLL_PLANE;
-    plane.kind = kind;
-    for (int i = 0; i < 3; ++i) plane.point[i] = point[i], plane.normal[i] = normal[i];
-    return plane;
+// A solid shape: the player is pushed out of it and darts stop at it.
+template <typename Shape>
+Shape Solid(Shape shape) {
+    shape.kind = KIND_SOLID;
+    return shape;
 }
+
+Plane SolidPlane(glm::vec3 point, glm::vec3 normal) {
+    return Solid(testshapes::MakePlane(point, normal));
+}
+
+// A shape is a sensor unless told: touched, but it neither pushes nor stops darts.
+using testshapes::MakePlane;
 
 class PersonalTest : public testing::Test {
   protected:
@@ -72,7 +78,7 @@ class PersonalTest : public testing::Test {
     gfx::NullDevice device{platform.window, gfx::NullDevice::FullCaps()};
     MyLibrary library{platform.services};
     Personal player{1};
-    Plane floor = MakePlane({0, 0, 0}, {0, 1, 0});
+    Plane floor = SolidPlane({0, 0, 0}, {0, 1, 0});
     std::vector<CollObj*> colliders;
 };
 
@@ -130,7 +136,7 @@ TEST_F(PersonalTest, KeepsTheWalkingDirectionAcrossACameraCutUntilTheKeysChange)
 
 TEST_F(PersonalTest, SlidesAlongAWallItWalksInto) {
     StandOnFloor();
-    Plane wall = MakePlane({0.5f, 0, 0}, {-1, 0, 0});
+    Plane wall = SolidPlane({0.5f, 0, 0}, {-1, 0, 0});
     colliders.push_back(&wall);
     const glm::vec3 start = player.Position();
     Frame(INPUT_UP | INPUT_RIGHT, 80);
@@ -138,7 +144,7 @@ TEST_F(PersonalTest, SlidesAlongAWallItWalksInto) {
     EXPECT_GT(player.Position().z - start.z, 1.0f);
     EXPECT_EQ(wall.hitState, HIT_BY_PLAYER);
     // A sensor is touched but does not push.
-    Plane sensor = MakePlane({0, 0, player.Position().z + 0.1f}, {0, 0, -1}, KIND_SENSOR);
+    Plane sensor = MakePlane({0, 0, player.Position().z + 0.1f}, {0, 0, -1});
     colliders.push_back(&sensor);
     const float z = player.Position().z;
     Frame(0);
@@ -232,16 +238,7 @@ TEST_F(PersonalTest, TheHeldLightShinesWhileAimingEvenFromTheFirstFrameOfAField)
 TEST_F(PersonalTest, FlushSolidPiecesPushOnlyOnceAcrossAndAlongTheirSeam) {
     // A floor of two boxes meeting at z 0 and a wall of two boxes meeting at z 0 beside it.
     const auto box = [](glm::vec3 centre, glm::vec3 half) {
-        OBB shape;
-        shape.type = COLL_OBB;
-        shape.kind = KIND_SOLID;
-        const glm::vec3 axes[] = {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}};
-        for (int i = 0; i < 3; ++i) {
-            shape.centre[i] = centre[i];
-            shape.halfExtent[i] = half[i];
-            shape.axisX[i] = axes[0][i], shape.axisY[i] = axes[1][i], shape.axisZ[i] = axes[2][i];
-        }
-        return shape;
+        return Solid(testshapes::Box(centre, half));
     };
     OBB floorNear = box({0, -0.5f, -5}, {5, 0.5f, 5});
     OBB floorFar = box({0, -0.5f, 5}, {5, 0.5f, 5});
@@ -272,8 +269,8 @@ TEST_F(PersonalTest, FlushSolidPiecesPushOnlyOnceAcrossAndAlongTheirSeam) {
 TEST_F(PersonalTest, ADartMarksSensorsOnItsWayAndStrikesTheFirstSolidShape) {
     StandOnFloor();
     GiveDarts();
-    Plane sensor = MakePlane({0, 0, 3}, {0, 0, -1}, KIND_SENSOR);
-    Plane wall = MakePlane({0, 0, 6}, {0, 0, -1});
+    Plane sensor = MakePlane({0, 0, 3}, {0, 0, -1});
+    Plane wall = SolidPlane({0, 0, 6}, {0, 0, -1});
     colliders.push_back(&sensor);
     colliders.push_back(&wall);
     ThrowOne();
@@ -315,7 +312,7 @@ TEST_F(PersonalTest, ADartThatStrikesNothingVanishesAfterAHundredUnits) {
 TEST_F(PersonalTest, ThrowsWaitForTheCooldownAndANewPressAndReuseTheDartsInTurn) {
     StandOnFloor();
     GiveDarts();
-    Plane wall = MakePlane({0, 0, 3}, {0, 0, -1});
+    Plane wall = SolidPlane({0, 0, 3}, {0, 0, -1});
     colliders.push_back(&wall);
     Frame(INPUT_SUB);
     Frame(INPUT_SUB | INPUT_ACTION, 60);  // held: one throw only
@@ -359,7 +356,7 @@ TEST_F(PersonalTest, TheHundredthThrowEarnsTheDartsAchievement) {
 TEST_F(PersonalTest, AnAttachedDartRidesOnItsTarget) {
     StandOnFloor();
     GiveDarts();
-    Plane wall = MakePlane({0, 0, 3}, {0, 0, -1});
+    Plane wall = SolidPlane({0, 0, 3}, {0, 0, -1});
     colliders.push_back(&wall);
     ThrowOne();
     Frame(INPUT_SUB, 10);

@@ -15,6 +15,7 @@
 
 #include "library/Utf.h"
 #include "scene/SaveFile.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -247,24 +248,6 @@ TEST_F(SaveFolderTest, FolderThatCannotExistFailsCleanly) {
     EXPECT_FALSE(WriteSettings(SystemSettings{}));
     EXPECT_FALSE(LoadSlot(record, 0, 2000));
 }
-
-// Sets (or, given nullopt, clears) an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        Set(value);
-    }
-    ~ScopedEnv() { Set(old_); }
-
-  private:
-    void Set(const std::optional<std::string>& value) {
-        value ? ::setenv(name_, value->c_str(), 1) : ::unsetenv(name_);
-    }
-
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 struct UserFolderCase {
     const char* name;

@@ -8,10 +8,10 @@
 
 namespace {
 
-TextData LoadJapanese(std::string_view csv) {
+TextData Load(std::string_view csv, std::u16string_view language = u"Japanese") {
     TextData table;
     table.Load({reinterpret_cast<const uint8_t*>(csv.data()), csv.size()});
-    table.SetLanguage(u"Japanese");
+    table.SetLanguage(language);
     return table;
 }
 
@@ -20,6 +20,7 @@ struct LookupCase {
     std::string_view csv;
     std::u16string_view key;
     std::u16string_view expected;
+    std::u16string_view language = u"Japanese";
 };
 
 void PrintTo(const LookupCase& c, std::ostream* os) {
@@ -29,7 +30,7 @@ void PrintTo(const LookupCase& c, std::ostream* os) {
 class TextLookup : public testing::TestWithParam<LookupCase> {};
 
 TEST_P(TextLookup, GivesTheParsedText) {
-    const TextData table = LoadJapanese(GetParam().csv);
+    const TextData table = Load(GetParam().csv, GetParam().language);
     EXPECT_EQ(table.GetText(GetParam().key), GetParam().expected);
 }
 
@@ -61,11 +62,15 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"KeysAreCaseSensitive", "Key,Japanese\nmenu_3,v\n", u"Menu_3", u"Menu_3"},
         LookupCase{"HeaderOnlyGivesEmptyTable", "Key,Japanese\n", u"Key", u"Key"},
         LookupCase{"UnclosedQuoteSwallowsTheRestOfTheFile", "Key,Japanese\nk,\"v\nj,w\n", u"j",
-                   u"j"}),
+                   u"j"},
+        LookupCase{"LanguageWithoutColumnGivesTheKey", "Key,Japanese\nk,v\n", u"k", u"k",
+                   u"English"},
+        LookupCase{"FieldsBeyondTheHeaderCreateNoLanguage", "Key,Japanese\nk,v,extra\n", u"k", u"k",
+                   u""}),
     [](const testing::TestParamInfo<LookupCase>& info) { return info.param.name; });
 
 TEST(TextData, MissingKeyGivesTheKeyAndOutlivesTheCallersString) {
-    const TextData table = LoadJapanese("Key,Japanese\nk,v\n");
+    const TextData table = Load("Key,Japanese\nk,v\n");
     const std::u16string* shown;
     {
         std::u16string key = u"Ev_Soto_0";
@@ -76,20 +81,8 @@ TEST(TextData, MissingKeyGivesTheKeyAndOutlivesTheCallersString) {
     EXPECT_EQ(&table.GetText(u"Ev_Soto_0"), shown);
 }
 
-TEST(TextData, LanguageWithoutColumnGivesTheKey) {
-    TextData table = LoadJapanese("Key,Japanese\nk,v\n");
-    table.SetLanguage(u"English");
-    EXPECT_EQ(table.GetText(u"k"), u"k");
-}
-
-TEST(TextData, FieldsBeyondTheHeaderCreateNoLanguage) {
-    TextData table = LoadJapanese("Key,Japanese\nk,v,extra\n");
-    table.SetLanguage(u"");
-    EXPECT_EQ(table.GetText(u"k"), u"k");
-}
-
 TEST(TextData, LoadReplacesThePreviousTable) {
-    TextData table = LoadJapanese("Key,Japanese\nold,1\n");
+    TextData table = Load("Key,Japanese\nold,1\n");
     const std::string_view csv = "Key,Japanese\nnew,2\n";
     table.Load({reinterpret_cast<const uint8_t*>(csv.data()), csv.size()});
     EXPECT_EQ(table.Language(), u"Japanese");

@@ -4,7 +4,7 @@
 
 #include "collision/CollObj.h"
 
-// Shape builders for the collision tests.
+// Shape builders for the collision and player tests.
 namespace testshapes {
 
 inline void Put(Vec3f out, const glm::vec3& v) {
