@@ -8,7 +8,7 @@
 #include <cmath>
 #include <string>
 
-#include "app/FakePlatform.h"
+#include "content/FieldRun.h"
 #include "content/events/Doors.h"
 #include "content/fields/Exits.h"
 #include "content/fields/FieldFactory.h"
@@ -46,34 +46,6 @@ glm::vec3 Ahead(float yaw) {
     const float radians = yaw * kRadiansPerDegree;
     return {std::sin(radians), 0, std::cos(radians)};
 }
-
-// A game on the fake platform that starts in a field and runs frames.
-class FieldRun : public testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(platform.window.Create({0, 0, 640, 360}));
-        ASSERT_EQ(app.InitDevice(), S_OK);
-        platform.messages.Push({platform::MessageType::Activate, 1});
-    }
-    void Start(FieldId id, const glm::vec3& spawn, float yaw) {
-        app.player.record.storyStage = StartOf(id).stage;
-        app.player.SetSpawn(yaw, spawn);
-        app.rootScene.AddChild(MakeFieldOf(id));
-        Run(40);
-    }
-    void Run(uint32_t frames, FrameHook::Fn each = {}) {
-        FrameHook hook(platform.messages, frames, std::move(each));
-        app.observer = &hook;
-        ASSERT_EQ(app.MainLoop(), 0);
-        app.observer = nullptr;
-    }
-    FieldId Current() const { return static_cast<FieldId>(app.player.record.currentField); }
-    Scene& Field() { return *app.rootScene.CurrentChild(); }
-    glm::vec3 Horizontal(const glm::vec3& v) const { return {v.x, 0, v.z}; }
-
-    FakePlatform platform;
-    D3DXMain app{platform.services};
-};
 
 // Over the rows of the exit table.
 class ExitTest : public FieldRun, public testing::WithParamInterface<int> {
@@ -157,11 +129,7 @@ TEST_P(ExitTest, FiresFromItsTriggerIntoItsSpawnPoint) {
     ASSERT_NE(exit, nullptr) << "the field places no trigger for this exit";
 
     // Stand in the trigger, on its floor.
-    const CObjMesh& trigger = exit->trigger;
-    const glm::vec3 inside = trigger.position - glm::vec3(0, trigger.scale.y / 2 - 0.36f, 0);
-    app.player.Position() = inside;
-    app.player.followPoint = inside;
-    Run(3);
+    StandIn(exit->trigger);
     if (!row.walk) {
         EXPECT_EQ(Current(), row.from) << "fired without the action key";
         platform.input.keys.insert(platform::VirtualKey::E);

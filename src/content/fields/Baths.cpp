@@ -68,6 +68,7 @@ const Placement kPassEvents[] = {
     {Make<drawObj>,    AssetRow("exit_door_waku.x"), {-5.42f, 0, 0.2f},    {0, -90, 0}},
     {Make<drawObj>,    AssetRow("exit_door.x"),      {-5.44f, 0, -0.21f},  {0, -90, 0}},
     {Make<drawObj>,    AssetRow("exit.x"),           {-5.5f, 2.12f, 0.2f}, {0, -90, 0}},
+    {Make<Ev::F3_EXIT>,   -1,                        {-5.0f, 0.8f, 0},     {0, 0, 0},   {0.8f, 1.6f, 1.2f}},
     {Make<Ev::Zihanki>, -1,        {0.6f, 0, 1.35f}},
     {Make<Ev::Keikou>,    -1,         {-2.0f, 3.0f, 0.2f}},
 };

@@ -40,6 +40,9 @@ const Placement kEvents[] = {
     {Make<Ev::Zihanki>, -1,        {3.45f, kFloor, 32.5f}},
     {Make<Ev::Zihanki>, -1,        {4.3f, kFloor, 32.5f}},
     {Make<drawHitObj>, AssetRow("trashbox.x"),       {4.7f, kFloor, 29.75f}},
+    {Make<Ev::F3_Zihanki>, -1,                      {3.45f, kFloor + 0.8f, 31.9f}, {0, 0, 0},  {0.8f, 1.6f, 1.0f}},
+    {Make<Ev::F3_Zihanki>, -1,                      {4.3f, kFloor + 0.8f, 31.9f},  {0, 0, 0},  {0.8f, 1.6f, 1.0f}},
+    {Make<Ev::DustMemo>,   -1,                      {4.2f, kFloor + 0.6f, 29.75f}, {0, 0, 0},  {1.2f, 1.2f, 1.0f}},
     // Tables with chairs: one in the west corridor, one in the north corridor.
     {Make<drawHitObj>, AssetRow("table.x"),          {-8.0f, kFloor, 32.4f}},
     {Make<drawHitObj>, AssetRow("chair.x"),          {-8.85f, kFloor, 32.4f},      {0, -90, 0}},
@@ -51,6 +54,7 @@ const Placement kEvents[] = {
     {Make<drawObj>,    AssetRow("exit_door_waku.x"), {1.35f, kFloor, -1.12f},      {0, 180, 0}},
     {Make<drawObj>,    AssetRow("exit_door.x"),      {1.76f, kFloor, -1.12f},      {0, 180, 0}},
     {Make<drawObj>,    AssetRow("exit.x"),           {1.35f, kFloor + 2.15f, -1.2f}, {0, 180, 0}},
+    {Make<Ev::F3_EXIT>,    -1,                       {1.55f, kFloor + 0.8f, -0.7f},  {0, 0, 0},  {1.2f, 1.6f, 0.8f}},
 };
 
 const ExitPlacement kExits[] = {

@@ -2,6 +2,7 @@
 // What the fields' source files write their placement and exit tables with.
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
+#include "content/events/Notes.h"
 #include "content/fields/FieldBuild.h"
 #include "library/AssetNames.h"
 

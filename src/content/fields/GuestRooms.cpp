@@ -22,6 +22,12 @@ using level::kTatamiTop;
 constexpr glm::vec3 kLowTable{1.5f, 0.62f, 1.5f};
 constexpr float kLowTableTop = 0.55f * 0.62f;
 
+// Where the bathroom's door is examined from: the mats in front of it.
+constexpr glm::vec3 kBathroomDoorReach{-2.0f, kTatamiTop + 1.0f, -2.55f};
+constexpr glm::vec3 kBathroomDoorSize{0.9f, 2.0f, 0.4f};
+// A sheet of paper pinned to a wall.
+constexpr glm::vec3 kNotice{0.35f, 0.45f, 0.01f};
+
 // clang-format off
 // What every room of the plan shows: its shell, its bathroom's door (frame and leaf, against the
 // wall south of the sill) and its window.
@@ -51,6 +57,14 @@ const Placement kGuestRoomEvents[] = {
     {Make<drawObj>,    AssetRow("kinko_door.x"),    {0.32f, kTatamiTop + 0.02f, -3.66f}, {0, 180, 0}},
     {Make<drawObj>,    AssetRow("kaiga.x"),         {2.6f, 1.45f, 3.7f}},
     {Make<drawObj>,    AssetRow("pot.x"),           {2.0f, kAlcoveTop, 3.35f}},
+    {Make<Ev::TV>,       -1,                        {2.6f, 0.6f, -3.1f},            {0, 135, 0}, {1.2f, 1.2f, 1.2f}},
+    {Make<Ev::Tel>,      -1,                        {-3.6f, 0.6f, 2.45f},           {0, 0, 0},   {1.4f, 1.2f, 1.2f}},
+    // Notices on the entry's walls, clear of the door's reach: the inn's guide, and the night's
+    // rule until it is broken.
+    {Make<drawObj>,    Ev::kCubeModel,              {-5.2f, 1.5f, -2.84f},          {0, 0, 0},   kNotice},
+    {Make<Ev::Tutorial>, -1,                        {-5.2f, 0.8f, -2.5f},           {0, 0, 0},   {0.8f, 1.6f, 0.6f}},
+    {Make<drawObj>,    Ev::kCubeModel,              {-5.4f, 1.5f, -1.37f},          {0, 0, 0},   kNotice, content::StageBelow(4)},
+    {Make<Ev::DoorText>, -1,                        {-5.4f, 0.8f, -1.6f},           {0, 0, 0},   {0.8f, 1.6f, 0.6f}, content::StageBelow(4)},
 };
 
 // Room 201: the table overturned, a paper door fallen, the key left in the alcove.
@@ -71,6 +85,7 @@ const Placement kRoom202Events[] = {
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 1.5f},    {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("table.x"),         {1.0f, kTatamiTop, 0.2f},       {0, 0, 0}, kLowTable},
     {Make<drawHitObj>, AssetRow("zaisu.x"),         {2.15f, kTatamiTop, 0.2f},      {0, 90, 0}},
+    {Make<Ev::BathDoor202>, -1,                     kBathroomDoorReach,             {0, 0, 0},   kBathroomDoorSize},
 };
 
 // Room 203: the closet half open, a floor chair on its side.
@@ -79,13 +94,12 @@ const Placement kRoom203Events[] = {
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, -0.3f},   {0, -90, 0}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.555f, kTatamiTop, 0.3f},    {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("zaisu.x"),         {0.4f, kTatamiTop + 0.2f, 1.2f}, {0, 40, 90}},
+    {Make<Ev::BathDoor202>, -1,                     kBathroomDoorReach,             {0, 0, 0},   kBathroomDoorSize},
 };
 
-// The corridor door stands against the entry's west wall; the bathroom's is examined from the
-// mats in front of it.
+// The corridor door stands against the entry's west wall.
 constexpr ExitPlacement kCorridorDoor{"door", {-6.6f, 0, -2.2f}, {1, 1, 1}, true, -90};
-constexpr ExitPlacement kBathroomDoor{"bathroom door", {-2.0f, kTatamiTop + 1.0f, -2.55f},
-                                      {0.9f, 2.0f, 0.4f}};
+constexpr ExitPlacement kBathroomDoor{"bathroom door", kBathroomDoorReach, kBathroomDoorSize};
 
 const ExitPlacement kGuestRoomExits[] = {kCorridorDoor, kBathroomDoor};
 const ExitPlacement kRoom201Exits[] = {

@@ -21,6 +21,7 @@ const Placement kEvents[] = {
     {Make<drawObj>,    AssetRow("rezi.x"),        {8.9f, 0.9f, 1.0f},      {0, 90, 0}},
     {Make<drawHitObj>, AssetRow("kagidana.x"),    {13.2f, 0, 2.0f},        {0, 90, 0}},
     {Make<drawHitObj>, AssetRow("tv.x"),          {-5.0f, 0, 0.8f},        {0, 0, 0}},
+    {Make<Ev::TV>,     -1,                        {-5.0f, 0.6f, 0.1f},     {0, 0, 0},   {1.4f, 1.2f, 1.0f}},
     {Make<drawHitObj>, AssetRow("table.x"),       {-5.0f, 0, -3.0f}},
     {Make<Ev::Chair>, -1,{-6.3f, 0, -3.0f},       {0, -90, 0}},
     {Make<Ev::Chair>, -1,{-3.7f, 0, -3.0f},       {0, 90, 0}},

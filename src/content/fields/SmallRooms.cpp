@@ -50,6 +50,11 @@ const Placement kStaffEvents[] = {
     {Make<drawHitObj>, AssetRow("desk.x"),      {3.2f, 0, -1.5f},     {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {-1.0f, 0, 0.35f}, {0, 180, 0}},
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, 0.35f}, {0, 180, 0}},
+    {Make<Ev::MasterDesk>, -1, {3.2f, 0.6f, -1.5f},   {0, 0, 0},   {2.4f, 1.2f, 1.8f}},
+    {Make<Ev::Desk>,   -1,     {-1.0f, 0.6f, 0.8f},   {0, 0, 0},   {1.8f, 1.2f, 2.0f}},
+    {Make<Ev::Desk>,   -1,     {1.0f, 0.6f, 0.8f},    {0, 0, 0},   {1.8f, 1.2f, 2.0f}},
+    {Make<Ev::Desk>,   -1,     {-1.0f, 0.6f, 3.0f},   {0, 0, 0},   {1.8f, 1.2f, 2.0f}},
+    {Make<Ev::Desk>,   -1,     {1.0f, 0.6f, 3.0f},    {0, 0, 0},   {1.8f, 1.2f, 2.0f}},
     {Make<Ev::Mado_S>, -1,    {4.38f, 1.5f, 1.5f},   {0, 90, 0}},
     {Make<Ev::Keikou>, -1,    {0, 2.6f, 1.5f}},
 };

@@ -79,6 +79,9 @@ const Placement kRestMenEvents[] = {
     {Make<drawHitObj>, AssetRow("tsink.x"),       {-2.23f, 0, 0.5f},    {0, -90, 0}},
     {Make<drawObj>,    AssetRow("tdact.x"),       {-1.8f, 2.3f, 3.1f}},
     {Make<Ev::Keikou>,    -1,      {0, level::kRestCeiling, -0.5f}},
+    // A sheet pinned inside the first cubicle, scrawled over.
+    {Make<drawObj>,    Ev::kCubeModel,            {-1.13f, 1.3f, 2.5f},  {0, 0, 0},   {0.01f, 0.4f, 0.3f}},
+    {Make<Ev::ToileMemo>, -1,      {-0.6f, 0.8f, 2.45f},  {0, 0, 0},   {1.0f, 1.6f, 1.2f}},
 };
 
 const Placement kRestWomenEvents[] = {
@@ -91,6 +94,7 @@ const Placement kRestWomenEvents[] = {
     {Make<drawHitObj>, AssetRow("tsink.x"),       {2.23f, 0, 0.5f},     {0, 90, 0}},
     {Make<drawObj>,    AssetRow("tdact.x"),       {1.8f, 2.3f, 3.1f}},
     {Make<Ev::Keikou>,    -1,      {0, level::kRestCeiling, -0.5f}},
+    {Make<Ev::Rest_Women_Text>, -1, {1.9f, 0.8f, -0.1f},  {0, 0, 0},   {1.0f, 1.6f, 1.8f}},
 };
 
 const ExitPlacement kRestExits[] = {

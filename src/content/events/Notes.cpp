@@ -1,0 +1,82 @@
+#include "content/events/Notes.h"
+
+#include "content/Services.h"
+#include "content/events/Examine.h"
+#include "library/AssetNames.h"
+#include "scene/Personal.h"
+
+namespace Ev {
+namespace {
+
+constexpr int32_t kNone = -1;
+constexpr int32_t kLockSound = AssetRow("keylock.wav");
+constexpr int32_t kFireExtinguisherKey = 2;
+
+void AddLines(TextBox& box, const NoteLines& lines) {
+    for (const char16_t* key : lines) {
+        if (key) box.AddLine(key);
+    }
+}
+
+}  // namespace
+
+namespace note {
+using L = NoteLater;
+// clang-format off
+const NoteRow kDesk{u"Desk", {u"Ev_Staff_Room_0"}, {}, L::Never, 0, kNone, kNone};
+const NoteRow kMasterDesk{u"MasterDesk",
+    {u"Ev_Staff_Room_5", u"Ev_Staff_Room_6", u"Ev_Staff_Room_7", u"Ev_Staff_Room_8", u"Ev_Staff_Room_9", u"Ev_Staff_Room_10"},
+    {}, L::Never, 0, 23, kNone};
+const NoteRow kDustMemo{u"DustMemo", {u"Ev_DustMemo_0", u"Ev_DustMemo_1"}, {}, L::Never, 0, 22, kNone};
+const NoteRow kToileMemo{u"ToileMemo",
+    {u"Ev_Rest_Men_0", u"Ev_Rest_Men_1", u"Ev_Rest_Men_2", u"Ev_Rest_Men_5", u"Ev_Rest_Men_6", u"Ev_Rest_Men_7", u"Ev_Rest_Men_8", u"Ev_Rest_Men_9"},
+    {}, L::Never, 0, kNone, kNone};
+const NoteRow kDoorText{u"Text", {u"Ev_DoorText_0"}, {}, L::Never, 0, kNone, kNone};
+const NoteRow kRest_Women_Text{u"Rest_Women_Text", {u"Ev_Rest_Women_Text_0"}, {}, L::Never, 0, kNone, kNone};
+// The extinguisher stands beside the machine until it is taken.
+const NoteRow kF3_Zihanki{u"Zihanki", {u"Ev_F31_1"}, {u"Ev_F31_2"}, L::KeyTaken, kFireExtinguisherKey, kNone, kNone};
+const NoteRow kTV{u"TV", {u"Ev_Guest_Room1_14"}, {}, L::Never, 0, kNone, kNone};
+// The line is dead until the bathroom door has opened by itself.
+const NoteRow kTel{u"Tel", {u"Ev_Tel_0"}, {u"Ev_Tel_1"}, L::FromStage, 5, kNone, kNone};
+const NoteRow kTutorial{u"Tutorial", {u"Ev_Tutorial_0", u"Ev_Tutorial_1", u"Ev_Tutorial_2"}, {}, L::Never, 0, 1, kNone};
+const NoteRow kF3_EXIT{u"F3_EXIT", {u"Ev_F31_0"}, {}, L::Never, 0, kNone, kLockSound};
+const NoteRow kBathDoor202{u"BathDoor202", {u"Ev_202_1"}, {}, L::Never, 0, kNone, kLockSound};
+// clang-format on
+}  // namespace note
+
+Note::Note(const NoteRow& row) : row_(row), sound_(row.sound) {
+    MakeTrigger(trigger);
+    meshes.push_back(&trigger);
+    if (row.sound != kNone) sounds.push_back(&sound_);
+    AddLines(box_, row.lines);
+    box_.Register(*this);
+    if (row.later != NoteLater::Never) {
+        AddLines(laterBox_, row.laterLines);
+        laterBox_.Register(*this);
+    }
+}
+
+bool Note::Later() const {
+    const SaveRecord& record = player->record;
+    switch (row_.later) {
+        case NoteLater::Never:
+            return false;
+        case NoteLater::FromStage:
+            return record.storyStage >= row_.laterValue;
+        case NoteLater::KeyTaken:
+            return record.itemTaken[static_cast<size_t>(row_.laterValue)] != 0;
+    }
+    return false;
+}
+
+void Note::Update() {
+    if (Examined(trigger, *player)) {
+        Show(Later() ? laterBox_ : box_, *player);
+        if (row_.sound != kNone) PlayAt(sound_, trigger.position);
+    }
+    const bool read = Finished(box_, *this);
+    if (row_.later != NoteLater::Never) Finished(laterBox_, *this);
+    if (read && row_.achievement != kNone) content::Services(*library).Award(row_.achievement);
+}
+
+}  // namespace Ev

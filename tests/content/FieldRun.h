@@ -1,0 +1,52 @@
+#pragma once
+// A game on the fake platform, started in one of the inn's fields, driven frame by frame as a
+// player drives it.
+#include <gtest/gtest.h>
+
+#include "app/FakePlatform.h"
+#include "content/fields/FieldFactory.h"
+
+// A game on the fake platform that starts in a field and runs frames.
+class FieldRun : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(platform.window.Create({0, 0, 640, 360}));
+        ASSERT_EQ(app.InitDevice(), S_OK);
+        platform.messages.Push({platform::MessageType::Activate, 1});
+    }
+    void Start(FieldId id, const glm::vec3& spawn, float yaw) {
+        Start(id, spawn, yaw, StartOf(id).stage);
+    }
+    void Start(FieldId id, const glm::vec3& spawn, float yaw, int32_t stage) {
+        app.player.record.storyStage = stage;
+        app.player.SetSpawn(yaw, spawn);
+        app.rootScene.AddChild(MakeFieldOf(id));
+        Run(40);
+    }
+    void Run(uint32_t frames, FrameHook::Fn each = {}) {
+        FrameHook hook(platform.messages, frames, std::move(each));
+        app.observer = &hook;
+        ASSERT_EQ(app.MainLoop(), 0);
+        app.observer = nullptr;
+    }
+    // Stands the player on the floor inside `trigger` and lets the frame see them there.
+    void StandIn(const CObjMesh& trigger) {
+        const glm::vec3 inside = trigger.position - glm::vec3(0, trigger.scale.y / 2 - 0.36f, 0);
+        app.player.Position() = inside;
+        app.player.followPoint = inside;
+        Run(3);
+    }
+    // The action key pressed for a frame and let go.
+    void PressAction() {
+        platform.input.keys.insert(platform::VirtualKey::E);
+        Run(1);
+        platform.input.keys.clear();
+        Run(1);
+    }
+    FieldId Current() const { return static_cast<FieldId>(app.player.record.currentField); }
+    Scene& Field() { return *app.rootScene.CurrentChild(); }
+    glm::vec3 Horizontal(const glm::vec3& v) const { return {v.x, 0, v.z}; }
+
+    FakePlatform platform;
+    D3DXMain app{platform.services};
+};
