@@ -4,6 +4,7 @@
 // shows the same again.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,13 @@ TEST_P(NoteTest, ShowsItsLinesInOrderAndLetsThePlayerGo) {
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(read.size(), shown->lines.size()) << "lines were skipped";
     EXPECT_EQ(Read(*event), read) << "a second look differs";
+
+    // Reading the innkeeper's diary, the crumpled note and the guide is rewarded.
+    const std::map<std::u16string, int32_t> awards{
+        {u"MasterDesk", 23}, {u"DustMemo", 22}, {u"Tutorial", 1}};
+    const auto award = awards.find(note.name);
+    EXPECT_EQ(app.lib.steamworks.awarded.size(), award == awards.end() ? 0u : 1u);
+    if (award != awards.end()) EXPECT_TRUE(app.lib.steamworks.awarded.contains(award->second));
 }
 
 std::vector<NoteCase> NotesOfTheInn() {
