@@ -32,9 +32,19 @@ bool Finished(TextBox& box, Scene& owner) {
 }
 
 void PlayAt(CObjSound& sound, const glm::vec3& at) {
+    sound.positional = 1;
     sound.position.x = at.x;
     sound.position.z = at.z;
     sound.Play();
+}
+
+void PlayPickupCue(Personal& player) {
+    constexpr float kCueVolume = 0.3f;
+    constexpr VoiceFilter kMuffled{.frequency = 0.05f, .oneOverQ = 0.05f};
+    player.doorSound.positional = 0;
+    player.doorSound.volume = kCueVolume;
+    player.doorSound.filter = kMuffled;
+    player.doorSound.Play();
 }
 
 }  // namespace Ev

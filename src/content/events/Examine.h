@@ -28,7 +28,10 @@ void Show(TextBox& box, Personal& player);
 // Runs the box's frame; true only on the frame in which the player reads past its last line.
 bool Finished(TextBox& box, Scene& owner);
 
-// Plays `sound` from `at` on the ground plane (emitters follow only x and z).
+// Plays `sound` placed at `at` on the ground plane (emitters follow only x and z).
 void PlayAt(CObjSound& sound, const glm::vec3& at);
+
+// The cue of something taken: the player's door sound, quiet and muffled, heard as their own.
+void PlayPickupCue(Personal& player);
 
 }  // namespace Ev

@@ -117,6 +117,7 @@ void TakeExit(Scene& field, const ExitRow& exit) {
         player.doorSound.position.x = player.Position().x;
         player.doorSound.position.z = player.Position().z;
         player.doorSound.volume = 1.0f;
+        player.doorSound.filter = VoiceFilter{};  // clear of the pickup cue's muffle
         player.doorSound.Play();
     }
     Apply(exit.effect, player);
