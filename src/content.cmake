@@ -8,10 +8,12 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Decor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Doors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Examine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/LockedDoors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Message.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Mirror.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Notes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Outdoors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/Pickups.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Baths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Exits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/F3.cpp

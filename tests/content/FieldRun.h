@@ -5,6 +5,7 @@
 
 #include "app/FakePlatform.h"
 #include "content/fields/FieldFactory.h"
+#include "library/TextBox.h"
 
 // A game on the fake platform that starts in a field and runs frames.
 class FieldRun : public testing::Test {
@@ -31,7 +32,8 @@ class FieldRun : public testing::Test {
     }
     // Stands the player on the floor inside `trigger` and lets the frame see them there.
     void StandIn(const CObjMesh& trigger) {
-        const glm::vec3 inside = trigger.position - glm::vec3(0, trigger.scale.y / 2 - 0.36f, 0);
+        const glm::vec3 centre(trigger.world[3]);  // a trigger may hang from another mesh
+        const glm::vec3 inside = centre - glm::vec3(0, trigger.scale.y / 2 - 0.36f, 0);
         app.player.Position() = inside;
         app.player.followPoint = inside;
         Run(3);
@@ -42,6 +44,21 @@ class FieldRun : public testing::Test {
         Run(1);
         platform.input.keys.clear();
         Run(1);
+    }
+    // Reads every line of the dialogue that is open, a page at a time, until it closes.
+    void ReadThrough() {
+        for (int page = 0; page < 12 && DialogueOpen(); ++page) {
+            Run(90);  // the line is typed out
+            PressAction();
+        }
+    }
+    bool DialogueOpen() {
+        for (auto& child : Field().children) {
+            for (const TextBox* box : child ? child->dialogues : std::vector<const TextBox*>{}) {
+                if (box->IsOpen()) return true;
+            }
+        }
+        return false;
     }
     FieldId Current() const { return static_cast<FieldId>(app.player.record.currentField); }
     Scene& Field() { return *app.rootScene.CurrentChild(); }

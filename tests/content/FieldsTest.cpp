@@ -42,6 +42,9 @@ std::string RowName(const testing::TestParamInfo<int>& info) {
     return Named(std::to_string(static_cast<int>(row.from)) + "_" + row.trigger);
 }
 
+// The hidden room's door has given way; the ending is still ahead.
+constexpr int32_t kLateStage = 22;
+
 glm::vec3 Ahead(float yaw) {
     const float radians = yaw * kRadiansPerDegree;
     return {std::sin(radians), 0, std::cos(radians)};
@@ -119,8 +122,13 @@ INSTANTIATE_TEST_SUITE_P(BuiltFields, SpawnTest, testing::ValuesIn(SpawnCases())
 
 TEST_P(ExitTest, FiresFromItsTriggerIntoItsSpawnPoint) {
     const ExitRow& row = Row();
+    // Late in the night with every key used: every door opens, some after a word. The dining
+    // room's latch is lifted from inside by the exit that does it.
+    SaveRecord& record = app.player.record;
+    record.itemTaken.fill(1);
+    record.flagDiningInside = row.effect == ExitEffect::DiningEnteredInside ? 0 : 1;
     const FieldStart start = StartOf(row.from);
-    Start(row.from, start.position, start.yaw);
+    Start(row.from, start.position, start.yaw, kLateStage);
     const Ev::ExitBase* exit = nullptr;
     for (auto& child : Field().children) {
         const auto* candidate = dynamic_cast<const Ev::ExitBase*>(child.get());
@@ -132,9 +140,8 @@ TEST_P(ExitTest, FiresFromItsTriggerIntoItsSpawnPoint) {
     StandIn(exit->trigger);
     if (!row.walk) {
         EXPECT_EQ(Current(), row.from) << "fired without the action key";
-        platform.input.keys.insert(platform::VirtualKey::E);
-        Run(2);
-        platform.input.keys.clear();
+        PressAction();
+        ReadThrough();
         Run(2);
     }
     ASSERT_EQ(Current(), row.to);

@@ -27,13 +27,22 @@ ExitBase::ExitBase(int32_t exitIndex) : exit(exitIndex) {
     meshes.push_back(&trigger);
 }
 
-void ExitBase::Update() {
+const ExitRow* ExitBase::Row() const {
     const auto exits = ExitTable();
-    if (exit < 0 || static_cast<size_t>(exit) >= exits.size()) return;
-    const ExitRow& row = exits[static_cast<size_t>(exit)];
+    if (exit < 0 || static_cast<size_t>(exit) >= exits.size()) return nullptr;
+    return &exits[static_cast<size_t>(exit)];
+}
+
+void ExitBase::Update() {
+    const ExitRow* row = Row();
+    if (!row) return;
     if (trigger.collider.hitState != HIT_BY_PLAYER || player->controlMode != kControlFree) return;
-    if (!row.walk && player->actionPressed == 0) return;
-    TakeExit(*parent, row);
+    if (!row->walk && player->actionPressed == 0) return;
+    TakeExit(*parent, *row);
+}
+
+void ExitBase::Leave() {
+    if (const ExitRow* row = Row()) TakeExit(*parent, *row);
 }
 
 Door::Door(int32_t exitIndex) : ExitBase(exitIndex) {

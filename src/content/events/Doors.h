@@ -8,6 +8,8 @@
 #include "scene/Scene.h"
 #include "world/CObjMesh.h"
 
+struct ExitRow;
+
 namespace Ev {
 
 // Takes exit `exit` of the table when the player is free and touches `trigger`, with the action
@@ -21,6 +23,11 @@ class ExitBase : public Scene {
 
   protected:
     explicit ExitBase(int32_t exitIndex);
+    // Goes through: the exit's row into the next field. Nothing for an index of no exit.
+    void Leave();
+
+  private:
+    const ExitRow* Row() const;
 };
 
 // An invisible volume at the mouth of a passage or a stair.
@@ -31,7 +38,7 @@ class ExitTrigger final : public ExitBase {
 };
 
 // A sliding wooden door in its frame, examined from the front.
-class Door final : public ExitBase {
+class Door : public ExitBase {
   public:
     explicit Door(int32_t exitIndex);
     const char16_t* Name() const override { return u"Door"; }

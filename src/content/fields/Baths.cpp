@@ -127,6 +127,7 @@ const Placement kBathMenEvents[] = {
     {Make<drawHitObj>, AssetRow("bath_oke.x"),      {-4.0f, 0, -2.25f}},
     {Make<drawHitObj>, AssetRow("bath_oke.x"),      {-4.0f, 0, -0.85f}},
     {Make<drawHitObj>, AssetRow("bath_oke.x"),      {-3.75f, 0.17f, 0.2f}},
+    {Make<Ev::Razikase>, AssetRow("razikase.x"),    {-4.1f, 0, 1.2f},     {0, -90, 0}},
     {Make<Ev::Mado_S>,    -1,        {0.5f, 1.6f, 4.95f}},
     {Make<Ev::Mado_S>,    -1,        {3.0f, 1.6f, 4.95f}},
 };
@@ -147,6 +148,7 @@ const Placement kBathWomenEvents[] = {
     {Make<drawHitObj>, AssetRow("bath_oke.x"),        {-6.0f, 0, -2.25f}},
     {Make<drawHitObj>, AssetRow("bath_oke.x"),        {-6.25f, 0.17f, -1.2f}},
     {Make<drawHitObj>, AssetRow("bath_oke.x"),        {-6.0f, 0, 0.55f}},
+    {Make<Ev::Dining_Key>, AssetRow("key.x"),         {-7.2f, 0.02f, -1.9f}, {0, 30, 0}, {1, 1, 1}, content::KeyNotTaken(3)},
     {Make<Ev::Mado_S>,    -1,          {-13.0f, 1.6f, 4.95f}},
     {Make<Ev::Mado_S>,    -1,          {-10.5f, 1.6f, 4.95f}},
 };

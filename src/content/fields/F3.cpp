@@ -42,6 +42,7 @@ const Placement kEvents[] = {
     {Make<drawHitObj>, AssetRow("trashbox.x"),       {4.7f, kFloor, 29.75f}},
     {Make<Ev::F3_Zihanki>, -1,                      {3.45f, kFloor + 0.8f, 31.9f}, {0, 0, 0},  {0.8f, 1.6f, 1.0f}},
     {Make<Ev::F3_Zihanki>, -1,                      {4.3f, kFloor + 0.8f, 31.9f},  {0, 0, 0},  {0.8f, 1.6f, 1.0f}},
+    {Make<Ev::Syoukaki>,   AssetRow("syoukaki.x"),  {2.85f, kFloor, 32.55f},       {0, 0, 0},  {1, 1, 1},  content::KeyNotTaken(2)},
     {Make<Ev::DustMemo>,   -1,                      {4.2f, kFloor + 0.6f, 29.75f}, {0, 0, 0},  {1.2f, 1.2f, 1.0f}},
     // Tables with chairs: one in the west corridor, one in the north corridor.
     {Make<drawHitObj>, AssetRow("table.x"),          {-8.0f, kFloor, 32.4f}},
@@ -60,14 +61,14 @@ const Placement kEvents[] = {
 const ExitPlacement kExits[] = {
     // trigger            position                   size                  door   yaw
     {"stairs",         {8.2f, 0.8f, 8.3f},         {2.8f, 1.6f, 0.9f}},
-    {"room 201",       {-0.2f, kFloor, 7.0f},      {1, 1, 1},            true, -90},
-    {"room 202",       {-0.2f, kFloor, 18.0f},     {1, 1, 1},            true, -90},
-    {"roof door",      {2.9f, kFloor, 11.5f},      {1, 1, 1},            true, 90},
-    {"room 203",       {-4.0f, kFloor, 29.4f},     {1, 1, 1},            true, 180},
-    {"guest room",     {-13.0f, kFloor, 29.4f},    {1, 1, 1},            true, 180},
-    {"men's toilet",   {-18.9f, kFloor, 23.6f},    {1, 1, 1},            true, 180},
-    {"women's toilet", {-21.0f, kFloor, 23.6f},    {1, 1, 1},            true, 180},
-    {"secret door",    {-22.4f, kFloor, 31.1f},    {1, 1, 1},            true, -90},
+    {"room 201",       {-0.2f, kFloor, 7.0f},      {1, 1, 1},            MakeDoor<Ev::Door201>, -90},
+    {"room 202",       {-0.2f, kFloor, 18.0f},     {1, 1, 1},            MakeDoor<Ev::Door202>, -90},
+    {"roof door",      {2.9f, kFloor, 11.5f},      {1, 1, 1},            MakeDoor<Ev::DoorRoof>, 90},
+    {"room 203",       {-4.0f, kFloor, 29.4f},     {1, 1, 1},            MakeDoor<Ev::Door203>, 180},
+    {"guest room",     {-13.0f, kFloor, 29.4f},    {1, 1, 1},            content::kDoor, 180},
+    {"men's toilet",   {-18.9f, kFloor, 23.6f},    {1, 1, 1},            content::kDoor, 180},
+    {"women's toilet", {-21.0f, kFloor, 23.6f},    {1, 1, 1},            content::kDoor, 180},
+    {"secret door",    {-22.4f, kFloor, 31.1f},    {1, 1, 1},            MakeDoor<Ev::Secret_Door>, -90},
 };
 // clang-format on
 

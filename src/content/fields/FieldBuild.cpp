@@ -82,7 +82,7 @@ void PlaceExits(Scene& field, FieldId from, std::span<const ExitPlacement> table
         if (!row.when.Holds(record)) continue;
         const int exit = ExitIndex(from, row.trigger);
         if (row.door) {
-            auto door = std::make_unique<Ev::Door>(exit);
+            std::unique_ptr<Ev::Door> door = row.door(exit);
             door->Stand(row.position, row.yaw);
             field.AppendChild(std::move(door));
         } else {

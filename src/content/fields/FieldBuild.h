@@ -8,6 +8,7 @@
 #include <glm/vec3.hpp>
 #include <glm/vec4.hpp>
 
+#include "content/events/Doors.h"
 #include "content/fields/FieldId.h"
 #include "levels/RoomPlan.h"
 #include "scene/Scene.h"
@@ -69,14 +70,24 @@ struct Placement {
     const Shading* shading = nullptr;
 };
 
-// How an exit shows in its field: a trigger volume (centre and size) or a door standing at
-// `position`, turned by `yaw` degrees, its front (where the player examines it) towards −z
-// before the turn.
+// Makes the door of an exit of the table.
+using DoorMaker = std::unique_ptr<Ev::Door> (*)(int32_t exitIndex);
+
+template <typename T>
+std::unique_ptr<Ev::Door> MakeDoor(int32_t exitIndex) {
+    return std::make_unique<T>(exitIndex);
+}
+// A door that opens whenever it is examined.
+inline constexpr DoorMaker kDoor = MakeDoor<Ev::Door>;
+
+// How an exit shows in its field: a trigger volume (centre and size) when `door` is null, or the
+// door it makes standing at `position`, turned by `yaw` degrees, its front (where the player
+// examines it) towards −z before the turn.
 struct ExitPlacement {
     const char* trigger;  // the exit table's name for it
     glm::vec3 position;
     glm::vec3 size{1.0f};
-    bool door = false;
+    DoorMaker door = nullptr;
     float yaw = 0;
     When when = kAlways;
 };

@@ -2,7 +2,9 @@
 // What the fields' source files write their placement and exit tables with.
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
+#include "content/events/LockedDoors.h"
 #include "content/events/Notes.h"
+#include "content/events/Pickups.h"
 #include "content/fields/FieldBuild.h"
 #include "library/AssetNames.h"
 
@@ -10,6 +12,7 @@ namespace Fld {
 
 using content::ExitPlacement;
 using content::Make;
+using content::MakeDoor;
 using content::Placement;
 using Ev::drawHitObj;
 using Ev::drawObj;

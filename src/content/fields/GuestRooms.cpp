@@ -95,10 +95,14 @@ const Placement kRoom203Events[] = {
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.555f, kTatamiTop, 0.3f},    {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("zaisu.x"),         {0.4f, kTatamiTop + 0.2f, 1.2f}, {0, 40, 90}},
     {Make<Ev::BathDoor202>, -1,                     kBathroomDoorReach,             {0, 0, 0},   kBathroomDoorSize},
+    {Make<Ev::GenkanKey>, AssetRow("key.x"),        {2.9f, kAlcoveTop, 3.3f},       {0, 30, 0},  {1, 1, 1}, content::KeyNotTaken(7)},
 };
 
 // The corridor door stands against the entry's west wall.
-constexpr ExitPlacement kCorridorDoor{"door", {-6.6f, 0, -2.2f}, {1, 1, 1}, true, -90};
+constexpr ExitPlacement CorridorDoor(content::DoorMaker door) {
+    return {"door", {-6.6f, 0, -2.2f}, {1, 1, 1}, door, -90};
+}
+constexpr ExitPlacement kCorridorDoor = CorridorDoor(content::kDoor);
 constexpr ExitPlacement kBathroomDoor{"bathroom door", kBathroomDoorReach, kBathroomDoorSize};
 
 const ExitPlacement kGuestRoomExits[] = {kCorridorDoor, kBathroomDoor};
@@ -107,6 +111,8 @@ const ExitPlacement kRoom201Exits[] = {
     {"key", {2.6f, kTatamiTop + 0.6f, 2.55f}, {1.6f, 1.2f, 0.6f}},
 };
 const ExitPlacement kCorridorExits[] = {kCorridorDoor};
+const ExitPlacement kRoom203Exits[] = {CorridorDoor(MakeDoor<Ev::Door203Exit>)};
+const ExitPlacement kHiddenRoomExits[] = {CorridorDoor(MakeDoor<Ev::ScDoor>)};
 // clang-format on
 
 // The sun stands above the room; the ambient weight in w keeps its corners readable.
@@ -175,12 +181,12 @@ void Fld_202::Init(Personal*, MyLibrary*) {
 }
 
 void Fld_203::Init(Personal*, MyLibrary*) {
-    BuildTatamiRoom(*this, FieldId::Fld_203, kDisusedLight, kRoomShell, kCorridorExits,
+    BuildTatamiRoom(*this, FieldId::Fld_203, kDisusedLight, kRoomShell, kRoom203Exits,
                     kRoom203Events);
 }
 
 void SecretRoom::Init(Personal*, MyLibrary*) {
-    BuildTatamiRoom(*this, FieldId::SecretRoom, kGlaringLight, {}, kCorridorExits, {});
+    BuildTatamiRoom(*this, FieldId::SecretRoom, kGlaringLight, {}, kHiddenRoomExits, {});
     auto shell = std::make_unique<drawObj>();
     shell->mesh.modelIndex = AssetRow("room.x");
     shell->mesh.castsShadow = 0;

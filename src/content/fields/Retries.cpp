@@ -1,5 +1,6 @@
 #include "content/fields/Retries.h"
 
+#include "content/Inventory.h"
 #include "scene/SaveData.h"
 
 namespace {
@@ -8,8 +9,6 @@ using F = FieldId;
 using R = EnemyRetry;
 constexpr bool kTitle = true, kField = false;
 constexpr int32_t kAnyOther = -1;
-// The inventory entry of key k.
-constexpr int kFirstKeyItem = 5;
 
 // clang-format off
 constexpr RetryRow kRetries[] = {
@@ -31,7 +30,7 @@ constexpr RetryRow kRetries[] = {
 void SetKey(SaveRecord& record, int key, int32_t value) {
     if (key < 0 || key >= SaveRecord::kKeyCount) return;
     record.itemTaken[static_cast<size_t>(key)] = value;
-    record.itemHeld[static_cast<size_t>(kFirstKeyItem + key)] = value;
+    content::SetKeyHeld(record, key, value != 0);
 }
 
 }  // namespace

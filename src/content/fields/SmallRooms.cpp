@@ -35,7 +35,7 @@ const Placement kRestRoomEvents[] = {
     {Make<Ev::Denki>, -1,     {0, 2.6f, 0.5f}},
 };
 const ExitPlacement kRestRoomExits[] = {
-    {"door", {0, 0, -1.9f}, {1, 1, 1}, true, 180},
+    {"door", {0, 0, -1.9f}, {1, 1, 1}, content::kDoor, 180},
 };
 
 const Placement kStaffEvents[] = {
@@ -50,6 +50,10 @@ const Placement kStaffEvents[] = {
     {Make<drawHitObj>, AssetRow("desk.x"),      {3.2f, 0, -1.5f},     {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {-1.0f, 0, 0.35f}, {0, 180, 0}},
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, 0.35f}, {0, 180, 0}},
+    // The key box on the west wall; the key of room 203 hangs inside, for whoever opens it.
+    {Make<drawObj>,    AssetRow("kagidana.x"), {-4.55f, 1.2f, -1.0f}, {0, -90, 0}},
+    {Make<Ev::Key203>, AssetRow("key.x"),      {-4.45f, 1.2f, -1.0f}, {0, -90, 0}, {1, 1, 1}, content::KeyNotTaken(6)},
+    {Make<Ev::KeyDesk>, -1,    {-3.9f, 0.8f, -1.0f},  {0, 0, 0},   {1.0f, 1.6f, 1.2f}},
     {Make<Ev::MasterDesk>, -1, {3.2f, 0.6f, -1.5f},   {0, 0, 0},   {2.4f, 1.2f, 1.8f}},
     {Make<Ev::Desk>,   -1,     {-1.0f, 0.6f, 0.8f},   {0, 0, 0},   {1.8f, 1.2f, 2.0f}},
     {Make<Ev::Desk>,   -1,     {1.0f, 0.6f, 0.8f},    {0, 0, 0},   {1.8f, 1.2f, 2.0f}},
@@ -59,7 +63,7 @@ const Placement kStaffEvents[] = {
     {Make<Ev::Keikou>, -1,    {0, 2.6f, 1.5f}},
 };
 const ExitPlacement kStaffExits[] = {
-    {"door", {0, 0, -2.9f}, {1, 1, 1}, true, 180},
+    {"door", {0, 0, -2.9f}, {1, 1, 1}, MakeDoor<Ev::Lobby_Door>, 180},
 };
 
 const Placement kDiningEvents[] = {
@@ -75,14 +79,15 @@ const Placement kDiningEvents[] = {
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {4.0f, 0, 1.4f},  {0, 180, 0}},
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {4.0f, 0, 2.6f},   {0, 0, 0}},
     {Make<drawHitObj>, AssetRow("dining_chair.x"), {1.0f, 0, 6.6f},   {0, 0, 0}},
+    {Make<Ev::Wood_Chair>, AssetRow("key.x"),      {1.0f, 0.02f, 6.6f}, {0, 60, 0}, {1, 1, 1}, content::KeyNotTaken(4)},
     {Make<Ev::Keikou>, -1,       {2.5f, 3.0f, 0}},
     {Make<Ev::Keikou>, -1,       {2.5f, 3.0f, 5.0f}},
     {Make<Ev::Mado_S>, -1,       {6.88f, 1.6f, 0},    {0, 90, 0}},
     {Make<Ev::Mado_S>, -1,       {6.88f, 1.6f, 5.0f}, {0, 90, 0}},
 };
 const ExitPlacement kDiningExits[] = {
-    {"door",    {-3.9f, 0, -3.0f}, {1, 1, 1}, true, -90},
-    {"door in", {-3.9f, 0, 6.7f},  {1, 1, 1}, true, -90},
+    {"door",    {-3.9f, 0, -3.0f}, {1, 1, 1}, content::kDoor, -90},
+    {"door in", {-3.9f, 0, 6.7f},  {1, 1, 1}, MakeDoor<Ev::Dining_Door_In>, -90},
 };
 // clang-format on
 

@@ -94,11 +94,12 @@ const Placement kRestWomenEvents[] = {
     {Make<drawHitObj>, AssetRow("tsink.x"),       {2.23f, 0, 0.5f},     {0, 90, 0}},
     {Make<drawObj>,    AssetRow("tdact.x"),       {1.8f, 2.3f, 3.1f}},
     {Make<Ev::Keikou>,    -1,      {0, level::kRestCeiling, -0.5f}},
+    {Make<Ev::Rest_Women_Key>, AssetRow("key.x"), {0.3f, 0.02f, 2.3f}, {0, 20, 0}, {1, 1, 1}, content::KeyNotTaken(1)},
     {Make<Ev::Rest_Women_Text>, -1, {1.9f, 0.8f, -0.1f},  {0, 0, 0},   {1.0f, 1.6f, 1.8f}},
 };
 
 const ExitPlacement kRestExits[] = {
-    {"door", {0, 0, -2.9f}, {1, 1, 1}, true, 180},
+    {"door", {0, 0, -2.9f}, {1, 1, 1}, content::kDoor, 180},
 };
 
 const Placement kRoofKaiEvents[] = {
@@ -108,8 +109,8 @@ const Placement kRoofKaiEvents[] = {
 };
 
 const ExitPlacement kRoofKaiExits[] = {
-    {"lower door", {-0.87f, 0, -2.0f},                  {1, 1, 1}, true, 180},
-    {"upper door", {0.84f, level::kRoofKaiUpper, -2.0f}, {1, 1, 1}, true, 180},
+    {"lower door", {-0.87f, 0, -2.0f},                  {1, 1, 1}, content::kDoor, 180},
+    {"upper door", {0.84f, level::kRoofKaiUpper, -2.0f}, {1, 1, 1}, content::kDoor, 180},
 };
 
 const Placement kRoofTopEvents[] = {
@@ -121,9 +122,9 @@ const Placement kRoofTopEvents[] = {
 };
 
 const ExitPlacement kRoofTopExits[] = {
-    {"door",   {5.0f, 0, -1.25f},  {1, 1, 1},         true,  90},
+    {"door",   {5.0f, 0, -1.25f},  {1, 1, 1},         MakeDoor<Ev::DoorRoofTop>,  90},
     // Walked into once the boiler's loose panel has fallen.
-    {"boiler", {-5.0f, 0.8f, 5.6f}, {1.4f, 1.6f, 0.6f}, false, 0, StageFrom(10)},
+    {"boiler", {-5.0f, 0.8f, 5.6f}, {1.4f, 1.6f, 0.6f}, nullptr, 0, StageFrom(10)},
 };
 // clang-format on
 

@@ -1,0 +1,185 @@
+#include "content/events/LockedDoors.h"
+
+#include <algorithm>
+
+#include "content/Inventory.h"
+#include "content/events/Examine.h"
+#include "library/AssetNames.h"
+#include "scene/Personal.h"
+
+namespace Ev {
+namespace {
+
+using content::KeyHeld;
+using content::KeyTaken;
+
+constexpr int32_t kNoKey = -1;
+constexpr int32_t kExtinguisherKey = 2, kRoom203Key = 6;
+constexpr int32_t kRoom201Stage = 11;       // its key has been found inside
+constexpr int32_t kRoom203Stage = 17;       // the player has gone into room 203
+constexpr int32_t kFrontDoorKeyStage = 18;  // the front-door key has been found in room 203
+constexpr int32_t kRoofStage = 9;           // the player has been on the roof
+constexpr int32_t kHiddenRoomStage = 22;    // the ghost by the corridor has shown itself twice
+
+void AddLines(TextBox& box, const NoteLines& lines) {
+    for (const char16_t* key : lines) {
+        if (key) box.AddLine(key);
+    }
+}
+
+}  // namespace
+
+namespace lock {
+// clang-format off
+const LockRow kDining_Door{u"Dining_Door", 3, {u"Ev_Lobby_4"}, {u"Ev_Lobby_2"}, {}, true};
+const LockRow kStaff_Door{u"Staff_Door", 4, {u"Ev_Lobby_4"}, {u"Ev_Lobby_7"}, {}, true};
+const LockRow kDoor202{u"Door202", 0, {u"Ev_F3_4"}, {u"Ev_F3_5"}, {}, true};
+const LockRow kDoorRoof{u"DoorRoof", 1, {u"Ev_F3_4"}, {u"Ev_F3_7"}, {}, true};
+const LockRow kLobbyIriguti{u"LobbyIriguti", 7, {u"Ev_Lobby1_0"}, {u"Ev_Lobby1_1", u"Ev_Lobby1_2"}, {}, true};
+const LockRow kLobby_Door{u"Lobby_Door", kNoKey, {}, {}, {}, false};
+const LockRow kDining_Door2{u"Dining_Door2", kNoKey, {u"Ev_Lobby_4"}, {}, {}, true};
+const LockRow kDining_Door_In{u"Dining_Door_In", kNoKey, {}, {}, {u"Ev_Dining_Room_0"}, false};
+const LockRow kDoor201{u"Door201", kNoKey, {u"Ev_F3_4"}, {}, {u"Ev_F3_2"}, true};
+const LockRow kDoor203{u"Door203", kNoKey, {u"Ev_F3_4"}, {}, {u"Ev_F31_4"}, true};
+const LockRow kDoor203Exit{u"Door203Exit", kRoom203Key, {u"Ev_203_0"}, {u"Ev_203_1"}, {}, true};
+const LockRow kDoorRoofTop{u"DoorRoofTop", kNoKey, {}, {}, {u"Ev_203_2"}, false};
+const LockRow kSecret_Door{u"Secret_Door", kNoKey, {u"Ev_Secret_Door_0"}, {},
+    {u"Ev_Secret_Door_0", u"Ev_Secret_Door_1", u"Ev_Secret_Door_2"}, false};
+const LockRow kScDoor{u"ScDoor", kNoKey, {}, {}, {u"Ev_SecretRoom_0", u"Ev_SecretRoom_1", u"Ev_SecretRoom_2"}, false};
+// clang-format on
+}  // namespace lock
+
+LockedDoor::LockedDoor(int32_t exitIndex, const LockRow& row)
+    : Door(exitIndex),
+      row_(row),
+      lockSound_(AssetRow("keylock.wav")),
+      openSound_(AssetRow("dooropen.wav")) {
+    sounds.push_back(&lockSound_);
+    sounds.push_back(&openSound_);
+    for (auto [box, lines] : {std::pair{&locked_, &row.locked},
+                              {&unlocking_, &row.unlocking},
+                              {&passing_, &row.passing}}) {
+        AddLines(*box, *lines);
+        if (!box->lines.empty()) box->Register(*this);
+    }
+}
+
+const SaveRecord& LockedDoor::Record() const {
+    return player->record;
+}
+
+bool LockedDoor::Open() const {
+    return row_.key == kNoKey || content::KeyUsedUp(Record(), row_.key);
+}
+
+bool LockedDoor::TellsFirst() const {
+    return !passing_.lines.empty();
+}
+
+void LockedDoor::Update() {
+    if (Examined(trigger, *player)) {
+        SaveRecord& record = player->record;
+        if (Open()) {
+            if (TellsFirst()) {
+                Show(passing_, *player);
+            } else {
+                Pass();
+            }
+        } else if (row_.key != kNoKey && KeyHeld(record, row_.key) && CanUnlock()) {
+            content::SetKeyHeld(record, row_.key, false);
+            Show(unlocking_, *player);
+            PlayAt(openSound_, frame.position);
+        } else {
+            Show(ShutBox(), *player);
+            if (row_.rattles) PlayAt(lockSound_, frame.position);
+        }
+    }
+    for (TextBox* box : {&locked_, &unlocking_}) {
+        if (!box->lines.empty()) Finished(*box, *this);
+    }
+    if (!passing_.lines.empty() && Finished(passing_, *this)) Pass();
+}
+
+void LockedDoor::Pass() {
+    Passed();
+    Leave();
+}
+
+bool Dining_Door2::Open() const {
+    return Record().flagDiningInside != 0;
+}
+
+bool Dining_Door_In::TellsFirst() const {
+    return Record().flagDiningInside == 0;
+}
+
+Door201::Door201(int32_t exitIndex)
+    : LockedDoor(exitIndex, lock::kDoor201), fire_(AssetRow("fire.wav")) {
+    sounds.push_back(&fire_);
+}
+
+bool Door201::Open() const {
+    return Record().storyStage >= kRoom201Stage;
+}
+
+void Door201::Update() {
+    const SaveRecord& record = Record();
+    if (!KeyTaken(record, kExtinguisherKey) || KeyHeld(record, kExtinguisherKey)) {
+        fire_.loop = 1;
+        PlayAt(fire_, frame.position);
+    } else {
+        fire_.FadeOutAndRewind(0);
+    }
+    LockedDoor::Update();
+}
+
+bool Door203::Open() const {
+    return KeyTaken(Record(), kRoom203Key);
+}
+
+bool Door203::TellsFirst() const {
+    return Record().storyStage < kRoom203Stage;
+}
+
+void Door203::Passed() {
+    player->record.storyStage = std::max(player->record.storyStage, kRoom203Stage);
+}
+
+Door203Exit::Door203Exit(int32_t exitIndex) : LockedDoor(exitIndex, lock::kDoor203Exit) {
+    watched_.AddLine(u"Ev_203_2");
+    watched_.Register(*this);
+}
+
+void Door203Exit::Update() {
+    LockedDoor::Update();
+    Finished(watched_, *this);
+}
+
+bool Door203Exit::CanUnlock() const {
+    return Record().storyStage >= kFrontDoorKeyStage;
+}
+
+TextBox& Door203Exit::ShutBox() {
+    return CanUnlock() ? LockedDoor::ShutBox() : watched_;
+}
+
+bool DoorRoofTop::TellsFirst() const {
+    return Record().storyStage < kRoofStage;
+}
+
+ScDoor::ScDoor(int32_t exitIndex)
+    : LockedDoor(exitIndex, lock::kScDoor), hum_(AssetRow("room.wav")) {
+    hum_.loop = 1;
+    sounds.push_back(&hum_);
+}
+
+void ScDoor::Update() {
+    PlayAt(hum_, frame.position);
+    LockedDoor::Update();
+}
+
+bool Secret_Door::Open() const {
+    return Record().storyStage >= kHiddenRoomStage;
+}
+
+}  // namespace Ev

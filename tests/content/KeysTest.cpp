@@ -1,0 +1,160 @@
+// The inn's keys as a player meets them: every pickup examined where it lies goes into the
+// inventory once, is hidden and is never offered again, also after the field is built anew or the
+// game is saved and continued; the locks use up their keys once and open from then on.
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "content/FieldRun.h"
+#include "content/Inventory.h"
+#include "content/events/LockedDoors.h"
+#include "content/events/Pickups.h"
+#include "scene/SaveData.h"
+
+namespace {
+
+template <typename T>
+T* Find(Scene& field, const std::u16string& name = {}) {
+    for (auto& child : field.children) {
+        auto* event = dynamic_cast<T*>(child.get());
+        if (event && (name.empty() || event->Name() == name)) return event;
+    }
+    return nullptr;
+}
+
+struct PickupCase {
+    FieldId field;
+    int32_t key;
+    const char16_t* name;
+};
+
+void PrintTo(const PickupCase& pickup, std::ostream* out) {
+    *out << "key " << pickup.key;
+}
+
+// clang-format off
+const PickupCase kPickups[] = {
+    {FieldId::Rest_Women,      1, u"Rest_Women_Key"},
+    {FieldId::F3,              2, u"Syoukaki"},
+    {FieldId::Bath_Room_Woman, 3, u"noname"},
+    {FieldId::Dining_Room,     4, u"Wood_Chair"},
+    {FieldId::Bath_Room_Man,   5, u"Razikase"},
+    {FieldId::Staff_Room,      6, u"Key203"},
+    {FieldId::Fld_203,         7, u"GenkanKey"},
+};
+// clang-format on
+
+class PickupTest : public FieldRun, public testing::WithParamInterface<PickupCase> {};
+
+TEST_P(PickupTest, IsTakenOnceAndStaysTakenThroughARebuildAndASavedGame) {
+    const PickupCase& pickup = GetParam();
+    SaveRecord& record = app.player.record;
+    if (pickup.key == 6) record.itemTaken[5] = 1;  // the key box is open (key 5 used up)
+    const FieldStart start = StartOf(pickup.field);
+    Start(pickup.field, start.position, start.yaw);
+    Ev::Pickup* event = Find<Ev::Pickup>(Field(), pickup.name);
+    ASSERT_NE(event, nullptr) << "not placed";
+    ASSERT_EQ(event->item.hidden, 0);
+
+    StandIn(event->trigger);
+    PressAction();
+    ASSERT_TRUE(DialogueOpen()) << "examining showed nothing";
+    ReadThrough();
+    EXPECT_EQ(app.player.controlMode, kControlFree);
+    EXPECT_TRUE(content::KeyTaken(record, pickup.key));
+    EXPECT_TRUE(content::KeyHeld(record, pickup.key));
+    EXPECT_EQ(event->item.hidden, 1) << "a taken pickup stays in view";
+    PressAction();
+    EXPECT_FALSE(event->dialogues.front()->IsOpen()) << "a taken pickup was offered again";
+    ReadThrough();  // what stands beside it may answer instead
+
+    // Saved now and continued in a fresh game, the key is in the inventory and the field built
+    // anew shows no pickup to take.
+    const std::tm now{};
+    ASSERT_TRUE(SaveSlot(record, 0, 0, now));
+    SaveRecord loaded;
+    ASSERT_TRUE(LoadSlot(loaded, 0, 0));
+    EXPECT_EQ(loaded.itemTaken, record.itemTaken);
+    EXPECT_EQ(loaded.itemHeld, record.itemHeld);
+    record = loaded;
+    Start(pickup.field, start.position, start.yaw, record.storyStage);
+    const Ev::Pickup* rebuilt = Find<Ev::Pickup>(Field(), pickup.name);
+    EXPECT_TRUE(!rebuilt || rebuilt->item.hidden) << "the pickup is offered again after a load";
+}
+
+INSTANTIATE_TEST_SUITE_P(Inn, PickupTest, testing::ValuesIn(kPickups),
+                         [](const testing::TestParamInfo<PickupCase>& info) {
+                             return "key" + std::to_string(info.param.key);
+                         });
+
+// The lobby's dining-room door: shut and rattling without its key; the key is used up in it once;
+// from then on, also when the lobby is built again, it simply opens.
+TEST_F(FieldRun, ALockUsesItsKeyOnceAndOpensFromThenOn) {
+    SaveRecord& record = app.player.record;
+    const auto examineDoor = [&] {
+        Ev::LockedDoor* door = Find<Ev::LockedDoor>(Field(), u"Dining_Door");
+        EXPECT_NE(door, nullptr);
+        if (!door) return;
+        StandIn(door->trigger);
+        PressAction();
+    };
+    const auto open = [&](const char16_t* key) {
+        for (auto& child : Field().children) {
+            for (const TextBox* box : child->dialogues) {
+                if (box->IsOpen()) return std::u16string(box->lines[0].key) == key;
+            }
+        }
+        return false;
+    };
+    const FieldStart lobby = StartOf(FieldId::Lobby);
+    Start(FieldId::Lobby, lobby.position, lobby.yaw);
+    examineDoor();
+    EXPECT_TRUE(open(u"Ev_Lobby_4")) << "no key: it is locked";
+    ReadThrough();
+
+    record.itemTaken[3] = 1;
+    content::SetKeyHeld(record, 3, true);
+    examineDoor();
+    EXPECT_TRUE(open(u"Ev_Lobby_2")) << "the key turns";
+    EXPECT_FALSE(content::KeyHeld(record, 3)) << "the key is used up";
+    ReadThrough();
+    EXPECT_EQ(Current(), FieldId::Lobby) << "unlocking is not yet going through";
+
+    Start(FieldId::Lobby, lobby.position, lobby.yaw);
+    examineDoor();
+    Run(2);
+    EXPECT_EQ(Current(), FieldId::Dining_Room);
+}
+
+// Events wait while another holds the player; room 203 lets the player out only once the
+// front-door key is found.
+TEST_F(FieldRun, DoorsWaitForThePlayerAndTheStory) {
+    SaveRecord& record = app.player.record;
+    record.itemTaken[6] = 1;
+    content::SetKeyHeld(record, 6, true);
+    Start(FieldId::Fld_203, StartOf(FieldId::Fld_203).position, 0, 17);
+    Ev::LockedDoor* door = Find<Ev::LockedDoor>(Field(), u"Door203Exit");
+    ASSERT_NE(door, nullptr);
+    StandIn(door->trigger);
+    app.player.controlMode = kControlHeld;
+    PressAction();
+    EXPECT_FALSE(DialogueOpen()) << "examined while held";
+
+    app.player.controlMode = kControlFree;
+    PressAction();
+    ASSERT_TRUE(DialogueOpen());
+    ReadThrough();
+    EXPECT_TRUE(content::KeyHeld(record, 6)) << "the key is kept before the front-door key";
+
+    record.storyStage = 18;
+    PressAction();
+    ReadThrough();
+    EXPECT_FALSE(content::KeyHeld(record, 6));
+    PressAction();
+    Run(2);
+    EXPECT_EQ(Current(), FieldId::F3);
+}
+
+}  // namespace
