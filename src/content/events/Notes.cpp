@@ -23,6 +23,7 @@ void AddLines(TextBox& box, const NoteLines& lines) {
 namespace note {
 using L = NoteLater;
 // clang-format off
+const NoteRow kParticl{u"Particl", {u"Event_1"}, {}, L::Never, 0, kNone, kNone};
 const NoteRow kDesk{u"Desk", {u"Ev_Staff_Room_0"}, {}, L::Never, 0, kNone, kNone};
 const NoteRow kMasterDesk{u"MasterDesk",
     {u"Ev_Staff_Room_5", u"Ev_Staff_Room_6", u"Ev_Staff_Room_7", u"Ev_Staff_Room_8", u"Ev_Staff_Room_9", u"Ev_Staff_Room_10"},
@@ -77,6 +78,20 @@ void Note::Update() {
     const bool read = Finished(box_, *this);
     if (row_.later != NoteLater::Never) Finished(laterBox_, *this);
     if (read && row_.achievement != kNone) content::Services(*library).Award(row_.achievement);
+}
+
+Particl::Particl() : Note(note::kParticl) {
+    constexpr glm::vec3 kPale{0.6f, 0.75f, 1.0f};
+    glimmer.textureIndex = AssetRow("fire.bmp");
+    glimmer.colour = kPale;
+    glimmer.growth = glm::vec3(0.6f);
+    glimmer.speed = 0.4f;
+    particles.push_back(&glimmer);
+}
+
+void Particl::Update() {
+    glimmer.position = trigger.position;
+    Note::Update();
 }
 
 }  // namespace Ev

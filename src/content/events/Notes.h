@@ -8,6 +8,7 @@
 #include "library/TextBox.h"
 #include "scene/Scene.h"
 #include "world/CObjMesh.h"
+#include "world/CObjParticl.h"
 #include "world/CObjSound.h"
 
 namespace Ev {
@@ -48,8 +49,8 @@ class Note : public Scene {
 };
 
 namespace note {
-extern const NoteRow kDesk, kMasterDesk, kDustMemo, kToileMemo, kDoorText, kRest_Women_Text,
-    kF3_Zihanki, kTV, kTel, kTutorial, kF3_EXIT, kBathDoor202;
+extern const NoteRow kParticl, kDesk, kMasterDesk, kDustMemo, kToileMemo, kDoorText,
+    kRest_Women_Text, kF3_Zihanki, kTV, kTel, kTutorial, kF3_EXIT, kBathDoor202;
 }  // namespace note
 
 template <const NoteRow& row>
@@ -70,5 +71,14 @@ using Tel = NoteOf<note::kTel>;                          // the guest room's hou
 using Tutorial = NoteOf<note::kTutorial>;                // the inn's notice on the controls
 using F3_EXIT = NoteOf<note::kF3_EXIT>;                  // an emergency exit, barred
 using BathDoor202 = NoteOf<note::kBathDoor202>;          // a locked bathroom door
+
+// A glimmer hanging in the air, gone as soon as it is looked at closely.
+class Particl final : public Note {
+  public:
+    Particl();
+    void Update() override;
+
+    CObjParticl glimmer;
+};
 
 }  // namespace Ev

@@ -10,6 +10,7 @@
 #include "content/events/CamChar.h"
 #include "content/events/CamFix.h"
 #include "content/events/Message.h"
+#include "content/events/Notes.h"
 #include "scene/Personal.h"
 
 namespace Fld {
@@ -82,6 +83,9 @@ void Light(FieldLighting& lighting) {
     lighting.fogEnd = 28.0f;
 }
 
+// A glimmer over the floor in the room's open south-west quarter.
+constexpr glm::vec3 kGlimmer{-3.0f, 0.9f, -3.0f}, kGlimmerReach{1.2f, 1.8f, 1.2f};
+
 }  // namespace
 
 void TestRoom::Init(Personal* player, MyLibrary* library) {
@@ -107,6 +111,9 @@ void TestRoom::Init(Personal* player, MyLibrary* library) {
     corner.trigger.scale = kCornerZoneSize;
     corner.eyeMarker.position = kCornerEye;
     corner.targetMarker.position = kCornerZone;
+    Ev::Particl& glimmer = AppendEvent<Ev::Particl>(*this);
+    glimmer.trigger.position = kGlimmer;
+    glimmer.trigger.scale = kGlimmerReach;
 
     Light(content::Services(*library).Lighting());
     SetRoomBox(kRoomMin, kRoomMax);
