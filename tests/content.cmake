@@ -8,6 +8,7 @@ hm_add_test(content_tests
     ${CMAKE_CURRENT_LIST_DIR}/content/FieldsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/NotesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/KeysTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/content/ShutterTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/MessageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/TestRoomTest.cpp
   LIBS hm_content hm_headless IN_GAME_FOLDER)

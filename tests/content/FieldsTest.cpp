@@ -206,14 +206,16 @@ TEST_F(StairsTest, TheRoofStairsTurnAtTheHalfLandingUpToTheRoofDoor) {
 struct ConditionCase {
     FieldId field;
     int32_t stage;
-    const char* exit;  // an exit's trigger, or null
-    int32_t model;     // a placed model's row, or −1
+    const char* exit;       // an exit's trigger, or null
+    const char16_t* event;  // an event's name, or null
     bool present;
 };
 
 void PrintTo(const ConditionCase& c, std::ostream* out) {
     *out << "field " << static_cast<int>(c.field) << " at stage " << c.stage << ": "
-         << (c.exit ? c.exit : "model " + std::to_string(c.model))
+         << (c.exit ? c.exit
+                    : "event " + std::string(c.event,
+                                             c.event + std::char_traits<char16_t>::length(c.event)))
          << (c.present ? " present" : " absent");
 }
 
@@ -231,22 +233,22 @@ TEST_P(ConditionTest, TheFieldBuildsWhatItsStageCallsFor) {
     for (auto& child : Field().children) {
         const auto* trigger = dynamic_cast<const Ev::ExitBase*>(child.get());
         if (trigger && trigger->exit == exit) found = true;
-        for (const CObjMesh* mesh : child->meshes) {
-            found = found || (c.model >= 0 && mesh->modelIndex == c.model);
-        }
+        found = found || (c.event && std::u16string_view(child->Name()) == c.event);
     }
     EXPECT_EQ(found, c.present);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Stages, ConditionTest,
-    testing::Values(ConditionCase{FieldId::F3, 11, nullptr, AssetRow("bouka.x"), true},
-                    ConditionCase{FieldId::F3, 12, nullptr, AssetRow("bouka.x"), false},
-                    ConditionCase{FieldId::Roof_Top, 9, "boiler", -1, false},
-                    ConditionCase{FieldId::Roof_Top, 10, "boiler", -1, true},
-                    ConditionCase{FieldId::Soto, 0, "path", -1, false},
-                    ConditionCase{FieldId::Soto, 12, "path", -1, true},
-                    ConditionCase{FieldId::Soto, 24, "path", -1, false}));
+    testing::Values(ConditionCase{FieldId::F3, 11, nullptr, u"BoukaSwitch", true},
+                    ConditionCase{FieldId::F3, 12, nullptr, u"BoukaSwitch", false},
+                    ConditionCase{FieldId::Guest_Room, 3, nullptr, u"Text", true},
+                    ConditionCase{FieldId::Guest_Room, 4, nullptr, u"Text", false},
+                    ConditionCase{FieldId::Roof_Top, 9, "boiler", nullptr, false},
+                    ConditionCase{FieldId::Roof_Top, 10, "boiler", nullptr, true},
+                    ConditionCase{FieldId::Soto, 0, "path", nullptr, false},
+                    ConditionCase{FieldId::Soto, 12, "path", nullptr, true},
+                    ConditionCase{FieldId::Soto, 24, "path", nullptr, false}));
 
 TEST_F(StairsTest, TheBathCorridorStepsLeadDownFromTheLobbyLandingAndBackUp) {
     Start(FieldId::Bath_Pass, {4.0f, 0.96f, 0.2f}, -90);

@@ -18,14 +18,16 @@ using content::StageBelow;
 constexpr float kFloor = level::kF3Floor;
 constexpr float kLamp = level::kF3Ceiling;
 constexpr float kWindow = kFloor + 1.5f;
-// The story stage from which the fire shutter stands open, rolled up into its lintel.
-constexpr int32_t kShutterOpen = 12;
+constexpr content::Shading kAlarmLamp{.emissive = {1.0f, 0.12f, 0.08f}, .emissiveIntensity = 0.6f};
 
 // clang-format off
 const Placement kEvents[] = {
     // what                model                           position                      rotation
     {Make<drawObj>,    AssetRow("f2.x"),             {0, 0, 0}},
-    {Make<drawHitObj>, AssetRow("bouka.x"),          {3.0f, kFloor, -0.2f},        {0, 90, 0},  {1, 1, 1}, StageBelow(kShutterOpen)},
+    {Make<Ev::Shutter>, -1,                          {3.0f, kFloor, -0.2f},        {0, 90, 0}},
+    // The shutter's control panel on the corridor wall beside it, its lamp burning red.
+    {Make<drawObj>,    Ev::kCubeModel,               {2.93f, kFloor + 1.3f, 1.3f}, {0, 0, 0},   {0.06f, 0.36f, 0.26f}, content::kAlways, &kAlarmLamp},
+    {Make<Ev::BoukaSwitch>, -1,                      {2.45f, kFloor + 0.8f, 1.3f}, {0, 0, 0},   {0.9f, 1.6f, 0.9f}, StageBelow(Ev::kShutterRaisedStage)},
     {Make<Ev::Keikou>,    -1,         {8.2f, kLamp, 6.0f},          {0, 90, 0}},
     {Make<Ev::Keikou>,    -1,         {1.35f, kLamp, 3.0f},         {0, 90, 0}},
     {Make<Ev::Keikou>,    -1,         {1.35f, kLamp, 14.5f},        {0, 90, 0}},
