@@ -18,7 +18,7 @@ using content::StageBelow;
 constexpr float kFloor = level::kF3Floor;
 constexpr float kLamp = level::kF3Ceiling;
 constexpr float kWindow = kFloor + 1.5f;
-constexpr content::Shading kAlarmLamp{.emissive = {1.0f, 0.12f, 0.08f}, .emissiveIntensity = 0.6f};
+constexpr content::Shading kAlarmLamp{.emissive = {1.0f, 0.12f, 0.08f}, .emissiveIntensity = 1.0f};
 
 // clang-format off
 const Placement kEvents[] = {
@@ -26,7 +26,8 @@ const Placement kEvents[] = {
     {Make<drawObj>,    AssetRow("f2.x"),             {0, 0, 0}},
     {Make<Ev::Shutter>, -1,                          {3.0f, kFloor, -0.2f},        {0, 90, 0}},
     // The shutter's control panel on the corridor wall beside it, its lamp burning red.
-    {Make<drawObj>,    Ev::kCubeModel,               {2.93f, kFloor + 1.3f, 1.3f}, {0, 0, 0},   {0.06f, 0.36f, 0.26f}, content::kAlways, &kAlarmLamp},
+    {Make<drawObj>,    Ev::kCubeModel,               {2.93f, kFloor + 1.3f, 1.3f}, {0, 0, 0},   {0.06f, 0.36f, 0.26f}},
+    {Make<drawObj>,    Ev::kCubeModel,               {2.89f, kFloor + 1.42f, 1.3f}, {0, 0, 0},  {0.03f, 0.04f, 0.04f}, content::kAlways, &kAlarmLamp},
     {Make<Ev::BoukaSwitch>, -1,                      {2.45f, kFloor + 0.8f, 1.3f}, {0, 0, 0},   {0.9f, 1.6f, 0.9f}, StageBelow(Ev::kShutterRaisedStage)},
     {Make<Ev::Keikou>,    -1,         {8.2f, kLamp, 6.0f},          {0, 90, 0}},
     {Make<Ev::Keikou>,    -1,         {1.35f, kLamp, 3.0f},         {0, 90, 0}},
