@@ -30,22 +30,12 @@ constexpr glm::vec3 kCloserOffset{-1.0f, 0, 0};
 
 namespace cabinet {
 // The doors hang at the front left edge of their bodies, where the models' hinges are.
-const CabinetRow kReizouko{u"Reizouko",
-                           AssetRow("reizouko.x"),
-                           AssetRow("reizouko_door.x"),
-                           {-0.21f, 0, -0.2f},
-                           48,
-                           105.0f,
-                           7,
-                           true};
-const CabinetRow kKinko{u"Kinko",
-                        AssetRow("kinko.x"),
-                        AssetRow("kinko_door.x"),
-                        {-0.22f, 0.02f, -0.21f},
-                        45,
-                        140.0f,
-                        kNone,
-                        false};
+// clang-format off
+const CabinetRow kReizouko{u"Reizouko", AssetRow("reizouko.x"), AssetRow("reizouko_door.x"),
+                           {-0.21f, 0, -0.2f}, 48, 105.0f, 7, true};
+const CabinetRow kKinko{u"Kinko", AssetRow("kinko.x"), AssetRow("kinko_door.x"),
+                        {-0.22f, 0.02f, -0.21f}, 45, 100.0f, kNone, false};
+// clang-format on
 }  // namespace cabinet
 
 Cabinet::Cabinet(const CabinetRow& row)
