@@ -8,6 +8,7 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Decor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Doors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Examine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/Furniture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/LockedDoors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Message.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Mirror.cpp

@@ -30,9 +30,10 @@ class FieldRun : public testing::Test {
         ASSERT_EQ(app.MainLoop(), 0);
         app.observer = nullptr;
     }
-    // Stands the player on the floor inside `trigger` and lets the frame see them there.
+    // Stands the player on the floor inside `trigger` (placed or hanging from another mesh) and
+    // lets the frame see them there.
     void StandIn(const CObjMesh& trigger) {
-        const glm::vec3 centre(trigger.world[3]);  // a trigger may hang from another mesh
+        const glm::vec3 centre(trigger.world[3]);
         const glm::vec3 inside = centre - glm::vec3(0, trigger.scale.y / 2 - 0.36f, 0);
         app.player.Position() = inside;
         app.player.followPoint = inside;

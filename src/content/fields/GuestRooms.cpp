@@ -7,6 +7,7 @@
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
 #include "content/events/Doors.h"
+#include "content/events/Furniture.h"
 #include "content/fields/FieldTable.h"
 #include "levels/GuestRooms.h"
 #include "library/AssetNames.h"
@@ -41,7 +42,8 @@ const Placement kRoomShell[] = {
 const Placement kGuestRoomEvents[] = {
     {Make<Ev::Denki>,    -1,         {1.0f, 2.6f, 0.2f}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, -0.3f},   {0, -90, 0}},
-    {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 0.6f},    {0, -90, 0}},
+    // The closet's middle panel, in the front track: it slides open over its neighbour.
+    {Make<Ev::Memo>,     -1,                        {-4.05f, kTatamiTop + 0.5f, 0.6f}, {0, -90, 0}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 1.5f},    {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("tv.x"),            {3.15f, kTatamiTop, -3.65f},    {0, 135, 0}},
     {Make<drawHitObj>, AssetRow("table.x"),         {1.0f, kTatamiTop, 0.2f},       {0, 0, 0}, kLowTable},
@@ -49,12 +51,11 @@ const Placement kGuestRoomEvents[] = {
                                                                                     {0.7f, 0.62f, 0.8f}},
     {Make<drawHitObj>, AssetRow("zaisu.x"),         {-0.15f, kTatamiTop, 0.2f},     {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("zaisu.x"),         {2.15f, kTatamiTop, 0.2f},      {0, 90, 0}},
-    {Make<drawHitObj>, AssetRow("reizouko.x"),      {2.3f, kTatamiTop, -3.88f},     {0, 180, 0}},
-    {Make<drawObj>,    AssetRow("reizouko_door.x"), {2.51f, kTatamiTop, -3.68f},    {0, 180, 0}},
+    // Against the east wall, clear of the television's reach: its door opens towards the room.
+    {Make<Ev::Reizouko>, -1,                        {3.38f, kTatamiTop, -1.5f},     {0, 90, 0}},
     {Make<drawObj>,    AssetRow("tel.x"),           {-4.15f, kTatamiTop + kLowTableTop, 2.45f},
                                                                                     {0, -90, 0}},
-    {Make<drawHitObj>, AssetRow("kinko.x"),         {0.1f, kTatamiTop, -3.87f},     {0, 180, 0}},
-    {Make<drawObj>,    AssetRow("kinko_door.x"),    {0.32f, kTatamiTop + 0.02f, -3.66f}, {0, 180, 0}},
+    {Make<Ev::Kinko>,    -1,                        {0.1f, kTatamiTop, -3.87f},     {0, 180, 0}},
     {Make<drawObj>,    AssetRow("kaiga.x"),         {2.6f, 1.45f, 3.7f}},
     {Make<drawObj>,    AssetRow("pot.x"),           {2.0f, kAlcoveTop, 3.35f}},
     {Make<Ev::TV>,       -1,                        {2.6f, 0.6f, -3.1f},            {0, 135, 0}, {1.2f, 1.2f, 1.2f}},
