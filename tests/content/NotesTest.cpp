@@ -85,7 +85,9 @@ TEST_P(NoteTest, ShowsItsLinesInOrderAndLetsThePlayerGo) {
         {u"MasterDesk", 23}, {u"DustMemo", 22}, {u"Tutorial", 1}};
     const auto award = awards.find(note.name);
     EXPECT_EQ(app.lib.steamworks.awarded.size(), award == awards.end() ? 0u : 1u);
-    if (award != awards.end()) EXPECT_TRUE(app.lib.steamworks.awarded.contains(award->second));
+    if (award != awards.end()) {
+        EXPECT_TRUE(app.lib.steamworks.awarded.contains(award->second));
+    }
 }
 
 std::vector<NoteCase> NotesOfTheInn() {

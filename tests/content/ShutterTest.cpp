@@ -63,7 +63,8 @@ TEST_F(ShutterTest, ThePanelWantsLightAndTheFireOutThenRaisesTheShutter) {
     EXPECT_EQ(record.storyStage, Ev::kShutterRaisedStage);
     Run(110);
     EXPECT_NEAR(shutter->shutter.position.y - down, 3.0f, 0.01f);
-    EXPECT_GT(shutter->shutter.collider.centre[1], colliderDown + 2.9f) << "its collider stayed down";
+    EXPECT_GT(shutter->shutter.collider.centre[1], colliderDown + 2.9f)
+        << "its collider stayed down";
 }
 
 }  // namespace
