@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "content/FieldRun.h"
+#include "content/events/BathroomDoor.h"
 #include "content/events/Furniture.h"
+#include "content/events/LockedDoors.h"
+#include "content/events/Notes.h"
 #include "library/TextBox.h"
 
 namespace {
@@ -118,3 +121,34 @@ TEST_F(FurnitureTest, TheClosetPanelSlidesAsideFromTheNoteAndBack) {
 }
 
 }  // namespace
+
+// The guest room's two doors as the night goes on: the bathroom's swings open by itself once, and
+// the way out gives only when the safe's charm is back on the door post.
+TEST_F(FurnitureTest, TheBathroomDoorOpensByItselfAndTheCharmOpensTheWayOut) {
+    StartInGuestRoom(Ev::kBathroomDoorScareStage);
+    SaveRecord& record = app.player.record;
+    auto& bathroom = Find<Ev::bathdoor>();
+    const float shut = bathroom.leaf.rotation.y;
+    StandIn(bathroom.reach);
+    EXPECT_EQ(app.player.controlMode, kControlHeld) << "the door's scene holds the player";
+    Run(40);
+    EXPECT_GT(bathroom.leaf.rotation.y - shut, 60.0f);
+    Run(120);
+    EXPECT_EQ(bathroom.leaf.rotation.y, shut);
+    EXPECT_EQ(app.player.controlMode, kControlFree);
+    EXPECT_EQ(record.storyStage, Ev::kBathroomReachableStage);
+
+    auto& way = Find<Ev::GuestRoomDoor>();
+    StandIn(way.trigger);
+    EXPECT_EQ(Examine(way), Keys{u"Ev_Guest_Room_Door_0"});
+    record.safeOpened = 1;
+    record.itemHeld[4] = 1;
+    auto& post = Find<Ev::F2_DoorText>();
+    StandIn(post.trigger);
+    EXPECT_EQ(Examine(post), (Keys{u"Ev_Guest_Room_4", u"Ev_Guest_Room_5"}));
+    EXPECT_EQ(record.itemHeld[4], 0) << "the charm stays on the post";
+    StandIn(way.trigger);
+    PressAction();
+    Run(2);
+    EXPECT_EQ(Current(), FieldId::F3);
+}

@@ -55,7 +55,7 @@ class LockedDoor : public Door {
 namespace lock {
 extern const LockRow kDining_Door, kStaff_Door, kDoor202, kDoorRoof, kLobbyIriguti, kLobby_Door,
     kDining_Door2, kDining_Door_In, kDoor201, kDoor203, kDoor203Exit, kDoorRoofTop, kSecret_Door,
-    kScDoor;
+    kScDoor, kGuestRoomDoor;
 }  // namespace lock
 
 template <const LockRow& row>
@@ -146,6 +146,15 @@ class ScDoor final : public LockedDoor {
 
   private:
     CObjSound hum_;
+};
+
+// The guest room's door to the corridor: it will not give until the charm is back on its post.
+class GuestRoomDoor final : public LockedDoor {
+  public:
+    explicit GuestRoomDoor(int32_t exitIndex) : LockedDoor(exitIndex, lock::kGuestRoomDoor) {}
+
+  protected:
+    bool Open() const override;
 };
 
 // The gap in the corridor's wallpaper, which gives way late in the night.

@@ -11,6 +11,7 @@ namespace {
 constexpr int32_t kNone = -1;
 constexpr int32_t kLockSound = AssetRow("keylock.wav");
 constexpr int32_t kFireExtinguisherKey = 2;
+constexpr size_t kCharmItem = 4;  // the charm from the guest room's safe
 
 void AddLines(TextBox& box, const NoteLines& lines) {
     for (const char16_t* key : lines) {
@@ -92,6 +93,26 @@ Particl::Particl() : Note(note::kParticl) {
 void Particl::Update() {
     glimmer.position = trigger.position;
     Note::Update();
+}
+
+F2_DoorText::F2_DoorText() {
+    MakeTrigger(trigger);
+    meshes.push_back(&trigger);
+    torn_.AddLine(u"Ev_Guest_Room_2");
+    torn_.AddLine(u"Ev_Guest_Room_3");
+    putBack_.AddLine(u"Ev_Guest_Room_4");
+    putBack_.AddLine(u"Ev_Guest_Room_5");
+    torn_.Register(*this);
+    putBack_.Register(*this);
+}
+
+void F2_DoorText::Update() {
+    SaveRecord& record = player->record;
+    const bool charmHeld = record.itemHeld[kCharmItem] != 0;
+    const bool charmBack = record.safeOpened != 0 && !charmHeld;
+    if (!charmBack && Examined(trigger, *player)) Show(charmHeld ? putBack_ : torn_, *player);
+    Finished(torn_, *this);
+    if (Finished(putBack_, *this)) record.itemHeld[kCharmItem] = 0;
 }
 
 }  // namespace Ev

@@ -72,6 +72,22 @@ using Tutorial = NoteOf<note::kTutorial>;                // the inn's notice on 
 using F3_EXIT = NoteOf<note::kF3_EXIT>;                  // an emergency exit, barred
 using BathDoor202 = NoteOf<note::kBathDoor202>;          // a locked bathroom door
 
+// The note on the guest room's door post, where a charm was torn off. With the safe's charm in
+// hand the charm goes back up, and what walks the corridor can no longer come in: the way out
+// opens.
+class F2_DoorText final : public Scene {
+  public:
+    F2_DoorText();
+    void Update() override;
+    const char16_t* Name() const override { return u"F2_DoorText"; }
+
+    CObjMesh trigger;  // placed and sized by the field
+
+  private:
+    TextBox torn_;
+    TextBox putBack_;
+};
+
 // A glimmer hanging in the air, gone as soon as it is looked at closely.
 class Particl final : public Note {
   public:

@@ -1,5 +1,6 @@
 #pragma once
 // What the fields' source files write their placement and exit tables with.
+#include "content/events/BathroomDoor.h"
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
 #include "content/events/LockedDoors.h"

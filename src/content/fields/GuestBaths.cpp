@@ -16,7 +16,7 @@ namespace {
 const Placement kBathFittings[] = {
     {Make<drawObj>,    AssetRow("guestbath.x"),    {0, 0, 0}},
     {Make<drawObj>,    AssetRow("bathdoorwaku.x"), {0, 0, 2.215f}},
-    {Make<drawObj>,    AssetRow("bathdoor.x"),     {-0.375f, 0, 2.195f}},
+    {Make<Ev::bathdoor>, -1,                      {-0.375f, 0, 2.195f}},
     {Make<Ev::Toile>, -1,        {-1.61f, 0, 1.2f},    {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("tsink.x"),        {1.54f, 0, 1.3f},     {0, 90, 0}},
     {Make<Ev::Keikou>,    -1,       {-0.2f, level::kGuestBathCeiling, 0.2f},

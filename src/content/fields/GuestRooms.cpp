@@ -35,7 +35,7 @@ constexpr glm::vec3 kNotice{0.35f, 0.45f, 0.01f};
 const Placement kRoomShell[] = {
     {Make<drawObj>,    AssetRow("room.x"),          {0, 0, 0}},
     {Make<drawObj>,    AssetRow("bathdoorwaku.x"),  {-2.0f, kTatamiTop, -2.715f},   {0, 180, 0}},
-    {Make<drawObj>,    AssetRow("bathdoor.x"),      {-1.625f, kTatamiTop, -2.695f}, {0, 180, 0}},
+    {Make<Ev::bathdoor>, -1,                        {-1.625f, kTatamiTop, -2.695f}, {0, 180, 0}},
     {Make<Ev::Mado_S>,    -1,        {3.58f, 1.45f, 0.2f},           {0, -90, 0}},
 };
 
@@ -66,6 +66,9 @@ const Placement kGuestRoomEvents[] = {
     {Make<Ev::Tutorial>, -1,                        {-5.2f, 0.8f, -2.5f},           {0, 0, 0},   {0.8f, 1.6f, 0.6f}},
     {Make<drawObj>,    Ev::kCubeModel,              {-5.4f, 1.5f, -1.37f},          {0, 0, 0},   kNotice, content::StageBelow(4)},
     {Make<Ev::DoorText>, -1,                        {-5.4f, 0.8f, -1.6f},           {0, 0, 0},   {0.8f, 1.6f, 0.6f}, content::StageBelow(4)},
+    // The door post where a charm was torn off: a strip of its paper is left.
+    {Make<drawObj>,    Ev::kCubeModel,              {-6.3f, 1.7f, -1.37f},          {0, 0, 0},   {0.07f, 0.22f, 0.01f}},
+    {Make<Ev::F2_DoorText>, -1,                     {-6.0f, 0.8f, -1.52f},          {0, 0, 0},   {0.5f, 1.6f, 0.45f}},
 };
 
 // Room 201: the table overturned, a paper door fallen, the key left in the alcove.
@@ -106,7 +109,10 @@ constexpr ExitPlacement CorridorDoor(content::DoorMaker door) {
 constexpr ExitPlacement kCorridorDoor = CorridorDoor(content::kDoor);
 constexpr ExitPlacement kBathroomDoor{"bathroom door", kBathroomDoorReach, kBathroomDoorSize};
 
-const ExitPlacement kGuestRoomExits[] = {kCorridorDoor, kBathroomDoor};
+// The guest room's bathroom opens after its door has swung open by itself.
+constexpr ExitPlacement kGuestBathroomDoor{"bathroom door", kBathroomDoorReach, kBathroomDoorSize,
+                                           nullptr, 0, content::StageFrom(Ev::kBathroomReachableStage)};
+const ExitPlacement kGuestRoomExits[] = {CorridorDoor(MakeDoor<Ev::GuestRoomDoor>), kGuestBathroomDoor};
 const ExitPlacement kRoom201Exits[] = {
     kBathroomDoor,
     {"key", {2.6f, kTatamiTop + 0.6f, 2.55f}, {1.6f, 1.2f, 0.6f}},
@@ -141,18 +147,19 @@ constexpr glm::vec3 kRoomBoxMin{-6.8f, -1.0f, -4.3f}, kRoomBoxMax{3.8f, 4.0f, 3.
 constexpr glm::vec3 kEastEye{3.35f, 2.35f, -1.0f}, kCornerEye{-0.35f, 2.35f, -3.85f};
 constexpr float kCornerEyeFrom = 0.5f;  // the player's x
 
-// A room of the plan: its shell and fittings, its ways out, then its own things.
+// A room of the plan: its own things, its ways out, then its shell and fittings. What stands by
+// a door answers before the door when both are in reach.
 void BuildTatamiRoom(Scene& field, FieldId id, const content::RoomLight& light,
                      std::span<const Placement> shell, std::span<const ExitPlacement> exits,
                      std::span<const Placement> events) {
     content::BuildRoom(field, {.id = id,
                                .plan = level::kGuestRoomPlan,
                                .light = light,
-                               .events = shell,
+                               .events = events,
                                .exits = exits,
                                .boxMin = kRoomBoxMin,
                                .boxMax = kRoomBoxMax});
-    content::PlaceEvents(field, events);
+    content::PlaceEvents(field, shell);
 }
 
 }  // namespace
