@@ -46,6 +46,7 @@ const LockRow kDoorRoofTop{u"DoorRoofTop", kNoKey, {}, {}, {u"Ev_203_2"}, false}
 const LockRow kSecret_Door{u"Secret_Door", kNoKey, {u"Ev_Secret_Door_0"}, {},
     {u"Ev_Secret_Door_0", u"Ev_Secret_Door_1", u"Ev_Secret_Door_2"}, false};
 const LockRow kScDoor{u"ScDoor", kNoKey, {}, {}, {u"Ev_SecretRoom_0", u"Ev_SecretRoom_1", u"Ev_SecretRoom_2"}, false};
+const LockRow kLockedFromOutside{u"Door", kNoKey, {u"Ev_203_0"}, {}, {}, true};
 const LockRow kGuestRoomDoor{u"Door", kNoKey, {u"Ev_Guest_Room_Door_0"}, {}, {}, true};
 // clang-format on
 }  // namespace lock

@@ -55,7 +55,7 @@ class LockedDoor : public Door {
 namespace lock {
 extern const LockRow kDining_Door, kStaff_Door, kDoor202, kDoorRoof, kLobbyIriguti, kLobby_Door,
     kDining_Door2, kDining_Door_In, kDoor201, kDoor203, kDoor203Exit, kDoorRoofTop, kSecret_Door,
-    kScDoor, kGuestRoomDoor;
+    kScDoor, kGuestRoomDoor, kLockedFromOutside;
 }  // namespace lock
 
 template <const LockRow& row>
@@ -155,6 +155,18 @@ class GuestRoomDoor final : public LockedDoor {
 
   protected:
     bool Open() const override;
+};
+
+// Room 201's door seen from inside: locked from the corridor, it never opens from here.
+class LockedFromOutside final : public LockedDoor {
+  public:
+    LockedFromOutside() : LockedDoor(kNoExit, lock::kLockedFromOutside) {}
+
+  protected:
+    bool Open() const override { return false; }
+
+  private:
+    static constexpr int32_t kNoExit = -1;
 };
 
 // The gap in the corridor's wallpaper, which gives way late in the night.

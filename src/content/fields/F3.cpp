@@ -119,7 +119,8 @@ void F3::Update() {
         eye = {std::clamp(at.x + kCameraLead, -21.0f, 4.6f), kCameraHeight, 31.1f};
     if (at.x < kAlcoveEast && at.z < kWestCorridor) eye = {-20.0f, kCameraHeight, 32.5f};
     if (at.x > kCorridorEast && at.z < kPassageNorth) eye = {0.1f, kCameraHeight, -1.0f};
-    if (at.x > kStairwellWest) eye = {8.2f, kCameraHeight, 10.7f};
+    // On the landing at the top of the flight the passage's view holds, so that the way on shows.
+    if (at.x > kStairwellWest && at.z > kPassageNorth) eye = {8.2f, kCameraHeight, 10.7f};
     content::WatchFrom(*this, eye);
 }
 

@@ -177,8 +177,7 @@ void Guest_Room::Init(Personal* player, MyLibrary*) {
 void Fld_201::Init(Personal*, MyLibrary*) {
     BuildTatamiRoom(*this, FieldId::Fld_201, kDisusedLight, kRoomShell, kRoom201Exits,
                     kRoom201Events);
-    // Locked from the corridor: its door does not open from inside.
-    auto door = std::make_unique<Ev::Door>(-1);
+    auto door = std::make_unique<Ev::LockedFromOutside>();
     door->Stand(kCorridorDoor.position, kCorridorDoor.yaw);
     AppendChild(std::move(door));
 }

@@ -71,10 +71,24 @@ constexpr content::RoomLight kLight{
     .reverb = 0,
 };
 
-// The camera zones: the hall's far (north-east) side and the stair hall.
-constexpr glm::vec3 kHallZone{8.5f, 1.0f, 9.25f}, kHallZoneSize{10.0f, 2.0f, 10.5f};
+// The stair hall's camera zone.
 constexpr glm::vec3 kStairZone{7.0f, 2.8f, 26.0f}, kStairZoneSize{7.0f, 5.6f, 8.0f};
 constexpr float kCorridorStart = 19.0f;  // past this z the corridor's view takes over
+
+// In the hall the camera stands a few steps from the player towards the hall's middle, above
+// head height: open floor lies between them wherever the player goes, and the player keeps
+// their size on screen.
+constexpr glm::vec3 kHallMiddle{1.0f, 0, 2.0f};
+constexpr float kStandOff = 4.5f, kEyeHeight = 2.4f;
+// In the corridor it follows this far behind, along the corridor, never back into the hall.
+constexpr float kCorridorLag = 6.0f, kCorridorEyeFrom = 16.0f;
+
+glm::vec3 HallEye(const glm::vec3& at) {
+    glm::vec3 toMiddle = kHallMiddle - glm::vec3(at.x, 0, at.z);
+    const float distance = glm::length(toMiddle);
+    toMiddle = distance > 0.5f ? toMiddle / distance : glm::vec3(0, 0, -1);
+    return glm::vec3(at.x, 0, at.z) + toMiddle * kStandOff + glm::vec3(0, kEyeHeight, 0);
+}
 
 CObjMesh* AddZone(Scene& field, const glm::vec3& centre, const glm::vec3& size) {
     auto zone = std::make_unique<Ev::HitFlag>();
@@ -88,7 +102,6 @@ CObjMesh* AddZone(Scene& field, const glm::vec3& centre, const glm::vec3& size) 
 }  // namespace
 
 void Lobby::Init(Personal*, MyLibrary*) {
-    hallZone_ = AddZone(*this, kHallZone, kHallZoneSize);
     stairZone_ = AddZone(*this, kStairZone, kStairZoneSize);
     content::BuildRoom(*this, {.id = FieldId::Lobby,
                                .plan = level::kLobbyPlan,
@@ -99,9 +112,9 @@ void Lobby::Init(Personal*, MyLibrary*) {
                                .boxMax = {14, 8, 45}});
 }
 
-// The rules in order, each later one overriding the earlier: the hall's centre watches the
-// player; the far side of the hall is seen from the entrance corner; the corridor along its
-// length (with its own light); the stair hall from across the corridor.
+// The rules in order, each later one overriding the earlier: in the hall the camera follows a
+// few steps off; the corridor is seen along its length from behind (with its own light); the
+// stair hall from across the corridor.
 void Lobby::Update() {
     FieldLighting& lighting = content::Services(*library).Lighting();
     lighting.fieldLightValue = 34.5f;
@@ -109,14 +122,10 @@ void Lobby::Update() {
     lighting.sunPosition = {0, 40.3f, 1.0f};
     lighting.sunTarget = {0, 0, 0};
     const glm::vec3 at = player->Position();
-    glm::vec3 eye{0, 2.0f, 0};
+    glm::vec3 eye = HallEye(at);
     glm::vec3 target = at;
-    if (hallZone_->collider.hitState == HIT_BY_PLAYER) {
-        eye = {-10.0f, 2.0f, -10.0f};
-        target = {0, 0, 0.1f};
-    }
     if (at.z > kCorridorStart) {
-        eye = {0.5f, 2.5f, 16.0f};
+        eye = {0.5f, 2.5f, std::max(kCorridorEyeFrom, at.z - kCorridorLag)};
         target = {0, 0, std::max(21.5f, at.z)};
         lighting.fieldLightValue = 37.1f;
         lighting.shadowFar = 42.0f;

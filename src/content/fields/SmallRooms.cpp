@@ -25,6 +25,14 @@ constexpr content::RoomLight IndoorLight(uint32_t reverb) {
             .reverb = reverb};
 }
 
+// The dining room is the largest of them, watched from its far corner: its fog closes in later.
+constexpr content::RoomLight kDiningLight = [] {
+    content::RoomLight light = IndoorLight(27);
+    light.fogStart = 12.0f;
+    light.fogEnd = 32.0f;
+    return light;
+}();
+
 // clang-format off
 const Placement kRestRoomEvents[] = {
     {Make<drawObj>,    AssetRow("restroom.x"),  {0, 0, 0}},
@@ -116,7 +124,7 @@ void Staff_Room::Init(Personal*, MyLibrary*) {
 void Dining_Room::Init(Personal*, MyLibrary*) {
     content::BuildRoom(*this, {.id = FieldId::Dining_Room,
                                .plan = level::kDiningRoomPlan,
-                               .light = IndoorLight(27),
+                               .light = kDiningLight,
                                .events = kDiningEvents,
                                .exits = kDiningExits,
                                .boxMin = {-4.2f, -1, -5.2f},

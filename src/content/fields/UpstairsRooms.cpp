@@ -49,7 +49,7 @@ constexpr content::RoomLight kStairHallLight{
 constexpr content::RoomLight kRoofLight{
     .sunPosition = {-10.0f, 60.0f, 20.0f},
     .sunTarget = {0, 0, 0},
-    .sunColour = {0.4f, 0.45f, 0.6f, 0.65f},
+    .sunColour = {0.5f, 0.55f, 0.72f, 0.85f},
     .fogColour = {0.1f, 0.11f, 0.24f},
     .fogStart = 10.0f,
     .fogEnd = 38.0f,
@@ -65,6 +65,9 @@ constexpr float kHinge = level::kStallFront;
 // that its rim stays below every ray past the roof's edge, so there is sky where the yard below
 // would be.
 constexpr glm::vec3 kSkyBelowTheRoof{0, -30.0f, 0};
+// The yard far below the roof, lost in the fog: what the steepest rays past the edge meet below
+// the dome's rim.
+constexpr glm::vec3 kYardBelow{0, -25.0f, 0}, kYardSize{400.0f, 1.0f, 400.0f};
 
 // clang-format off
 const Placement kRestMenEvents[] = {
@@ -117,6 +120,7 @@ const Placement kRoofTopEvents[] = {
     {Make<Ev::CamChar>, -1,                       {-3.5f, 6.0f, 0}},
     {Make<drawObj>,    AssetRow("roof_top.x"),    {0, 0, 0}},
     {Make<drawObj>,    AssetRow("sky.x"),         kSkyBelowTheRoof,     {0, 0, 0},   {5, 5, 5}, content::kAlways, &content::kUnlitSky},
+    {Make<drawObj>,    Ev::kCubeModel,            kYardBelow,           {0, 0, 0},   kYardSize, content::kAlways, &content::kUnlitSky},
     {Make<drawHitObj>, AssetRow("roof_boiler.x"), {-5.0f, 0, 6.4f}},
     {Make<Ev::Mado_S>,    -1,      {5.0f, 1.5f, 0.3f},   {0, 90, 0}},
 };
@@ -127,6 +131,16 @@ const ExitPlacement kRoofTopExits[] = {
     {"boiler", {-5.0f, 0.8f, 5.6f}, {1.4f, 1.6f, 0.6f}, nullptr, 0, StageFrom(10)},
 };
 // clang-format on
+
+// From the corner across from the door; at the cubicles or in one, from above their front line,
+// looking down past the partitions that would hide the player from the corner.
+void WatchToilet(Scene& field, const glm::vec3& corner) {
+    const glm::vec3 at = field.player->Position();
+    constexpr float kOverThePartition = level::kRestCeiling - 0.2f;
+    constexpr float kAtTheCubicles = kHinge - 0.5f;
+    content::WatchFrom(field,
+                       at.z > kAtTheCubicles ? glm::vec3(at.x, kOverThePartition, kHinge) : corner);
+}
 
 }  // namespace
 
@@ -173,11 +187,11 @@ void Roof_Top::Init(Personal*, MyLibrary*) {
 }
 
 void Rest_Men::Update() {
-    content::WatchFrom(*this, {2.15f, 2.35f, 2.85f});
+    WatchToilet(*this, {2.15f, 2.35f, 2.85f});
 }
 
 void Rest_Women::Update() {
-    content::WatchFrom(*this, {-2.15f, 2.35f, 2.85f});
+    WatchToilet(*this, {-2.15f, 2.35f, 2.85f});
 }
 
 void Roof_Kai::Update() {
