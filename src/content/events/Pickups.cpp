@@ -21,6 +21,10 @@ constexpr int32_t kKeyBoxKey = 5;
 // Within this box around the item a player reaches it, standing on the floor below it.
 constexpr glm::vec3 kReach{1.2f, 2.4f, 1.2f};
 
+constexpr bool kGlints = true;
+constexpr glm::vec3 kGlint{1.0f, 0.85f, 0.55f};
+constexpr float kGlintStrength = 1.0f;
+
 constexpr int32_t kChasing = 2;          // `EnemyMode`: the ghost comes for the player
 constexpr int32_t kFrontDoorStage = 18;  // the front-door key has been found
 
@@ -28,26 +32,26 @@ constexpr int32_t kFrontDoorStage = 18;  // the front-door key has been found
 
 namespace pickup {
 // clang-format off
-const PickupRow kDining_Key{u"noname", 3, {u"Ev_Dining_Key_0"}, kNone, false, nullptr, nullptr};
+const PickupRow kDining_Key{u"noname", 3, {u"Ev_Dining_Key_0"}, kNone, false, kGlints, nullptr, nullptr};
 // It hangs in the key box, which key 5 opens.
-const PickupRow kKey203{u"Key203", 6, {u"Ev_Key203_0"}, kNone, false, nullptr,
+const PickupRow kKey203{u"Key203", 6, {u"Ev_Key203_0"}, kNone, false, kGlints, nullptr,
     [](const SaveRecord& record) { return KeyUsedUp(record, kKeyBoxKey); }};
-const PickupRow kGenkanKey{u"GenkanKey", 7, {u"Ev_GenkanKey_0"}, kNone, false,
+const PickupRow kGenkanKey{u"GenkanKey", 7, {u"Ev_GenkanKey_0"}, kNone, false, kGlints,
     [](SaveRecord& record) {
         record.storyStage = std::max(record.storyStage, kFrontDoorStage);
         record.EnemyMode = kChasing;
     }, nullptr};
-const PickupRow kRest_Women_Key{u"Rest_Women_Key", 1, {u"Ev_Rest_Women_Key_0"}, kNone, false,
+const PickupRow kRest_Women_Key{u"Rest_Women_Key", 1, {u"Ev_Rest_Women_Key_0"}, kNone, false, kGlints,
     [](SaveRecord& record) { record.EnemyMode = kChasing; }, nullptr};
-const PickupRow kSyoukaki{u"Syoukaki", 2, {u"Ev_Syoukaki_0"}, 15, true, nullptr, nullptr};
+const PickupRow kSyoukaki{u"Syoukaki", 2, {u"Ev_Syoukaki_0"}, 15, true, false, nullptr, nullptr};
 // Taking it wakes the ghost at the far side of the dining room, still for now.
-const PickupRow kWood_Chair{u"Wood_Chair", 4, {u"Ev_Dining_Room_1"}, kNone, false,
+const PickupRow kWood_Chair{u"Wood_Chair", 4, {u"Ev_Dining_Room_1"}, kNone, false, kGlints,
     [](SaveRecord& record) {
         record.enemyPos = {0, 0.35f, 2.0f};
         record.enemyYaw = 90;
         record.EnemyMode = 0;
     }, nullptr};
-const PickupRow kRazikase{u"Razikase", kKeyBoxKey, {u"Ev_Bath_Room_Man_0"}, 19, false, nullptr, nullptr};
+const PickupRow kRazikase{u"Razikase", kKeyBoxKey, {u"Ev_Bath_Room_Man_0"}, 19, false, false, nullptr, nullptr};
 // clang-format on
 }  // namespace pickup
 
@@ -55,6 +59,10 @@ Pickup::Pickup(const PickupRow& row) : row_(row) {
     MakeTrigger(trigger);
     trigger.parent = &item.world;
     trigger.scale = kReach;
+    if (row.glints) {
+        item.emissive = kGlint;
+        item.emissiveIntensity = kGlintStrength;
+    }
     meshes.push_back(&item);
     meshes.push_back(&trigger);
     for (const char16_t* key : row.lines) {

@@ -21,6 +21,7 @@ struct PickupRow {
     NoteLines lines;
     int32_t achievement;                 // awarded as it is taken; -1 none
     bool takenOnExamine;                 // in the inventory from the first look, not the last line
+    bool glints;                         // small enough to miss: it catches the light
     void (*alsoTaken)(SaveRecord&);      // what else taking it changes; may be null
     bool (*offered)(const SaveRecord&);  // whether it can be taken yet; null: always
 };

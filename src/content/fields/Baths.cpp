@@ -148,7 +148,8 @@ const Placement kBathWomenEvents[] = {
     {Make<drawHitObj>, AssetRow("bath_oke.x"),        {-6.0f, 0, -2.25f}},
     {Make<drawHitObj>, AssetRow("bath_oke.x"),        {-6.25f, 0.17f, -1.2f}},
     {Make<drawHitObj>, AssetRow("bath_oke.x"),        {-6.0f, 0, 0.55f}},
-    {Make<Ev::Dining_Key>, AssetRow("key.x"),         {-7.2f, 0.02f, -1.9f}, {0, 30, 0}, {1, 1, 1}, content::KeyNotTaken(3)},
+    // Lost on the tub's rim, half in the water.
+    {Make<Ev::Dining_Key>, AssetRow("key.x"),         {-10.2f, 0.56f, 2.12f}, {0, 30, 0}, {1, 1, 1}, content::KeyNotTaken(3)},
     {Make<Ev::Mado_S>,    -1,          {-13.0f, 1.6f, 4.95f}},
     {Make<Ev::Mado_S>,    -1,          {-10.5f, 1.6f, 4.95f}},
 };

@@ -99,6 +99,8 @@ const Placement kRoom203Events[] = {
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.555f, kTatamiTop, 0.3f},    {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("zaisu.x"),         {0.4f, kTatamiTop + 0.2f, 1.2f}, {0, 40, 90}},
     {Make<Ev::BathDoor202>, -1,                     kBathroomDoorReach,             {0, 0, 0},   kBathroomDoorSize},
+    // The front-door key in the alcove, in the shadow of its vase.
+    {Make<drawObj>,    AssetRow("pot.x"),           {2.4f, kAlcoveTop, 3.35f}},
     {Make<Ev::GenkanKey>, AssetRow("key.x"),        {2.9f, kAlcoveTop, 3.3f},       {0, 30, 0},  {1, 1, 1}, content::KeyNotTaken(7)},
 };
 
