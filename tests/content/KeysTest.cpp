@@ -158,3 +158,19 @@ TEST_F(FieldRun, DoorsWaitForThePlayerAndTheStory) {
 }
 
 }  // namespace
+
+// The women's bath door tells its notice until the key lost in the bath has been found, and
+// goes through after it.
+TEST_F(FieldRun, TheBathDoorsNoticeIsReadOnTheWayInUntilTheKeyIsFound) {
+    const FieldStart start = StartOf(FieldId::Bath_Datui_Woman);
+    Start(FieldId::Bath_Datui_Woman, start.position, start.yaw);
+    Ev::LockedPassage* door = Find<Ev::LockedPassage>(Field(), u"Datui_Harigami");
+    ASSERT_NE(door, nullptr);
+    StandIn(door->trigger);
+    PressAction();
+    ASSERT_TRUE(DialogueOpen());
+    EXPECT_EQ(Current(), FieldId::Bath_Datui_Woman) << "went through before the notice";
+    ReadThrough();
+    Run(2);
+    EXPECT_EQ(Current(), FieldId::Bath_Room_Woman);
+}

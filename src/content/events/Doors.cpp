@@ -41,6 +41,11 @@ void ExitBase::Update() {
     TakeExit(*parent, *row);
 }
 
+void ExitBase::Place(const glm::vec3& position, const glm::vec3& size, float) {
+    trigger.position = position;
+    trigger.scale = size;
+}
+
 void ExitBase::Leave() {
     if (const ExitRow* row = Row()) TakeExit(*parent, *row);
 }
@@ -55,6 +60,10 @@ Door::Door(int32_t exitIndex) : ExitBase(exitIndex) {
     knob.parent = &panel.world;
     knob.position = {0.82f, 0.75f, 0};
     for (CObjMesh* part : {&frame, &panel, &knob}) meshes.push_back(part);
+}
+
+void Door::Place(const glm::vec3& position, const glm::vec3&, float yaw) {
+    Stand(position, yaw);
 }
 
 void Door::Stand(const glm::vec3& surface, float yaw) {

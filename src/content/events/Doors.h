@@ -17,6 +17,9 @@ namespace Ev {
 class ExitBase : public Scene {
   public:
     void Update() override;
+    // Puts the exit where its field's table says: a trigger volume of `size` centred at
+    // `position`; a door stands there instead, turned by `yaw` degrees.
+    virtual void Place(const glm::vec3& position, const glm::vec3& size, float yaw);
 
     int32_t exit;
     CObjMesh trigger;  // an invisible box, the event's first mesh
@@ -42,6 +45,7 @@ class Door : public ExitBase {
   public:
     explicit Door(int32_t exitIndex);
     const char16_t* Name() const override { return u"Door"; }
+    void Place(const glm::vec3& position, const glm::vec3& size, float yaw) override;
 
     // Stands the door against a wall: `surface` the foot of the wall's face, `yaw` degrees turning
     // the door's front (−z unturned) to face away from the wall.

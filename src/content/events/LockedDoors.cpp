@@ -46,18 +46,22 @@ const LockRow kDoorRoofTop{u"DoorRoofTop", kNoKey, {}, {}, {u"Ev_203_2"}, false}
 const LockRow kSecret_Door{u"Secret_Door", kNoKey, {u"Ev_Secret_Door_0"}, {},
     {u"Ev_Secret_Door_0", u"Ev_Secret_Door_1", u"Ev_Secret_Door_2"}, false};
 const LockRow kScDoor{u"ScDoor", kNoKey, {}, {}, {u"Ev_SecretRoom_0", u"Ev_SecretRoom_1", u"Ev_SecretRoom_2"}, false};
+const LockRow kDatui_Door{u"Datui_Door", kNoKey, {}, {}, {}, false};
+const LockRow kDatui_Harigami{u"Datui_Harigami", kNoKey, {}, {},
+    {u"Ev_Bath_Datui_Woman_1", u"Ev_Bath_Datui_Woman_2"}, false};
 const LockRow kLockedFromOutside{u"Door", kNoKey, {u"Ev_203_0"}, {}, {}, true};
 const LockRow kGuestRoomDoor{u"Door", kNoKey, {u"Ev_Guest_Room_Door_0"}, {}, {}, true};
 // clang-format on
 }  // namespace lock
 
-LockedDoor::LockedDoor(int32_t exitIndex, const LockRow& row)
-    : Door(exitIndex),
+template <typename Look>
+Locked<Look>::Locked(int32_t exitIndex, const LockRow& row)
+    : Look(exitIndex),
       row_(row),
       lockSound_(AssetRow("keylock.wav")),
       openSound_(AssetRow("dooropen.wav")) {
-    sounds.push_back(&lockSound_);
-    sounds.push_back(&openSound_);
+    this->sounds.push_back(&lockSound_);
+    this->sounds.push_back(&openSound_);
     for (auto [box, lines] : {std::pair{&locked_, &row.locked},
                               {&unlocking_, &row.unlocking},
                               {&passing_, &row.passing}}) {
@@ -66,34 +70,40 @@ LockedDoor::LockedDoor(int32_t exitIndex, const LockRow& row)
     }
 }
 
-const SaveRecord& LockedDoor::Record() const {
-    return player->record;
+template <typename Look>
+const SaveRecord& Locked<Look>::Record() const {
+    return this->player->record;
 }
 
-bool LockedDoor::Open() const {
+template <typename Look>
+bool Locked<Look>::Open() const {
     return row_.key == kNoKey || content::KeyUsedUp(Record(), row_.key);
 }
 
-bool LockedDoor::TellsFirst() const {
+template <typename Look>
+bool Locked<Look>::TellsFirst() const {
     return !passing_.lines.empty();
 }
 
-void LockedDoor::Update() {
-    if (Examined(trigger, *player)) {
-        SaveRecord& record = player->record;
+template <typename Look>
+void Locked<Look>::Update() {
+    Personal& player = *this->player;
+    const glm::vec3& at = this->trigger.position;
+    if (Examined(this->trigger, player)) {
+        SaveRecord& record = player.record;
         if (Open()) {
             if (TellsFirst()) {
-                Show(passing_, *player);
+                Show(passing_, player);
             } else {
                 Pass();
             }
         } else if (row_.key != kNoKey && KeyHeld(record, row_.key) && CanUnlock()) {
             content::SetKeyHeld(record, row_.key, false);
-            Show(unlocking_, *player);
-            PlayAt(openSound_, frame.position);
+            Show(unlocking_, player);
+            PlayAt(openSound_, at);
         } else {
-            Show(ShutBox(), *player);
-            if (row_.rattles) PlayAt(lockSound_, frame.position);
+            Show(ShutBox(), player);
+            if (row_.rattles) PlayAt(lockSound_, at);
         }
     }
     for (TextBox* box : {&locked_, &unlocking_}) {
@@ -102,10 +112,14 @@ void LockedDoor::Update() {
     if (!passing_.lines.empty() && Finished(passing_, *this)) Pass();
 }
 
-void LockedDoor::Pass() {
+template <typename Look>
+void Locked<Look>::Pass() {
     Passed();
-    Leave();
+    this->Leave();
 }
+
+template class Locked<Door>;
+template class Locked<ExitBase>;
 
 bool Dining_Door2::Open() const {
     return Record().flagDiningInside != 0;
@@ -128,7 +142,7 @@ void Door201::Update() {
     const SaveRecord& record = Record();
     if (!KeyTaken(record, kExtinguisherKey) || KeyHeld(record, kExtinguisherKey)) {
         fire_.loop = 1;
-        PlayAt(fire_, frame.position);
+        PlayAt(fire_, trigger.position);
     } else {
         fire_.FadeOutAndRewind(0);
     }
@@ -176,13 +190,18 @@ ScDoor::ScDoor(int32_t exitIndex)
 }
 
 void ScDoor::Update() {
-    PlayAt(hum_, frame.position);
+    PlayAt(hum_, trigger.position);
     LockedDoor::Update();
 }
 
 bool GuestRoomDoor::Open() const {
     constexpr size_t kCharmItem = 4;
     return Record().safeOpened != 0 && Record().itemHeld[kCharmItem] == 0;
+}
+
+bool Datui_Harigami::TellsFirst() const {
+    constexpr int32_t kLostInTheBath = 3;  // the dining room's key
+    return !KeyTaken(Record(), kLostInTheBath);
 }
 
 bool Secret_Door::Open() const {

@@ -23,14 +23,17 @@ struct LockRow {
 };
 
 // Examined: shut, it shows why (and rattles); with its key held, the key is used up and it
-// unlocks; open, it tells its lines if it has any, then the player goes through.
-class LockedDoor : public Door {
+// unlocks; open, it tells its lines if it has any, then the player goes through. `Look` is what
+// the player sees of it: a wooden `Door`, or nothing but its trigger (`ExitBase`) where the room's
+// own model draws the doorway.
+template <typename Look>
+class Locked : public Look {
   public:
     void Update() override;
     const char16_t* Name() const override { return row_.name; }
 
   protected:
-    LockedDoor(int32_t exitIndex, const LockRow& row);
+    Locked(int32_t exitIndex, const LockRow& row);
 
     // The hooks of the doors that are not plain key doors.
     virtual bool Open() const;  // by default: no key, or its key used up
@@ -52,10 +55,13 @@ class LockedDoor : public Door {
     CObjSound openSound_;
 };
 
+using LockedDoor = Locked<Door>;
+using LockedPassage = Locked<ExitBase>;
+
 namespace lock {
 extern const LockRow kDining_Door, kStaff_Door, kDoor202, kDoorRoof, kLobbyIriguti, kLobby_Door,
     kDining_Door2, kDining_Door_In, kDoor201, kDoor203, kDoor203Exit, kDoorRoofTop, kSecret_Door,
-    kScDoor, kGuestRoomDoor, kLockedFromOutside;
+    kScDoor, kGuestRoomDoor, kLockedFromOutside, kDatui_Door, kDatui_Harigami;
 }  // namespace lock
 
 template <const LockRow& row>
@@ -70,6 +76,24 @@ using Door202 = LockedDoorOf<lock::kDoor202>;            // corridor → room 20
 using DoorRoof = LockedDoorOf<lock::kDoorRoof>;          // corridor → roof stairs, key 1
 using LobbyIriguti = LockedDoorOf<lock::kLobbyIriguti>;  // the entrance, key 7
 using Lobby_Door = LockedDoorOf<lock::kLobby_Door>;      // staff room → lobby
+
+template <const LockRow& row>
+class LockedPassageOf final : public LockedPassage {
+  public:
+    explicit LockedPassageOf(int32_t exitIndex) : LockedPassage(exitIndex, row) {}
+};
+
+using Datui_Door = LockedPassageOf<lock::kDatui_Door>;  // women's changing room → corridor
+
+// The notice on the women's bath door: closed for cleaning, and water running inside. It is read
+// until what was lost in there has been found.
+class Datui_Harigami final : public LockedPassage {
+  public:
+    explicit Datui_Harigami(int32_t exitIndex) : LockedPassage(exitIndex, lock::kDatui_Harigami) {}
+
+  protected:
+    bool TellsFirst() const override;
+};
 
 // The dining room's second door, latched from inside until the player opens it from there.
 class Dining_Door2 final : public LockedDoor {

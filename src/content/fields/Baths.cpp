@@ -109,8 +109,8 @@ const Placement kDatuiWomanEvents[] = {
     {Make<Ev::Keikou>,    -1,           {-4.4f, level::kDatuiCeiling, 0}},
 };
 const ExitPlacement kDatuiWomanExits[] = {
-    {"entrance",  {-3.17f, 0.8f, -2.95f}, {0.9f, 1.6f, 0.9f}},
-    {"bath door", {-6.1f, 0.8f, 2.4f},    {0.9f, 1.6f, 0.4f}},
+    {"entrance",  {-3.17f, 0.8f, -2.95f}, {0.9f, 1.6f, 0.9f}, MakeExit<Ev::Datui_Door>},
+    {"bath door", {-6.1f, 0.8f, 2.4f},    {0.9f, 1.6f, 0.4f}, MakeExit<Ev::Datui_Harigami>},
 };
 
 // ---- The baths: the door back stands against the south wall ----

@@ -64,14 +64,14 @@ const Placement kEvents[] = {
 const ExitPlacement kExits[] = {
     // trigger            position                   size                  door   yaw
     {"stairs",         {8.2f, 0.8f, 8.3f},         {2.8f, 1.6f, 0.9f}},
-    {"room 201",       {-0.2f, kFloor, 7.0f},      {1, 1, 1},            MakeDoor<Ev::Door201>, -90},
-    {"room 202",       {-0.2f, kFloor, 18.0f},     {1, 1, 1},            MakeDoor<Ev::Door202>, -90},
-    {"roof door",      {2.9f, kFloor, 11.5f},      {1, 1, 1},            MakeDoor<Ev::DoorRoof>, 90},
-    {"room 203",       {-4.0f, kFloor, 29.4f},     {1, 1, 1},            MakeDoor<Ev::Door203>, 180},
+    {"room 201",       {-0.2f, kFloor, 7.0f},      {1, 1, 1},            MakeExit<Ev::Door201>, -90},
+    {"room 202",       {-0.2f, kFloor, 18.0f},     {1, 1, 1},            MakeExit<Ev::Door202>, -90},
+    {"roof door",      {2.9f, kFloor, 11.5f},      {1, 1, 1},            MakeExit<Ev::DoorRoof>, 90},
+    {"room 203",       {-4.0f, kFloor, 29.4f},     {1, 1, 1},            MakeExit<Ev::Door203>, 180},
     {"guest room",     {-13.0f, kFloor, 29.4f},    {1, 1, 1},            content::kDoor, 180},
     {"men's toilet",   {-18.9f, kFloor, 23.6f},    {1, 1, 1},            content::kDoor, 180},
     {"women's toilet", {-21.0f, kFloor, 23.6f},    {1, 1, 1},            content::kDoor, 180},
-    {"secret door",    {-22.4f, kFloor, 31.1f},    {1, 1, 1},            MakeDoor<Ev::Secret_Door>, -90},
+    {"secret door",    {-22.4f, kFloor, 31.1f},    {1, 1, 1},            MakeExit<Ev::Secret_Door>, -90},
 };
 // clang-format on
 

@@ -81,16 +81,10 @@ void PlaceExits(Scene& field, FieldId from, std::span<const ExitPlacement> table
     for (const ExitPlacement& row : table) {
         if (!row.when.Holds(record)) continue;
         const int exit = ExitIndex(from, row.trigger);
-        if (row.door) {
-            std::unique_ptr<Ev::Door> door = row.door(exit);
-            door->Stand(row.position, row.yaw);
-            field.AppendChild(std::move(door));
-        } else {
-            auto trigger = std::make_unique<Ev::ExitTrigger>(exit);
-            trigger->trigger.position = row.position;
-            trigger->trigger.scale = row.size;
-            field.AppendChild(std::move(trigger));
-        }
+        std::unique_ptr<Ev::ExitBase> event =
+            row.make ? row.make(exit) : std::make_unique<Ev::ExitTrigger>(exit);
+        event->Place(row.position, row.size, row.yaw);
+        field.AppendChild(std::move(event));
     }
 }
 

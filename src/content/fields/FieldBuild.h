@@ -70,24 +70,24 @@ struct Placement {
     const Shading* shading = nullptr;
 };
 
-// Makes the door of an exit of the table.
-using DoorMaker = std::unique_ptr<Ev::Door> (*)(int32_t exitIndex);
+// Makes the event of an exit of the table.
+using ExitMaker = std::unique_ptr<Ev::ExitBase> (*)(int32_t exitIndex);
 
 template <typename T>
-std::unique_ptr<Ev::Door> MakeDoor(int32_t exitIndex) {
+std::unique_ptr<Ev::ExitBase> MakeExit(int32_t exitIndex) {
     return std::make_unique<T>(exitIndex);
 }
 // A door that opens whenever it is examined.
-inline constexpr DoorMaker kDoor = MakeDoor<Ev::Door>;
+inline constexpr ExitMaker kDoor = MakeExit<Ev::Door>;
 
-// How an exit shows in its field: a trigger volume (centre and size) when `door` is null, or the
-// door it makes standing at `position`, turned by `yaw` degrees, its front (where the player
-// examines it) towards −z before the turn.
+// How an exit shows in its field: the event `make` makes (a plain trigger volume when null),
+// placed by the row: a volume centred at `position` of `size`, or a door standing at `position`,
+// turned by `yaw` degrees, its front (where the player examines it) towards −z before the turn.
 struct ExitPlacement {
     const char* trigger;  // the exit table's name for it
     glm::vec3 position;
     glm::vec3 size{1.0f};
-    DoorMaker door = nullptr;
+    ExitMaker make = nullptr;
     float yaw = 0;
     When when = kAlways;
 };

@@ -14,7 +14,7 @@ namespace Fld {
 
 using content::ExitPlacement;
 using content::Make;
-using content::MakeDoor;
+using content::MakeExit;
 using content::Placement;
 using Ev::drawHitObj;
 using Ev::drawObj;

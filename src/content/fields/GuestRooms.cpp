@@ -105,7 +105,7 @@ const Placement kRoom203Events[] = {
 };
 
 // The corridor door stands against the entry's west wall.
-constexpr ExitPlacement CorridorDoor(content::DoorMaker door) {
+constexpr ExitPlacement CorridorDoor(content::ExitMaker door) {
     return {"door", {-6.6f, 0, -2.2f}, {1, 1, 1}, door, -90};
 }
 constexpr ExitPlacement kCorridorDoor = CorridorDoor(content::kDoor);
@@ -114,14 +114,14 @@ constexpr ExitPlacement kBathroomDoor{"bathroom door", kBathroomDoorReach, kBath
 // The guest room's bathroom opens after its door has swung open by itself.
 constexpr ExitPlacement kGuestBathroomDoor{"bathroom door", kBathroomDoorReach, kBathroomDoorSize,
                                            nullptr, 0, content::StageFrom(Ev::kBathroomReachableStage)};
-const ExitPlacement kGuestRoomExits[] = {CorridorDoor(MakeDoor<Ev::GuestRoomDoor>), kGuestBathroomDoor};
+const ExitPlacement kGuestRoomExits[] = {CorridorDoor(MakeExit<Ev::GuestRoomDoor>), kGuestBathroomDoor};
 const ExitPlacement kRoom201Exits[] = {
     kBathroomDoor,
     {"key", {2.6f, kTatamiTop + 0.6f, 2.55f}, {1.6f, 1.2f, 0.6f}},
 };
 const ExitPlacement kCorridorExits[] = {kCorridorDoor};
-const ExitPlacement kRoom203Exits[] = {CorridorDoor(MakeDoor<Ev::Door203Exit>)};
-const ExitPlacement kHiddenRoomExits[] = {CorridorDoor(MakeDoor<Ev::ScDoor>)};
+const ExitPlacement kRoom203Exits[] = {CorridorDoor(MakeExit<Ev::Door203Exit>)};
+const ExitPlacement kHiddenRoomExits[] = {CorridorDoor(MakeExit<Ev::ScDoor>)};
 // clang-format on
 
 // The sun stands above the room; the ambient weight in w keeps its corners readable.

@@ -49,11 +49,11 @@ const Placement kEvents[] = {
 
 const ExitPlacement kExits[] = {
     // trigger           position                 size                 door   yaw
-    {"front door",    {0, 0, -14.4f},           {1, 1, 1},            MakeDoor<Ev::LobbyIriguti>, 180},
+    {"front door",    {0, 0, -14.4f},           {1, 1, 1},            MakeExit<Ev::LobbyIriguti>, 180},
     {"toilet door",   {-10.0f, 0, 14.4f},       {1, 1, 1},            content::kDoor, 0},
-    {"staff door",    {13.4f, 0, 13.2f},        {1, 1, 1},            MakeDoor<Ev::Staff_Door>, 90},
-    {"dining door",   {3.4f, 0, 32.0f},         {1, 1, 1},            MakeDoor<Ev::Dining_Door>, 90},
-    {"dining door 2", {3.4f, 0, 41.7f},         {1, 1, 1},            MakeDoor<Ev::Dining_Door2>, 90},
+    {"staff door",    {13.4f, 0, 13.2f},        {1, 1, 1},            MakeExit<Ev::Staff_Door>, 90},
+    {"dining door",   {3.4f, 0, 32.0f},         {1, 1, 1},            MakeExit<Ev::Dining_Door>, 90},
+    {"dining door 2", {3.4f, 0, 41.7f},         {1, 1, 1},            MakeExit<Ev::Dining_Door2>, 90},
     {"stairs",        {9.25f, 3.6f, 22.6f},      {2.5f, 1.6f, 0.8f}},
     {"bath passage",  {-4.2f, 0.8f, 42.3f},      {0.6f, 1.6f, 2.2f}},
 };

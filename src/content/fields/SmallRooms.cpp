@@ -71,7 +71,7 @@ const Placement kStaffEvents[] = {
     {Make<Ev::Keikou>, -1,    {0, 2.6f, 1.5f}},
 };
 const ExitPlacement kStaffExits[] = {
-    {"door", {0, 0, -2.9f}, {1, 1, 1}, MakeDoor<Ev::Lobby_Door>, 180},
+    {"door", {0, 0, -2.9f}, {1, 1, 1}, MakeExit<Ev::Lobby_Door>, 180},
 };
 
 const Placement kDiningEvents[] = {
@@ -95,7 +95,7 @@ const Placement kDiningEvents[] = {
 };
 const ExitPlacement kDiningExits[] = {
     {"door",    {-3.9f, 0, -3.0f}, {1, 1, 1}, content::kDoor, -90},
-    {"door in", {-3.9f, 0, 6.7f},  {1, 1, 1}, MakeDoor<Ev::Dining_Door_In>, -90},
+    {"door in", {-3.9f, 0, 6.7f},  {1, 1, 1}, MakeExit<Ev::Dining_Door_In>, -90},
 };
 // clang-format on
 

@@ -126,7 +126,7 @@ const Placement kRoofTopEvents[] = {
 };
 
 const ExitPlacement kRoofTopExits[] = {
-    {"door",   {5.0f, 0, -1.25f},  {1, 1, 1},         MakeDoor<Ev::DoorRoofTop>,  90},
+    {"door",   {5.0f, 0, -1.25f},  {1, 1, 1},         MakeExit<Ev::DoorRoofTop>,  90},
     // Walked into once the boiler's loose panel has fallen.
     {"boiler", {-5.0f, 0.8f, 5.6f}, {1.4f, 1.6f, 0.6f}, nullptr, 0, StageFrom(10)},
 };
