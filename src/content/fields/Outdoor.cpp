@@ -25,7 +25,9 @@ using Ev::HitBox;
 // the opening's first look at the square (0) nor in the ending (24).
 constexpr int32_t kFirstOutdoorStage = 1, kLastOutdoorStage = 23;
 
-// The sky neither casts shadows nor takes the moon's light; the ground takes it but casts none.
+// The sky neither casts shadows nor takes the moon's light; the ground and the wood take it but
+// cast none: the wood's shadows barely show in the moonlight, and drawing its 44,000 triangles
+// into the shadow map cost a frame on this machine a third of its time.
 constexpr Shading kGround{.castsShadow = 0};
 constexpr Shading kMoon{.castsShadow = 0,
                         .diffuseStrength = 1.0f,
@@ -42,7 +44,7 @@ const Placement kSandouEvents[] = {
     {Make<CamChar>,   -1,                           {0, 3.0f, -7.0f}},
     {Make<drawObj>,   AssetRow("sky.x"),            {0, 0, 0},         {0, 0, 0}, {5, 5, 5},  content::kAlways, &content::kUnlitSky},
     {Make<drawObj>,   AssetRow("hiroba.x"),         {0, 0, 0},         {0, 0, 0}, {1, 1, 1},  content::kAlways, &kGround},
-    {Make<drawObj>,   AssetRow("hiroba_kusa.x"),    {0, 0, 0}},
+    {Make<drawObj>,   AssetRow("hiroba_kusa.x"),    {0, 0, 0},         {0, 0, 0}, {1, 1, 1},  content::kAlways, &kGround},
     {Make<drawObj>,   AssetRow("sphere.x"),         kMoonPosition,     {0, 0, 0}, kMoonSize,  content::kAlways, &kMoon},
     {Make<Ev::SandouEvent>, -1, {0, 0, 0}},
 };
@@ -68,7 +70,7 @@ const Placement kSotoEvents[] = {
     {Make<drawObj>,    AssetRow("hiroba.x"),         {0, 0, 0},             {0, 0, 0}, {1, 1, 1},  content::kAlways, &kGround},
     {Make<drawHitObj>, AssetRow("publictel.x"),      {-10.0f, 0, 35.0f},    {0, -90, 0}},
     {Make<drawObj>,    AssetRow("sphere.x"),         kMoonPosition,         {0, 0, 0}, kMoonSize,  content::kAlways, &kMoon},
-    {Make<drawObj>,    AssetRow("hiroba_kusa.x"),    {0, 0, 0}},
+    {Make<drawObj>,    AssetRow("hiroba_kusa.x"),    {0, 0, 0},             {0, 0, 0}, {1, 1, 1},  content::kAlways, &kGround},
 };
 const ExitPlacement kSotoExits[] = {
     {"entrance", {0, 0.4f, 40.3f}, {5.2f, 6.6f, 1.6f}},
