@@ -1,6 +1,8 @@
 #pragma once
 // The guest floor (field 15) and the rooms off it: the public toilets (13, 14), the stair hall up
 // to the roof (16) and the roof (17).
+#include <array>
+
 #include "levels/RoomPlan.h"
 
 namespace level {
@@ -74,44 +76,34 @@ constexpr Block StallFrontRight(float x0) {
     return WallX(kStallFront, x0 + 1.0f, x0 + 1.2f, 0, kStallHeight, Finish::Panel);
 }
 
-inline constexpr Block kRestMenBlocks[] = {
-    Floor(-2.4f, -2.9f, 2.4f, 3.1f, 0, Finish::Tile),
-    WallX(-3.0f, -2.5f, 2.5f, 0, kRestCeiling, Finish::Plaster),
-    WallX(3.2f, -2.5f, 2.5f, 0, kRestCeiling, Finish::Tile),
-    WallZ(-2.5f, -3.0f, 3.2f, 0, kRestCeiling, Finish::Tile),
-    WallZ(2.5f, -3.0f, 3.2f, 0, kRestCeiling, Finish::Tile),
-    // Cubicles from x −1.2 to the east wall.
-    WallZ(-1.2f, kStallFront, 3.1f, 0, kStallHeight, Finish::Panel),
-    WallZ(0, kStallFront, 3.1f, 0, kStallHeight, Finish::Panel),
-    WallZ(1.2f, kStallFront, 3.1f, 0, kStallHeight, Finish::Panel),
-    StallFrontLeft(-1.2f),
-    StallFrontRight(-1.2f),
-    StallFrontLeft(0),
-    StallFrontRight(0),
-    StallFrontLeft(1.2f),
-    StallFrontRight(1.2f),
-    Ceiling(-2.4f, -2.9f, 2.4f, 3.1f, kRestCeiling, Finish::Ceiling),
-};
-inline constexpr RoomPlan kRestMenPlan{"public_rest.x", kRestMenBlocks};
+// A toilet's room with three cubicles along the north wall, the first from x `firstCubicle`: the
+// partitions between them stand at the same places in both toilets, their fronts where the
+// cubicles are.
+constexpr std::array<Block, 15> ToiletBlocks(float firstCubicle) {
+    const float second = firstCubicle + 1.2f, third = firstCubicle + 2.4f;
+    return {{
+        Floor(-2.4f, -2.9f, 2.4f, 3.1f, 0, Finish::Tile),
+        WallX(-3.0f, -2.5f, 2.5f, 0, kRestCeiling, Finish::Plaster),
+        WallX(3.2f, -2.5f, 2.5f, 0, kRestCeiling, Finish::Tile),
+        WallZ(-2.5f, -3.0f, 3.2f, 0, kRestCeiling, Finish::Tile),
+        WallZ(2.5f, -3.0f, 3.2f, 0, kRestCeiling, Finish::Tile),
+        WallZ(-1.2f, kStallFront, 3.1f, 0, kStallHeight, Finish::Panel),
+        WallZ(0, kStallFront, 3.1f, 0, kStallHeight, Finish::Panel),
+        WallZ(1.2f, kStallFront, 3.1f, 0, kStallHeight, Finish::Panel),
+        StallFrontLeft(firstCubicle),
+        StallFrontRight(firstCubicle),
+        StallFrontLeft(second),
+        StallFrontRight(second),
+        StallFrontLeft(third),
+        StallFrontRight(third),
+        Ceiling(-2.4f, -2.9f, 2.4f, 3.1f, kRestCeiling, Finish::Ceiling),
+    }};
+}
 
-inline constexpr Block kRestWomenBlocks[] = {
-    Floor(-2.4f, -2.9f, 2.4f, 3.1f, 0, Finish::Tile),
-    WallX(-3.0f, -2.5f, 2.5f, 0, kRestCeiling, Finish::Plaster),
-    WallX(3.2f, -2.5f, 2.5f, 0, kRestCeiling, Finish::Tile),
-    WallZ(-2.5f, -3.0f, 3.2f, 0, kRestCeiling, Finish::Tile),
-    WallZ(2.5f, -3.0f, 3.2f, 0, kRestCeiling, Finish::Tile),
-    // Cubicles from the west wall to x 1.2.
-    WallZ(-1.2f, kStallFront, 3.1f, 0, kStallHeight, Finish::Panel),
-    WallZ(0, kStallFront, 3.1f, 0, kStallHeight, Finish::Panel),
-    WallZ(1.2f, kStallFront, 3.1f, 0, kStallHeight, Finish::Panel),
-    StallFrontLeft(-2.4f),
-    StallFrontRight(-2.4f),
-    StallFrontLeft(-1.2f),
-    StallFrontRight(-1.2f),
-    StallFrontLeft(0),
-    StallFrontRight(0),
-    Ceiling(-2.4f, -2.9f, 2.4f, 3.1f, kRestCeiling, Finish::Ceiling),
-};
+// The men's cubicles run from x −1.2 to the east wall, the women's from the west wall to x 1.2.
+inline constexpr std::array<Block, 15> kRestMenBlocks = ToiletBlocks(-1.2f);
+inline constexpr RoomPlan kRestMenPlan{"public_rest.x", kRestMenBlocks};
+inline constexpr std::array<Block, 15> kRestWomenBlocks = ToiletBlocks(-2.4f);
 inline constexpr RoomPlan kRestWomenPlan{"women_rest.x", kRestWomenBlocks};
 
 // The stair hall to the roof: a switchback stair. From the lower door (west) the first flight
