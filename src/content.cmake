@@ -8,7 +8,9 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/CamFix.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Decor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Doors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/Enemies.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Examine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/FishGhost.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Furniture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/LockedDoors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Message.cpp
@@ -18,10 +20,12 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Pickups.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Shutter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Baths.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/EnemyStarts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Exits.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/F3.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/FieldBuild.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/FieldFactory.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/Gameover.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/GuestBaths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/GuestRooms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Lobby.cpp

@@ -2,6 +2,7 @@
 target_sources(hollowmere_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/world/BodyDraw.cpp
   ${CMAKE_CURRENT_LIST_DIR}/world/CObjMesh.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/world/Enemy.cpp
   ${CMAKE_CURRENT_LIST_DIR}/world/Fish.cpp
   ${CMAKE_CURRENT_LIST_DIR}/world/Flashlight.cpp
   ${CMAKE_CURRENT_LIST_DIR}/world/Motion.cpp

@@ -5,8 +5,8 @@
 #include <glm/matrix.hpp>
 
 #include "collision/CollisionTable.h"
+#include "library/Angles.h"
 #include "library/AssetNames.h"
-#include "library/Camera.h"
 
 namespace {
 
@@ -15,10 +15,6 @@ constexpr int32_t kSphereModel = AssetRow("sphere.x");
 constexpr float kStepLength = 0.2f;  // units per flight step
 constexpr int32_t kStepsPerFrame = 3;
 constexpr float kDropPerFrame = 0.0001f;  // how much faster the dart sinks each frame
-
-constexpr float Degrees(float radians) {
-    return radians / kRadiansPerDegree;
-}
 
 }  // namespace
 
@@ -48,8 +44,8 @@ void Dart::Launch(const glm::vec3& from, const glm::vec3& unitDirection) {
     direction = unitDirection;
     start = from;
     const float horizontal = std::fabs(direction.x) + std::fabs(direction.z);
-    ball.rotation = {180.0f - Degrees(std::atan2(direction.y, horizontal)),
-                     Degrees(std::atan2(direction.x, direction.z)), 0.0f};
+    ball.rotation = {180.0f - Degrees(std::atan2(direction.y, horizontal)), FacingOf(direction),
+                     0.0f};
     // Until its first flight step the dart is drawn at the hand, not where it last struck.
     ball.position = start;
     model.hidden = 0;

@@ -6,6 +6,7 @@
 #include <glm/geometric.hpp>
 
 #include "audio/SVoice.h"
+#include "library/Angles.h"
 #include "library/AssetNames.h"
 #include "library/MyLibrary.h"
 #include "world/Placement.h"
@@ -38,16 +39,6 @@ constexpr int32_t kCodeLeft = 1000;
 // The two click sounds' (fade step, volume): a confirm and a step back.
 constexpr float kConfirmClick[] = {0.08f, 0.0845f};
 constexpr float kBackClick[] = {0.04f, 0.1143f};
-
-constexpr float Degrees(float radians) {
-    return radians / kRadiansPerDegree;
-}
-
-// A zero vector stays zero rather than becoming NaN.
-glm::vec3 SafeNormalise(const glm::vec3& v) {
-    const float length = glm::length(v);
-    return length > 0.0f ? v / length : glm::vec3(0.0f);
-}
 
 }  // namespace
 
@@ -219,7 +210,7 @@ void Personal::Walk() {
     const glm::vec3 toFollow(followPoint.x - Position().x, 0, followPoint.z - Position().z);
     const float squareDistance = toFollow.x * toFollow.x + toFollow.z * toFollow.z;
     const glm::vec3 pull = SafeNormalise(toFollow);
-    if (squareDistance > kTurnThreshold) Yaw() = Degrees(std::atan2(pull.x, pull.z));
+    if (squareDistance > kTurnThreshold) Yaw() = FacingOf(pull);
     velocity = pull * squareDistance * kPullFactor;
     followPoint -= velocity;
 }
@@ -342,7 +333,7 @@ void Personal::Aim() {
     const glm::vec3 view = SafeNormalise(camera.at - camera.eye);
     followPoint = {Position().x + view.x * kAimLead, Position().y,
                    Position().z + view.z * kAimLead};
-    bodyModel.root.rotation.y = Degrees(std::atan2(view.x, view.z));
+    bodyModel.root.rotation.y = FacingOf(view);
     if (record.hasLight != 0) {
         library->effect.lighting.spotPosition = camera.eye;
         library->effect.lighting.spotTarget = camera.at;

@@ -6,6 +6,7 @@
 #include "content/events/Examine.h"
 #include "library/AssetNames.h"
 #include "scene/Personal.h"
+#include "world/EnemyState.h"
 
 namespace Ev {
 namespace {
@@ -50,6 +51,7 @@ const LockRow kDatui_Door{u"Datui_Door", kNoKey, {}, {}, {}, false};
 const LockRow kDatui_Harigami{u"Datui_Harigami", kNoKey, {}, {},
     {u"Ev_Bath_Datui_Woman_1", u"Ev_Bath_Datui_Woman_2"}, false};
 const LockRow kLockedFromOutside{u"Door", kNoKey, {u"Ev_203_0"}, {}, {}, true};
+const LockRow kRest_Women_Door{u"Rest_Women_Door", kNoKey, {u"Ev_203_0"}, {}, {}, true};
 const LockRow kGuestRoomDoor{u"Door", kNoKey, {u"Ev_Guest_Room_Door_0"}, {}, {}, true};
 // clang-format on
 }  // namespace lock
@@ -177,6 +179,14 @@ bool Door203Exit::CanUnlock() const {
 
 TextBox& Door203Exit::ShutBox() {
     return CanUnlock() ? LockedDoor::ShutBox() : watched_;
+}
+
+bool Rest_Women_Door::Open() const {
+    return Record().EnemyMode != kEnemyChasing;
+}
+
+void Rest_Women_Door::Passed() {
+    player->record.EnemyMode = kEnemyAbsent;
 }
 
 bool DoorRoofTop::TellsFirst() const {

@@ -61,7 +61,7 @@ using LockedPassage = Locked<ExitBase>;
 namespace lock {
 extern const LockRow kDining_Door, kStaff_Door, kDoor202, kDoorRoof, kLobbyIriguti, kLobby_Door,
     kDining_Door2, kDining_Door_In, kDoor201, kDoor203, kDoor203Exit, kDoorRoofTop, kSecret_Door,
-    kScDoor, kGuestRoomDoor, kLockedFromOutside, kDatui_Door, kDatui_Harigami;
+    kScDoor, kGuestRoomDoor, kLockedFromOutside, kDatui_Door, kDatui_Harigami, kRest_Women_Door;
 }  // namespace lock
 
 template <const LockRow& row>
@@ -160,6 +160,17 @@ class DoorRoofTop final : public LockedDoor {
 
   protected:
     bool TellsFirst() const override;
+};
+
+// The women's toilet's door: it holds fast while the ghost is in the room; going out leaves the
+// ghost behind.
+class Rest_Women_Door final : public LockedDoor {
+  public:
+    explicit Rest_Women_Door(int32_t exitIndex) : LockedDoor(exitIndex, lock::kRest_Women_Door) {}
+
+  protected:
+    bool Open() const override;
+    void Passed() override;
 };
 
 // The hidden room's shrine door, humming with the room's air: through it the night ends.

@@ -7,6 +7,7 @@
 #include "content/events/Examine.h"
 #include "library/AssetNames.h"
 #include "scene/Personal.h"
+#include "world/EnemyState.h"
 
 namespace Ev {
 namespace {
@@ -25,7 +26,6 @@ constexpr bool kGlints = true;
 constexpr glm::vec3 kGlint{1.0f, 0.85f, 0.55f};
 constexpr float kGlintStrength = 1.0f;
 
-constexpr int32_t kChasing = 2;          // `EnemyMode`: the ghost comes for the player
 constexpr int32_t kFrontDoorStage = 18;  // the front-door key has been found
 
 }  // namespace
@@ -39,17 +39,17 @@ const PickupRow kKey203{u"Key203", 6, {u"Ev_Key203_0"}, kNone, false, kGlints, n
 const PickupRow kGenkanKey{u"GenkanKey", 7, {u"Ev_GenkanKey_0"}, kNone, false, kGlints,
     [](SaveRecord& record) {
         record.storyStage = std::max(record.storyStage, kFrontDoorStage);
-        record.EnemyMode = kChasing;
+        record.EnemyMode = kEnemyChasing;
     }, nullptr};
 const PickupRow kRest_Women_Key{u"Rest_Women_Key", 1, {u"Ev_Rest_Women_Key_0"}, kNone, false, kGlints,
-    [](SaveRecord& record) { record.EnemyMode = kChasing; }, nullptr};
+    [](SaveRecord& record) { record.EnemyMode = kEnemyChasing; }, nullptr};
 const PickupRow kSyoukaki{u"Syoukaki", 2, {u"Ev_Syoukaki_0"}, 15, true, false, nullptr, nullptr};
 // Taking it wakes the ghost at the far side of the dining room, still for now.
 const PickupRow kWood_Chair{u"Wood_Chair", 4, {u"Ev_Dining_Room_1"}, kNone, false, kGlints,
     [](SaveRecord& record) {
         record.enemyPos = {0, 0.35f, 2.0f};
         record.enemyYaw = 90;
-        record.EnemyMode = 0;
+        record.EnemyMode = kEnemyAbsent;
     }, nullptr};
 const PickupRow kRazikase{u"Razikase", kKeyBoxKey, {u"Ev_Bath_Room_Man_0"}, 19, false, false, nullptr, nullptr};
 // clang-format on

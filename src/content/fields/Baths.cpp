@@ -107,6 +107,7 @@ const Placement kDatuiWomanEvents[] = {
     {Make<drawHitObj>, AssetRow("taijukei.x"),         {-2.3f, 0, 1.2f}},
     {Make<Ev::Senpu>,    -1,            {-1.6f, 0, 1.75f},   {0, 45, 0}},
     {Make<Ev::Keikou>,    -1,           {-4.4f, level::kDatuiCeiling, 0}},
+    {Make<Ev::Datui_Enemy>, -1,         {0, 0, 0},           {0, 0, 0},   {1, 1, 1},   content::StageBelow(15)},
 };
 const ExitPlacement kDatuiWomanExits[] = {
     {"entrance",  {-3.17f, 0.8f, -2.95f}, {0.9f, 1.6f, 0.9f}, MakeExit<Ev::Datui_Door>},

@@ -1,5 +1,6 @@
 #include "content/fields/Exits.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -52,13 +53,13 @@ constexpr ExitRow kExits[] = {
     {F::Rest_Women,       "door",          F::F3,               {-21.0f, 2.55f, 24.42f},0,   kAction, kSound},
     {F::Roof_Kai,         "lower door",    F::F3,               {2.1f, 2.55f, 11.5f},   -90, kAction, kSound},
     {F::Roof_Kai,         "upper door",    F::Roof_Top,         {4.2f, 0, -1.25f},      270, kAction, kSound},
-    {F::Roof_Top,         "door",          F::Roof_Kai,         {0.84f, 2.3f, -1.3f},   0,   kAction, kSound, E::Stage9},
+    {F::Roof_Top,         "door",          F::Roof_Kai,         {0.84f, 2.3f, -1.3f},   0,   kAction, kSound, E::LeaveRoof},
     {F::Roof_Top,         "boiler",        F::Fld_201_Bath,     {-1.4f, 0.35f, -1.0f},  90,  kWalk,   kSilent, E::EnemyStill},
     {F::Fld_201,          "bathroom door", F::Fld_201_Bath,     {0, 0.35f, 1.3f},       -180,kAction, kSound},
     {F::Fld_201_Bath,     "door",          F::Fld_201,          {-2.0f, 0.42f, -1.9f},  0,   kAction, kSound},
     {F::Fld_201,          "key",           F::F3,               {0.5f, 2.55f, 7.0f},    90,  kAction, kSound, E::Stage11},
     {F::Fld_202,          "door",          F::F3,               {0.5f, 2.55f, 18.0f},   90,  kAction, kSound},
-    {F::Fld_203,          "door",          F::F3,               {-4.0f, 2.55f, 30.5f},  0,   kAction, kSound},
+    {F::Fld_203,          "door",          F::F3,               {-4.0f, 2.55f, 30.5f},  0,   kAction, kSound, E::EnemyStill},
     {F::Sandou,           "square",        F::Soto,             {0, 0.35f, 2.0f},       0,   kWalk,   kSilent},
     {F::Sandou,           "back",          F::Sandou,           {0, 0.35f, 13.0f},      180, kWalk,   kSilent},
     {F::SecretRoom,       "door",          F::Soto,             {0, 0, 0},              0,   kAction, kSilent, E::Stage24},
@@ -76,8 +77,9 @@ void Apply(ExitEffect effect, Personal& player) {
         case E::DiningEnteredInside:
             record.flagDiningInside = 1;
             break;
-        case E::Stage9:
-            record.storyStage = 9;
+        case E::LeaveRoof:
+            record.storyStage = std::max(record.storyStage, 9);
+            record.EnemyMode = 0;
             break;
         case E::Stage11:
             record.storyStage = 11;

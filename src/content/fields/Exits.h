@@ -13,7 +13,7 @@ enum class ExitEffect : uint8_t {
     None,
     LeaveOutdoors,        // the square's ambient sound stops indoors
     DiningEnteredInside,  // the dining room's second door opens from now on
-    Stage9,
+    LeaveRoof,            // stage 9; the roof's ghost stays behind
     Stage11,
     Stage23,
     Stage24,

@@ -4,6 +4,7 @@
 #include "content/events/Blocks.h"
 #include "content/events/Doors.h"
 #include "content/events/Mirror.h"
+#include "content/fields/EnemyStarts.h"
 #include "content/fields/Exits.h"
 #include "scene/Personal.h"
 
@@ -113,6 +114,7 @@ void BuildRoom(Scene& field, const Room& room) {
     PlaceExits(field, room.id, room.exits);
     ApplyLight(field, room.light);
     field.SetRoomBox(room.boxMin, room.boxMax);
+    PlaceEnemy(field, room.id);
 }
 
 void WatchFrom(Scene& field, const glm::vec3& eye) {

@@ -3,6 +3,7 @@
 #include "content/fields/Baths.h"
 #include "content/fields/Exits.h"
 #include "content/fields/F3.h"
+#include "content/fields/Gameover.h"
 #include "content/fields/GuestRooms.h"
 #include "content/fields/Lobby.h"
 #include "content/fields/Outdoor.h"
@@ -62,6 +63,10 @@ const FieldRow* RowOf(FieldId id) {
 
 std::unique_ptr<Scene> MakeTitle() {
     return std::make_unique<Fld::Title>();
+}
+
+std::unique_ptr<Scene> MakeGameover() {
+    return std::make_unique<Fld::Gameover>();
 }
 
 std::unique_ptr<Scene> MakeField(int32_t number) {

@@ -9,6 +9,8 @@
 
 // The title screen, the first field of every run.
 std::unique_ptr<Scene> MakeTitle();
+// Where the ghost's catch hands the player over.
+std::unique_ptr<Scene> MakeGameover();
 
 // The field of a saved field number (the player's `currentField`), not yet entered; null for a
 // number that continue and retry cannot rebuild (the hidden room, 23, is reached only by its

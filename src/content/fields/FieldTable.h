@@ -3,6 +3,8 @@
 #include "content/events/BathroomDoor.h"
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
+#include "content/events/Enemies.h"
+#include "content/events/FishGhost.h"
 #include "content/events/LockedDoors.h"
 #include "content/events/Notes.h"
 #include "content/events/Pickups.h"

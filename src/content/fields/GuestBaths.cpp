@@ -21,6 +21,8 @@ const Placement kBathFittings[] = {
     {Make<drawHitObj>, AssetRow("tsink.x"),        {1.54f, 0, 1.3f},     {0, 90, 0}},
     {Make<Ev::Keikou>,    -1,       {-0.2f, level::kGuestBathCeiling, 0.2f},
                                                                          {0, 90, 0}, {0.7f, 1, 1}},
+    {Make<Ev::EnemyGuestBath>, -1,   {0, 0, 0},  {0, 0, 0}, {1, 1, 1}, content::StageBelow(8)},
+    {Make<Ev::ActiveEnemy>, -1,      {0, 0, 0},  {0, 0, 0}, {1, 1, 1}, content::StageBelow(8)},
 };
 
 // The duct's grille, screwed over its mouth.

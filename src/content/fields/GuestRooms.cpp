@@ -69,6 +69,9 @@ const Placement kGuestRoomEvents[] = {
     // The door post where a charm was torn off: a strip of its paper is left.
     {Make<drawObj>,    Ev::kCubeModel,              {-6.3f, 1.7f, -1.37f},          {0, 0, 0},   {0.07f, 0.22f, 0.01f}},
     {Make<Ev::F2_DoorText>, -1,                     {-6.0f, 0.8f, -1.52f},          {0, 0, 0},   {0.5f, 1.6f, 0.45f}},
+    // The ghost out of the bathroom, once its scare has begun.
+    {Make<Ev::EnemyGuestBath>, -1,                  {0, 0, 0},                      {0, 0, 0},   {1, 1, 1},   content::StageIs(7)},
+    {Make<Ev::ActiveEnemy>, -1,                     {0, 0, 0},                      {0, 0, 0},   {1, 1, 1},   content::StageIs(7)},
 };
 
 // Room 201: the table overturned, a paper door fallen, the key left in the alcove.

@@ -45,6 +45,7 @@ const Placement kEvents[] = {
     {Make<Ev::Keikou>, -1,      {0.5f, 3.0f, 25.0f}},
     {Make<Ev::Keikou>, -1,      {0.5f, 3.0f, 37.0f}},
     {Make<drawObj>,    AssetRow("kaiga.x"),       {-2.35f, 1.6f, 30.0f},   {0, -90, 0}},
+    {Make<Ev::EnemyWalk>, -1,   {0, 0, 0},  {0, 0, 0}, {1, 1, 1}, content::StageBelow(13)},
 };
 
 const ExitPlacement kExits[] = {

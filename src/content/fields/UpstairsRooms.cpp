@@ -104,6 +104,9 @@ const Placement kRestWomenEvents[] = {
 const ExitPlacement kRestExits[] = {
     {"door", {0, 0, -2.9f}, {1, 1, 1}, content::kDoor, 180},
 };
+const ExitPlacement kRestWomenExits[] = {
+    {"door", {0, 0, -2.9f}, {1, 1, 1}, MakeExit<Ev::Rest_Women_Door>, 180},
+};
 
 const Placement kRoofKaiEvents[] = {
     {Make<drawObj>,    AssetRow("roof_kai.x"),    {0, 0, 0}},
@@ -160,7 +163,7 @@ void Rest_Women::Init(Personal*, MyLibrary*) {
                                .plan = level::kRestWomenPlan,
                                .light = kToiletLight,
                                .events = kRestWomenEvents,
-                               .exits = kRestExits,
+                               .exits = kRestWomenExits,
                                .boxMin = {-2.6f, -1, -3.1f},
                                .boxMax = {2.6f, 4, 3.3f}});
     content::PlaceMirror(*this, {2.37f, 1.35f, -0.1f}, 1.7f, 0.7f, 90);
