@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "levels/Upstairs.h"
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
 
@@ -16,19 +17,25 @@ enum Step : int32_t {
     kDone = 4,
 };
 
+// The north corridor is watched from ahead of the player, looking back: the fish crosses it
+// behind them, between the roof door and room 202, once they are past. At the corner the
+// view turns down the west corridor, where the fish stands waiting and fades.
 constexpr int32_t kCrossFrames = 200;
 constexpr int32_t kFadeFrames = 100;
-constexpr float kCrossFrom = 2.8f;  // the player's x
+constexpr float kCrossFrom = 17.0f;  // the player's z
+constexpr glm::vec3 kCrossStart{2.6f, level::kF3Floor, 13.0f};
+constexpr glm::vec3 kCrossEnd{0.1f, level::kF3Floor, 13.0f};
 constexpr float kFadeFrom = 29.5f;  // the player's z
+constexpr glm::vec3 kFarEnd{-10.5f, level::kF3Floor, 31.1f};
+constexpr float kFacingTheCorner = 90;
 constexpr int32_t kCrossedStage = 21;
 constexpr int32_t kFadedStage = 22;
-constexpr glm::vec3 kFarEnd{-7.9f, 2.56f, 32.0f};
 
 }  // namespace
 
 FishGhost::FishGhost() {
-    walk.SetKey(0, {1.0f, 2.56f, 31.1f});
-    walk.SetKey(kCrossFrames, {-1.0f, 2.56f, 31.1f});
+    walk.SetKey(0, kCrossStart);
+    walk.SetKey(kCrossFrames, kCrossEnd);
 }
 
 void FishGhost::Init(Personal* player, MyLibrary*) {
@@ -43,7 +50,7 @@ void FishGhost::Init(Personal* player, MyLibrary*) {
 void FishGhost::Update() {
     SaveRecord& record = player->record;
     const glm::vec3& at = player->Position();
-    if (step == kWaiting && at.x < kCrossFrom) {
+    if (step == kWaiting && at.z >= kCrossFrom) {
         record.storyStage = kCrossedStage;
         step = kCrossing;
     }
@@ -67,7 +74,7 @@ void FishGhost::Update() {
 void FishGhost::Fade() {
     fish.MotType = Fish::kMotionIdle;
     fish.root.position = kFarEnd;
-    fish.root.rotation.y = 0;
+    fish.root.rotation.y = kFacingTheCorner;
     const float alpha = 1.0f - std::min(static_cast<float>(clock) / kFadeFrames, 1.0f);
     for (CObjMesh* part : fish.parts) part->colour = {1, 1, 1, alpha};
     if (++clock > kFadeFrames) {

@@ -7,8 +7,8 @@
 
 namespace Ev {
 
-// The upper corridor late in the night (from stage 20): a fish walks across the corridor when the
-// player comes near, then stands at its far end and fades away.
+// The upper corridor late in the night (from stage 20): a fish walks across the corridor behind
+// the player, then stands at the far end of the next one and fades away.
 class FishGhost final : public Scene {
   public:
     FishGhost();

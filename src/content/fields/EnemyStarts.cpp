@@ -33,18 +33,19 @@ constexpr EnemyStart kStarts[] = {
     {F::Lobby,            StageBelow(13),  {1.0f, 0.35f, 42.0f},   270, 0, kKeepState},
     // It watches from the far end while the chair's key is there; a dart wakes it.
     {F::Dining_Room,      KeyNotTaken(4),  {6.0f, 0.35f, 2.0f},    270, 0, kEnemyWaiting},
-    // Its scare places it beside the player.
-    {F::Bath_Datui_Woman, StageBelow(15),  {-5.5f, 0.35f, -2.6f},  0,   0, kKeepState},
+    // Its scare places it beside the player; a chase carried back in starts by the lockers.
+    {F::Bath_Datui_Woman, StageBelow(15),  {-5.6f, 0.35f, -0.9f},  90,  0, kKeepState},
     // Out of the bathroom, beyond the reach of the bathroom door.
     {F::Guest_Room,       StageIs(7),      {0.6f, 0.42f, -1.6f},   270, 0, kKeepState},
     // Beside the tub, further than its scare's 2.5 units from the door.
     {F::Guest_Bath,       StageBelow(8),   {-0.2f, 0.35f, -1.7f},  0,   0, kKeepState},
     // By the door, between the player and the way out; taking the key wakes it.
     {F::Rest_Women,       kAlways,         {-1.6f, 0.35f, -2.2f},  0,   0, kEnemyAbsent},
-    // Across the roof from the door; the door or the boiler wakes it.
-    {F::Roof_Top,         StageBelow(9),   {-5.0f, 0.35f, 2.5f},   90,  1, kEnemyAbsent},
-    // At the bathroom door; taking the front-door key wakes it.
-    {F::Fld_203,          StageBelow(19),  {-2.0f, 0.42f, -1.9f},  90,  1, kEnemyAbsent},
+    // At the east edge, where the roof's camera looks from wherever the player stands; the
+    // boiler wakes it.
+    {F::Roof_Top,         StageBelow(9),   {6.5f, 0.35f, 1.5f},    270, 1, kEnemyAbsent},
+    // Along the north wall from the alcove, clear of the way out; taking the key wakes it.
+    {F::Fld_203,          StageBelow(19),  {0.5f, 0.42f, 2.6f},    90,  1, kEnemyAbsent},
 };
 // clang-format on
 
