@@ -133,3 +133,33 @@ TEST_F(FieldRun, TheTelephoneFollowsTheStory) {
 }
 
 }  // namespace
+
+// Wiping the guest's room off the staff room's whiteboard ends in the game-over field; leaving it
+// does not.
+TEST_F(FieldRun, TheWhiteboardPunishesWipingItsWriting) {
+    app.lib.steamworks.enabled = 1;
+    app.makeTitle = MakeTitle;
+    for (const bool wipe : {false, true}) {
+        Start(FieldId::Staff_Room, StartOf(FieldId::Staff_Room).position, 0);
+        Ev::WhiteBord* board = nullptr;
+        for (auto& child : Field().children) {
+            if (auto* found = dynamic_cast<Ev::WhiteBord*>(child.get())) board = found;
+        }
+        ASSERT_NE(board, nullptr);
+        StandIn(board->trigger);
+        PressAction();
+        Run(90);
+        PressAction();  // on to the question
+        Run(90);
+        if (!wipe) {
+            platform.input.keys.insert(platform::VirtualKey::Down);
+            Run(1);
+            platform.input.keys.clear();
+        }
+        ReadThrough();
+        Run(70);
+        EXPECT_EQ(std::u16string(Field().Name()), wipe ? u"Title" : u"noname") << wipe;
+        EXPECT_EQ(app.player.record.deathCount, wipe ? 1u : 0u);
+        EXPECT_EQ(app.lib.steamworks.awarded.contains(18), wipe);
+    }
+}

@@ -165,10 +165,11 @@ void Memo::Update() {
         if (Examined(trigger, *player)) open_ = true;
     } else {
         if (counter_ < kSlideFrames) ++counter_;
-        if (Examined(closer, *player)) {
-            open_ = false;
-        } else if (Examined(trigger, *player)) {
+        // Where the two reaches meet, the note is what the player came for.
+        if (Examined(trigger, *player)) {
             Show(note_, *player);
+        } else if (Examined(closer, *player)) {
+            open_ = false;
         }
     }
     Finished(note_, *this);

@@ -2,6 +2,7 @@
 
 #include "content/Services.h"
 #include "content/events/Examine.h"
+#include "content/fields/FieldFactory.h"
 #include "library/AssetNames.h"
 #include "scene/Personal.h"
 
@@ -12,6 +13,10 @@ constexpr int32_t kNone = -1;
 constexpr int32_t kLockSound = AssetRow("keylock.wav");
 constexpr int32_t kFireExtinguisherKey = 2;
 constexpr size_t kCharmItem = 4;  // the charm from the guest room's safe
+// The whiteboard's question leads to its last line, or past it.
+constexpr int32_t kWipedLine = 2, kLeftAloneLine = 3;
+constexpr int32_t kScareFrames = 60;  // from the scare to the game over
+constexpr int32_t kWipedAward = 18;
 
 void AddLines(TextBox& box, const NoteLines& lines) {
     for (const char16_t* key : lines) {
@@ -113,6 +118,37 @@ void F2_DoorText::Update() {
     if (!charmBack && Examined(trigger, *player)) Show(charmHeld ? putBack_ : torn_, *player);
     Finished(torn_, *this);
     if (Finished(putBack_, *this)) record.itemHeld[kCharmItem] = 0;
+}
+
+WhiteBord::WhiteBord() : scare_(AssetRow("oop.wav")) {
+    MakeTrigger(trigger);
+    meshes.push_back(&trigger);
+    sounds.push_back(&scare_);
+    board_.AddLine(u"Ev_WhiteBord_0");
+    board_.AddQuestion(u"Ev_WhiteBord_1", kWipedLine, kLeftAloneLine);
+    board_.AddLine(u"Ev_WhiteBord_2");
+    board_.Register(*this);
+}
+
+void WhiteBord::Update() {
+    if (scareFrames_ >= 0) {
+        player->controlMode = kControlHeld;
+        if (++scareFrames_ < kScareFrames) return;
+        content::Services(*library).Award(kWipedAward);
+        player->SetSpawn(0, {0, 0, 0});
+        parent->parent->AddChild(MakeGameover());
+        scareFrames_ = -1;
+        return;
+    }
+    if (Examined(trigger, *player)) {
+        wiped_ = false;
+        Show(board_, *player);
+    }
+    if (board_.IsOpen() && board_.lineIndex == kWipedLine) wiped_ = true;
+    if (Finished(board_, *this) && wiped_) {
+        PlayAt(scare_, trigger.position);
+        scareFrames_ = 0;
+    }
 }
 
 }  // namespace Ev

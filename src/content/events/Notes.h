@@ -88,6 +88,23 @@ class F2_DoorText final : public Scene {
     TextBox putBack_;
 };
 
+// The staff room's whiteboard: tonight's plan, the guest's room written down for the master of the
+// swamp. Wiping it out is more than the ghost allows: it ends in the game-over field.
+class WhiteBord final : public Scene {
+  public:
+    WhiteBord();
+    void Update() override;
+    const char16_t* Name() const override { return u"WhiteBord"; }
+
+    CObjMesh trigger;  // placed and sized by the field
+
+  private:
+    TextBox board_;
+    CObjSound scare_;
+    bool wiped_ = false;
+    int32_t scareFrames_ = -1;  // counts the scare once the board has been wiped; -1 before
+};
+
 // A glimmer hanging in the air, gone as soon as it is looked at closely.
 class Particl final : public Note {
   public:

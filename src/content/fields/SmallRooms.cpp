@@ -50,7 +50,9 @@ const Placement kStaffEvents[] = {
     {Make<drawObj>,    AssetRow("staffroom.x"), {0, 0, 0}},
     {Make<drawHitObj>, AssetRow("lack.x"),      {-4.2f, 0, 1.0f},     {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("lack.x"),      {-4.2f, 0, 3.0f},     {0, -90, 0}},
-    {Make<drawHitObj>, AssetRow("whitebord.x"), {2.5f, 0, 4.5f},      {0, 0, 0}},
+    // The whiteboard by the door, where the camera in the far corner shows it.
+    {Make<drawHitObj>, AssetRow("whitebord.x"), {-2.6f, 0, -2.7f},    {0, 180, 0}},
+    {Make<Ev::WhiteBord>, -1,  {-2.6f, 0.8f, -2.1f},  {0, 0, 0},   {1.8f, 1.6f, 1.0f}},
     {Make<drawHitObj>, AssetRow("desk.x"),      {-1.0f, 0, 1.0f}},
     {Make<drawHitObj>, AssetRow("desk.x"),      {1.0f, 0, 1.0f}},
     {Make<drawHitObj>, AssetRow("desk.x"),      {-1.0f, 0, 2.6f},     {0, 180, 0}},
