@@ -12,3 +12,11 @@ target_link_libraries(field_bench PRIVATE hm_content hm_headless benchmark::benc
 target_include_directories(field_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 target_compile_definitions(field_bench PRIVATE HM_GAME_FOLDER="${CMAKE_BINARY_DIR}")
 add_dependencies(field_bench game_data)
+
+# The ghost chasing an unseen player with a full trail in its most crowded room, and that room's
+# frame without it.
+add_executable(enemy_bench ${CMAKE_CURRENT_LIST_DIR}/EnemyBench.cpp)
+target_link_libraries(enemy_bench PRIVATE hm_content hm_headless benchmark::benchmark)
+target_include_directories(enemy_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+target_compile_definitions(enemy_bench PRIVATE HM_GAME_FOLDER="${CMAKE_BINARY_DIR}")
+add_dependencies(enemy_bench game_data)

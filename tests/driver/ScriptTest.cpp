@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "Options.h"
+#include "RecordFields.h"
 #include "Script.h"
 #include "ScriptedInput.h"
 
@@ -106,6 +107,44 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
                                                {"--shot", "x:/a.png"},
                                                {"--fast"}}) {
         EXPECT_FALSE(driver::ParseOptions(bad, error)) << bad[0];
+    }
+}
+
+TEST(OptionsTest, SetNamesAnIntegerOfTheRecordAndKeepsTheOrder) {
+    std::string error;
+    const auto options = driver::ParseOptions(
+        {"--field", "0", "--set", "EnemyMode=2", "--set", "itemHeld.9=-3", "--set", "EnemyMode=1"},
+        error);
+    ASSERT_TRUE(options) << error;
+    ASSERT_EQ(options->recordWrites.size(), 3u);
+    EXPECT_EQ(options->recordWrites[1].name, "itemHeld.9");
+    EXPECT_EQ(options->recordWrites[1].value, -3);
+    EXPECT_EQ(options->recordWrites[2].value, 1);  // the last one written wins
+
+    SaveRecord record;
+    const std::pair<const char*, const int32_t*> names[] = {
+        {"dartsFinished", &record.dartsFinished},
+        {"lobbyRestRoomState", &record.lobbyRestRoomState},
+        {"enemyFast", &record.enemyFast},
+        {"HitPoint", &record.HitPoint},
+        {"itemHeld.13", &record.itemHeld[13]},
+        {"itemTaken.0", &record.itemTaken[0]}};
+    for (const auto& [name, member] : names) {
+        EXPECT_EQ(driver::FindRecordInt(record, name), member) << name;
+    }
+    for (const char* unknown : {"itemTaken.8", "itemHeld.", "itemHeld.-1", "itemHeld.1x",
+                                "hasDarts.1", "storyStage", "hasdarts", ""}) {
+        EXPECT_EQ(driver::FindRecordInt(record, unknown), nullptr) << unknown;
+    }
+
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"--set", "hasDarts=1"},  // the title's new game would reset it
+             {"--field", "0", "--set", "darts=1"},
+             {"--field", "0", "--set", "hasDarts"},
+             {"--field", "0", "--set", "hasDarts=1.5"},
+             {"--field", "0", "--set", "hasDarts=2147483648"}}) {
+        EXPECT_FALSE(driver::ParseOptions(bad, error)) << bad.back();
+        EXPECT_NE(error.find("--set"), std::string::npos) << error;
     }
 }
 

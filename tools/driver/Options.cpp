@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
+#include "RecordFields.h"
 #include "content/fields/FieldFactory.h"
 
 namespace driver {
@@ -48,12 +49,33 @@ std::optional<int32_t> ParseField(std::string_view text) {
     return field;
 }
 
+// "NAME=VALUE": an integer the record has, and a signed 32-bit value.
+std::optional<RecordWrite> ParseRecordWrite(std::string_view text, std::string& error) {
+    const size_t equals = text.find('=');
+    const std::string_view name = text.substr(0, equals);
+    const std::string_view value =
+        text.substr(equals == std::string_view::npos ? text.size() : equals + 1);
+    SaveRecord any;
+    if (!FindRecordInt(any, name)) {
+        error = "--set " + std::string(text) + ": the record has no integer " + std::string(name) +
+                " (known: " + RecordIntNames() + ")";
+        return std::nullopt;
+    }
+    int32_t number = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), number);
+    if (value.empty() || ec != std::errc() || end != value.data() + value.size()) {
+        error = "bad value for --set: " + std::string(text) + " (NAME=VALUE, a 32-bit integer)";
+        return std::nullopt;
+    }
+    return RecordWrite{std::string(name), number};
+}
+
 }  // namespace
 
 const char* Usage() {
     return "usage: hm-driver [--frames N] [--gfx null|gl] [--size WxH] [--render WxH] [--seed N]\n"
            "                 [--input FILE] [--shot FRAME:PATH]... [--state FRAME:PATH]...\n"
-           "                 [--save-dir DIR] [--field N [--stage S]]\n";
+           "                 [--save-dir DIR] [--field N [--stage S] [--set NAME=VALUE]...]\n";
 }
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -99,6 +121,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             const auto stage = ParseUnsigned(value);
             ok = stage && *stage <= kLastStage;
             if (ok) options.stage = static_cast<int32_t>(*stage);
+        } else if (name == "--set") {
+            auto write = ParseRecordWrite(value, error);
+            if (!write) return std::nullopt;
+            options.recordWrites.push_back(std::move(*write));
         } else {
             error = "unknown option " + name;
             return std::nullopt;
@@ -108,8 +134,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             return std::nullopt;
         }
     }
-    if (options.stage && !options.field) {
-        error = "--stage needs --field";
+    if (!options.field && (options.stage || !options.recordWrites.empty())) {
+        error = options.stage ? "--stage needs --field" : "--set needs --field";
         return std::nullopt;
     }
     return options;

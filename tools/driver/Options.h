@@ -11,6 +11,12 @@ namespace driver {
 
 enum class Backend { Null, Gl };
 
+// `--set NAME=VALUE`: an integer of the player's record, named as RecordFields.h names it.
+struct RecordWrite {
+    std::string name;
+    int32_t value = 0;
+};
+
 // The driver's command line; see Usage().
 struct Options {
     uint32_t frames = 600;
@@ -26,6 +32,7 @@ struct Options {
     std::optional<int32_t> field;  // start in this field instead of the title, with a new game
     std::optional<int32_t> stage;  // the story stage the field is built at; default: one that
                                    // reaches it
+    std::vector<RecordWrite> recordWrites;  // with `field`: in command-line order
 };
 
 const char* Usage();

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "Png.h"
+#include "RecordFields.h"
 #include "StateDump.h"
 #include "content/fields/FieldFactory.h"
 
@@ -11,6 +12,9 @@ namespace driver {
 
 void Session::OnFrameStart(D3DXMain& app, uint32_t frame) {
     if (frame == 0 && options_.field) StartInField(app, *options_.field);
+    // A room that holds the ghost sets its start (variant, hit points, often its mode) as it
+    // builds: written again once the room has run its first frame, the values asked for hold.
+    if (frame == 1) WriteRecord(app.player.record);
     for (const Action& action : script_.At(frame)) input_.Apply(action);
     if (options_.shots.contains(frame)) app.device->CaptureNextPresent();
 }
@@ -29,8 +33,15 @@ void Session::StartInField(D3DXMain& app, int32_t number) {
     const FieldStart start = StartOf(static_cast<FieldId>(number));
     player.record.storyStage = options_.stage.value_or(start.stage);
     player.SetSpawn(start.yaw, start.position);
+    WriteRecord(player.record);
     // Added before the title was entered: the title goes after the field's first frame.
     app.rootScene.AddChild(MakeFieldOf(static_cast<FieldId>(number)));
+}
+
+void Session::WriteRecord(SaveRecord& record) const {
+    for (const RecordWrite& write : options_.recordWrites) {
+        if (int32_t* value = FindRecordInt(record, write.name)) *value = write.value;
+    }
 }
 
 void Session::TakeShot(D3DXMain& app, const std::string& path) {

@@ -24,6 +24,8 @@ class Session : public FrameObserver {
   private:
     // A new game in field `number` (one the factory builds) instead of the title.
     void StartInField(D3DXMain& app, int32_t number);
+    // The `--set` values, into the player's record.
+    void WriteRecord(SaveRecord& record) const;
     void TakeShot(D3DXMain& app, const std::string& path);
     void WriteState(const D3DXMain& app, uint32_t frame, const std::string& path);
 

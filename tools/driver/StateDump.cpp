@@ -5,6 +5,7 @@
 #include <span>
 #include <sstream>
 
+#include "RecordFields.h"
 #include "app/D3DXMain.h"
 #include "library/TextBox.h"
 #include "library/Utf.h"
@@ -155,16 +156,11 @@ std::string StateJson(const D3DXMain& app, uint32_t frame) {
     json << "  \"textBox\": "
          << DialogueJson(field ? OpenDialogue(*field) : nullptr, app.lib.textData) << ",\n";
     json << "  \"items\": {\"itemHeld\": " << List<int32_t>(record.itemHeld)
-         << ", \"itemTaken\": " << List<int32_t>(record.itemTaken)
-         << ", \"hasDarts\": " << record.hasDarts << ", \"hasLight\": " << record.hasLight
-         << ", \"dartsboardTaken\": " << record.dartsboardTaken
-         << ", \"dartsFinished\": " << record.dartsFinished
-         << ", \"safeOpened\": " << record.safeOpened
-         << ", \"flagLobbyChair\": " << record.flagLobbyChair
-         << ", \"flagDiningInside\": " << record.flagDiningInside
-         << ", \"dartsState\": " << record.dartsState
-         << ", \"dartsboardState\": " << record.dartsboardState
-         << ", \"lobbyRestRoomState\": " << record.lobbyRestRoomState << "},\n";
+         << ", \"itemTaken\": " << List<int32_t>(record.itemTaken);
+    for (const RecordFlag& flag : ItemFlags()) {
+        json << ", \"" << flag.name << "\": " << record.*flag.member;
+    }
+    json << "},\n";
     json << "  \"enemy\": {\"mode\": " << record.EnemyMode << ", \"hitPoints\": " << record.HitPoint
          << ", \"pos\": " << Vector(record.enemyPos) << "},\n";
     json << "  \"throwCount\": " << record.throwCount << ",\n";
