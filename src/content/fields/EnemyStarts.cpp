@@ -36,7 +36,7 @@ constexpr EnemyStart kStarts[] = {
     // Its scare places it beside the player; a chase carried back in starts by the lockers.
     {F::Bath_Datui_Woman, StageBelow(15),  {-5.6f, 0.35f, -0.9f},  90,  0, kKeepState},
     // Out of the bathroom, beyond the reach of the bathroom door.
-    {F::Guest_Room,       StageIs(7),      {0.6f, 0.42f, -1.6f},   270, 0, kKeepState},
+    {F::Guest_Room,       StageIs(7),      {-1.2f, 0.42f, 0.9f},   180, 0, kKeepState},
     // Beside the tub, further than its scare's 2.5 units from the door.
     {F::Guest_Bath,       StageBelow(8),   {-0.2f, 0.35f, -1.7f},  0,   0, kKeepState},
     // By the door, between the player and the way out; taking the key wakes it.
