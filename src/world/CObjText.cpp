@@ -1,6 +1,7 @@
 #include "world/CObjText.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include <glm/gtx/transform.hpp>
 
@@ -9,6 +10,18 @@
 
 namespace {
 const glm::vec4 kWholeTexture(0, 0, 1, 1);
+
+// Where the pen starts a line: at 0, or half the line's width back when centred.
+float LineStart(const FontAtlas& atlas, std::u16string_view line, bool centred) {
+    if (!centred) return 0.0f;
+    float width = 0.0f;
+    for (char16_t c : line.substr(0, line.find(u'\n'))) {
+        if (const Glyph* glyph = atlas.glyphs.Find(c)) {
+            width += static_cast<float>(glyph->width) * atlas.scale;
+        }
+    }
+    return -width / 2;
+}
 }  // namespace
 
 void CObjText::Draw(MyLibrary& library) {
@@ -17,12 +30,12 @@ void CObjText::Draw(MyLibrary& library) {
     const std::u16string& text = library.textData.GetText(key);
     size_t count = text.size();
     if (maxChars != -1) count = std::min(count, static_cast<size_t>(std::max(maxChars, 0)));
-    cursor = {0.0f, 0.0f};
+    const FontAtlas& atlas = library.fontAtlas;
+    cursor = {LineStart(atlas, text, centred != 0), 0.0f};
     effect.SetVector(effect_parameter::kColour, colour);
     effect.SelectPass(ShaderPass::Glyph);
     world = PlacementMatrix(position, scale, rotation, parent);
 
-    const FontAtlas& atlas = library.fontAtlas;
     if (atlas.texture && atlas.texture->IsLoaded()) {
         effect.SetTexture(effect_parameter::kTexture, atlas.texture->Id());
     }
@@ -32,7 +45,7 @@ void CObjText::Draw(MyLibrary& library) {
         const float height = static_cast<float>(glyph->height) * atlas.scale;
         if (text[i] == u'\n') {
             cursor.y -= height;
-            cursor.x = 0.0f;
+            cursor.x = LineStart(atlas, std::u16string_view(text).substr(i + 1), centred != 0);
             continue;
         }
         const float width = static_cast<float>(glyph->width) * atlas.scale;

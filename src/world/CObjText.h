@@ -27,4 +27,5 @@ class CObjText {
     int32_t maxChars = -1;  // characters shown, −1 for all (the typewriter's counter)
     float advanceFactor = 1.1f;
     float lineFactor = 1.1f;
+    int32_t centred = 0;  // 1: each line is centred on `position` instead of starting there
 };

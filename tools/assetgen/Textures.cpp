@@ -595,17 +595,13 @@ Image InnSign(int size) {
     return image;
 }
 
-// A room's name plate: pale wood with a dark rim and three brushed bars.
+// A room's name plate: pale wood inside a dark rim.
 Image RoomPlate(int size) {
     Image image = WoodPlain(size, 0x9A7, Hex(0xE0C8A0), Hex(0xA8865C));
     Painter painter(image);
     painter.Fill(Box(0.5f, 0.5f, 0.46f, 0.46f, 0.04f), Hex(0x3A2616));
+    // Blank inside its border: the door writes its name over it.
     painter.Fill(Box(0.5f, 0.5f, 0.42f, 0.42f, 0.03f), Hex(0xD8BE94));
-    for (int bar = 0; bar < 3; ++bar) {
-        const float v = 0.32f + static_cast<float>(bar) * 0.18f;
-        const float half = bar == 1 ? 0.16f : 0.22f;
-        painter.Fill(Segment(0.5f - half, v, 0.5f + half, v - 0.01f, 0.03f), Hex(0x1E140C));
-    }
     return image;
 }
 

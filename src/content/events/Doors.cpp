@@ -62,6 +62,26 @@ Door::Door(int32_t exitIndex) : ExitBase(exitIndex) {
     for (CObjMesh* part : {&frame, &panel, &knob}) meshes.push_back(part);
 }
 
+void Door::ShowPlate(const char16_t* key) {
+    // Above the frame's head, on the casing's face; the frame's squash is undone in the scale.
+    constexpr glm::vec3 kPlateOnCasing{0, 2.3f, -0.1f};
+    constexpr glm::vec3 kPlateScale{1.9f, 1.6f, 1.0f};
+    constexpr float kLetterScale = 0.0075f;
+    constexpr glm::vec4 kInk{0.12f, 0.08f, 0.05f, 1.0f};
+    plate.modelIndex = AssetRow("door_plate.x");
+    plate.parent = &frame.world;
+    plate.position = kPlateOnCasing;
+    plate.scale = kPlateScale;
+    meshes.push_back(&plate);
+    name.key = key;
+    name.parent = &plate.world;
+    name.position = {0, 0, -0.02f};
+    name.scale = glm::vec3(kLetterScale / kPlateScale.x, kLetterScale / kPlateScale.y, 1.0f);
+    name.colour = kInk;
+    name.centred = 1;
+    worldTexts.push_back(&name);
+}
+
 void Door::Place(const glm::vec3& position, const glm::vec3&, float yaw) {
     Stand(position, yaw);
 }

@@ -7,6 +7,7 @@
 
 #include "scene/Scene.h"
 #include "world/CObjMesh.h"
+#include "world/CObjText.h"
 
 struct ExitRow;
 
@@ -50,10 +51,14 @@ class Door : public ExitBase {
     // Stands the door against a wall: `surface` the foot of the wall's face, `yaw` degrees turning
     // the door's front (−z unturned) to face away from the wall.
     void Stand(const glm::vec3& surface, float yaw);
+    // A name plate over the door, showing the text of `key`.
+    void ShowPlate(const char16_t* key);
 
     CObjMesh frame;
     CObjMesh panel;  // hangs from the frame
     CObjMesh knob;   // hangs from the panel
+    CObjMesh plate;  // hangs from the frame; none until shown
+    CObjText name;   // on the plate
 };
 
 }  // namespace Ev

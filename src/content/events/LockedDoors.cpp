@@ -1,6 +1,7 @@
 #include "content/events/LockedDoors.h"
 
 #include <algorithm>
+#include <type_traits>
 
 #include "content/Inventory.h"
 #include "content/events/Examine.h"
@@ -32,16 +33,16 @@ void AddLines(TextBox& box, const NoteLines& lines) {
 
 namespace lock {
 // clang-format off
-const LockRow kDining_Door{u"Dining_Door", 3, {u"Ev_Lobby_4"}, {u"Ev_Lobby_2"}, {}, true};
-const LockRow kStaff_Door{u"Staff_Door", 4, {u"Ev_Lobby_4"}, {u"Ev_Lobby_7"}, {}, true};
-const LockRow kDoor202{u"Door202", 0, {u"Ev_F3_4"}, {u"Ev_F3_5"}, {}, true};
-const LockRow kDoorRoof{u"DoorRoof", 1, {u"Ev_F3_4"}, {u"Ev_F3_7"}, {}, true};
+const LockRow kDining_Door{u"Dining_Door", 3, {u"Ev_Lobby_4"}, {u"Ev_Lobby_2"}, {}, true, u"Ev_Lobby_0"};
+const LockRow kStaff_Door{u"Staff_Door", 4, {u"Ev_Lobby_4"}, {u"Ev_Lobby_7"}, {}, true, u"Plate_Staff"};
+const LockRow kDoor202{u"Door202", 0, {u"Ev_F3_4"}, {u"Ev_F3_5"}, {}, true, u"Ev_F3_3"};
+const LockRow kDoorRoof{u"DoorRoof", 1, {u"Ev_F3_4"}, {u"Ev_F3_7"}, {}, true, u"Plate_Roof"};
 const LockRow kLobbyIriguti{u"LobbyIriguti", 7, {u"Ev_Lobby1_0"}, {u"Ev_Lobby1_1", u"Ev_Lobby1_2"}, {}, true};
 const LockRow kLobby_Door{u"Lobby_Door", kNoKey, {}, {}, {}, false};
-const LockRow kDining_Door2{u"Dining_Door2", kNoKey, {u"Ev_Lobby_4"}, {}, {}, true};
+const LockRow kDining_Door2{u"Dining_Door2", kNoKey, {u"Ev_Lobby_4"}, {}, {}, true, u"Ev_Lobby_3"};
 const LockRow kDining_Door_In{u"Dining_Door_In", kNoKey, {}, {}, {u"Ev_Dining_Room_0"}, false};
-const LockRow kDoor201{u"Door201", kNoKey, {u"Ev_F3_4"}, {}, {u"Ev_F3_2"}, true};
-const LockRow kDoor203{u"Door203", kNoKey, {u"Ev_F3_4"}, {}, {u"Ev_F31_4"}, true};
+const LockRow kDoor201{u"Door201", kNoKey, {u"Ev_F3_4"}, {}, {u"Ev_F3_2"}, true, u"Ev_F3_0"};
+const LockRow kDoor203{u"Door203", kNoKey, {u"Ev_F3_4"}, {}, {u"Ev_F31_4"}, true, u"Plate_203"};
 const LockRow kDoor203Exit{u"Door203Exit", kRoom203Key, {u"Ev_203_0"}, {u"Ev_203_1"}, {}, true};
 const LockRow kDoorRoofTop{u"DoorRoofTop", kNoKey, {}, {}, {u"Ev_203_2"}, false};
 const LockRow kSecret_Door{u"Secret_Door", kNoKey, {u"Ev_Secret_Door_0"}, {},
@@ -69,6 +70,9 @@ Locked<Look>::Locked(int32_t exitIndex, const LockRow& row)
                               {&passing_, &row.passing}}) {
         AddLines(*box, *lines);
         if (!box->lines.empty()) box->Register(*this);
+    }
+    if constexpr (std::is_base_of_v<Door, Look>) {
+        if (row.plate) this->ShowPlate(row.plate);
     }
 }
 

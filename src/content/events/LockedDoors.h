@@ -15,11 +15,12 @@ namespace Ev {
 
 struct LockRow {
     const char16_t* name;
-    int32_t key;          // the key its lock uses up; -1: it has none
-    NoteLines locked;     // shown while it stays shut
-    NoteLines unlocking;  // shown as the key turns
-    NoteLines passing;    // shown before going through, while the door tells it
-    bool rattles;         // the lock is heard when it stays shut
+    int32_t key;                      // the key its lock uses up; -1: it has none
+    NoteLines locked;                 // shown while it stays shut
+    NoteLines unlocking;              // shown as the key turns
+    NoteLines passing;                // shown before going through, while the door tells it
+    bool rattles;                     // the lock is heard when it stays shut
+    const char16_t* plate = nullptr;  // the name on a door's plate; null: no plate
 };
 
 // Examined: shut, it shows why (and rattles); with its key held, the key is used up and it
