@@ -1,6 +1,8 @@
 // Where the ghost starts in each room that holds it. A chase carried through a door brings the
 // ghost in at the room's start point, so every start point lies out of lunging reach of the
-// room's ways in and in view of the room's camera.
+// room's ways in and in view of the room's camera. Each room's ghost belongs to its own scene:
+// before that scene the room clears a chase brought in from elsewhere, after it the room holds no
+// ghost.
 #include "content/fields/EnemyStarts.h"
 
 #include <memory>
@@ -34,11 +36,13 @@ constexpr EnemyStart kStarts[] = {
     // It watches from the far end while the chair's key is there; a dart wakes it.
     {F::Dining_Room,      KeyNotTaken(4),  {6.0f, 0.35f, 2.0f},    270, 0, kEnemyWaiting},
     // Its scare places it beside the player; a chase carried back in starts by the lockers.
-    {F::Bath_Datui_Woman, StageBelow(15),  {-5.6f, 0.35f, -0.9f},  90,  0, kKeepState},
+    {F::Bath_Datui_Woman, StageBelow(14),  {-5.6f, 0.35f, -0.9f},  90,  0, kEnemyAbsent},
+    {F::Bath_Datui_Woman, StageIs(14),     {-5.6f, 0.35f, -0.9f},  90,  0, kKeepState},
     // Out of the bathroom, beyond the reach of the bathroom door.
     {F::Guest_Room,       StageIs(7),      {-1.2f, 0.42f, 0.9f},   180, 0, kKeepState},
     // Beside the tub, further than its scare's 2.5 units from the door.
-    {F::Guest_Bath,       StageBelow(8),   {-0.2f, 0.35f, -1.7f},  0,   0, kKeepState},
+    {F::Guest_Bath,       StageBelow(7),   {-0.2f, 0.35f, -1.7f},  0,   0, kEnemyAbsent},
+    {F::Guest_Bath,       StageIs(7),      {-0.2f, 0.35f, -1.7f},  0,   0, kKeepState},
     // By the door, between the player and the way out; taking the key wakes it.
     {F::Rest_Women,       kAlways,         {-1.6f, 0.35f, -2.2f},  0,   0, kEnemyAbsent},
     // At the east edge, where the roof's camera looks from wherever the player stands; the
