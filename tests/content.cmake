@@ -5,6 +5,7 @@ hm_add_test(content_tests
     ${CMAKE_CURRENT_LIST_DIR}/content/BlocksTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/CameraEventsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/DecorTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/content/EnemyTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/FieldsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/FurnitureTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/NotesTest.cpp
