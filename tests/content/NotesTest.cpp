@@ -151,7 +151,7 @@ TEST_F(FieldRun, TheWhiteboardPunishesWipingItsWriting) {
         Run(90);
         PressAction();  // on to the question
         Run(90);
-        if (!wipe) {
+        if (wipe) {
             platform.input.keys.insert(platform::VirtualKey::Down);
             Run(1);
             platform.input.keys.clear();

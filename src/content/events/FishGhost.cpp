@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "levels/Upstairs.h"
+#include "library/Angles.h"
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
 
@@ -18,13 +19,13 @@ enum Step : int32_t {
 };
 
 // The north corridor is watched from ahead of the player, looking back: the fish crosses it
-// behind them, between the roof door and room 202, once they are past. At the corner the
+// behind them, from the roof door to room 201's door, and is gone into the room. At the corner the
 // view turns down the west corridor, where the fish stands waiting and fades.
 constexpr int32_t kCrossFrames = 200;
 constexpr int32_t kFadeFrames = 100;
-constexpr float kCrossFrom = 17.0f;  // the player's z
-constexpr glm::vec3 kCrossStart{2.6f, level::kF3Floor, 13.0f};
-constexpr glm::vec3 kCrossEnd{0.1f, level::kF3Floor, 13.0f};
+constexpr float kCrossFrom = 12.5f;  // the player's z
+constexpr glm::vec3 kCrossStart{2.6f, level::kF3Floor, 11.5f};
+constexpr glm::vec3 kCrossEnd{0.1f, level::kF3Floor, 7.6f};
 constexpr float kFadeFrom = 29.5f;  // the player's z
 constexpr glm::vec3 kFarEnd{-10.5f, level::kF3Floor, 31.1f};
 constexpr float kFacingTheCorner = 90;
@@ -34,6 +35,7 @@ constexpr int32_t kFadedStage = 22;
 }  // namespace
 
 FishGhost::FishGhost() {
+    fish.hidden = 1;  // until it crosses
     walk.SetKey(0, kCrossStart);
     walk.SetKey(kCrossFrames, kCrossEnd);
 }
@@ -41,10 +43,7 @@ FishGhost::FishGhost() {
 void FishGhost::Init(Personal* player, MyLibrary*) {
     // A story already past the apparition resumes it.
     if (player->record.storyStage == kCrossedStage) step = kGone;
-    if (player->record.storyStage >= kFadedStage) {
-        step = kDone;
-        fish.hidden = 1;
-    }
+    if (player->record.storyStage >= kFadedStage) step = kDone;
 }
 
 void FishGhost::Update() {
@@ -55,16 +54,19 @@ void FishGhost::Update() {
         step = kCrossing;
     }
     if (step == kCrossing) {
+        fish.hidden = 0;
         fish.MotType = Fish::kMotionWalk;
         fish.root.position = walk.Sample(clock);
-        fish.root.rotation.y = -90;
+        fish.root.rotation.y = FacingOf(kCrossEnd - kCrossStart);
         if (++clock > kCrossFrames) {
+            fish.hidden = 1;
             step = kGone;
             clock = 0;
         }
     }
     if (step == kGone && at.z >= kFadeFrom) {
         record.storyStage = kFadedStage;
+        fish.hidden = 0;
         step = kFading;
     }
     if (step == kFading) Fade();

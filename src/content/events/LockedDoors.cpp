@@ -52,7 +52,7 @@ const LockRow kDatui_Door{u"Datui_Door", kNoKey, {}, {}, {}, false};
 const LockRow kDatui_Harigami{u"Datui_Harigami", kNoKey, {}, {},
     {u"Ev_Bath_Datui_Woman_1", u"Ev_Bath_Datui_Woman_2"}, false};
 const LockRow kLockedFromOutside{u"Door", kNoKey, {u"Ev_203_0"}, {}, {}, true};
-const LockRow kRest_Women_Door{u"Rest_Women_Door", kNoKey, {u"Ev_203_0"}, {}, {}, true};
+const LockRow kRest_Women_Door{u"Rest_Women_Door", kNoKey, {u"Ev_Rest_Women_Door_0"}, {}, {}, true};
 const LockRow kGuestRoomDoor{u"Door", kNoKey, {u"Ev_Guest_Room_Door_0"}, {}, {}, true};
 // clang-format on
 }  // namespace lock

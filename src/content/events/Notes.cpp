@@ -13,7 +13,7 @@ constexpr int32_t kNone = -1;
 constexpr int32_t kLockSound = AssetRow("keylock.wav");
 constexpr int32_t kFireExtinguisherKey = 2;
 constexpr size_t kCharmItem = 4;  // the charm from the guest room's safe
-// The whiteboard's question leads to its last line, or past it.
+// The whiteboard's question leads past its last line, or (its second answer) to it.
 constexpr int32_t kWipedLine = 2, kLeftAloneLine = 3;
 constexpr int32_t kScareFrames = 60;  // from the scare to the game over
 constexpr int32_t kWipedAward = 18;
@@ -125,7 +125,7 @@ WhiteBord::WhiteBord() : scare_(AssetRow("oop.wav")) {
     meshes.push_back(&trigger);
     sounds.push_back(&scare_);
     board_.AddLine(u"Ev_WhiteBord_0");
-    board_.AddQuestion(u"Ev_WhiteBord_1", kWipedLine, kLeftAloneLine);
+    board_.AddQuestion(u"Ev_WhiteBord_1", kLeftAloneLine, kWipedLine);
     board_.AddLine(u"Ev_WhiteBord_2");
     board_.Register(*this);
 }

@@ -45,9 +45,9 @@ constexpr EnemyStart kStarts[] = {
     {F::Guest_Bath,       StageIs(7),      {-0.2f, 0.35f, -1.7f},  0,   0, kKeepState},
     // By the door, between the player and the way out; taking the key wakes it.
     {F::Rest_Women,       kAlways,         {-1.6f, 0.35f, -2.2f},  0,   0, kEnemyAbsent},
-    // At the east edge, where the roof's camera looks from wherever the player stands; the
-    // boiler wakes it.
-    {F::Roof_Top,         StageBelow(9),   {6.5f, 0.35f, 1.5f},    270, 1, kEnemyAbsent},
+    // In the corner north of the stair house, where the roof's camera looks from wherever the
+    // player stands; the boiler wakes it.
+    {F::Roof_Top,         StageBelow(9),   {4.3f, 0.35f, 5.2f},    225, 1, kEnemyAbsent},
     // Along the north wall from the alcove, clear of the way out; taking the key wakes it.
     {F::Fld_203,          StageBelow(19),  {0.5f, 0.42f, 2.6f},    90,  1, kEnemyAbsent},
 };
