@@ -10,6 +10,8 @@ inline constexpr float kGuestRoomCeiling = 2.6f;
 inline constexpr float kTatamiTop = 0.05f;  // the mats lie a sill above the entry's stone
 inline constexpr float kGuestRoomLintel = 1.9f;
 inline constexpr float kAlcoveTop = 0.25f;  // the alcove's raised board
+// Where the corridor door stands: the foot of the entry's west wall.
+inline constexpr Point kGuestRoomCorridorDoor{-6.6f, 0, -2.2f};
 
 // The room, from west to east: the entry (a stone floor, the corridor door in its west wall), a
 // wooden sill between two posts, then the mats. The bathroom's door is in the wall south of the

@@ -3,9 +3,21 @@
 // player drives it.
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "app/FakePlatform.h"
 #include "content/fields/FieldFactory.h"
 #include "library/TextBox.h"
+
+// The field's first event of type T (with that debug name, when one is given); null if none.
+template <typename T>
+T* FindEvent(Scene& field, std::u16string_view name = {}) {
+    for (auto& child : field.children) {
+        auto* event = dynamic_cast<T*>(child.get());
+        if (event && (name.empty() || event->Name() == name)) return event;
+    }
+    return nullptr;
+}
 
 // A game on the fake platform that starts in a field and runs frames.
 class FieldRun : public testing::Test {

@@ -26,9 +26,7 @@ class FurnitureTest : public FieldRun {
     }
     template <typename Event>
     Event& Find() {
-        for (auto& child : Field().children) {
-            if (auto* event = dynamic_cast<Event*>(child.get())) return *event;
-        }
+        if (Event* event = FindEvent<Event>(Field())) return *event;
         throw std::runtime_error("the guest room has no such event");
     }
     // Examines what the player stands at and reads any box it opens to the end: the keys read.

@@ -15,15 +15,6 @@
 
 namespace {
 
-template <typename T>
-T* Find(Scene& field, const std::u16string& name = {}) {
-    for (auto& child : field.children) {
-        auto* event = dynamic_cast<T*>(child.get());
-        if (event && (name.empty() || event->Name() == name)) return event;
-    }
-    return nullptr;
-}
-
 struct PickupCase {
     FieldId field;
     int32_t key;
@@ -54,7 +45,7 @@ TEST_P(PickupTest, IsTakenOnceAndStaysTakenThroughARebuildAndASavedGame) {
     if (pickup.key == 6) record.itemTaken[5] = 1;  // the key box is open (key 5 used up)
     const FieldStart start = StartOf(pickup.field);
     Start(pickup.field, start.position, start.yaw);
-    Ev::Pickup* event = Find<Ev::Pickup>(Field(), pickup.name);
+    Ev::Pickup* event = FindEvent<Ev::Pickup>(Field(), pickup.name);
     ASSERT_NE(event, nullptr) << "not placed";
     ASSERT_EQ(event->item.hidden, 0);
 
@@ -80,7 +71,7 @@ TEST_P(PickupTest, IsTakenOnceAndStaysTakenThroughARebuildAndASavedGame) {
     EXPECT_EQ(loaded.itemHeld, record.itemHeld);
     record = loaded;
     Start(pickup.field, start.position, start.yaw, record.storyStage);
-    const Ev::Pickup* rebuilt = Find<Ev::Pickup>(Field(), pickup.name);
+    const Ev::Pickup* rebuilt = FindEvent<Ev::Pickup>(Field(), pickup.name);
     EXPECT_TRUE(!rebuilt || rebuilt->item.hidden) << "the pickup is offered again after a load";
 }
 
@@ -94,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Inn, PickupTest, testing::ValuesIn(kPickups),
 TEST_F(FieldRun, ALockUsesItsKeyOnceAndOpensFromThenOn) {
     SaveRecord& record = app.player.record;
     const auto examineDoor = [&] {
-        Ev::LockedDoor* door = Find<Ev::LockedDoor>(Field(), u"Dining_Door");
+        Ev::LockedDoor* door = FindEvent<Ev::LockedDoor>(Field(), u"Dining_Door");
         EXPECT_NE(door, nullptr);
         if (!door) return;
         StandIn(door->trigger);
@@ -135,7 +126,7 @@ TEST_F(FieldRun, DoorsWaitForThePlayerAndTheStory) {
     record.itemTaken[6] = 1;
     content::SetKeyHeld(record, 6, true);
     Start(FieldId::Fld_203, StartOf(FieldId::Fld_203).position, 0, 17);
-    Ev::LockedDoor* door = Find<Ev::LockedDoor>(Field(), u"Door203Exit");
+    Ev::LockedDoor* door = FindEvent<Ev::LockedDoor>(Field(), u"Door203Exit");
     ASSERT_NE(door, nullptr);
     StandIn(door->trigger);
     app.player.controlMode = kControlHeld;
@@ -164,7 +155,7 @@ TEST_F(FieldRun, DoorsWaitForThePlayerAndTheStory) {
 TEST_F(FieldRun, TheBathDoorsNoticeIsReadOnTheWayInUntilTheKeyIsFound) {
     const FieldStart start = StartOf(FieldId::Bath_Datui_Woman);
     Start(FieldId::Bath_Datui_Woman, start.position, start.yaw);
-    Ev::LockedPassage* door = Find<Ev::LockedPassage>(Field(), u"Datui_Harigami");
+    Ev::LockedPassage* door = FindEvent<Ev::LockedPassage>(Field(), u"Datui_Harigami");
     ASSERT_NE(door, nullptr);
     StandIn(door->trigger);
     PressAction();

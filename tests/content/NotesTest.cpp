@@ -141,10 +141,7 @@ TEST_F(FieldRun, TheWhiteboardPunishesWipingItsWriting) {
     app.makeTitle = MakeTitle;
     for (const bool wipe : {false, true}) {
         Start(FieldId::Staff_Room, StartOf(FieldId::Staff_Room).position, 0);
-        Ev::WhiteBord* board = nullptr;
-        for (auto& child : Field().children) {
-            if (auto* found = dynamic_cast<Ev::WhiteBord*>(child.get())) board = found;
-        }
+        Ev::WhiteBord* board = FindEvent<Ev::WhiteBord>(Field());
         ASSERT_NE(board, nullptr);
         StandIn(board->trigger);
         PressAction();

@@ -14,10 +14,8 @@ class ShutterTest : public FieldRun {
     void SetUp() override {
         FieldRun::SetUp();
         Start(FieldId::F3, StartOf(FieldId::F3).position, 0, 11);
-        for (auto& child : Field().children) {
-            if (auto* found = dynamic_cast<Ev::BoukaSwitch*>(child.get())) panel = found;
-            if (auto* found = dynamic_cast<Ev::Shutter*>(child.get())) shutter = found;
-        }
+        panel = FindEvent<Ev::BoukaSwitch>(Field());
+        shutter = FindEvent<Ev::Shutter>(Field());
         ASSERT_NE(panel, nullptr);
         ASSERT_NE(shutter, nullptr);
     }

@@ -8,6 +8,7 @@
 #include "content/events/LockedDoors.h"
 #include "content/events/Notes.h"
 #include "content/events/Pickups.h"
+#include "content/events/Scenes.h"
 #include "content/events/Shutter.h"
 #include "content/fields/FieldBuild.h"
 #include "library/AssetNames.h"

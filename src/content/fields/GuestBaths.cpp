@@ -21,6 +21,10 @@ const Placement kBathFittings[] = {
     {Make<drawHitObj>, AssetRow("tsink.x"),        {1.54f, 0, 1.3f},     {0, 90, 0}},
     {Make<Ev::Keikou>,    -1,       {-0.2f, level::kGuestBathCeiling, 0.2f},
                                                                          {0, 90, 0}, {0.7f, 1, 1}},
+    // The fan's switch on the wall beside the door, and the duct it draws through.
+    {Make<drawObj>,    Ev::kCubeModel, {0.8f, 1.3f, 2.2f},  {0, 0, 0}, {0.08f, 0.12f, 0.02f}},
+    {Make<Ev::AirSwitch>, -1,       {0.8f, 0.8f, 1.8f},  {0, 0, 0}, {0.9f, 1.6f, 0.8f}},
+    {Make<Ev::Air>,    -1,          {-1.8f, 0.5f, -1.0f}},
     {Make<Ev::EnemyGuestBath>, -1,   {0, 0, 0},  {0, 0, 0}, {1, 1, 1}, content::StageBelow(8)},
     {Make<Ev::ActiveEnemy>, -1,      {0, 0, 0},  {0, 0, 0}, {1, 1, 1}, content::StageBelow(8)},
 };

@@ -60,6 +60,8 @@ const Placement kGuestRoomEvents[] = {
     {Make<drawObj>,    AssetRow("pot.x"),           {2.0f, kAlcoveTop, 3.35f}},
     {Make<Ev::TV>,       -1,                        {2.6f, 0.6f, -3.1f},            {0, 135, 0}, {1.2f, 1.2f, 1.2f}},
     {Make<Ev::Tel>,      -1,                        {-3.6f, 0.6f, 2.45f},           {0, 0, 0},   {1.4f, 1.2f, 1.2f}},
+    // The medicine left out on the low table.
+    {Make<Ev::Drug>,     -1,                        {1.35f, kTatamiTop + kLowTableTop, 0.45f}},
     // Notices on the entry's walls, clear of the door's reach: the inn's guide, and the night's
     // rule until it is broken.
     {Make<drawObj>,    Ev::kCubeModel,              {-5.2f, 1.5f, -2.84f},          {0, 0, 0},   kNotice},
@@ -109,7 +111,8 @@ const Placement kRoom203Events[] = {
 
 // The corridor door stands against the entry's west wall.
 constexpr ExitPlacement CorridorDoor(content::ExitMaker door) {
-    return {"door", {-6.6f, 0, -2.2f}, {1, 1, 1}, door, -90};
+    constexpr level::Point kAt = level::kGuestRoomCorridorDoor;
+    return {"door", {kAt.x, kAt.y, kAt.z}, {1, 1, 1}, door, -90};
 }
 constexpr ExitPlacement kCorridorDoor = CorridorDoor(content::kDoor);
 constexpr ExitPlacement kBathroomDoor{"bathroom door", kBathroomDoorReach, kBathroomDoorSize};

@@ -1,0 +1,79 @@
+#pragma once
+// The scripted scenes that move the story on: each runs a little phase machine of its own over
+// frames, holds the player while it plays and ends by applying exactly the changes of its row of
+// the story.
+#include <cstdint>
+#include <optional>
+
+#include <glm/vec3.hpp>
+#include <glm/vec4.hpp>
+
+#include "library/TextBox.h"
+#include "scene/Scene.h"
+#include "world/CObjMesh.h"
+#include "world/CObjSound.h"
+
+namespace Ev {
+
+// The medicine on the guest room's table. Drunk, it starts the night (stage 4); the crickets sing
+// until then. Once the bathroom has opened the room's light sinks (stage 6), and someone knocks at
+// the door now and then.
+class Drug final : public Scene {
+  public:
+    Drug();
+    void Update() override;
+    const char16_t* Name() const override { return u"Drug"; }
+
+    CObjMesh bottle;   // placed by the field; hidden once drunk
+    CObjMesh trigger;  // the reach round the bottle, hangs from it
+
+  private:
+    enum class Phase : uint8_t { Waiting, Drinking, Reading };
+
+    void Drink();
+    void DimTheRoom();
+    void KnockNowAndThen();
+
+    TextBox box_;
+    CObjSound crickets_;
+    CObjSound swallow_;
+    CObjSound knock_;
+    Phase phase_ = Phase::Waiting;
+    int32_t dimClock_ = 0;
+    int32_t knockClock_ = 0;
+    std::optional<glm::vec4> lightBefore_;  // the room's sun colour when it began to sink
+};
+
+// The guest bathroom's fan switch, once the medicine has worked (stages 5 and 6): switched on, the
+// fan draws something down the duct (stage 7).
+class AirSwitch final : public Scene {
+  public:
+    AirSwitch();
+    void Update() override;
+    const char16_t* Name() const override { return u"AirSwitch"; }
+
+    CObjMesh trigger;  // before the switch; placed and sized by the field
+
+  private:
+    TextBox box_;
+    CObjSound click_;
+    bool switchedOn_ = false;
+};
+
+// The guest bathroom's duct with the fan running (from stage 7): it hums, and its grille rattles
+// while the ghost is about.
+class Air final : public Scene {
+  public:
+    Air();
+    void Update() override;
+    const char16_t* Name() const override { return u"Air"; }
+
+    CObjMesh mouth;  // where the duct opens; placed by the field, never drawn
+
+  private:
+    CObjSound hum_;
+    CObjSound rattle_;
+    int32_t rattleClock_ = 0;
+};
+
+}  // namespace Ev

@@ -1,0 +1,68 @@
+// The guest room's night as a player lives it: the medicine drunk at the table (stage 4), the
+// room's light sinking once the bathroom has opened (stage 6), and the bathroom's fan switched on
+// (stage 7), which only its second answer does.
+#include <gtest/gtest.h>
+
+#include "content/FieldRun.h"
+#include "content/events/Scenes.h"
+#include "library/MyLibrary.h"
+#include "world/gt_Model.h"
+
+namespace {
+
+class GuestRoomScenesTest : public FieldRun {
+  protected:
+    void SetUp() override {
+        FieldRun::SetUp();
+        app.lib.steamworks.enabled = 1;
+    }
+};
+
+TEST_F(GuestRoomScenesTest, TheMedicineIsDrunkAndTheRoomSinksIntoTheNight) {
+    Start(FieldId::Guest_Room, StartOf(FieldId::Guest_Room).position, 0, 3);
+    Ev::Drug* drug = FindEvent<Ev::Drug>(Field());
+    ASSERT_NE(drug, nullptr);
+    StandIn(drug->trigger);
+    PressAction();
+    EXPECT_EQ(app.player.controlMode, kControlHeld);
+    EXPECT_EQ(app.player.motion, gt_Model::kMotionRaiseHand);
+    Run(170);  // the body drinks, then the line opens
+    ASSERT_TRUE(DialogueOpen());
+    ReadThrough();
+    EXPECT_EQ(app.player.record.storyStage, 4);
+    EXPECT_EQ(app.player.controlMode, kControlFree);
+    Run(2);
+    EXPECT_EQ(drug->bottle.hidden, 1);
+
+    // Back in the room once the bathroom has opened: its light sinks over 200 frames.
+    Start(FieldId::Guest_Room, StartOf(FieldId::Guest_Room).position, 0, 5);
+    const glm::vec4 before = app.lib.effect.lighting.sunColour;
+    Run(100);
+    EXPECT_LT(app.lib.effect.lighting.sunColour.r, before.r);
+    EXPECT_EQ(app.player.record.storyStage, 5);
+    Run(110);
+    EXPECT_EQ(app.player.record.storyStage, 6);
+    EXPECT_TRUE(app.lib.steamworks.awarded.contains(2));
+}
+
+TEST_F(GuestRoomScenesTest, OnlySwitchingTheFanOnMovesTheStoryOn) {
+    for (const bool switchOn : {false, true}) {
+        Start(FieldId::Guest_Bath, StartOf(FieldId::Guest_Bath).position, 0, 6);
+        Ev::AirSwitch* fan = FindEvent<Ev::AirSwitch>(Field());
+        ASSERT_NE(fan, nullptr);
+        StandIn(fan->trigger);
+        PressAction();
+        Run(90);
+        if (switchOn) {
+            platform.input.keys.insert(platform::VirtualKey::Down);
+            Run(1);
+            platform.input.keys.clear();
+        }
+        ReadThrough();
+        EXPECT_EQ(app.player.record.storyStage, switchOn ? 7 : 6);
+        EXPECT_EQ(app.lib.steamworks.awarded.contains(8), switchOn);
+        EXPECT_EQ(app.player.controlMode, kControlFree);
+    }
+}
+
+}  // namespace
