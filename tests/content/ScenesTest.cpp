@@ -1,16 +1,17 @@
-// The guest room's night as a player lives it: the medicine drunk at the table (stage 4), the
-// room's light sinking once the bathroom has opened (stage 6), and the bathroom's fan switched on
-// (stage 7), which only its second answer does.
+// The story's scenes as a player lives them: the medicine drunk at the guest room's table (stage
+// 4), the room's light sinking once the bathroom has opened (stage 6), the bathroom's fan switched
+// on (stage 7), which only its second answer does, and the roof's boiler (stage 10).
 #include <gtest/gtest.h>
 
 #include "content/FieldRun.h"
 #include "content/events/Scenes.h"
 #include "library/MyLibrary.h"
+#include "world/EnemyState.h"
 #include "world/gt_Model.h"
 
 namespace {
 
-class GuestRoomScenesTest : public FieldRun {
+class ScenesTest : public FieldRun {
   protected:
     void SetUp() override {
         FieldRun::SetUp();
@@ -18,7 +19,7 @@ class GuestRoomScenesTest : public FieldRun {
     }
 };
 
-TEST_F(GuestRoomScenesTest, TheMedicineIsDrunkAndTheRoomSinksIntoTheNight) {
+TEST_F(ScenesTest, TheMedicineIsDrunkAndTheRoomSinksIntoTheNight) {
     Start(FieldId::Guest_Room, StartOf(FieldId::Guest_Room).position, 0, 3);
     Ev::Drug* drug = FindEvent<Ev::Drug>(Field());
     ASSERT_NE(drug, nullptr);
@@ -45,7 +46,7 @@ TEST_F(GuestRoomScenesTest, TheMedicineIsDrunkAndTheRoomSinksIntoTheNight) {
     EXPECT_TRUE(app.lib.steamworks.awarded.contains(2));
 }
 
-TEST_F(GuestRoomScenesTest, OnlySwitchingTheFanOnMovesTheStoryOn) {
+TEST_F(ScenesTest, OnlySwitchingTheFanOnMovesTheStoryOn) {
     for (const bool switchOn : {false, true}) {
         Start(FieldId::Guest_Bath, StartOf(FieldId::Guest_Bath).position, 0, 6);
         Ev::AirSwitch* fan = FindEvent<Ev::AirSwitch>(Field());
@@ -66,3 +67,22 @@ TEST_F(GuestRoomScenesTest, OnlySwitchingTheFanOnMovesTheStoryOn) {
 }
 
 }  // namespace
+
+// On the roof: a dart brings the boiler's loose panel down, which wakes the roof's ghost and opens
+// the gap behind it; walked into, the gap leads down into room 201's bathroom.
+TEST_F(ScenesTest, TheBoilersPanelFallsToADartAndItsGapLeadsDown) {
+    Start(FieldId::Roof_Top, StartOf(FieldId::Roof_Top).position, 270, 8);
+    Ev::Boiler* boiler = FindEvent<Ev::Boiler>(Field());
+    ASSERT_NE(boiler, nullptr);
+    const glm::vec3 panel(boiler->panel.world[3]);
+    app.player.darts[0]->Launch(panel - glm::vec3(0, 0, 0.6f), {0, 0, 1});
+    Run(30);
+    EXPECT_EQ(app.player.record.storyStage, 10);
+    EXPECT_EQ(app.player.record.EnemyMode, kEnemyChasing);
+
+    StandIn(FindEvent<Ev::BoilerGap>(Field())->trigger);
+    Run(2);
+    EXPECT_EQ(Current(), FieldId::Fld_201_Bath);
+    EXPECT_EQ(app.player.record.EnemyMode, kEnemyAbsent);
+    EXPECT_TRUE(app.lib.steamworks.awarded.contains(20));
+}

@@ -1,7 +1,11 @@
 #include "content/events/Scenes.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <glm/common.hpp>
 
+#include "collision/CollObj.h"
 #include "content/Services.h"
 #include "content/events/BathroomDoor.h"
 #include "content/events/Blocks.h"
@@ -30,6 +34,17 @@ constexpr int32_t kFanStage = 7;
 constexpr int32_t kFanAward = 8;
 constexpr int32_t kSwitchedOnLine = 2;  // the question's second answer
 constexpr int32_t kRattleEvery = 90;
+
+// The boiler's loose panel, in the boiler's space: high on its front, and where it lies fallen.
+constexpr glm::vec3 kPanelOn{0, 0.7f, -0.33f};  // proud of the casing: darts meet it first
+constexpr glm::vec3 kPanelSize{0.9f, 0.45f, 0.03f};
+constexpr glm::vec3 kPanelDown{0.15f, 0.02f, -0.8f};
+constexpr glm::vec3 kPanelLying{-90, 15, 0};
+constexpr int32_t kFallFrames = 20;
+constexpr int32_t kClatterAt = 18;
+constexpr int32_t kGapStage = 10;
+constexpr int32_t kRoofLeftStage = 9;  // once the roof's door has been used, its ghost is gone
+constexpr glm::vec3 kBoilerReach{1.6f, 1.6f, 1.2f};
 
 }  // namespace
 
@@ -147,6 +162,90 @@ void Air::Update() {
     const bool ghostAbout =
         record.EnemyMode >= kEnemyWaiting && record.EnemyMode <= kEnemyHoldingBack;
     if (ghostAbout && ++rattleClock_ % kRattleEvery == 0) PlayAt(rattle_, mouth.position);
+}
+
+Boiler::Boiler()
+    : crickets_(AssetRow("suzumusi.wav")),
+      hum_(AssetRow("ari.wav")),
+      clatter_(AssetRow("oop.wav")),
+      scare_(AssetRow("oop.wav")) {
+    body.modelIndex = AssetRow("roof_boiler.x");
+    body.collider.type = COLL_OBB;
+    body.collider.kind = KIND_SOLID;
+    panel.modelIndex = Ev::kCubeModel;
+    panel.parent = &body.world;
+    panel.position = kPanelOn;
+    panel.scale = kPanelSize;
+    panel.colour = {0.72f, 0.71f, 0.64f, 1.0f};
+    panel.collider.type = COLL_OBB;
+    panel.collider.kind = KIND_DART_STOPPER;  // a dart sticks in it
+    MakeTrigger(trigger);
+    trigger.parent = &body.world;
+    trigger.position = {0, kBoilerReach.y / 2, -0.3f - kBoilerReach.z / 2};
+    trigger.scale = kBoilerReach;
+    meshes = {&body, &panel, &trigger};
+    hum_.loop = 1;
+    sounds = {&crickets_, &hum_, &clatter_, &scare_};
+    loose_.AddLine(u"Ev_Roof_Top_0");
+    gap_.AddLine(u"Ev_Roof_Top_1");
+    loose_.Register(*this);
+    gap_.Register(*this);
+    fallPosition_.SetKey(0, kPanelOn);
+    fallPosition_.SetKey(kFallFrames / 2, {0.1f, 0.5f, -0.65f});
+    fallPosition_.SetKey(kFallFrames, kPanelDown);
+    fallTurn_.SetKey(0, {0, 0, 0});
+    fallTurn_.SetKey(kFallFrames, kPanelLying);
+}
+
+void Boiler::Init(Personal* scenePlayer, MyLibrary*) {
+    if (scenePlayer->record.storyStage < kGapStage) return;
+    state_ = Panel::Fallen;
+    panel.position = kPanelDown;
+    panel.rotation = kPanelLying;
+}
+
+void Boiler::Update() {
+    const glm::vec3 at(body.world[3]);
+    PlayAt(crickets_, at);
+    PlayAt(hum_, at);
+    const bool gapOpen = player->record.storyStage >= kGapStage;
+    if (Examined(trigger, *player)) Show(gapOpen ? gap_ : loose_, *player);
+    Finished(loose_, *this);
+    Finished(gap_, *this);
+    if (state_ == Panel::Wobbling) Wobble();
+    if (state_ == Panel::Falling) Fall();
+    panel.Update(*library);
+    panel.UpdateBox();
+}
+
+void Boiler::Wobble() {
+    constexpr float kWobbleDegrees = 4.0f;
+    constexpr int32_t kWobblePeriod = 50;
+    const float phase = static_cast<float>(clock_++ % kWobblePeriod) / kWobblePeriod;
+    panel.rotation.z = kWobbleDegrees * std::sin(phase * 6.2831853f);
+    if (panel.collider.hitState != HIT_BY_DART) return;
+    player->AttachLastDart(panel.world);
+    state_ = Panel::Falling;
+    clock_ = 0;
+}
+
+void Boiler::Fall() {
+    ++clock_;
+    panel.position = fallPosition_.Sample(clock_);
+    panel.rotation = fallTurn_.Sample(clock_);
+    if (clock_ == kClatterAt) PlayAt(clatter_, glm::vec3(body.world[3]));
+    if (clock_ <= kFallFrames) return;
+    SaveRecord& record = player->record;
+    if (record.storyStage < kRoofLeftStage && record.EnemyMode == kEnemyAbsent) {
+        record.EnemyMode = kEnemyChasing;
+        PlayAt(scare_, glm::vec3(body.world[3]));
+    }
+    record.storyStage = std::max(record.storyStage, kGapStage);
+    state_ = Panel::Fallen;
+}
+
+void BoilerGap::Update() {
+    if (player->record.storyStage >= kGapStage) ExitBase::Update();
 }
 
 }  // namespace Ev

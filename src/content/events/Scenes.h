@@ -8,10 +8,12 @@
 #include <glm/vec3.hpp>
 #include <glm/vec4.hpp>
 
+#include "content/events/Doors.h"
 #include "library/TextBox.h"
 #include "scene/Scene.h"
 #include "world/CObjMesh.h"
 #include "world/CObjSound.h"
+#include "world/Motion.h"
 
 namespace Ev {
 
@@ -74,6 +76,47 @@ class Air final : public Scene {
     CObjSound hum_;
     CObjSound rattle_;
     int32_t rattleClock_ = 0;
+};
+
+// The rooftop boiler. A panel high on its front wobbles loose; struck by a dart, it falls, wakes
+// the roof's ghost if it sleeps and opens a gap behind it (stage 10) that leads down the duct into
+// room 201's bathroom.
+class Boiler final : public Scene {
+  public:
+    Boiler();
+    void Init(Personal* player, MyLibrary* library) override;
+    void Update() override;
+    const char16_t* Name() const override { return u"Boiler"; }
+
+    CObjMesh body;     // the boiler, solid; placed by the field
+    CObjMesh panel;    // hangs from the body
+    CObjMesh trigger;  // before the body, hangs from it
+
+  private:
+    enum class Panel : uint8_t { Wobbling, Falling, Fallen };
+
+    void Wobble();
+    void Fall();
+
+    TextBox loose_;
+    TextBox gap_;
+    CObjSound crickets_;
+    CObjSound hum_;
+    CObjSound clatter_;
+    CObjSound scare_;
+    MotionTrack fallPosition_;
+    MotionTrack fallTurn_;
+    Panel state_ = Panel::Wobbling;
+    int32_t clock_ = 0;
+};
+
+// The gap behind the boiler's fallen panel: walked into once it has opened, it leads down into room
+// 201's bathroom.
+class BoilerGap final : public ExitBase {
+  public:
+    explicit BoilerGap(int32_t exitIndex) : ExitBase(exitIndex) {}
+    void Update() override;
+    const char16_t* Name() const override { return u"HitFlag"; }
 };
 
 }  // namespace Ev

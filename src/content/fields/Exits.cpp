@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "content/Services.h"
 #include "content/fields/FieldFactory.h"
 #include "scene/Personal.h"
 
@@ -12,6 +13,7 @@ namespace {
 using F = FieldId;
 using E = ExitEffect;
 constexpr bool kWalk = true, kAction = false, kSilent = true, kSound = false;
+constexpr int32_t kBoilerAward = 20;
 
 // clang-format off
 constexpr ExitRow kExits[] = {
@@ -54,7 +56,7 @@ constexpr ExitRow kExits[] = {
     {F::Roof_Kai,         "lower door",    F::F3,               {2.1f, 2.55f, 11.5f},   -90, kAction, kSound},
     {F::Roof_Kai,         "upper door",    F::Roof_Top,         {4.2f, 0, -1.25f},      270, kAction, kSound},
     {F::Roof_Top,         "door",          F::Roof_Kai,         {0.84f, 2.3f, -1.3f},   0,   kAction, kSound, E::LeaveRoof},
-    {F::Roof_Top,         "boiler",        F::Fld_201_Bath,     {-1.4f, 0.35f, -1.0f},  90,  kWalk,   kSilent, E::EnemyStill},
+    {F::Roof_Top,         "boiler",        F::Fld_201_Bath,     {-1.4f, 0.35f, -1.0f},  90,  kWalk,   kSilent, E::IntoTheBoiler},
     {F::Fld_201,          "bathroom door", F::Fld_201_Bath,     {0, 0.35f, 1.3f},       -180,kAction, kSound},
     {F::Fld_201_Bath,     "door",          F::Fld_201,          {-2.0f, 0.42f, -1.9f},  0,   kAction, kSound},
     {F::Fld_201,          "key",           F::F3,               {0.5f, 2.55f, 7.0f},    90,  kAction, kSound, E::Stage11},
@@ -92,6 +94,10 @@ void Apply(ExitEffect effect, Personal& player) {
             break;
         case E::EnemyStill:
             record.EnemyMode = 0;
+            break;
+        case E::IntoTheBoiler:
+            record.EnemyMode = 0;
+            content::Services(*player.library).Award(kBoilerAward);
             break;
     }
 }

@@ -17,7 +17,8 @@ enum class ExitEffect : uint8_t {
     Stage11,
     Stage23,
     Stage24,
-    EnemyStill,  // `EnemyMode` := 0
+    EnemyStill,     // `EnemyMode` := 0
+    IntoTheBoiler,  // the ghost stays on the roof; the way through is rewarded
 };
 
 // One way from a field to another: every field change of the game but the scripted ones of the

@@ -16,7 +16,6 @@
 namespace Fld {
 namespace {
 
-using content::StageFrom;
 
 // A tiled room under one fluorescent tube: bright and a little cold.
 constexpr content::RoomLight kToiletLight{
@@ -124,14 +123,14 @@ const Placement kRoofTopEvents[] = {
     {Make<drawObj>,    AssetRow("roof_top.x"),    {0, 0, 0}},
     {Make<drawObj>,    AssetRow("sky.x"),         kSkyBelowTheRoof,     {0, 0, 0},   {5, 5, 5}, content::kAlways, &content::kUnlitSky},
     {Make<drawObj>,    Ev::kCubeModel,            kYardBelow,           {0, 0, 0},   kYardSize, content::kAlways, &content::kUnlitSky},
-    {Make<drawHitObj>, AssetRow("roof_boiler.x"), {-5.0f, 0, 6.4f}},
+    {Make<Ev::Boiler>, -1,                        {-5.0f, 0, 6.4f}},
     {Make<Ev::Mado_S>,    -1,      {5.0f, 1.5f, 0.3f},   {0, 90, 0}},
 };
 
 const ExitPlacement kRoofTopExits[] = {
     {"door",   {5.0f, 0, -1.25f},  {1, 1, 1},         MakeExit<Ev::DoorRoofTop>,  90},
     // Walked into once the boiler's loose panel has fallen.
-    {"boiler", {-5.0f, 0.8f, 5.6f}, {1.4f, 1.6f, 0.6f}, nullptr, 0, StageFrom(10)},
+    {"boiler", {-5.0f, 0.5f, 6.05f}, {0.9f, 1.0f, 0.3f}, MakeExit<Ev::BoilerGap>},
 };
 // clang-format on
 
