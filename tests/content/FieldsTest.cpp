@@ -246,8 +246,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ConditionCase{FieldId::F3, 12, nullptr, u"BoukaSwitch", false},
                     ConditionCase{FieldId::Guest_Room, 3, nullptr, u"Text", true},
                     ConditionCase{FieldId::Guest_Room, 4, nullptr, u"Text", false},
-                    ConditionCase{FieldId::Roof_Top, 9, "boiler", nullptr, false},
-                    ConditionCase{FieldId::Roof_Top, 10, "boiler", nullptr, true},
                     ConditionCase{FieldId::Soto, 0, "path", nullptr, false},
                     ConditionCase{FieldId::Soto, 12, "path", nullptr, true},
                     ConditionCase{FieldId::Soto, 24, "path", nullptr, false}));

@@ -74,13 +74,17 @@ TEST_F(ScenesTest, TheBoilersPanelFallsToADartAndItsGapLeadsDown) {
     Start(FieldId::Roof_Top, StartOf(FieldId::Roof_Top).position, 270, 8);
     Ev::Boiler* boiler = FindEvent<Ev::Boiler>(Field());
     ASSERT_NE(boiler, nullptr);
+    Ev::BoilerGap* gap = FindEvent<Ev::BoilerGap>(Field());
+    StandIn(gap->trigger);
+    EXPECT_EQ(Current(), FieldId::Roof_Top) << "the gap let the player through before it opened";
+    app.player.Position() = app.player.followPoint = StartOf(FieldId::Roof_Top).position;
     const glm::vec3 panel(boiler->panel.world[3]);
     app.player.darts[0]->Launch(panel - glm::vec3(0, 0, 0.6f), {0, 0, 1});
     Run(30);
     EXPECT_EQ(app.player.record.storyStage, 10);
     EXPECT_EQ(app.player.record.EnemyMode, kEnemyChasing);
 
-    StandIn(FindEvent<Ev::BoilerGap>(Field())->trigger);
+    StandIn(gap->trigger);
     Run(2);
     EXPECT_EQ(Current(), FieldId::Fld_201_Bath);
     EXPECT_EQ(app.player.record.EnemyMode, kEnemyAbsent);
