@@ -1,9 +1,12 @@
 // The story's scenes as a player lives them: the medicine drunk at the guest room's table (stage
 // 4), the room's light sinking once the bathroom has opened (stage 6), the bathroom's fan switched
-// on (stage 7), which only its second answer does, and the roof's boiler (stage 10).
+// on (stage 7), which only its second answer does, the roof's boiler (stage 10) and the fire in
+// room 201.
 #include <gtest/gtest.h>
 
 #include "content/FieldRun.h"
+#include "content/Inventory.h"
+#include "content/events/Fire.h"
 #include "content/events/Scenes.h"
 #include "library/MyLibrary.h"
 #include "world/EnemyState.h"
@@ -89,4 +92,32 @@ TEST_F(ScenesTest, TheBoilersPanelFallsToADartAndItsGapLeadsDown) {
     EXPECT_EQ(Current(), FieldId::Fld_201_Bath);
     EXPECT_EQ(app.player.record.EnemyMode, kEnemyAbsent);
     EXPECT_TRUE(app.lib.steamworks.awarded.contains(20));
+}
+
+// Room 201's fire holds the player off until the extinguisher is brought; sprayed, it dies down
+// over 200 frames, uses the extinguisher up and stays out.
+TEST_F(ScenesTest, TheFireGoesOutOnlyUnderTheExtinguisherAndStaysOut) {
+    Start(FieldId::Fld_201, StartOf(FieldId::Fld_201).position, 0, 11);
+    Fld::Fire* fire = FindEvent<Fld::Fire>(Field());
+    ASSERT_NE(fire, nullptr);
+    StandIn(fire->trigger);
+    PressAction();
+    Run(90);
+    ReadThrough();
+    EXPECT_EQ(fire->counter, 0) << "sprayed without the extinguisher";
+
+    SaveRecord& record = app.player.record;
+    record.itemTaken[2] = 1;
+    content::SetKeyHeld(record, 2, true);
+    PressAction();
+    ReadThrough();
+    EXPECT_EQ(app.player.controlMode, kControlHeld) << "the player sprays";
+    Run(210);
+    EXPECT_EQ(app.player.controlMode, kControlFree);
+    EXPECT_EQ(fire->base.hidden, 1);
+    EXPECT_FALSE(content::KeyHeld(record, 2)) << "the extinguisher is not used up";
+    EXPECT_TRUE(app.lib.steamworks.awarded.contains(16));
+
+    Start(FieldId::Fld_201, StartOf(FieldId::Fld_201).position, 0, 11);
+    EXPECT_EQ(FindEvent<Fld::Fire>(Field())->base.hidden, 1) << "the fire came back";
 }

@@ -4,6 +4,7 @@
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
 #include "content/events/Enemies.h"
+#include "content/events/Fire.h"
 #include "content/events/FishGhost.h"
 #include "content/events/LockedDoors.h"
 #include "content/events/Notes.h"

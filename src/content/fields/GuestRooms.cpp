@@ -84,6 +84,8 @@ const Placement kRoom201Events[] = {
     {Make<drawHitObj>, AssetRow("table.x"),         {0.6f, kTatamiTop + kLowTableTop, -0.6f},
                                                                                     {0, 25, 180}, kLowTable},
     {Make<drawObj>,    AssetRow("key.x"),           {2.9f, kAlcoveTop, 3.3f},       {0, 30, 0}},
+    // The fire spreading at the back of the room, clear of the alcove and the doors.
+    {Make<Fld::Fire>,    -1,                        {-0.6f, kTatamiTop + 0.02f, 1.6f},  {0, 0, 0}, {1.2f, 0.04f, 1.2f}},
 };
 
 // Room 202: a table and one floor chair under a bare lamp.
