@@ -1,8 +1,11 @@
 // The story's scenes as a player lives them: the medicine drunk at the guest room's table (stage
 // 4), the room's light sinking once the bathroom has opened (stage 6), the bathroom's fan switched
-// on (stage 7), which only its second answer does, the roof's boiler (stage 10) and the fire in
-// room 201.
+// on (stage 7), which only its second answer does, the roof's boiler (stage 10), the fire in room
+// 201 and the men's toilet's stalls.
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "content/FieldRun.h"
 #include "content/Inventory.h"
@@ -120,4 +123,37 @@ TEST_F(ScenesTest, TheFireGoesOutOnlyUnderTheExtinguisherAndStaysOut) {
 
     Start(FieldId::Fld_201, StartOf(FieldId::Fld_201).position, 0, 11);
     EXPECT_EQ(FindEvent<Fld::Fire>(Field())->base.hidden, 1) << "the fire came back";
+}
+
+// The men's toilet: the stall drawn at this visit holds room 202's key; opening a trap stall ends
+// the game, and the key's award no longer follows.
+TEST_F(ScenesTest, OneStallHoldsTheKeyAndTheOthersAreTraps) {
+    app.makeTitle = MakeTitle;
+    Start(FieldId::Rest_Men, StartOf(FieldId::Rest_Men).position, 0, 8);
+    std::vector<Ev::Rest_Men_Toile*> keyStalls, traps;
+    for (auto& child : Field().children) {
+        if (auto* stall = dynamic_cast<Ev::Rest_Men_Toile*>(child.get())) {
+            const bool trap = stall->DebugText(u"").find(u"GOFlag = 1") != std::u16string::npos;
+            (trap ? traps : keyStalls).push_back(stall);
+        }
+    }
+    ASSERT_EQ(keyStalls.size(), 1u);
+    ASSERT_EQ(traps.size(), 2u);
+
+    StandIn(keyStalls[0]->trigger);
+    PressAction();
+    ReadThrough();  // the door is opened
+    Run(10);
+    PressAction();
+    ReadThrough();  // something shines in the bowl: the key
+    EXPECT_TRUE(content::KeyHeld(app.player.record, 0));
+    EXPECT_TRUE(app.lib.steamworks.awarded.contains(11)) << "the key without the note read";
+
+    StandIn(traps[0]->trigger);
+    PressAction();
+    ReadThrough();
+    Run(200);
+    EXPECT_EQ(std::u16string(Field().Name()), u"Title");
+    EXPECT_EQ(app.player.record.deathCount, 1u);
+    EXPECT_TRUE(app.lib.steamworks.awarded.contains(12));
 }

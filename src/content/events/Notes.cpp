@@ -37,7 +37,7 @@ const NoteRow kMasterDesk{u"MasterDesk",
 const NoteRow kDustMemo{u"DustMemo", {u"Ev_DustMemo_0", u"Ev_DustMemo_1"}, {}, L::Never, 0, 22, kNone};
 const NoteRow kToileMemo{u"ToileMemo",
     {u"Ev_Rest_Men_0", u"Ev_Rest_Men_1", u"Ev_Rest_Men_2", u"Ev_Rest_Men_5", u"Ev_Rest_Men_6", u"Ev_Rest_Men_7", u"Ev_Rest_Men_8", u"Ev_Rest_Men_9"},
-    {}, L::Never, 0, kNone, kNone};
+    {}, L::Never, 0, kNone, kNone, &AwardCounters::toiletNoteRead};
 const NoteRow kDoorText{u"Text", {u"Ev_DoorText_0"}, {}, L::Never, 0, kNone, kNone};
 const NoteRow kRest_Women_Text{u"Rest_Women_Text", {u"Ev_Rest_Women_Text_0"}, {}, L::Never, 0, kNone, kNone};
 // The extinguisher stands beside the machine until it is taken.
@@ -83,7 +83,10 @@ void Note::Update() {
     }
     const bool read = Finished(box_, *this);
     if (row_.later != NoteLater::Never) Finished(laterBox_, *this);
-    if (read && row_.achievement != kNone) content::Services(*library).Award(row_.achievement);
+    if (!read) return;
+    const content::Services engine(*library);
+    if (row_.achievement != kNone) engine.Award(row_.achievement);
+    if (row_.readFlag) engine.Counters().*row_.readFlag = 1;
 }
 
 Particl::Particl() : Note(note::kParticl) {

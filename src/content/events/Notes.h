@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "library/SteamworksHelper.h"
 #include "library/TextBox.h"
 #include "scene/Scene.h"
 #include "world/CObjMesh.h"
@@ -27,6 +28,7 @@ struct NoteRow {
     int32_t laterValue;   // the stage, or the key
     int32_t achievement;  // awarded when read to the end; -1 none
     int32_t sound;        // catalogue row played at the trigger when examined; -1 none
+    int32_t AwardCounters::*readFlag = nullptr;  // set once read to the end, for later awards
 };
 
 class Note : public Scene {

@@ -6,12 +6,16 @@
 #include <glm/common.hpp>
 
 #include "collision/CollObj.h"
+#include "content/Inventory.h"
 #include "content/Services.h"
 #include "content/events/BathroomDoor.h"
 #include "content/events/Blocks.h"
 #include "content/events/Examine.h"
+#include "content/fields/FieldFactory.h"
 #include "levels/GuestRooms.h"
+#include "library/Angles.h"
 #include "library/AssetNames.h"
+#include "library/Format.h"
 #include "scene/Personal.h"
 #include "world/EnemyState.h"
 #include "world/gt_Model.h"
@@ -45,6 +49,22 @@ constexpr int32_t kClatterAt = 18;
 constexpr int32_t kGapStage = 10;
 constexpr int32_t kRoofLeftStage = 9;  // once the roof's door has been used, its ghost is gone
 constexpr glm::vec3 kBoilerReach{1.6f, 1.6f, 1.2f};
+
+// A toilet stall: its door swings open in a few frames; a trap drags the player to its mouth,
+// then in, spinning, until the door slams, and a moment of darkness ends the game.
+constexpr float kStallOpen = -70;  // the open door's turn, degrees
+constexpr int32_t kOpenFrames = 8;
+constexpr int32_t kDragFrames = 8;
+constexpr int32_t kSpinUntil = 150;
+constexpr int32_t kSlamAt = 145;
+constexpr float kSpinPerFrame = 10;
+constexpr int32_t kDarkFrames = 30;
+constexpr glm::vec3 kStallReach{0.8f, 1.6f, 0.6f};
+constexpr glm::vec3 kDoorMiddle{0.4f, 0, 0};       // from the hinge
+constexpr glm::vec3 kStallInside{0.35f, 0, 0.9f};  // the toilet, from the hinge
+constexpr float kBreathVolume = 0.25f;
+constexpr int32_t kRoom202Key = 0;
+constexpr int32_t kKeyAwardWithNote = 10, kKeyAwardWithoutNote = 11, kTrapAward = 12;
 
 }  // namespace
 
@@ -242,6 +262,129 @@ void Boiler::Fall() {
     }
     record.storyStage = std::max(record.storyStage, kGapStage);
     state_ = Panel::Fallen;
+}
+
+Rest_Men_Toile::Rest_Men_Toile(bool trap)
+    : trap_(trap),
+      doorSound_(AssetRow("dooropen.wav")),
+      slam_(AssetRow("doorclose.wav")),
+      breath_(AssetRow("voice.wav")),
+      scare_(AssetRow("oop.wav")) {
+    door.modelIndex = AssetRow("rest_door.x");
+    MakeTrigger(trigger);
+    trigger.scale = kStallReach;
+    meshes = {&door, &trigger};
+    breath_.loop = 1;
+    breath_.volume = kBreathVolume;
+    sounds = {&doorSound_, &slam_, &breath_, &scare_};
+    opened_.AddLine(u"Ev_Rest_Men_10");
+    key_.AddLine(u"Ev_Rest_Men_11");
+    key_.AddLine(u"Ev_Rest_Men_12");
+    opened_.Register(*this);
+    key_.Register(*this);
+}
+
+void Rest_Men_Toile::Hang(const glm::vec3& hinge) {
+    door.position = hinge;
+    trigger.position = hinge + kDoorMiddle + glm::vec3(0, kStallReach.y / 2, -kStallReach.z / 2);
+}
+
+void Rest_Men_Toile::Update() {
+    switch (state_) {
+        case Stall::Shut:
+            if (trap_) PlayAt(breath_, trigger.position);
+            if (Examined(trigger, *player)) {
+                player->Yaw() = FacingOf(door.position + kDoorMiddle - player->Position());
+                Show(opened_, *player);
+            }
+            if (Finished(opened_, *this)) state_ = Stall::Opening;
+            break;
+        case Stall::Opening:
+            Open();
+            break;
+        case Stall::Open:
+            GiveKey();
+            break;
+        case Stall::Dragging:
+        case Stall::Spinning:
+        case Stall::Dark:
+            Drag();
+            break;
+        case Stall::Done:
+            break;
+    }
+}
+
+void Rest_Men_Toile::Open() {
+    door.rotation.y = kStallOpen * static_cast<float>(++clock_) / kOpenFrames;
+    if (clock_ < kOpenFrames) return;
+    PlayAt(doorSound_, trigger.position);
+    clock_ = 0;
+    if (!trap_) {
+        state_ = Stall::Open;
+        return;
+    }
+    breath_.FadeOutAndRewind(0);
+    PlayAt(scare_, trigger.position);
+    const glm::vec3 from = player->Position();
+    const glm::vec3 mouth = door.position + kDoorMiddle + glm::vec3(0, from.y, 0);
+    const glm::vec3 inside = door.position + kStallInside + glm::vec3(0, from.y, 0);
+    drag_.SetKey(0, from);
+    drag_.SetKey(kDragFrames, mouth);
+    drag_.SetKey(kSpinUntil, inside);
+    state_ = Stall::Dragging;
+}
+
+void Rest_Men_Toile::GiveKey() {
+    SaveRecord& record = player->record;
+    if (Examined(trigger, *player)) {
+        if (content::KeyTaken(record, kRoom202Key)) {
+            state_ = Stall::Done;
+            return;
+        }
+        Show(key_, *player);
+    }
+    if (!Finished(key_, *this) || content::KeyTaken(record, kRoom202Key)) return;
+    record.itemTaken[kRoom202Key] = 1;
+    content::SetKeyHeld(record, kRoom202Key, true);
+    PlayPickupCue(*player);
+    const content::Services engine(*library);
+    if (engine.Counters().toiletTrapTaken == 0) {
+        engine.Award(engine.Counters().toiletNoteRead ? kKeyAwardWithNote : kKeyAwardWithoutNote);
+    }
+}
+
+void Rest_Men_Toile::Drag() {
+    Personal& guest = *player;
+    guest.controlMode = kControlHeld;
+    ++clock_;
+    if (state_ == Stall::Dark) {
+        if (clock_ < kDarkFrames) return;
+        const content::Services engine(*library);
+        engine.Award(kTrapAward);
+        engine.Counters().toiletTrapTaken = 1;
+        guest.motion = gt_Model::kMotionRest;
+        guest.SetSpawn(0, {0, 0, 0});
+        parent->parent->AddChild(MakeGameover());
+        state_ = Stall::Done;
+        return;
+    }
+    guest.Position() = guest.followPoint = drag_.Sample(clock_);
+    if (clock_ > kDragFrames) {
+        state_ = Stall::Spinning;
+        guest.Yaw() += kSpinPerFrame;
+    }
+    if (clock_ == kSlamAt) {
+        door.rotation.y = 0;
+        PlayAt(slam_, trigger.position);
+    }
+    if (clock_ < kSpinUntil) return;
+    state_ = Stall::Dark;
+    clock_ = 0;
+}
+
+std::u16string Rest_Men_Toile::DebugText(const std::u16string& text) const {
+    return FormatText(u"%s\nGOFlag = %d\n", text + Name(), trap_ ? 1 : 0);
 }
 
 void BoilerGap::Update() {

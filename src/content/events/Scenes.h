@@ -4,6 +4,7 @@
 // the story.
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include <glm/vec3.hpp>
 #include <glm/vec4.hpp>
@@ -107,6 +108,40 @@ class Boiler final : public Scene {
     MotionTrack fallPosition_;
     MotionTrack fallTurn_;
     Panel state_ = Panel::Wobbling;
+    int32_t clock_ = 0;
+};
+
+// A stall of the men's public toilet. Each time the toilet is built one of its three stalls is
+// drawn to hold the key of room 202; the other two are traps, and a player who listens at their
+// doors hears breathing. Opened, a trap drags the player in and spins them: the game is over.
+class Rest_Men_Toile final : public Scene {
+  public:
+    explicit Rest_Men_Toile(bool trap);
+    void Update() override;
+    std::u16string DebugText(const std::u16string& text) const override;
+
+    // Stands the stall's door, shut, on its hinge; its reach lies before it.
+    void Hang(const glm::vec3& hinge);
+
+    CObjMesh door;
+    CObjMesh trigger;
+
+  private:
+    enum class Stall : uint8_t { Shut, Opening, Open, Done, Dragging, Spinning, Dark };
+
+    void Open();
+    void Drag();
+    void GiveKey();
+
+    const bool trap_;
+    TextBox opened_;
+    TextBox key_;
+    CObjSound doorSound_;
+    CObjSound slam_;
+    CObjSound breath_;
+    CObjSound scare_;
+    MotionTrack drag_;
+    Stall state_ = Stall::Shut;
     int32_t clock_ = 0;
 };
 

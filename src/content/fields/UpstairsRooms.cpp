@@ -3,6 +3,8 @@
 // roof, where the camera follows the player.
 #include "content/fields/UpstairsRooms.h"
 
+#include <cstdlib>
+#include <iterator>
 #include <memory>
 
 #include "content/events/Blocks.h"
@@ -15,7 +17,6 @@
 
 namespace Fld {
 namespace {
-
 
 // A tiled room under one fluorescent tube: bright and a little cold.
 constexpr content::RoomLight kToiletLight{
@@ -59,6 +60,8 @@ constexpr content::RoomLight kRoofLight{
 
 constexpr float kStallBack = 3.1f - 0.29f;  // a toilet's origin against the cubicles' back wall
 constexpr float kHinge = level::kStallFront;
+// The men's toilet's three stall doors, their hinges' x.
+constexpr float kStallHinges[] = {-0.95f, 0.25f, 1.45f};
 
 // The camera looks down across the parapet from high above the roof: the dome hangs low enough
 // that its rim stays below every ray past the roof's edge, so there is sky where the yard below
@@ -74,16 +77,13 @@ const Placement kRestMenEvents[] = {
     {Make<Ev::Toile>, -1,       {-0.6f, 0, kStallBack}},
     {Make<Ev::Toile>, -1,       {0.6f, 0, kStallBack}},
     {Make<Ev::Toile>, -1,       {1.8f, 0, kStallBack}},
-    {Make<Ev::Rest_Men_door>,    -1,   {-0.95f, 0, kHinge},  {0, -70, 0}},
-    {Make<Ev::Rest_Men_door>,    -1,   {0.25f, 0, kHinge},   {0, -75, 0}},
-    {Make<Ev::Rest_Men_door>,    -1,   {1.45f, 0, kHinge},   {0, -20, 0}},
     {Make<drawHitObj>, AssetRow("tsink.x"),       {-2.23f, 0, -0.7f},   {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("tsink.x"),       {-2.23f, 0, 0.5f},    {0, -90, 0}},
     {Make<drawObj>,    AssetRow("tdact.x"),       {-1.8f, 2.3f, 3.1f}},
     {Make<Ev::Keikou>,    -1,      {0, level::kRestCeiling, -0.5f}},
-    // A sheet pinned inside the first cubicle, scrawled over.
-    {Make<drawObj>,    Ev::kCubeModel,            {-1.13f, 1.3f, 2.5f},  {0, 0, 0},   {0.01f, 0.4f, 0.3f}},
-    {Make<Ev::ToileMemo>, -1,      {-0.6f, 0.8f, 2.45f},  {0, 0, 0},   {1.0f, 1.6f, 1.2f}},
+    // A sheet pinned on the wall beside the mirror, scrawled over.
+    {Make<drawObj>,    Ev::kCubeModel,            {-2.58f, 1.3f, -1.45f}, {0, 0, 0},  {0.01f, 0.4f, 0.3f}},
+    {Make<Ev::ToileMemo>, -1,      {-2.1f, 0.8f, -1.45f}, {0, 0, 0},   {1.0f, 1.6f, 0.8f}},
 };
 
 const Placement kRestWomenEvents[] = {
@@ -154,6 +154,13 @@ void Rest_Men::Init(Personal*, MyLibrary*) {
                                .exits = kRestExits,
                                .boxMin = {-2.6f, -1, -3.1f},
                                .boxMax = {2.6f, 4, 3.3f}});
+    // Which stall holds the key is drawn afresh at every visit.
+    const size_t keyStall = static_cast<size_t>(std::rand()) % std::size(kStallHinges);
+    for (size_t i = 0; i < std::size(kStallHinges); ++i) {
+        auto stall = std::make_unique<Ev::Rest_Men_Toile>(i != keyStall);
+        stall->Hang({kStallHinges[i], 0, kHinge});
+        AppendChild(std::move(stall));
+    }
     content::PlaceMirror(*this, {-2.37f, 1.35f, -0.1f}, 1.7f, 0.7f, -90);
 }
 
