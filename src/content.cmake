@@ -12,6 +12,7 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Examine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Fire.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/FishGhost.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/HitPuzzles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Furniture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/LockedDoors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Message.cpp
