@@ -5,6 +5,7 @@
 #include "content/Services.h"
 #include "content/events/Blocks.h"
 #include "content/events/Decor.h"
+#include "content/events/HitPuzzles.h"
 #include "content/fields/FieldTable.h"
 #include "levels/Baths.h"
 #include "library/AssetNames.h"
@@ -107,6 +108,8 @@ const Placement kDatuiWomanEvents[] = {
     {Make<drawHitObj>, AssetRow("taijukei.x"),         {-2.3f, 0, 1.2f}},
     {Make<Ev::Senpu>,    -1,            {-1.6f, 0, 1.75f},   {0, 45, 0}},
     {Make<Ev::Keikou>,    -1,           {-4.4f, level::kDatuiCeiling, 0}},
+    // On the east wall beside the mirror, its head level with the mirror's top: it has stopped at one.
+    {Make<Ev::Clock>,     -1,           {-1.3f, 1.84f, -2.05f}, {0, 90, 0}},
     {Make<Ev::Datui_Enemy>, -1,         {0, 0, 0},           {0, 0, 0},   {1, 1, 1},   content::StageBelow(15)},
 };
 const ExitPlacement kDatuiWomanExits[] = {

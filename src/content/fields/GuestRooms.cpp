@@ -8,6 +8,7 @@
 #include "content/events/Decor.h"
 #include "content/events/Doors.h"
 #include "content/events/Furniture.h"
+#include "content/events/HitPuzzles.h"
 #include "content/fields/FieldTable.h"
 #include "levels/GuestRooms.h"
 #include "library/AssetNames.h"
@@ -88,9 +89,10 @@ const Placement kRoom201Events[] = {
     {Make<Fld::Fire>,    -1,                        {-0.6f, kTatamiTop + 0.02f, 1.6f},  {0, 0, 0}, {1.2f, 0.04f, 1.2f}},
 };
 
-// Room 202: a table and one floor chair under a bare lamp.
+// Room 202: a table and one floor chair; the lamp hangs over the open mats, the hand light tied
+// to its string.
 const Placement kRoom202Events[] = {
-    {Make<Ev::Denki>,    -1,         {1.0f, 2.6f, 0.2f}},
+    {Make<Ev::Denki202>, -1,         {-1.2f, 2.6f, 0.2f},           {0, 45, 0}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, -0.3f},   {0, -90, 0}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 0.6f},    {0, -90, 0}},
     {Make<drawObj>,    AssetRow("husuma.x"),        {-4.585f, kTatamiTop, 1.5f},    {0, -90, 0}},
