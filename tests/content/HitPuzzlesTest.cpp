@@ -1,0 +1,172 @@
+// The puzzles solved with darts, thrown as a player throws them: the changing room's clock runs an
+// hour for each dart that strikes it while it stands and strikes five on the fourth; room 202's
+// lamp swings harder with each dart, lets the hand light fall only when the darts come in quick
+// succession, and the light is then picked up from the mats.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include <glm/geometric.hpp>
+#include <glm/mat4x4.hpp>
+
+#include "content/FieldRun.h"
+#include "content/events/HitPuzzles.h"
+#include "levels/GuestRooms.h"
+#include "library/Angles.h"
+#include "scene/Personal.h"
+
+namespace {
+
+constexpr float kAimEyeHeight = 0.5f;  // the aim looks from this far above the body's centre
+constexpr int32_t kThrowSpacing = 52;  // frames: just past the throw's cooldown
+
+class HitPuzzleTest : public FieldRun {
+  protected:
+    void SetUp() override {
+        FieldRun::SetUp();
+        app.lib.steamworks.enabled = 1;
+    }
+    template <typename T>
+    T* Find() {
+        for (auto& child : Field().children) {
+            if (auto* found = dynamic_cast<T*>(child.get())) return found;
+        }
+        return nullptr;
+    }
+    // Aims from where the player stands at `target` (the aim held, the view turned onto it), gives
+    // the action for the throw and lets the aim go.
+    void ThrowAt(const glm::vec3& target) {
+        platform.input.keys.insert(platform::VirtualKey::Q);
+        Run(1);
+        Personal& player = app.player;
+        const glm::vec3 to = target - (player.Position() + glm::vec3(0, kAimEyeHeight, 0));
+        player.yawOffset = std::fmod(FacingOf(to) - player.Yaw() + 720.0f, 360.0f);
+        player.pitch = -Degrees(std::atan2(to.y, std::hypot(to.x, to.z)));
+        platform.input.keys.insert(platform::VirtualKey::E);
+        Run(2);
+        platform.input.keys.clear();
+        Run(1);
+    }
+    // Starts in the field with the darts in hand, ready to throw.
+    void StartWithDarts(FieldId id, const glm::vec3& spawn, float yaw, int32_t stage) {
+        Start(id, spawn, yaw, stage);
+        Record().hasDarts = 1;
+        Run(Personal::kThrowCooldownFrames);
+    }
+    SaveRecord& Record() { return app.player.record; }
+    bool Awarded(int32_t id) { return app.lib.steamworks.awarded.contains(id); }
+};
+
+// A point of `mesh` in the world.
+glm::vec3 PointOf(const CObjMesh& mesh, const glm::vec3& local) {
+    return glm::vec3(mesh.world * glm::vec4(local, 1.0f));
+}
+
+// Where a clock hand points on the dial: degrees clockwise from twelve as seen from in front,
+// within (-180, 180].
+float DialAngle(const CObjMesh& hand, const CObjMesh& clock) {
+    const glm::vec3 along = glm::normalize(glm::vec3(hand.world[2]));  // the bar lies along its z
+    const glm::vec3 right = glm::normalize(glm::vec3(clock.world[0]));
+    const glm::vec3 up = glm::normalize(glm::vec3(clock.world[1]));
+    return Degrees(std::atan2(glm::dot(along, right), glm::dot(along, up)));
+}
+
+TEST(ClockHandsTest, HandsFollowTheTimeInWholeSecondsMinutesAndHours) {
+    const Ev::ClockHands hands = Ev::HandsAt(13 * 3600 + 30 * 60 + 15);  // 13:30:15
+    EXPECT_FLOAT_EQ(hands.second, 90.0f);
+    EXPECT_FLOAT_EQ(hands.minute, 181.5f);
+    EXPECT_FLOAT_EQ(hands.hour, 390.0f + 181.5f / 12);
+}
+
+TEST_F(HitPuzzleTest, EachDartRunsTheClockAnHourAndTheFourthStrikesFive) {
+    StartWithDarts(FieldId::Bath_Datui_Woman, {-3.17f, 0.36f, -1.8f}, 90, 13);
+    Ev::Clock* clock = Find<Ev::Clock>();
+    ASSERT_NE(clock, nullptr);
+    const glm::vec3 dial = PointOf(clock->clock, {0, 0, -0.09f});
+    EXPECT_EQ(clock->Time(), Ev::Clock::kStartTime);
+    for (int32_t hour = 2; hour <= 5; ++hour) {
+        ThrowAt(dial);
+        Run(5);
+        ASSERT_TRUE(clock->Running()) << "the dart for " << hour << " o'clock missed";
+        if (hour == 2) {
+            // A second dart into the running clock is lost on it.
+            Dart& second = *app.player.darts[4];
+            const glm::vec3 across = SafeNormalise(dial - app.player.Position());
+            second.Launch(dial - across * 0.4f, across);
+            Run(5);
+        }
+        Run(kThrowSpacing);
+        EXPECT_FALSE(clock->Running());
+        EXPECT_EQ(clock->Time(), hour * 3600);
+        EXPECT_EQ(Record().storyStage, hour < 5 ? 13 : Ev::kClockStruckFiveStage);
+    }
+    EXPECT_TRUE(Awarded(17));
+    EXPECT_NEAR(DialAngle(clock->hands[0], clock->clock), 150.0f, 0.1f);
+    EXPECT_NEAR(DialAngle(clock->hands[1], clock->clock), 0.0f, 0.1f);
+}
+
+class LampTest : public HitPuzzleTest {
+  protected:
+    void SetUp() override {
+        HitPuzzleTest::SetUp();
+        StartWithDarts(FieldId::Fld_202, {-2.6f, 0.42f, -1.0f}, 90, 11);
+        lamp = Find<Ev::Denki202>();
+        ASSERT_NE(lamp, nullptr);
+    }
+    glm::vec3 Shade() const { return PointOf(lamp->lamp, {0, -0.64f, 0}); }
+    // Throws at the lamp's shade every `spacing` frames until the light falls or `most` darts
+    // have been thrown; the number thrown.
+    int32_t ThrowUntilItFalls(int32_t spacing, int32_t most) {
+        int32_t thrown = 0;
+        while (thrown < most && lamp->State() == Ev::Denki202::LightState::Hanging) {
+            const float before = lamp->Swing();
+            ThrowAt(Shade());
+            Run(8);
+            ++thrown;
+            EXPECT_GT(lamp->Swing(), before + 0.15f) << "dart " << thrown << " missed";
+            Run(static_cast<uint32_t>(spacing - 12));
+        }
+        return thrown;
+    }
+
+    Ev::Denki202* lamp = nullptr;
+};
+
+TEST_F(LampTest, DartsFarApartOnlySwingItAndItHangsStillAgain) {
+    EXPECT_EQ(ThrowUntilItFalls(150, 5), 5);
+    EXPECT_EQ(lamp->State(), Ev::Denki202::LightState::Hanging);
+    Run(100);
+    EXPECT_EQ(lamp->Swing(), 0.0f);
+    EXPECT_NEAR(lamp->lamp.rotation.x, 0.0f, 1e-4f);
+    EXPECT_EQ(app.lib.effect.lighting.spotPositionW, 2.0f) << "the hanging light shines";
+}
+
+TEST_F(LampTest, QuickDartsStickInItShakeTheLightDownAndItIsPickedUp) {
+    ThrowAt(Shade());
+    Run(8);
+    // The dart that struck the lamp swings with it.
+    const glm::vec4& stuck = app.player.darts[0]->ball.world[3];
+    auto onLamp = [&] { return glm::vec3(glm::inverse(lamp->lamp.world) * stuck); };
+    const glm::vec3 struckAt(stuck), struckOnLamp = onLamp();
+    Run(20);
+    EXPECT_GT(glm::length(glm::vec3(stuck) - struckAt), 0.01f);
+    EXPECT_LT(glm::length(onLamp() - struckOnLamp), 1e-3f);
+    Run(kThrowSpacing - 4 - 8 - 20);
+
+    EXPECT_EQ(ThrowUntilItFalls(kThrowSpacing, 8), 5) << "six darts in all";
+    Run(Ev::Denki202::kFallFrames + 2);
+    ASSERT_EQ(lamp->State(), Ev::Denki202::LightState::Fallen);
+    EXPECT_TRUE(Awarded(14));
+    EXPECT_NEAR(lamp->light.body.world[3].y, level::kTatamiTop + 0.05f, 1e-3f);
+
+    StandIn(lamp->trigger);
+    PressAction();
+    EXPECT_TRUE(DialogueOpen());
+    EXPECT_EQ(Record().hasLight, 1);
+    EXPECT_EQ(Record().itemHeld[1], 1);
+    EXPECT_EQ(lamp->light.body.hidden, 1) << "it is in the player's hand";
+    ReadThrough();
+    EXPECT_EQ(app.player.controlMode, kControlFree);
+}
+
+}  // namespace
