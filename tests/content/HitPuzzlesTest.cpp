@@ -26,13 +26,6 @@ class HitPuzzleTest : public FieldRun {
         FieldRun::SetUp();
         app.lib.steamworks.enabled = 1;
     }
-    template <typename T>
-    T* Find() {
-        for (auto& child : Field().children) {
-            if (auto* found = dynamic_cast<T*>(child.get())) return found;
-        }
-        return nullptr;
-    }
     // Aims from where the player stands at `target` (the aim held, the view turned onto it), gives
     // the action for the throw and lets the aim go.
     void ThrowAt(const glm::vec3& target) {
@@ -80,7 +73,7 @@ TEST(ClockHandsTest, HandsFollowTheTimeInWholeSecondsMinutesAndHours) {
 
 TEST_F(HitPuzzleTest, EachDartRunsTheClockAnHourAndTheFourthStrikesFive) {
     StartWithDarts(FieldId::Bath_Datui_Woman, {-3.17f, 0.36f, -1.8f}, 90, 13);
-    Ev::Clock* clock = Find<Ev::Clock>();
+    Ev::Clock* clock = FindEvent<Ev::Clock>(Field());
     ASSERT_NE(clock, nullptr);
     const glm::vec3 dial = PointOf(clock->clock, {0, 0, -0.09f});
     EXPECT_EQ(clock->Time(), Ev::Clock::kStartTime);
@@ -110,7 +103,7 @@ class LampTest : public HitPuzzleTest {
     void SetUp() override {
         HitPuzzleTest::SetUp();
         StartWithDarts(FieldId::Fld_202, {-2.6f, 0.42f, -1.0f}, 90, 11);
-        lamp = Find<Ev::Denki202>();
+        lamp = FindEvent<Ev::Denki202>(Field());
         ASSERT_NE(lamp, nullptr);
     }
     glm::vec3 Shade() const { return PointOf(lamp->lamp, {0, -0.64f, 0}); }
