@@ -6,6 +6,7 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Blocks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/CamChar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/CamFix.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/Darts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Decor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Doors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Enemies.cpp

@@ -4,6 +4,7 @@ hm_add_test(content_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/content/BlocksTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/CameraEventsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/content/DartsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/DecorTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/EnemyTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/FieldsTest.cpp

@@ -1,6 +1,7 @@
 #include "scene/Dart.h"
 
 #include <cmath>
+#include <optional>
 
 #include <glm/matrix.hpp>
 
@@ -70,22 +71,30 @@ void Dart::Fly(std::span<CollObj* const> colliders, CollisionTable& table, MyLib
         ball.position = start + direction * t;
         direction.y += drop;
         PlaceBall(library);
+        // Everything the ball touches in the step that ends the flight is marked, so that a thin
+        // target hung on a wall counts as struck even when the wall is tested before it.
+        std::optional<glm::vec3> outOfSurface;
         for (CollObj* collider : colliders) {
             if (table.Test(ball.collider, *collider) == 0) continue;
             collider->hitState = HIT_BY_DART;
-            if (collider->kind == KIND_SOLID || collider->kind == KIND_DART_STOPPER) {
-                Strike(library);
-                return;
+            const bool stops = collider->kind == KIND_SOLID || collider->kind == KIND_DART_STOPPER;
+            if (stops && !outOfSurface) {
+                const float* push = ball.collider.push;
+                outOfSurface = glm::vec3(push[0], push[1], push[2]);
             }
+        }
+        if (outOfSurface) {
+            Strike(library, *outOfSurface);
+            return;
         }
     }
 }
 
-void Dart::Strike(MyLibrary& library) {
+void Dart::Strike(MyLibrary& library, const glm::vec3& outOfSurface) {
     hitSound.position = ball.position;
     hitSound.Play();
-    // Out of the surface, so the dart sits on it rather than in it.
-    ball.position += glm::vec3(ball.collider.push[0], ball.collider.push[1], ball.collider.push[2]);
+    // Out of the first surface struck, so the dart sits on it rather than in it.
+    ball.position += outOfSurface;
     PlaceBall(library);
     flying = 0;
 }

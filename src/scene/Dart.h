@@ -35,6 +35,7 @@ class Dart {
     // From now on the dart keeps its place relative to `target`, a world matrix that must stay
     // valid until the dart is launched again or grounded.
     void Attach(const glm::mat4& target);
+    bool AttachedTo(const glm::mat4& target) const { return attachedTo_ == &target; }
 
     // Each 3-D pass: the ball's and then the model's world from the flight or the attachment, and
     // both meshes drawn unless hidden.
@@ -54,7 +55,7 @@ class Dart {
     void Detach();
     // Rebuilds the ball's world (following the attachment) and its collider.
     void PlaceBall(MyLibrary& library);
-    void Strike(MyLibrary& library);
+    void Strike(MyLibrary& library, const glm::vec3& outOfSurface);
 
     const glm::mat4* attachedTo_ = nullptr;
     glm::mat4 attachmentLocal_{1.0f};  // the ball's world relative to *attachedTo_

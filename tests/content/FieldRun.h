@@ -3,7 +3,9 @@
 // player drives it.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/FakePlatform.h"
 #include "content/fields/FieldFactory.h"
@@ -64,6 +66,26 @@ class FieldRun : public testing::Test {
             Run(90);  // the line is typed out
             PressAction();
         }
+    }
+    // Examines what the player stands at and reads any box `event` opens to the end, taking the
+    // highlighted answer of a question: the keys of the lines read, in order.
+    std::vector<std::u16string> Examine(const Scene& event) {
+        PressAction();
+        const TextBox* box = nullptr;
+        for (const TextBox* each : event.dialogues) {
+            if (each->IsOpen()) box = each;
+        }
+        std::vector<std::u16string> keys;
+        for (int page = 0; page < 12 && box && box->IsOpen(); ++page) {
+            keys.clear();
+            for (int32_t line : box->linesShown) {
+                keys.push_back(box->lines[static_cast<size_t>(line)].key);
+            }
+            Run(90);  // the line is typed out
+            PressAction();
+        }
+        EXPECT_EQ(app.player.controlMode, kControlFree) << "the box did not let the player go";
+        return keys;
     }
     bool DialogueOpen() {
         for (auto& child : Field().children) {

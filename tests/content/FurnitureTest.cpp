@@ -29,26 +29,6 @@ class FurnitureTest : public FieldRun {
         if (Event* event = FindEvent<Event>(Field())) return *event;
         throw std::runtime_error("the guest room has no such event");
     }
-    // Examines what the player stands at and reads any box it opens to the end: the keys read.
-    Keys Examine(const Scene& event) {
-        PressAction();
-        const TextBox* box = nullptr;
-        for (const TextBox* each : event.dialogues) {
-            if (each->IsOpen()) box = each;
-        }
-        if (!box) return {};
-        Keys keys;
-        for (int page = 0; page < 8 && box->IsOpen(); ++page) {
-            keys.clear();
-            for (int32_t line : box->linesShown) {
-                keys.push_back(box->lines[static_cast<size_t>(line)].key);
-            }
-            Run(90);  // the line is typed out
-            PressAction();
-        }
-        EXPECT_EQ(app.player.controlMode, kControlFree) << "the box did not let the player go";
-        return keys;
-    }
     void WalkOff() {
         app.player.Position() = StartOf(FieldId::Guest_Room).position;
         app.player.followPoint = app.player.Position();

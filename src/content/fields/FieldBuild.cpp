@@ -39,6 +39,8 @@ bool When::Holds(const SaveRecord& record) const {
         case Kind::KeyNotTaken:
             return value >= 0 && static_cast<size_t>(value) < record.itemTaken.size() &&
                    record.itemTaken[static_cast<size_t>(value)] == 0;
+        case Kind::FlagClear:
+            return flag == nullptr || record.*flag == 0;
     }
     return false;
 }

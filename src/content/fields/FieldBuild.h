@@ -19,9 +19,10 @@ namespace content {
 
 // When a row of a placement table is made, from the progress the field reads as it builds.
 struct When {
-    enum class Kind : uint8_t { Always, StageBelow, StageFrom, StageIs, KeyNotTaken };
+    enum class Kind : uint8_t { Always, StageBelow, StageFrom, StageIs, KeyNotTaken, FlagClear };
     Kind kind = Kind::Always;
     int32_t value = 0;
+    int32_t SaveRecord::*flag = nullptr;  // FlagClear: the record's flag that must be 0
 
     bool Holds(const SaveRecord& record) const;
 };
@@ -37,6 +38,9 @@ constexpr When StageIs(int32_t stage) {
 }
 constexpr When KeyNotTaken(int32_t key) {
     return {When::Kind::KeyNotTaken, key};
+}
+constexpr When FlagClear(int32_t SaveRecord::*flag) {
+    return {When::Kind::FlagClear, 0, flag};
 }
 
 using EventMaker = std::unique_ptr<Scene> (*)();

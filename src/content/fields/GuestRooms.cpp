@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "content/events/Blocks.h"
+#include "content/events/Darts.h"
 #include "content/events/Decor.h"
 #include "content/events/Doors.h"
 #include "content/events/Furniture.h"
@@ -27,6 +28,8 @@ constexpr float kLowTableTop = 0.55f * 0.62f;
 // Where the bathroom's door is examined from: the mats in front of it.
 constexpr glm::vec3 kBathroomDoorReach{-2.0f, kTatamiTop + 1.0f, -2.55f};
 constexpr glm::vec3 kBathroomDoorSize{0.9f, 2.0f, 0.4f};
+// The dartboard's nail, on the face of the east wall.
+constexpr glm::vec3 kDartboardNail{3.595f, 1.45f, 1.3f};
 // A sheet of paper pinned to a wall.
 constexpr glm::vec3 kNotice{0.35f, 0.45f, 0.01f};
 
@@ -54,6 +57,11 @@ const Placement kGuestRoomEvents[] = {
     {Make<drawHitObj>, AssetRow("zaisu.x"),         {2.15f, kTatamiTop, 0.2f},      {0, 90, 0}},
     // Against the east wall, clear of the television's reach: its door opens towards the room.
     {Make<Ev::Reizouko>, -1,                        {3.38f, kTatamiTop, -1.5f},     {0, 90, 0}},
+    // The dartboard on the east wall between the window and the alcove, the darts on a shelf
+    // beside it; thrown at from the middle of the mats. Both hang from the board's nail.
+    {Make<Ev::Darts>,    -1,                        kDartboardNail,                 {0, 90, 0}},
+    {Make<Ev::Dartsbord>, -1,                       kDartboardNail,                 {0, 90, 0},  {1, 1, 1},
+                                                    content::FlagClear(&SaveRecord::dartsboardTaken)},
     {Make<drawObj>,    AssetRow("tel.x"),           {-4.15f, kTatamiTop + kLowTableTop, 2.45f},
                                                                                     {0, -90, 0}},
     {Make<Ev::Kinko>,    -1,                        {0.1f, kTatamiTop, -3.87f},     {0, 180, 0}},
