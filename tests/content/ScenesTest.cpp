@@ -1,7 +1,7 @@
 // The story's scenes as a player lives them: the medicine drunk at the guest room's table (stage
 // 4), the room's light sinking once the bathroom has opened (stage 6), the bathroom's fan switched
 // on (stage 7), which only its second answer does, the roof's boiler (stage 10), the fire in room
-// 201 and the men's toilet's stalls.
+// 201, the men's toilet's stalls, the lobby's chair and the square's notice board (stage 20).
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,6 +10,7 @@
 #include "content/FieldRun.h"
 #include "content/Inventory.h"
 #include "content/events/Fire.h"
+#include "content/events/Outdoors.h"
 #include "content/events/Scenes.h"
 #include "library/MyLibrary.h"
 #include "world/EnemyState.h"
@@ -156,4 +157,35 @@ TEST_F(ScenesTest, OneStallHoldsTheKeyAndTheOthersAreTraps) {
     EXPECT_EQ(std::u16string(Field().Name()), u"Title");
     EXPECT_EQ(app.player.record.deathCount, 1u);
     EXPECT_TRUE(app.lib.steamworks.awarded.contains(12));
+}
+
+// The lobby's chair moves by itself once, when the player first comes near, and stays moved.
+TEST_F(ScenesTest, TheLobbyChairMovesOnceWhenThePlayerComesNear) {
+    Start(FieldId::Lobby, StartOf(FieldId::Lobby).position, 0, 5);
+    Ev::LobbyChair* chair = FindEvent<Ev::LobbyChair>(Field());
+    ASSERT_NE(chair, nullptr);
+    const glm::vec3 placed = chair->chair.position;
+    app.player.Position() = app.player.followPoint = placed - glm::vec3(0, 0, 2.5f);
+    Run(60);
+    EXPECT_NEAR(chair->chair.position.x - placed.x, 0.5f, 1e-4f);
+    EXPECT_EQ(app.player.record.flagLobbyChair, 1);
+    EXPECT_TRUE(app.lib.steamworks.awarded.contains(21));
+
+    Start(FieldId::Lobby, StartOf(FieldId::Lobby).position, 0, 5);
+    EXPECT_NEAR(FindEvent<Ev::LobbyChair>(Field())->chair.position.x - placed.x, 0.5f, 1e-4f);
+}
+
+// The square's notice board is read only once the night has turned, and reading it moves the
+// story on.
+TEST_F(ScenesTest, TheNoticeBoardTellsItsStoryFromStage19) {
+    for (const int32_t stage : {18, 19}) {
+        Start(FieldId::Soto, StartOf(FieldId::Soto).position, 180, stage);
+        Ev::Case* board = FindEvent<Ev::Case>(Field());
+        ASSERT_NE(board, nullptr);
+        StandIn(board->trigger);
+        PressAction();
+        EXPECT_EQ(DialogueOpen(), stage == 19);
+        ReadThrough();
+        EXPECT_EQ(app.player.record.storyStage, stage == 19 ? 20 : 18);
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include "library/TextBox.h"
 #include "scene/Scene.h"
+#include "world/CObjMesh.h"
 
 namespace Ev {
 
@@ -21,6 +23,20 @@ class SandouEvent final : public Crickets {
   public:
     void Init(Personal* player, MyLibrary* library) override;
     const char16_t* Name() const override { return u"SandouEvent"; }
+};
+
+// The square's notice board, with cuttings about the inn pinned to it. Read once the night has
+// turned (from stage 19), it tells what the guest has walked into (stage 20).
+class Case final : public Scene {
+  public:
+    Case();
+    void Update() override;
+    const char16_t* Name() const override { return u"Case"; }
+
+    CObjMesh trigger;  // before the board; placed and sized by the field
+
+  private:
+    TextBox cuttings_;
 };
 
 }  // namespace Ev

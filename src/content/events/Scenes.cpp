@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <glm/common.hpp>
+#include <glm/geometric.hpp>
 
 #include "collision/CollObj.h"
 #include "content/Inventory.h"
@@ -65,6 +66,10 @@ constexpr glm::vec3 kStallInside{0.35f, 0, 0.9f};  // the toilet, from the hinge
 constexpr float kBreathVolume = 0.25f;
 constexpr int32_t kRoom202Key = 0;
 constexpr int32_t kKeyAwardWithNote = 10, kKeyAwardWithoutNote = 11, kTrapAward = 12;
+
+constexpr int32_t kChairMoveFrames = 50;
+constexpr float kChairNotices = 3.0f;  // how near the player comes before the chair moves
+constexpr int32_t kChairAward = 21;
 
 }  // namespace
 
@@ -385,6 +390,40 @@ void Rest_Men_Toile::Drag() {
 
 std::u16string Rest_Men_Toile::DebugText(const std::u16string& text) const {
     return FormatText(u"%s\nGOFlag = %d\n", text + Name(), trap_ ? 1 : 0);
+}
+
+LobbyChair::LobbyChair() {
+    chair.modelIndex = AssetRow("chair_tesuri.x");
+    chair.collider.type = COLL_OBB;
+    chair.collider.kind = KIND_SOLID;
+    meshes.push_back(&chair);
+}
+
+void LobbyChair::Init(Personal* scenePlayer, MyLibrary*) {
+    constexpr glm::vec3 kSlide{0.5f, 0, 0}, kTurn{0, 30, 0};
+    slide_.SetKey(0, chair.position);
+    slide_.SetKey(kChairMoveFrames, chair.position + kSlide);
+    turn_.SetKey(0, chair.rotation);
+    turn_.SetKey(kChairMoveFrames, chair.rotation + kTurn);
+    if (scenePlayer->record.flagLobbyChair != 0) Pose(kChairMoveFrames);
+}
+
+void LobbyChair::Update() {
+    SaveRecord& record = player->record;
+    if (record.flagLobbyChair != 0) return;
+    if (clock_ < 0 && glm::distance(player->Position(), chair.position) < kChairNotices) clock_ = 0;
+    if (clock_ < 0) return;
+    Pose(++clock_);
+    chair.Update(*library);
+    chair.UpdateBox();
+    if (clock_ < kChairMoveFrames) return;
+    record.flagLobbyChair = 1;
+    content::Services(*library).Award(kChairAward);
+}
+
+void LobbyChair::Pose(int32_t frame) {
+    chair.position = slide_.Sample(frame);
+    chair.rotation = turn_.Sample(frame);
 }
 
 void BoilerGap::Update() {

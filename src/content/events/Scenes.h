@@ -145,6 +145,24 @@ class Rest_Men_Toile final : public Scene {
     int32_t clock_ = 0;
 };
 
+// A chair of the lobby that, the first time the player comes near, slides and turns by itself.
+class LobbyChair final : public Scene {
+  public:
+    LobbyChair();
+    void Init(Personal* player, MyLibrary* library) override;
+    void Update() override;
+    const char16_t* Name() const override { return u"LobbyChair"; }
+
+    CObjMesh chair;  // solid; placed by the field
+
+  private:
+    void Pose(int32_t frame);
+
+    MotionTrack slide_;
+    MotionTrack turn_;
+    int32_t clock_ = -1;  // frames of its move; -1 until the player comes near
+};
+
 // The gap behind the boiler's fallen panel: walked into once it has opened, it leads down into room
 // 201's bathroom.
 class BoilerGap final : public ExitBase {

@@ -25,7 +25,7 @@ const Placement kEvents[] = {
     {Make<drawHitObj>, AssetRow("table.x"),       {-5.0f, 0, -3.0f}},
     {Make<Ev::Chair>, -1,{-6.3f, 0, -3.0f},       {0, -90, 0}},
     {Make<Ev::Chair>, -1,{-3.7f, 0, -3.0f},       {0, 90, 0}},
-    {Make<Ev::Chair>, -1,{-5.0f, 0, -4.3f},       {0, 180, 0}},
+    {Make<Ev::LobbyChair>, -1,{-5.0f, 0, -4.3f},  {0, 180, 0}},
     {Make<drawHitObj>, AssetRow("table.x"),       {4.0f, 0, -5.0f}},
     {Make<drawHitObj>, AssetRow("chair.x"),       {2.8f, 0, -5.0f},        {0, -90, 0}},
     {Make<drawHitObj>, AssetRow("chair.x"),       {5.2f, 0, -5.0f},        {0, 90, 0}},

@@ -18,6 +18,7 @@ namespace Fld {
 namespace {
 
 using content::Shading;
+using content::StageFrom;
 using Ev::CamChar;
 using Ev::HitBox;
 
@@ -69,6 +70,10 @@ const Placement kSotoEvents[] = {
     {Make<drawObj>,    AssetRow("sky.x"),            {0, 0, 20.0f},         {0, 0, 0}, {8, 8, 8},  content::kAlways, &content::kUnlitSky},
     {Make<drawObj>,    AssetRow("hiroba.x"),         {0, 0, 0},             {0, 0, 0}, {1, 1, 1},  content::kAlways, &kGround},
     {Make<drawHitObj>, AssetRow("publictel.x"),      {-10.0f, 0, 35.0f},    {0, -90, 0}},
+    // The notice board on the square's west side, cuttings pinned to its face.
+    {Make<drawHitObj>, AssetRow("kabe.x"),           {-4.0f, 0, 24.0f},     {0, 90, 0}, {0.7f, 0.75f, 1}, StageFrom(1)},
+    {Make<drawObj>,    Ev::kCubeModel,               {-3.93f, 1.3f, 24.0f}, {0, 0, 0}, {0.01f, 0.45f, 0.6f}, StageFrom(1)},
+    {Make<Ev::Case>,   -1,                           {-3.4f, 0.8f, 24.0f},  {0, 0, 0}, {1.0f, 1.6f, 1.4f}, StageFrom(1)},
     {Make<drawObj>,    AssetRow("sphere.x"),         kMoonPosition,         {0, 0, 0}, kMoonSize,  content::kAlways, &kMoon},
     {Make<drawObj>,    AssetRow("hiroba_kusa.x"),    {0, 0, 0},             {0, 0, 0}, {1, 1, 1},  content::kAlways, &kGround},
 };
