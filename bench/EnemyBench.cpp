@@ -4,12 +4,10 @@
 // against all of them. Beside it, for scale, the lobby's whole frame with the ghost away.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
-
 #include <glm/vec3.hpp>
 
 #include "FieldHost.h"
+#include "GameFolderMain.h"
 #include "world/Enemy.h"
 
 namespace {
@@ -89,10 +87,5 @@ BENCHMARK(BM_LobbyFrameGhostAway)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::filesystem::current_path(HM_GAME_FOLDER);
-    setenv("ALSOFT_DRIVERS", "null", 0);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInGameFolder(argc, argv);
 }

@@ -5,10 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 
 #include "FieldHost.h"
+#include "GameFolderMain.h"
 #include "PerField.h"
 
 namespace {
@@ -30,12 +29,7 @@ void BM_FieldOnNullDevice(benchmark::State& state, FieldId id) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::filesystem::current_path(HM_GAME_FOLDER);
-    setenv("ALSOFT_DRIVERS", "null", 0);
     RegisterPerField("BM_FieldOnNullDevice", BM_FieldOnNullDevice,
                      [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMicrosecond); });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInGameFolder(argc, argv);
 }

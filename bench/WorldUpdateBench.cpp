@@ -1,11 +1,10 @@
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <random>
 #include <vector>
 
 #include <benchmark/benchmark.h>
 
+#include "GameFolderMain.h"
 #include "app/FakePlatform.h"
 #include "collision/CollObj.h"
 #include "library/MyLibrary.h"
@@ -118,11 +117,5 @@ BENCHMARK(BM_WorldUpdate)->Arg(0)->Arg(5)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The game reads data.dat from its working folder.
-    std::filesystem::current_path(HM_GAME_FOLDER);
-    setenv("ALSOFT_DRIVERS", "null", 0);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInGameFolder(argc, argv);
 }
