@@ -20,6 +20,7 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Mirror.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Notes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Outdoors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/PhoneBooth.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Pickups.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Scenes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Shutter.cpp

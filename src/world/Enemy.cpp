@@ -105,7 +105,7 @@ void Enemy::StepMode() {
     SaveRecord& record = player->record;
     switch (record.EnemyMode) {
         case kEnemyWaiting:
-            LookAtPlayer(1.0f);
+            body.LookToward(player->Position(), 1.0f);
             body.hidden = 0;
             if (hitBox.collider.hitState == HIT_BY_DART) record.EnemyMode = kEnemyChasing;
             break;
@@ -159,7 +159,7 @@ void Enemy::Vanish() {
     SetBodyAlpha(left);
     stepSound.Play();
     voiceSound.Play();
-    LookAtPlayer(1.0f);
+    body.LookToward(player->Position(), 1.0f);
     body.MotType = Fish::kMotionIdle;
     if (++AtCount <= kSequenceFrames) return;
     stepSound.FadeOutAndRewind(0);
@@ -238,27 +238,6 @@ void Enemy::PlaceBody() {
     body.root.rotation.y = record.enemyYaw;
     body.beadCount = record.HitPoint;
     body.Update(*library);
-    body.body.rotation.y += bodyTurn;
-    body.head.rotation.y += headTurn;
-}
-
-void Enemy::LookAtPlayer(float k) {
-    const SaveRecord& record = player->record;
-    const glm::vec3 v = SafeNormalise(player->Position() - record.enemyPos);
-    // Into the ghost's own frame: turned back by its yaw about y.
-    const float yaw = record.enemyYaw * kRadiansPerDegree;
-    const float localX = v.x * std::cos(yaw) - v.z * std::sin(yaw);
-    const float localZ = v.x * std::sin(yaw) + v.z * std::cos(yaw);
-    float a = FacingOf({localX, 0, localZ});
-    float b = 0;
-    constexpr float kHeadLimit = 50.0f;
-    constexpr float kBodyLimit = 30.0f;
-    if (std::abs(a) > kHeadLimit) {
-        b = std::copysign(std::min(std::abs(a) - kHeadLimit, kBodyLimit), a);
-        a = std::copysign(kHeadLimit, a);
-    }
-    headTurn = a * k;
-    bodyTurn = b * k;
 }
 
 bool Enemy::SightBlocked(const glm::vec3& from, const glm::vec3& to) {
@@ -344,11 +323,12 @@ void Enemy::MoveStep() {
     if (AtCount < 0) {
         // Recovering from a lunge: turning back towards the player.
         ++AtCount;
-        LookAtPlayer(static_cast<float>(AtCount + kSequenceFrames) / kSequenceFrames);
+        body.LookToward(player->Position(),
+                        static_cast<float>(AtCount + kSequenceFrames) / kSequenceFrames);
         body.MotType = Fish::kMotionIdle;
         return;
     }
-    headTurn = bodyTurn = 0;
+    body.headTurn = body.bodyTurn = 0;
     if (AtFlag == 1) {
         body.MotType = Fish::kMotionAttack;
         --AtCount;

@@ -49,8 +49,6 @@ class Enemy : public Scene {
 
     int32_t attackCooldown = 50;  // recovery frames after a lunge
     float moveSpeed = 2.0f;
-    float headTurn = 0;  // degrees added to the head's and the body's yaw after the pose
-    float bodyTurn = 0;
     int32_t sightBlocked = 0;
     CObjParticl flame;  // shown while invincible
     CObjSound stepSound{AssetRow("fish.wav")};
@@ -76,8 +74,6 @@ class Enemy : public Scene {
     void Blink();
     void PushOutOfSolids();
     void PlaceBody();
-    // Turns head (up to 50 degrees) and body (up to 30 more) towards the player, scaled by `k`.
-    void LookAtPlayer(float k);
     // Keeps the breadcrumbs: two while the player is in sight, one more each time the player
     // leaves the sight of the last one; reaching the last one makes the ghost wait.
     void TrailStep();

@@ -1,7 +1,10 @@
 #include "world/Fish.h"
-#include "library/AssetNames.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "library/Angles.h"
+#include "library/AssetNames.h"
 
 namespace {
 
@@ -149,7 +152,31 @@ void Fish::Update(MyLibrary& library) {
     ShowBeads();
     // Unlike the player's body, the fish's clock wraps on the time it was posed at.
     StepClock(ClockWrap::SampledTime);
+    body.rotation.y += bodyTurn;
+    head.rotation.y += headTurn;
     UpdateParts(library);
+}
+
+void Fish::LookToward(const glm::vec3& target, float share) {
+    const glm::vec3 v = SafeNormalise(target - root.position);
+    // Into the figure's own frame: turned back by its yaw about y.
+    const float yaw = root.rotation.y * kRadiansPerDegree;
+    const float localX = v.x * std::cos(yaw) - v.z * std::sin(yaw);
+    const float localZ = v.x * std::sin(yaw) + v.z * std::cos(yaw);
+    float head = FacingOf({localX, 0, localZ});
+    float rest = 0;
+    constexpr float kHeadLimit = 50.0f;
+    constexpr float kBodyLimit = 30.0f;
+    if (std::abs(head) > kHeadLimit) {
+        rest = std::copysign(std::min(std::abs(head) - kHeadLimit, kBodyLimit), head);
+        head = std::copysign(kHeadLimit, head);
+    }
+    headTurn = head * share;
+    bodyTurn = rest * share;
+}
+
+void Fish::SetAlpha(float alpha) {
+    for (CObjMesh* part : parts) part->colour.a = alpha;
 }
 
 void Fish::ShowBeads() {

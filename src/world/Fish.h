@@ -32,7 +32,15 @@ class Fish : public Rig {
     // first. Defined with the draw code.
     void DrawRig(MyLibrary& library, bool shadowPass);
 
+    // Turns the head (up to 50 degrees) and then the body (up to 30 more) from the pose towards
+    // `target`, scaled by `share` (0 none, 1 all the way); applied from the next Update on.
+    void LookToward(const glm::vec3& target, float share);
+    // Every part at this opacity (1 solid, 0 gone).
+    void SetAlpha(float alpha);
+
     int32_t beadCount = kBeads;  // beads shown; below 0 shows none, above 5 all; none while hidden
+    float headTurn = 0;          // degrees added to the head's and the body's yaw after the pose
+    float bodyTurn = 0;
 
     // Parts, in update order (a parent before its children); positions are relative to the parent.
     // `parts` holds all fifteen: the ten meshes below, then the beads.

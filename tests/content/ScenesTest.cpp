@@ -1,7 +1,8 @@
 // The story's scenes as a player lives them: the medicine drunk at the guest room's table (stage
 // 4), the room's light sinking once the bathroom has opened (stage 6), the bathroom's fan switched
 // on (stage 7), which only its second answer does, the roof's boiler (stage 10), the fire in room
-// 201, the men's toilet's stalls, the lobby's chair and the square's notice board (stage 20).
+// 201, the men's toilet's stalls, the lobby's chair, and the square: the fish that turns the night
+// (stage 19), the notice board (stage 20) and the telephone booth.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,7 +11,9 @@
 #include "content/FieldRun.h"
 #include "content/Inventory.h"
 #include "content/events/Fire.h"
+#include "content/events/FishGhost.h"
 #include "content/events/Outdoors.h"
+#include "content/events/PhoneBooth.h"
 #include "content/events/Scenes.h"
 #include "library/MyLibrary.h"
 #include "world/EnemyState.h"
@@ -175,17 +178,83 @@ TEST_F(ScenesTest, TheLobbyChairMovesOnceWhenThePlayerComesNear) {
     EXPECT_NEAR(FindEvent<Ev::LobbyChair>(Field())->chair.position.x - placed.x, 0.5f, 1e-4f);
 }
 
-// The square's notice board is read only once the night has turned, and reading it moves the
-// story on.
-TEST_F(ScenesTest, TheNoticeBoardTellsItsStoryFromStage19) {
-    for (const int32_t stage : {18, 19}) {
-        Start(FieldId::Soto, StartOf(FieldId::Soto).position, 180, stage);
-        Ev::Case* board = FindEvent<Ev::Case>(Field());
-        ASSERT_NE(board, nullptr);
-        StandIn(board->trigger);
-        PressAction();
-        EXPECT_EQ(DialogueOpen(), stage == 19);
-        ReadThrough();
-        EXPECT_EQ(app.player.record.storyStage, stage == 19 ? 20 : 18);
-    }
+// Out on the square after the front door (stage 18): a fish appears by the lantern behind the
+// player once they are well out, and sinks away; the night has turned, and the notice board now
+// tells why (stage 20).
+TEST_F(ScenesTest, TheFishByTheLanternTurnsTheNightAndTheBoardTellsWhy) {
+    Start(FieldId::Soto, StartOf(FieldId::Soto).position, 180, 18);
+    Ev::TenYen* fish = FindEvent<Ev::TenYen>(Field());
+    ASSERT_NE(fish, nullptr);
+    EXPECT_EQ(app.player.record.storyStage, 18) << "near the inn's doors";
+    EXPECT_EQ(fish->fish.hidden, 1);
+
+    Ev::Case* board = FindEvent<Ev::Case>(Field());
+    StandIn(board->trigger);
+    EXPECT_EQ(app.player.record.storyStage, 19);
+    EXPECT_EQ(fish->fish.hidden, 0);
+    Run(300);
+    EXPECT_EQ(fish->fish.hidden, 1) << "gone again";
+
+    PressAction();
+    ReadThrough();
+    EXPECT_EQ(app.player.record.storyStage, 20);
+    Start(FieldId::Soto, StartOf(FieldId::Soto).position, 180, 20);
+    StandIn(FindEvent<Ev::Case>(Field())->trigger);
+    Run(60);
+    EXPECT_EQ(FindEvent<Ev::TenYen>(Field())->fish.hidden, 1) << "seen only once";
+}
+
+// The telephone booth on the square: its door swings open when examined and shuts again behind
+// a player who walks away. The ringing telephone let ring is rewarded; answered, it ends the night.
+TEST_F(ScenesTest, TheBoothShutsBehindAPlayerWhoWalksAway) {
+    Start(FieldId::Soto, StartOf(FieldId::Soto).position, 180, 18);
+    Ev::publictel* booth = FindEvent<Ev::publictel>(Field());
+    ASSERT_NE(booth, nullptr);
+    StandIn(booth->trigger);
+    PressAction();
+    Run(40);
+    EXPECT_EQ(booth->Current(), Ev::publictel::Phase::Open);
+    EXPECT_LT(booth->hinge.rotation.y, -90.0f);
+    app.player.Position() = app.player.followPoint = StartOf(FieldId::Soto).position;
+    Run(40);
+    EXPECT_EQ(booth->Current(), Ev::publictel::Phase::Closed);
+    EXPECT_EQ(booth->hinge.rotation.y, 0.0f);
+}
+
+TEST_F(ScenesTest, ThePhoneLetRingIsRewardedAndAnsweredEndsTheNight) {
+    app.makeTitle = MakeTitle;
+    Start(FieldId::Soto, StartOf(FieldId::Soto).position, 180, 20);
+    Ev::publictel* booth = FindEvent<Ev::publictel>(Field());
+    StandIn(booth->trigger);
+    PressAction();
+    Run(40);
+    PressAction();
+    Run(90);
+    PressAction();  // on to the question
+    Run(90);
+    platform.input.keys.insert(platform::VirtualKey::Down);
+    Run(1);
+    platform.input.keys.clear();
+    PressAction();
+    EXPECT_TRUE(app.lib.steamworks.awarded.contains(25)) << "let ring";
+    EXPECT_EQ(Examine(*booth), std::vector<std::u16string>{u"Ev_Soto1_2"}) << "no longer rings";
+
+    Start(FieldId::Soto, StartOf(FieldId::Soto).position, 180, 20);
+    booth = FindEvent<Ev::publictel>(Field());
+    StandIn(booth->trigger);
+    PressAction();
+    Run(40);
+    PressAction();
+    Run(90);
+    PressAction();
+    Run(90);
+    PressAction();  // the receiver taken up
+    Run(40);
+    EXPECT_EQ(booth->Current(), Ev::publictel::Phase::Listening);
+    ReadThrough();  // the voice on the line
+    EXPECT_FALSE(app.lib.steamworks.awarded.contains(26));
+    Run(510);
+    EXPECT_TRUE(app.lib.steamworks.awarded.contains(26));
+    EXPECT_EQ(std::u16string(Field().Name()), u"Title");
+    EXPECT_EQ(app.player.record.deathCount, 1u);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "levels/Outdoor.h"
 #include "levels/Upstairs.h"
 #include "library/Angles.h"
 #include "library/MyLibrary.h"
@@ -31,6 +32,17 @@ constexpr glm::vec3 kFarEnd{-10.5f, level::kF3Floor, 31.1f};
 constexpr float kFacingTheCorner = 90;
 constexpr int32_t kCrossedStage = 21;
 constexpr int32_t kFadedStage = 22;
+
+// The square: the fish appears by the lantern at the forecourt's steps once the player is well out
+// onto the square, where the view looks back at the inn over them; out there its pale skin gives
+// a faint light of its own.
+constexpr float kSeenFrom = 28.0f;  // the player's z
+constexpr glm::vec3 kByTheLantern{3.4f, level::kForecourtTop, 32.6f};
+constexpr glm::vec3 kPaleGlow{0.55f, 0.62f, 0.7f};
+constexpr float kPaleGlowStrength = 0.5f;
+constexpr int32_t kSeenStage = 19;
+constexpr int32_t kFadeInUntil = 40, kTurnFrom = 70, kTurnUntil = 150, kSinkFrom = 210,
+                  kGoneAt = 270;
 
 }  // namespace
 
@@ -78,7 +90,7 @@ void FishGhost::Fade() {
     fish.root.position = kFarEnd;
     fish.root.rotation.y = kFacingTheCorner;
     const float alpha = 1.0f - std::min(static_cast<float>(clock) / kFadeFrames, 1.0f);
-    for (CObjMesh* part : fish.parts) part->colour = {1, 1, 1, alpha};
+    fish.SetAlpha(alpha);
     if (++clock > kFadeFrames) {
         fish.hidden = 1;
         step = kDone;
@@ -86,6 +98,56 @@ void FishGhost::Fade() {
 }
 
 void FishGhost::Draw() {
+    fish.DrawRig(*library, library->effect.inShadowPass == 1);
+}
+
+TenYen::TenYen() {
+    fish.hidden = 1;
+    for (CObjMesh* part : fish.parts) {
+        part->emissive = kPaleGlow;
+        part->emissiveIntensity = kPaleGlowStrength;
+    }
+    alpha_.Add(0, 0);
+    alpha_.Add(kFadeInUntil, 1);
+    alpha_.Add(kSinkFrom, 1);
+    alpha_.Add(kGoneAt, 0);
+    // Facing the doors, then turning half round as it watches.
+    yaw_.Add(0, 0);
+    yaw_.Add(kTurnFrom, 0);
+    yaw_.Add(kSinkFrom, 110);
+    yaw_.Add(kGoneAt, 110);
+    sink_.Add(0, 0);
+    sink_.Add(kSinkFrom, 0);
+    sink_.Add(kGoneAt, -0.5f);
+    look_.Add(0, 0);
+    look_.Add(kTurnFrom, 0);
+    look_.Add(kTurnUntil, 1);
+    look_.Add(kGoneAt, 1);
+}
+
+void TenYen::Init(Personal* scenePlayer, MyLibrary*) {
+    if (scenePlayer->record.storyStage >= kSeenStage) clock = kGoneAt;
+}
+
+void TenYen::Update() {
+    if (clock >= kGoneAt) return;
+    if (clock < 0 && player->Position().z < kSeenFrom) {
+        player->record.storyStage = kSeenStage;
+        clock = 0;
+    }
+    if (clock < 0) return;
+    fish.hidden = 0;
+    fish.MotType = Fish::kMotionIdle;
+    // The curves are read below their last key, where they do not wrap round.
+    fish.root.position = kByTheLantern + glm::vec3(0, sink_.Value(clock), 0);
+    fish.root.rotation.y = yaw_.Value(clock);
+    fish.SetAlpha(alpha_.Value(clock));
+    fish.LookToward(player->Position(), look_.Value(clock));
+    if (++clock == kGoneAt) fish.hidden = 1;
+    fish.Update(*library);
+}
+
+void TenYen::Draw() {
     fish.DrawRig(*library, library->effect.inShadowPass == 1);
 }
 

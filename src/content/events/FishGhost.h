@@ -3,6 +3,7 @@
 
 #include "scene/Scene.h"
 #include "world/Fish.h"
+#include "world/KeyCurve.h"
 #include "world/Motion.h"
 
 namespace Ev {
@@ -24,6 +25,27 @@ class FishGhost final : public Scene {
 
   private:
     void Fade();
+};
+
+// The square, when the guest first steps out of the inn (stage 18): behind them by a lantern a
+// fish stands facing the inn, turns its head to watch them go, and sinks from sight. From then on
+// the night has turned (stage 19).
+class TenYen final : public Scene {
+  public:
+    TenYen();
+    void Init(Personal* player, MyLibrary* library) override;
+    void Update() override;
+    void Draw() override;
+    const char16_t* Name() const override { return u"TenYen"; }
+
+    Fish fish;
+    int32_t clock = -1;  // frames since it appeared; −1 before it does
+
+  private:
+    KeyCurve alpha_;
+    KeyCurve yaw_;
+    KeyCurve sink_;
+    KeyCurve look_;  // how far its head and body turn towards the player
 };
 
 }  // namespace Ev

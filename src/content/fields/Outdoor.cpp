@@ -8,7 +8,9 @@
 #include "content/Services.h"
 #include "content/events/Blocks.h"
 #include "content/events/CamChar.h"
+#include "content/events/FishGhost.h"
 #include "content/events/Outdoors.h"
+#include "content/events/PhoneBooth.h"
 #include "content/fields/FieldTable.h"
 #include "levels/Outdoor.h"
 #include "library/AssetNames.h"
@@ -69,7 +71,8 @@ const Placement kSotoEvents[] = {
     {Make<drawObj>,    AssetRow("innmora.x"),        {0, 4.95f, 41.1f}},
     {Make<drawObj>,    AssetRow("sky.x"),            {0, 0, 20.0f},         {0, 0, 0}, {8, 8, 8},  content::kAlways, &content::kUnlitSky},
     {Make<drawObj>,    AssetRow("hiroba.x"),         {0, 0, 0},             {0, 0, 0}, {1, 1, 1},  content::kAlways, &kGround},
-    {Make<drawHitObj>, AssetRow("publictel.x"),      {-10.0f, 0, 35.0f},    {0, -90, 0}},
+    // The telephone booth, its door towards the square's south end.
+    {Make<Ev::publictel>, -1,                        {-10.0f, 0, 35.0f}},
     // The notice board on the square's west side, cuttings pinned to its face.
     {Make<drawHitObj>, AssetRow("kabe.x"),           {-4.0f, 0, 24.0f},     {0, 90, 0}, {0.7f, 0.75f, 1}, StageFrom(1)},
     {Make<drawObj>,    Ev::kCubeModel,               {-3.93f, 1.3f, 24.0f}, {0, 0, 0}, {0.01f, 0.45f, 0.6f}, StageFrom(1)},
@@ -138,6 +141,7 @@ void Soto::Init(Personal* player, MyLibrary* library) {
     const int32_t stage = player->record.storyStage;
     if (stage >= kFirstOutdoorStage && stage <= kLastOutdoorStage) {
         AppendChild(std::make_unique<Ev::SotoEvent>());
+        AppendChild(std::make_unique<Ev::TenYen>());
         content::PlaceExits(*this, FieldId::Soto, kSotoPathExits);
     }
     content::ApplyLight(*this, Moonlight(4.0f, 55.0f, 90.0f, {0, 0, 20.0f}));
