@@ -3,12 +3,14 @@
 // player drives it.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/FakePlatform.h"
 #include "content/fields/FieldFactory.h"
+#include "library/Angles.h"
 #include "library/TextBox.h"
 
 // The field's first event of type T (with that debug name, when one is given); null if none.
@@ -86,6 +88,21 @@ class FieldRun : public testing::Test {
         }
         EXPECT_EQ(app.player.controlMode, kControlFree) << "the box did not let the player go";
         return keys;
+    }
+    // Aims from where the player stands at `target` (the aim held, the view turned onto it), gives
+    // the action for the throw and lets the aim go.
+    void ThrowAt(const glm::vec3& target) {
+        constexpr float kAimEyeHeight = 0.5f;  // the aim looks from this far above the body
+        platform.input.keys.insert(platform::VirtualKey::Q);
+        Run(1);
+        Personal& player = app.player;
+        const glm::vec3 to = target - (player.Position() + glm::vec3(0, kAimEyeHeight, 0));
+        player.yawOffset = std::fmod(FacingOf(to) - player.Yaw() + 720.0f, 360.0f);
+        player.pitch = -Degrees(std::atan2(to.y, std::hypot(to.x, to.z)));
+        platform.input.keys.insert(platform::VirtualKey::E);
+        Run(2);
+        platform.input.keys.clear();
+        Run(1);
     }
     bool DialogueOpen() {
         for (auto& child : Field().children) {

@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr float kAimEyeHeight = 0.5f;  // the aim looks from this far above the body's centre
 constexpr int32_t kThrowSpacing = 52;  // frames: just past the throw's cooldown
 
 class HitPuzzleTest : public FieldRun {
@@ -25,20 +24,6 @@ class HitPuzzleTest : public FieldRun {
     void SetUp() override {
         FieldRun::SetUp();
         app.lib.steamworks.enabled = 1;
-    }
-    // Aims from where the player stands at `target` (the aim held, the view turned onto it), gives
-    // the action for the throw and lets the aim go.
-    void ThrowAt(const glm::vec3& target) {
-        platform.input.keys.insert(platform::VirtualKey::Q);
-        Run(1);
-        Personal& player = app.player;
-        const glm::vec3 to = target - (player.Position() + glm::vec3(0, kAimEyeHeight, 0));
-        player.yawOffset = std::fmod(FacingOf(to) - player.Yaw() + 720.0f, 360.0f);
-        player.pitch = -Degrees(std::atan2(to.y, std::hypot(to.x, to.z)));
-        platform.input.keys.insert(platform::VirtualKey::E);
-        Run(2);
-        platform.input.keys.clear();
-        Run(1);
     }
     // Starts in the field with the darts in hand, ready to throw.
     void StartWithDarts(FieldId id, const glm::vec3& spawn, float yaw, int32_t stage) {

@@ -27,6 +27,10 @@ ExitBase::ExitBase(int32_t exitIndex) : exit(exitIndex) {
     meshes.push_back(&trigger);
 }
 
+bool ExitBase::StoryReached(int32_t stage) const {
+    return player->record.storyStage >= stage;
+}
+
 const ExitRow* ExitBase::Row() const {
     const auto exits = ExitTable();
     if (exit < 0 || static_cast<size_t>(exit) >= exits.size()) return nullptr;

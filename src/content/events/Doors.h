@@ -29,6 +29,7 @@ class ExitBase : public Scene {
     explicit ExitBase(int32_t exitIndex);
     // Goes through: the exit's row into the next field. Nothing for an index of no exit.
     void Leave();
+    bool StoryReached(int32_t stage) const;
 
   private:
     const ExitRow* Row() const;
@@ -38,6 +39,18 @@ class ExitBase : public Scene {
 class ExitTrigger final : public ExitBase {
   public:
     explicit ExitTrigger(int32_t exitIndex) : ExitBase(exitIndex) {}
+    const char16_t* Name() const override { return u"HitFlag"; }
+};
+
+// A way that stands in its field all along but lets the player through only from a stage of the
+// story on, so that it opens while the player is still in the field.
+template <int32_t kFromStage>
+class ExitFromStage final : public ExitBase {
+  public:
+    explicit ExitFromStage(int32_t exitIndex) : ExitBase(exitIndex) {}
+    void Update() override {
+        if (StoryReached(kFromStage)) ExitBase::Update();
+    }
     const char16_t* Name() const override { return u"HitFlag"; }
 };
 

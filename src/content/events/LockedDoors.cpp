@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "content/Inventory.h"
+#include "content/Services.h"
 #include "content/events/Examine.h"
 #include "library/AssetNames.h"
 #include "scene/Personal.h"
@@ -211,6 +212,11 @@ void ScDoor::Update() {
 bool GuestRoomDoor::Open() const {
     constexpr size_t kCharmItem = 4;
     return Record().safeOpened != 0 && Record().itemHeld[kCharmItem] == 0;
+}
+
+void GuestRoomDoor::Passed() {
+    constexpr int32_t kOutOfTheRoomAward = 13;
+    content::Services(*library).Award(kOutOfTheRoomAward);
 }
 
 bool Datui_Harigami::TellsFirst() const {

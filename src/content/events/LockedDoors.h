@@ -191,6 +191,7 @@ class GuestRoomDoor final : public LockedDoor {
 
   protected:
     bool Open() const override;
+    void Passed() override;  // the first step out of the room is rewarded
 };
 
 // Room 201's door seen from inside: locked from the corridor, it never opens from here.

@@ -47,7 +47,6 @@ constexpr glm::vec3 kPanelDown{0.15f, 0.02f, -0.8f};
 constexpr glm::vec3 kPanelLying{-90, 15, 0};
 constexpr int32_t kFallFrames = 20;
 constexpr int32_t kClatterAt = 18;
-constexpr int32_t kGapStage = 10;
 constexpr int32_t kRoofLeftStage = 9;  // once the roof's door has been used, its ghost is gone
 constexpr glm::vec3 kBoilerReach{1.6f, 1.6f, 1.2f};
 
@@ -223,7 +222,7 @@ Boiler::Boiler()
 }
 
 void Boiler::Init(Personal* scenePlayer, MyLibrary*) {
-    if (scenePlayer->record.storyStage < kGapStage) return;
+    if (scenePlayer->record.storyStage < kBoilerGapStage) return;
     state_ = Panel::Fallen;
     panel.position = kPanelDown;
     panel.rotation = kPanelLying;
@@ -233,7 +232,7 @@ void Boiler::Update() {
     const glm::vec3 at(body.world[3]);
     PlayAt(crickets_, at);
     PlayAt(hum_, at);
-    const bool gapOpen = player->record.storyStage >= kGapStage;
+    const bool gapOpen = player->record.storyStage >= kBoilerGapStage;
     if (Examined(trigger, *player)) Show(gapOpen ? gap_ : loose_, *player);
     Finished(loose_, *this);
     Finished(gap_, *this);
@@ -265,7 +264,7 @@ void Boiler::Fall() {
         record.EnemyMode = kEnemyChasing;
         PlayAt(scare_, glm::vec3(body.world[3]));
     }
-    record.storyStage = std::max(record.storyStage, kGapStage);
+    record.storyStage = std::max(record.storyStage, kBoilerGapStage);
     state_ = Panel::Fallen;
 }
 
@@ -424,10 +423,6 @@ void LobbyChair::Update() {
 void LobbyChair::Pose(int32_t frame) {
     chair.position = slide_.Sample(frame);
     chair.rotation = turn_.Sample(frame);
-}
-
-void BoilerGap::Update() {
-    if (player->record.storyStage >= kGapStage) ExitBase::Update();
 }
 
 }  // namespace Ev

@@ -165,11 +165,7 @@ class LobbyChair final : public Scene {
 
 // The gap behind the boiler's fallen panel: walked into once it has opened, it leads down into room
 // 201's bathroom.
-class BoilerGap final : public ExitBase {
-  public:
-    explicit BoilerGap(int32_t exitIndex) : ExitBase(exitIndex) {}
-    void Update() override;
-    const char16_t* Name() const override { return u"HitFlag"; }
-};
+inline constexpr int32_t kBoilerGapStage = 10;
+using BoilerGap = ExitFromStage<kBoilerGapStage>;
 
 }  // namespace Ev

@@ -131,7 +131,7 @@ constexpr ExitPlacement kBathroomDoor{"bathroom door", kBathroomDoorReach, kBath
 
 // The guest room's bathroom opens after its door has swung open by itself.
 constexpr ExitPlacement kGuestBathroomDoor{"bathroom door", kBathroomDoorReach, kBathroomDoorSize,
-                                           nullptr, 0, content::StageFrom(Ev::kBathroomReachableStage)};
+                                           MakeExit<Ev::ExitFromStage<Ev::kBathroomReachableStage>>};
 const ExitPlacement kGuestRoomExits[] = {CorridorDoor(MakeExit<Ev::GuestRoomDoor>), kGuestBathroomDoor};
 const ExitPlacement kRoom201Exits[] = {
     kBathroomDoor,
