@@ -11,6 +11,7 @@
 #include "content/events/CamFix.h"
 #include "content/events/Message.h"
 #include "content/events/Notes.h"
+#include "content/events/PhoneBooth.h"
 #include "scene/Personal.h"
 
 namespace Fld {
@@ -54,6 +55,7 @@ constexpr BlockRow kBlocks[] = {
 };
 
 constexpr glm::vec3 kMessageCube{0, 0.5f, 2.5f};  // one step ahead of the spawn point's left side
+constexpr glm::vec3 kBooth{3.0f, 0, 5.4f};        // by the north wall, its door towards the room
 // The eye looks at the player from behind and above, along +z, so that the message cube, the
 // player and the panel's edge are in view from the spawn point.
 constexpr glm::vec3 kCameraOffset{0, 3.0f, -6.5f};
@@ -105,6 +107,7 @@ void TestRoom::Init(Personal* player, MyLibrary* library) {
         AppendChild(std::move(block));
     }
     AppendEvent<Message>(*this).cube.position = kMessageCube;
+    AppendEvent<Ev::publictel>(*this).booth.position = kBooth;
     AppendEvent<Ev::CamChar>(*this).mesh.position = kCameraOffset;
     Ev::CamFix& corner = AppendEvent<Ev::CamFix>(*this);
     corner.trigger.position = kCornerZone;
