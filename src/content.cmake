@@ -10,6 +10,7 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Decor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Doors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Enemies.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/Ending.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Examine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Fire.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/FishGhost.cpp

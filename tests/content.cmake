@@ -8,6 +8,7 @@ hm_add_test(content_tests
     ${CMAKE_CURRENT_LIST_DIR}/content/DecorTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/EnemyTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/FieldsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/content/FlowTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/FurnitureTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/HitPuzzlesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/NotesTest.cpp

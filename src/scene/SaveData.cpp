@@ -77,15 +77,19 @@ bool LoadSlot(SaveRecord& record, int slot, uint32_t nowMs) {
     return true;
 }
 
+void TakePlayTime(SaveRecord& record, uint32_t nowMs, const std::tm& localTime) {
+    record.saveTime = {localTime.tm_sec,  localTime.tm_min,  localTime.tm_hour,
+                       localTime.tm_mday, localTime.tm_mon,  localTime.tm_year,
+                       localTime.tm_wday, localTime.tm_yday, localTime.tm_isdst};
+    // Unsigned arithmetic: the clock wraps at 2^32 ms and the difference stays right.
+    record.playTimeMs += nowMs - record.startTime;
+    record.startTime = nowMs;
+}
+
 bool SaveSlot(SaveRecord& record, int slot, uint32_t nowMs, const std::tm& localTime) {
     if (!IsSlot(slot)) return false;
     SaveRecord saved = record;
-    saved.saveTime = {localTime.tm_sec,  localTime.tm_min,  localTime.tm_hour,
-                      localTime.tm_mday, localTime.tm_mon,  localTime.tm_year,
-                      localTime.tm_wday, localTime.tm_yday, localTime.tm_isdst};
-    // Unsigned arithmetic: the clock wraps at 2^32 ms and the difference stays right.
-    saved.playTimeMs += nowMs - saved.startTime;
-    saved.startTime = nowMs;
+    TakePlayTime(saved, nowMs, localTime);
     if (!ReplaceFile(SlotPath(slot), AsBytes(saved))) return false;
     record = saved;
     return true;

@@ -135,6 +135,9 @@ void ResetRecord(SaveRecord& record, uint32_t nowMs);
 // unreadable or not exactly one record long.
 bool LoadSlot(SaveRecord& record, int slot, uint32_t nowMs);
 
+// saveTime := localTime; the play span up to nowMs is added to playTimeMs and a new span starts.
+void TakePlayTime(SaveRecord& record, uint32_t nowMs, const std::tm& localTime);
+
 // Saves `record` into slot `slot`: saveTime := localTime, the play span up to nowMs is added to
 // playTimeMs and a new span starts at nowMs. The file is replaced whole or not at all. On success
 // `record` holds what was written; on failure (false) both `record` and the old file are untouched.

@@ -1,7 +1,8 @@
 // The night's story played through in order, from waking in the guest room (stage 3) to the hidden
-// room (stage 23), as a player plays it: through the fields' own doors and passages, examining,
-// reading and throwing darts, surviving the ghosts, with nothing set by hand between the steps.
-// The player is put where they would have walked to; everything else is what the game does.
+// room (stage 23) and out into the ending, as a player plays it: through the fields' own doors and
+// passages, examining, reading and throwing darts, surviving the ghosts, with nothing set by hand
+// between the steps. The player is put where they would have walked to; everything else is what the
+// game does.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -16,6 +17,7 @@
 #include "content/events/BathroomDoor.h"
 #include "content/events/Darts.h"
 #include "content/events/Doors.h"
+#include "content/events/Ending.h"
 #include "content/events/Fire.h"
 #include "content/events/FishGhost.h"
 #include "content/events/Furniture.h"
@@ -303,6 +305,9 @@ TEST_F(StoryTest, TheNightRunsFromTheGuestRoomToTheHiddenRoom) {
     Through("secret door");
     ASSERT_EQ(Current(), FieldId::SecretRoom);
     EXPECT_EQ(record.storyStage, 23);
+    Through("door");  // out at dawn, into the ending
+    EXPECT_EQ(record.storyStage, 24);
+    EXPECT_NE(FindEvent<Ev::Ending>(Field()), nullptr);
     EXPECT_EQ(record.deathCount, 0) << "a ghost caught the player on the way";
     EXPECT_EQ(app.lib.steamworks.awarded,
               (std::set<int32_t>{2, 3, 6, 8, 9, 11, 13, 14, 15, 16, 17, 19, 20}));

@@ -8,6 +8,7 @@
 #include "content/Services.h"
 #include "content/events/Blocks.h"
 #include "content/events/CamChar.h"
+#include "content/events/Ending.h"
 #include "content/events/FishGhost.h"
 #include "content/events/Outdoors.h"
 #include "content/events/PhoneBooth.h"
@@ -26,7 +27,7 @@ using Ev::HitBox;
 
 // The stages at which the square has its crickets and its way back down the path: neither during
 // the opening's first look at the square (0) nor in the ending (24).
-constexpr int32_t kFirstOutdoorStage = 1, kLastOutdoorStage = 23;
+constexpr int32_t kFirstOutdoorStage = 1, kLastOutdoorStage = 23, kEndingStage = 24;
 
 // The sky neither casts shadows nor takes the moon's light; the ground and the wood take it but
 // cast none: the wood's shadows barely show in the moonlight, and drawing its 44,000 triangles
@@ -144,6 +145,7 @@ void Soto::Init(Personal* player, MyLibrary* library) {
         AppendChild(std::make_unique<Ev::TenYen>());
         content::PlaceExits(*this, FieldId::Soto, kSotoPathExits);
     }
+    if (stage == kEndingStage) AppendChild(std::make_unique<Ev::Ending>());
     content::ApplyLight(*this, Moonlight(4.0f, 55.0f, 90.0f, {0, 0, 20.0f}));
     SetRoomBox({-level::kSquareHalfWidth, -1, -3}, {level::kSquareHalfWidth, 20, level::kFacade});
 }
