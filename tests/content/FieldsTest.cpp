@@ -268,23 +268,6 @@ TEST(FieldFactoryTest, BuildsEveryNumberedFieldAndNothingForOtherNumbers) {
 
 }  // namespace
 
-TEST(RetryTest, RewindsTheStageTheGhostAndTheKeysOfTheSceneThatCaughtThePlayer) {
-    SaveRecord record;
-    record.storyStage = 20;
-    record.HitPoint = 1;
-    record.EnemyMode = 3;
-    record.itemTaken[7] = record.itemHeld[12] = 1;
-    ApplyRetry(RetryFor(static_cast<int32_t>(FieldId::Fld_203)), record);
-    EXPECT_EQ(record.storyStage, 20);
-    EXPECT_EQ(record.HitPoint, 5);
-    EXPECT_EQ(record.EnemyMode, 0);
-    EXPECT_EQ(record.itemTaken[7] + record.itemHeld[12], 0) << "the key of room 203 goes back";
-    EXPECT_EQ(record.itemTaken[6] + record.itemHeld[11], 2) << "the key before it is kept";
-
-    EXPECT_TRUE(RetryFor(static_cast<int32_t>(FieldId::Lobby)).toTitle);
-    EXPECT_TRUE(RetryFor(999).toTitle);
-}
-
 TEST_F(FieldRun, WalkingBackDownThePathFiveTimesInARowIsRewardedAndTheSquareStartsTheCountAgain) {
     app.lib.steamworks.enabled = 1;
     const auto walkTo = [&](float z) {

@@ -1,10 +1,15 @@
-// The course of a play around the story: the ending's result and the records it keeps.
+// The course of a play around the story: the game-over screen with its retry points, the
+// ending's result and the records it keeps.
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
 
 #include "content/FieldRun.h"
+#include "content/Inventory.h"
 #include "content/events/Ending.h"
+#include "content/fields/Gameover.h"
+#include "content/fields/Retries.h"
 #include "library/Format.h"
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
@@ -38,7 +43,87 @@ class FlowTest : public FieldRun {
         EXPECT_EQ(ending->Current(), Ev::Ending::Phase::Result);
         return *ending;
     }
+    // Caught in the field the game is in: the game-over screen comes up.
+    Ev::Ev_GameOver& Die() {
+        app.rootScene.AddChild(MakeGameover());
+        Run(2);
+        auto* screen = FindEvent<Ev::Ev_GameOver>(Field());
+        if (screen == nullptr) throw std::runtime_error("no game-over screen");
+        return *screen;
+    }
+    void Tap(platform::VirtualKey key) {
+        platform.input.keys.insert(key);
+        Run(1);
+        platform.input.keys.erase(key);
+        Run(1);
+    }
 };
+
+// Every retry point of the table: caught there, "try again" rebuilds the row's field at its spawn
+// with the story, the keys and the ghost rewound as the row says; a death anywhere else can only
+// go back to the title.
+class RetryPointTest : public FlowTest, public testing::WithParamInterface<RetryRow> {};
+
+TEST_P(RetryPointTest, TryingAgainRebuildsTheRowsRetryPoint) {
+    const RetryRow& row = GetParam();
+    const FieldId caughtIn =
+        row.caughtIn >= 0 ? static_cast<FieldId>(row.caughtIn) : FieldId::Dining_Room;
+    SaveRecord& record = app.player.record;
+    record.EnemyMode = 2;
+    record.HitPoint = 2;
+    for (const int key : {row.keyGiven, row.keyTakenBack}) {
+        if (key >= 0) content::SetKeyHeld(record, key, row.keyGiven != key);
+    }
+    // On the square, past the apparition that would move the story on at the retry point.
+    const int32_t stage = caughtIn == FieldId::Soto ? 20 : StartOf(caughtIn).stage;
+    Start(caughtIn, StartOf(caughtIn).position, 0, stage);
+    const int32_t stageBefore = record.storyStage;
+    Ev::Ev_GameOver& screen = Die();
+    Run(200);
+    ASSERT_EQ(screen.Current(), Ev::Ev_GameOver::Phase::Menu);
+    PressAction();  // the first entry: try again
+    Run(30);
+    if (row.toTitle) {
+        EXPECT_EQ(std::u16string(Field().Name()), u"Title");
+        return;
+    }
+    EXPECT_EQ(Current(), row.rebuilt);
+    EXPECT_LT(glm::length(Horizontal(app.player.Position() - row.spawn)), 0.05f);
+    EXPECT_NEAR(app.player.Yaw(), row.yaw, 1e-3f);
+    EXPECT_EQ(record.storyStage, row.stage >= 0 ? row.stage : stageBefore);
+    EXPECT_EQ(record.EnemyMode == 2, row.enemy == EnemyRetry::Keep);
+    EXPECT_EQ(record.HitPoint, row.enemy == EnemyRetry::Reset ? 5 : 2);
+    if (row.keyGiven >= 0) EXPECT_TRUE(content::KeyHeld(record, row.keyGiven));
+    if (row.keyTakenBack >= 0) EXPECT_FALSE(content::KeyTaken(record, row.keyTakenBack));
+    EXPECT_EQ(app.player.controlMode, kControlFree);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RetryPointTest, testing::ValuesIn(RetryTable()),
+                         [](const testing::TestParamInfo<RetryRow>& info) {
+                             const int32_t field = info.param.caughtIn;
+                             return field < 0 ? std::string("AnyOtherField")
+                                              : "Field" + std::to_string(field);
+                         });
+
+// The screen counts the death, rewards the fifth, tenth and twentieth, and a death in the guest
+// bathroom; its menu goes back to the title when asked, by the keys or the pointer.
+TEST_F(FlowTest, TheGameOverScreenCountsDeathsAndLeadsBackToTheTitle) {
+    app.player.record.deathCount = 4;
+    Start(FieldId::Guest_Bath, StartOf(FieldId::Guest_Bath).position, 0);
+    Ev::Ev_GameOver& screen = Die();
+    EXPECT_EQ(app.player.record.deathCount, 5);
+    EXPECT_EQ(app.lib.steamworks.awarded, (std::set<int32_t>{5, 36}));
+    PressAction();  // skips the scare
+    EXPECT_EQ(screen.Current(), Ev::Ev_GameOver::Phase::Menu);
+    Tap(platform::VirtualKey::Down);
+    EXPECT_EQ(screen.Choice(), 1);
+    Tap(platform::VirtualKey::Down);
+    EXPECT_EQ(screen.Choice(), 0) << "two entries wrap round";
+    Tap(platform::VirtualKey::Up);
+    PressAction();
+    Run(2);
+    EXPECT_EQ(std::u16string(Field().Name()), u"Title");
+}
 
 // A clean run of under five minutes earns every award of the result; its time becomes both
 // records. A later, slower run with a death and a save earns fewer and keeps the best time.

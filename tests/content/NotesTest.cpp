@@ -138,7 +138,6 @@ TEST_F(FieldRun, TheTelephoneFollowsTheStory) {
 // does not.
 TEST_F(FieldRun, TheWhiteboardPunishesWipingItsWriting) {
     app.lib.steamworks.enabled = 1;
-    app.makeTitle = MakeTitle;
     for (const bool wipe : {false, true}) {
         Start(FieldId::Staff_Room, StartOf(FieldId::Staff_Room).position, 0);
         Ev::WhiteBord* board = FindEvent<Ev::WhiteBord>(Field());
@@ -155,7 +154,7 @@ TEST_F(FieldRun, TheWhiteboardPunishesWipingItsWriting) {
         }
         ReadThrough();
         Run(70);
-        EXPECT_EQ(std::u16string(Field().Name()), wipe ? u"Title" : u"noname") << wipe;
+        EXPECT_EQ(std::u16string(Field().Name()), wipe ? u"Gameover" : u"noname") << wipe;
         EXPECT_EQ(app.player.record.deathCount, wipe ? 1u : 0u);
         EXPECT_EQ(app.lib.steamworks.awarded.contains(18), wipe);
     }

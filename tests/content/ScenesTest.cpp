@@ -104,7 +104,6 @@ TEST_F(ScenesTest, TheFireGoesOutOnlyUnderTheExtinguisherAndStaysOut) {
 // The men's toilet: the stall drawn at this visit holds room 202's key; opening a trap stall ends
 // the game, and the key's award no longer follows.
 TEST_F(ScenesTest, OneStallHoldsTheKeyAndTheOthersAreTraps) {
-    app.makeTitle = MakeTitle;
     Start(FieldId::Rest_Men, StartOf(FieldId::Rest_Men).position, 0, 8);
     std::vector<Ev::Rest_Men_Toile*> keyStalls, traps;
     for (auto& child : Field().children) {
@@ -129,7 +128,7 @@ TEST_F(ScenesTest, OneStallHoldsTheKeyAndTheOthersAreTraps) {
     PressAction();
     ReadThrough();
     Run(200);
-    EXPECT_EQ(std::u16string(Field().Name()), u"Title");
+    EXPECT_EQ(std::u16string(Field().Name()), u"Gameover");
     EXPECT_EQ(app.player.record.deathCount, 1u);
     EXPECT_TRUE(app.lib.steamworks.awarded.contains(12));
 }
@@ -194,7 +193,6 @@ TEST_F(ScenesTest, TheBoothShutsBehindAPlayerWhoWalksAway) {
 }
 
 TEST_F(ScenesTest, ThePhoneLetRingIsRewardedAndAnsweredEndsTheNight) {
-    app.makeTitle = MakeTitle;
     Start(FieldId::Soto, StartOf(FieldId::Soto).position, 180, 20);
     Ev::publictel* booth = FindEvent<Ev::publictel>(Field());
     StandIn(booth->trigger);
@@ -227,6 +225,6 @@ TEST_F(ScenesTest, ThePhoneLetRingIsRewardedAndAnsweredEndsTheNight) {
     EXPECT_FALSE(app.lib.steamworks.awarded.contains(26));
     Run(510);
     EXPECT_TRUE(app.lib.steamworks.awarded.contains(26));
-    EXPECT_EQ(std::u16string(Field().Name()), u"Title");
+    EXPECT_EQ(std::u16string(Field().Name()), u"Gameover");
     EXPECT_EQ(app.player.record.deathCount, 1u);
 }
