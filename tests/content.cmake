@@ -2,6 +2,7 @@
 # the test room; the driver's --field option; and a scripted run through the test room.
 hm_add_test(content_tests
   SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/content/AchievementNoticeTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/BlocksTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/CameraEventsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/DartsTest.cpp

@@ -1,2 +1,3 @@
-# Tests of the save files, the settings and the safe text formatter.
-hm_add_test(save_tests SOURCES scene/SaveDataTest.cpp library/FormatTest.cpp LIBS hm_save)
+# Tests of the save files, the settings, the achievements file and the safe text formatter.
+hm_add_test(save_tests
+  SOURCES scene/AchievementFileTest.cpp scene/SaveDataTest.cpp library/FormatTest.cpp LIBS hm_save)

@@ -133,7 +133,12 @@ void D3DXMain::RunField(bool drawn) {
     const bool entering = field->library == nullptr;
     if (entering) field->Enter(&player, &lib);
     field->Frame();
-    if (drawn) DrawFrame(*field);
+    achievementNotice.Update(
+        lib.steamworks, field->OpenDialogue() != nullptr || player.controlMode == kControlMenu);
+    if (drawn) {
+        DrawFrame(*field);
+        achievementNotice.Draw(lib);
+    }
     if (rootScene.titleRequested != 0) {
         rootScene.titleRequested = 0;
         StartTitle();

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "library/AchievementNotice.h"
 #include "library/MyLibrary.h"
 #include "library/Result.h"
 #include "platform/Platform.h"
@@ -57,6 +58,8 @@ class D3DXMain {
     MyLibrary lib;
     Personal player;
     Scene rootScene;
+    // Drawn over every field, so that it outlives the field that made the award.
+    AchievementNotice achievementNotice;
     int32_t resolutionIndex = 1;                    // applied to the window
     platform::Rect windowRect{50, 50, 1920, 1080};  // client area position and size
 

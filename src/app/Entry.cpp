@@ -40,7 +40,6 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
     root->observer = options.observer;
     root->makeTitle = options.makeTitle;
     root->lib.fixedRenderSize = options.renderSize;
-    root->lib.steamworks.enabled = options.achievementsEnabled;
     if (options.logFailedLoads) {
         const LoadLog toStderr = [](std::string_view line) {
             std::fprintf(stderr, "%.*s", static_cast<int>(line.size()), line.data());
@@ -49,6 +48,7 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
         root->lib.models.SetFailLog(toStderr);
     }
     ReadSettings(root->lib.settings);
+    root->lib.steamworks.Open();
     root->resolutionIndex = root->lib.settings.resolutionIndex;
     root->windowRect =
         PlaceWindow(root->lib.settings.windowX, root->lib.settings.windowY,

@@ -11,8 +11,7 @@ struct LaunchOptions {
     FieldMaker makeTitle = nullptr;      // the game's title screen
     std::optional<uint32_t> randomSeed;  // default: seeded from the clock
     FrameObserver* observer = nullptr;
-    bool achievementsEnabled = false;  // only a tool switches the record on
-    bool logFailedLoads = false;       // textures and models that fail to load, on stderr
+    bool logFailedLoads = false;  // textures and models that fail to load, on stderr
     // The render size instead of the chosen resolution's; the headless driver renders small.
     std::optional<gfx::Size> renderSize;
 };

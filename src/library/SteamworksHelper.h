@@ -1,19 +1,31 @@
 #pragma once
 #include <cstdint>
+#include <deque>
+#include <optional>
 #include <set>
 
-// The achievement record: the ids awarded in this run. A platform achievement service would switch
-// it on and read it; the game has none, so it stays disabled unless a tool (the headless driver)
-// enables it. Not saved.
+// The achievement record: the ids a player has earned. A platform achievement service would
+// switch it on and read it; the game has none and keeps the record in the achievements file of
+// the save folder instead (Open). Tests switch it on without the file.
 class SteamworksHelper {
   public:
     virtual ~SteamworksHelper() = default;
 
-    // Records the id once; does nothing while disabled. Always returns 0.
+    // Switches the record on with what earlier runs earned (nothing when the file is missing or
+    // damaged); from now on each new award also replaces the file.
+    void Open();
+    // Records an id of the game's achievements once and queues it to be announced; does nothing
+    // while disabled or for an id the game does not have. Always returns 0.
     int32_t Award(int32_t id);
+    // The earliest award not yet announced, taken off the queue; nullopt when there is none.
+    std::optional<int32_t> TakeUnannounced();
 
     uint32_t enabled = 0;
     std::set<int32_t> awarded;
+
+  private:
+    bool kept_ = false;  // awards are written to the achievements file
+    std::deque<int32_t> unannounced_;
 };
 
 // What some awards count across fields: cleared whenever the title screen comes up.

@@ -2,6 +2,7 @@
 
 #include "library/AssetNames.h"
 #include "library/MyLibrary.h"
+#include "library/TextBox.h"
 #include "scene/Personal.h"
 
 Scene::Scene() {
@@ -34,6 +35,16 @@ void Scene::AppendChild(std::unique_ptr<Scene> child) {
 Scene* Scene::CurrentChild() const {
     if (currentChild < 0 || static_cast<size_t>(currentChild) >= children.size()) return nullptr;
     return children[currentChild].get();
+}
+
+const TextBox* Scene::OpenDialogue() const {
+    for (const TextBox* box : dialogues) {
+        if (box->IsOpen()) return box;
+    }
+    for (const auto& child : children) {
+        if (const TextBox* box = child ? child->OpenDialogue() : nullptr) return box;
+    }
+    return nullptr;
 }
 
 void Scene::SetRoomBox(const glm::vec3& min, const glm::vec3& max) {

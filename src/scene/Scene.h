@@ -58,6 +58,8 @@ class Scene {
     void Frame();
 
     Scene* CurrentChild() const;
+    // The dialogue box open in this scene or below it, if any (one shows at a time).
+    const TextBox* OpenDialogue() const;
 
     int32_t currentChild = 0;
     // On the root: the pause menu asked to go back to the title screen. The application, which
@@ -81,7 +83,7 @@ class Scene {
     std::vector<CObjSound*> sounds;  // the scene's emitters; the subclass owns them
     std::vector<CObjText*> overlayTexts;
     std::vector<CObjText*> worldTexts;
-    std::vector<const TextBox*> dialogues;  // the scene's dialogue boxes, for debugging tools
+    std::vector<const TextBox*> dialogues;  // the scene's dialogue boxes, registered by each box
 
   private:
     void InitScene(Personal* player, MyLibrary* library);

@@ -14,6 +14,7 @@
 #include "library/Catalogue.h"
 #include "library/Format.h"
 #include "library/Utf.h"
+#include "scene/AchievementFile.h"
 #include "scene/SaveData.h"
 #include "scene/TextData.h"
 
@@ -167,6 +168,17 @@ TEST_F(TextTableContentTest, NamesEveryKeyTheGameLooksUp) {
     std::vector<std::string> listed;
     for (const KeyEntry& entry : keys_) listed.push_back(entry.key);
     for (const std::string& key : expected) EXPECT_THAT(listed, testing::Contains(key));
+}
+
+// The notice's heading, and a name and a hint for every achievement.
+TEST_F(TextTableContentTest, NamesAndHintsEveryAchievement) {
+    std::vector<std::string> listed;
+    for (const KeyEntry& entry : keys_) listed.push_back(entry.key);
+    EXPECT_THAT(listed, testing::Contains("Achievement_notice"));
+    for (int id = 0; id < kAchievementCount; ++id) {
+        EXPECT_THAT(listed, testing::Contains("Achievement_name" + std::to_string(id)));
+        EXPECT_THAT(listed, testing::Contains("Achievement_hint" + std::to_string(id)));
+    }
 }
 
 // A missing key reads back as the key itself; formats take exactly their callers' arguments and

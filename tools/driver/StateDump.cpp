@@ -87,17 +87,6 @@ std::string Children(const Scene& field) {
     return out + "]";
 }
 
-// The dialogue box open in a scene or its children, if any (one shows at a time).
-const TextBox* OpenDialogue(const Scene& scene) {
-    for (const TextBox* box : scene.dialogues) {
-        if (box->IsOpen()) return box;
-    }
-    for (const auto& child : scene.children) {
-        if (const TextBox* box = child ? OpenDialogue(*child) : nullptr) return box;
-    }
-    return nullptr;
-}
-
 std::string Key(const TextBox& box, int32_t line) {
     const bool known = line >= 0 && static_cast<size_t>(line) < box.lines.size();
     const char16_t* key = known ? box.lines[static_cast<size_t>(line)].key : nullptr;
@@ -154,7 +143,7 @@ std::string StateJson(const D3DXMain& app, uint32_t frame) {
     json << "  \"camera\": {\"eye\": " << Vector(app.lib.effect.camera.eye)
          << ", \"at\": " << Vector(app.lib.effect.camera.at) << "},\n";
     json << "  \"textBox\": "
-         << DialogueJson(field ? OpenDialogue(*field) : nullptr, app.lib.textData) << ",\n";
+         << DialogueJson(field ? field->OpenDialogue() : nullptr, app.lib.textData) << ",\n";
     json << "  \"items\": {\"itemHeld\": " << List<int32_t>(record.itemHeld)
          << ", \"itemTaken\": " << List<int32_t>(record.itemTaken);
     for (const RecordFlag& flag : ItemFlags()) {

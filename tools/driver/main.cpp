@@ -93,7 +93,6 @@ int main(int argc, char** argv) {
     launch.makeTitle = MakeTitle;
     launch.randomSeed = options->seed;
     launch.observer = &session;
-    launch.achievementsEnabled = true;
     launch.logFailedLoads = true;
     // A fixed window renders at its own size unless told otherwise, so small runs are fast.
     launch.renderSize = options->render ? options->render : options->size;
