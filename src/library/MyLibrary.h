@@ -64,6 +64,8 @@ class MyLibrary {
     // The size the scene renders at: the chosen resolution's, whatever the window's size, unless a
     // tool fixed it.
     gfx::Size RenderSize() const;
+    // The game clock, milliseconds (the play time and the saves count it).
+    uint32_t NowMs() const { return services_.clock.Now(); }
     std::optional<gfx::Size> fixedRenderSize;  // set before Initialise
 
     SystemSettings settings;

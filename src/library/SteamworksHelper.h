@@ -21,4 +21,5 @@ struct AwardCounters {
     int32_t pathVisits = 0;       // builds of the approach path since the square was last built
     int32_t toiletNoteRead = 0;   // the men's toilet's scrawl has been read
     int32_t toiletTrapTaken = 0;  // a trap stall of the men's toilet has caught the player
+    int32_t saveUsed = 0;         // a game was saved or loaded
 };

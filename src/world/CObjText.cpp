@@ -27,7 +27,7 @@ float LineStart(const FontAtlas& atlas, std::u16string_view line, bool centred) 
 void CObjText::Draw(MyLibrary& library) {
     CEffect& effect = library.effect;
     if (hidden || effect.inShadowPass) return;
-    const std::u16string& text = library.textData.GetText(key);
+    const std::u16string& text = literal ? *literal : library.textData.GetText(key);
     size_t count = text.size();
     if (maxChars != -1) count = std::min(count, static_cast<size_t>(std::max(maxChars, 0)));
     const FontAtlas& atlas = library.fontAtlas;

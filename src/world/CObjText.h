@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 #include <glm/mat4x4.hpp>
 #include <glm/vec2.hpp>
@@ -17,7 +18,9 @@ class CObjText {
 
     const glm::mat4* parent = nullptr;     // not owned
     const char16_t* key = u"Hello World";  // text table key; not owned
-    glm::vec2 cursor{0.0f};                // pen position while laying out
+    // When set, drawn as it is instead of the key's text (a line the game composes); not owned.
+    const std::u16string* literal = nullptr;
+    glm::vec2 cursor{0.0f};  // pen position while laying out
     glm::vec3 position{0.0f};
     glm::vec3 scale{1.0f};
     glm::vec3 rotation{0.0f};  // degrees: x pitch, y yaw, z roll
