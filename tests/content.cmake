@@ -13,6 +13,7 @@ hm_add_test(content_tests
     ${CMAKE_CURRENT_LIST_DIR}/content/FurnitureTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/HitPuzzlesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/NotesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/content/PauseMenuTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/ScenesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/StoryTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/KeysTest.cpp

@@ -18,11 +18,10 @@ void DrawWorldLists(Scene& scene) {
 }
 
 // One 3-D pass (shadow, mirror or main, by the effect's flags) of the player, the field and its
-// children. The open pause menu hides the world.
+// children. Behind the open pause menu the world shows as it was left.
 void Draw3DPass(Scene& field) {
     MyLibrary& library = *field.library;
     Personal& player = *field.player;
-    if (player.controlMode == kControlMenu) return;
     player.Draw3D();
     DrawWorldLists(field);
     for (auto& child : field.children) {
@@ -44,8 +43,8 @@ void DrawOverlayPass(Scene& field) {
     MyLibrary& library = *field.library;
     Personal& player = *field.player;
     if (player.aiming != 0) player.sightQuad.Draw(library);
-    // The menu's pages draw themselves here once they exist; while it is open the field's
-    // overlays stay hidden.
+    if (player.menu.showing != 0) player.menu.Draw();
+    // While the menu is open the field's overlays stay hidden.
     if (player.controlMode == kControlMenu) return;
     DrawOverlayLists(field);
     for (auto& child : field.children) {

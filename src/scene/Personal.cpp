@@ -67,6 +67,7 @@ void Personal::Enter(MyLibrary* fieldLibrary) {
     bodyCollider.UpdateSphere();
     for (auto& dart : darts) dart->Ground();
     viewBeforeAim_.reset();  // the view of a field left behind
+    menu.Bind(*library, record, [this] { PlaySelectionTick(); });
 }
 
 void Personal::SetSpawn(float spawnYaw, const glm::vec3& spawnPosition) {
@@ -92,8 +93,9 @@ void Personal::PreUpdate() {
             FreeStep();
             break;
         case kControlMenu:
+            // The world shows behind the menu as it was left: the body holds its pose.
             MenuStep();
-            break;
+            return;
         case kControlCaught:
             bodyModel.frame = 0;
             motion = gt_Model::kMotionRest;
@@ -233,6 +235,7 @@ void Personal::MenuStep() {
         input.state.menuSaved = 1;
         input.state.savedCapture = input.state.captured;
         input.ReleaseCapture();
+        menu.Open();
     }
     menu.showing = 1;
     const PauseMenu::Result result = menu.Step(menuKey, actionPressed != 0, subReleased != 0);
@@ -255,8 +258,7 @@ void Personal::CloseMenu() {
     Input& input = library->input;
     input.SetCapture(input.state.savedCapture != 0);
     input.state.menuSaved = 0;
-    menu.showing = 0;
-    menu.page = 0;
+    menu.Close();
 }
 
 void Personal::Move(std::span<CollObj* const> colliders) {

@@ -109,6 +109,8 @@ void Scene::Frame() {
     // The pause menu holds the world; it may ask to go back to the title screen.
     if (player->returnToTitle == 1) {
         player->SetSpawn(0, {0, 0, 0});
+        // The menu is closed; the title decides what the player may do from here.
+        player->controlMode = kControlHeld;
         parent->titleRequested = 1;
     }
     player->returnToTitle = 0;

@@ -57,18 +57,20 @@ class FakeWindow : public platform::Window {
     gfx::Image icon;
 };
 
-// Only the keys a test holds down; no button or pad; the cursor stays where it was put.
+// Only the keys, mouse buttons and pad state a test holds; the cursor stays where it was put.
 class IdleInput : public platform::InputDevices {
   public:
     bool KeyDown(platform::VirtualKey key) override { return keys.contains(key); }
-    bool ButtonDown(platform::MouseButton) override { return false; }
+    bool ButtonDown(platform::MouseButton button) override { return buttons.contains(button); }
     platform::Point CursorPos() override { return cursor_; }
     void SetCursorPos(platform::Point screen) override { cursor_ = screen; }
     platform::Point ClientToScreen(platform::Point client) override { return client; }
     platform::Point ScreenToClient(platform::Point screen) override { return screen; }
-    platform::PadState Pad() override { return {}; }
+    platform::PadState Pad() override { return pad; }
 
     std::set<platform::VirtualKey> keys;
+    std::set<platform::MouseButton> buttons;
+    platform::PadState pad;
 
   private:
     platform::Point cursor_;
