@@ -20,6 +20,7 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Message.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Mirror.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Notes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/Opening.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Outdoors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/PhoneBooth.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Pickups.cpp
@@ -34,6 +35,7 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Gameover.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/GuestBaths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/GuestRooms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/Intro.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Lobby.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Outdoor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Retries.cpp
