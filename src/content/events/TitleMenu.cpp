@@ -21,7 +21,7 @@ constexpr auto kEntryCount = static_cast<int32_t>(std::size(kEntries));
 // the left of the picture, widened for the saved games and the licences, the game's name at its
 // top and the rows below it.
 constexpr float kLayoutHeight = 1080;
-constexpr float kBandLeft = -960, kMenuBandWidth = 700, kWideBandWidth = 1180;
+constexpr float kBandLeft = -960, kMenuBandWidth = 700, kWideBandWidth = 1000;
 constexpr glm::vec4 kBandColour{0.0f, 0.0f, 0.02f, 0.55f};
 constexpr float kTextLeft = -800;
 constexpr glm::vec3 kGameNameAt{-820, 330, 0};
@@ -31,10 +31,11 @@ constexpr float kEntrySize = 1.4f;
 constexpr float kEntriesTop = 60;
 constexpr float kEntryPitch = 24 * kEntrySize * kLineFactor;
 constexpr float kHighlightReach = 60;  // the bar runs this far left of the texts
-constexpr float kMenuHighlightWidth = 460, kSlotHighlightWidth = 960;
+constexpr float kMenuHighlightWidth = 460, kSlotHighlightWidth = 820;
 constexpr glm::vec3 kHeadingAt{kTextLeft, 200, 0};
 constexpr float kSlotsTop = 90, kSlotPitch = 120;
-constexpr float kSlotLineHalf = 24 * 1.1f / 2;  // a two-line label's middle lies this far down
+constexpr float kSlotLineFactor = 1.3f;
+constexpr float kSlotLineHalf = 24 * kSlotLineFactor / 2;  // a label's middle, below its first line
 constexpr glm::vec3 kDescriptionAt{kTextLeft, -170, 0};
 constexpr glm::vec3 kSlotsDescriptionAt{kTextLeft, -300, 0};
 constexpr glm::vec3 kRecordsAt{kTextLeft, -240, 0};
@@ -85,6 +86,7 @@ EvTitle::EvTitle()
         CObjText& label = slotTexts_[static_cast<size_t>(slot)];
         Style(label, {kTextLeft, slots_.CentreOf(slot) + kSlotLineHalf, 0}, 1.0f, kTextColour);
         label.literal = &slotLines_[static_cast<size_t>(slot)];
+        label.lineFactor = kSlotLineFactor;
     }
     for (size_t part = 0; part < licence_.size(); ++part) {
         Style(licence_[part], kLicenceAt[part], 1.0f, kTextColour);
@@ -146,7 +148,7 @@ void EvTitle::Take(Entry entry) {
             OpenLoad();
             break;
         case Entry::Licence:
-            page_ = Page::Licence;
+            TurnTo(Page::Licence);
             break;
     }
 }
@@ -167,7 +169,7 @@ void EvTitle::OpenLoad() {
     }
     slots_.chosen = 0;
     loadFailed_ = false;
-    page_ = Page::Load;
+    TurnTo(Page::Load);
 }
 
 void EvTitle::LoadStep() {
@@ -209,7 +211,13 @@ void EvTitle::BackToMenu(Entry chosen) {
     for (int32_t row = 0; row < kEntryCount; ++row) {
         if (kEntries[row] == chosen) entries_.chosen = row;
     }
-    page_ = Page::Menu;
+    TurnTo(Page::Menu);
+}
+
+void EvTitle::TurnTo(Page page) {
+    page_ = page;
+    // A pointer resting where the new page has rows does not choose one until it moves again.
+    content::Services(*library).Controls().state.mouseMoved = 0;
 }
 
 const char16_t* EvTitle::DescriptionKey() const {

@@ -40,6 +40,7 @@ class EvTitle final : public Scene {
     // Continues the saved game of `slot`; a slot that cannot be continued says so and stays.
     void Continue(int32_t slot);
     void BackToMenu(Entry chosen);
+    void TurnTo(Page page);
     // Shows what the page shows, with the highlight on its chosen row.
     void Lay();
     const char16_t* DescriptionKey() const;
