@@ -19,7 +19,8 @@ constexpr int32_t kCaptionFade = 60;    // frames of a caption's fading in, and 
 constexpr int32_t kFadeOutFrames = 30;  // the screen darkens this long at the end of a view
 constexpr glm::vec4 kCaptionColour{0.92f, 0.88f, 0.8f, 1.0f};
 constexpr float kCaptionSize = 1.5f;
-constexpr float kTwoLinesUp = 24 * kCaptionSize * 1.1f / 2;  // two lines about the middle
+constexpr float kTextUnit = 24;  // a line of text at size 1, before its line factor
+constexpr float kTwoLinesUp = kTextUnit * kCaptionSize * 1.1f / 2;  // two lines about the middle
 constexpr uint32_t kDreamReverb = 23;  // the walk to the room is remembered as if under water
 constexpr uint32_t kPlainReverb = 0;
 
@@ -43,6 +44,7 @@ constexpr int32_t kStepEvery = 32;
 
 // The welcome: the door slides open, the maid speaks; then the game's name.
 constexpr int32_t kDoorSlidesAt = 30, kWelcomeAt = 90, kGameNameFrames = 300;
+constexpr float kGameNameSize = 4.0f;
 
 // The guest room: in from the door, across the mats; the door is shut behind.
 constexpr glm::vec3 kRoomEntry{-3.95f, 0.42f, -2.27f};  // just inside the door, on the mats
@@ -50,9 +52,10 @@ constexpr glm::vec3 kRoomMiddle{-1.0f, 0.42f, -1.3f};
 constexpr int32_t kWalkFrames = 160, kDoorShutAt = 200, kThoughtsAt = 240;
 constexpr int32_t kOpeningAward = 0;
 
-// Where the opening's fields are entered: the dark screen has no room; the square where the path
-// opens onto it; the corridor at its corner.
+// Where the opening's fields are entered: anywhere on the dark screen, which has no room; on the
+// path below the square, unseen, while the view looks up it; at the corridor's corner.
 constexpr glm::vec3 kNowhere{0, 0, 0};
+constexpr glm::vec3 kBelowTheSquare{0, 0, 0};
 constexpr glm::vec3 kCorridorCorner{1.4f, kFloor + 0.35f, 31.1f};
 constexpr float kDownTheCorridor = -90;
 // Where a skipped opening leaves the guest: beside the low table, facing the window.
@@ -125,7 +128,7 @@ void IntroFirst::Init(Personal* scenePlayer, MyLibrary* sceneLibrary) {
 
 void IntroFirst::Update() {
     if (words_.ShowAt(clock_++)) return;
-    GoTo(MakeFieldOf(FieldId::Soto), kNowhere, 0);
+    GoTo(MakeFieldOf(FieldId::Soto), kBelowTheSquare, 0);
 }
 
 IntroSotoCam::IntroSotoCam() {
@@ -181,7 +184,7 @@ void IntroF2Cam::Update() {
 }
 
 IntroTitleCall::IntroTitleCall()
-    : name_(u"Ev_Title_0", kGameNameFrames, 4.0f), door_(AssetRow("dooropen.wav")) {
+    : name_(u"Ev_Title_0", kGameNameFrames, kGameNameSize), door_(AssetRow("dooropen.wav")) {
     welcome_.AddLine(u"Ev_FirstStage_2");
     welcome_.AddLine(u"Ev_FirstStage_4");
     welcome_.Register(*this);

@@ -21,6 +21,7 @@ constexpr auto kEntryCount = static_cast<int32_t>(std::size(kEntries));
 // the left of the picture, widened for the saved games and the licences, the game's name at its
 // top and the rows below it.
 constexpr float kLayoutHeight = 1080;
+constexpr float kTextUnit = 24;  // a line of text at size 1, before its line factor
 constexpr float kBandLeft = -960, kMenuBandWidth = 700, kWideBandWidth = 1000;
 constexpr glm::vec4 kBandColour{0.0f, 0.0f, 0.02f, 0.55f};
 constexpr float kTextLeft = -800;
@@ -29,13 +30,14 @@ constexpr float kGameNameSize = 3.5f;
 constexpr float kLineFactor = 1.5f;
 constexpr float kEntrySize = 1.4f;
 constexpr float kEntriesTop = 60;
-constexpr float kEntryPitch = 24 * kEntrySize * kLineFactor;
+constexpr float kEntryPitch = kTextUnit * kEntrySize * kLineFactor;
 constexpr float kHighlightReach = 60;  // the bar runs this far left of the texts
 constexpr float kMenuHighlightWidth = 460, kSlotHighlightWidth = 820;
 constexpr glm::vec3 kHeadingAt{kTextLeft, 200, 0};
 constexpr float kSlotsTop = 90, kSlotPitch = 120;
 constexpr float kSlotLineFactor = 1.3f;
-constexpr float kSlotLineHalf = 24 * kSlotLineFactor / 2;  // a label's middle, below its first line
+constexpr float kSlotLineHalf =
+    kTextUnit * kSlotLineFactor / 2;  // a label's middle, below its first line
 constexpr glm::vec3 kDescriptionAt{kTextLeft, -170, 0};
 constexpr glm::vec3 kSlotsDescriptionAt{kTextLeft, -300, 0};
 constexpr glm::vec3 kRecordsAt{kTextLeft, -240, 0};
