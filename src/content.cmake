@@ -17,14 +17,17 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/events/HitPuzzles.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Furniture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/LockedDoors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/MenuRows.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Message.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Mirror.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Notes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/Opening.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Outdoors.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/PhoneBooth.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Pickups.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Scenes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Shutter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/TitleMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Baths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/EnemyStarts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Exits.cpp
@@ -34,11 +37,13 @@ add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Gameover.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/GuestBaths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/GuestRooms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/Intro.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Lobby.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Outdoor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/Retries.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/SmallRooms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/TestRoom.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/fields/Title.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/fields/UpstairsRooms.cpp
 )
 target_link_libraries(hm_content PUBLIC hollowmere_core hm_levels)

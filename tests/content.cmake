@@ -1,5 +1,6 @@
-# Game content on the null device: the message cube, the building blocks, the camera events and
-# the test room; the driver's --field option; and a scripted run through the test room.
+# Game content on the null device: the title and the opening, the message cube, the building
+# blocks, the camera events and the test room; the driver's --field option; and scripted runs
+# through the test room and the title.
 hm_add_test(content_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/content/AchievementNoticeTest.cpp
@@ -20,6 +21,7 @@ hm_add_test(content_tests
     ${CMAKE_CURRENT_LIST_DIR}/content/ShutterTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/MessageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/TestRoomTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/content/TitleTest.cpp
   LIBS hm_content hm_headless IN_GAME_FOLDER)
 hm_add_test(field_option_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/content/FieldOptionTest.cpp
   LIBS hm_driver)
@@ -28,3 +30,5 @@ add_test(NAME content.testRoomRunOnGl
     ${CMAKE_CURRENT_SOURCE_DIR}/integration/test_room_run.input)
 add_test(NAME content.aimRun
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/aim_run.sh $<TARGET_FILE:hm-driver>)
+add_test(NAME content.titleRun
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/title_run.sh $<TARGET_FILE:hm-driver>)

@@ -32,4 +32,24 @@ AwardCounters& Services::Counters() const {
     return library_.awardCounters;
 }
 
+Input& Services::Controls() const {
+    return library_.input;
+}
+
+glm::vec2 Services::Pointer() const {
+    return library_.frame.cursorLayout;
+}
+
+const std::u16string& Services::Text(const char16_t* key) const {
+    return library_.textData.GetText(key);
+}
+
+SystemSettings& Services::Settings() const {
+    return library_.settings;
+}
+
+uint32_t Services::NowMs() const {
+    return library_.NowMs();
+}
+
 }  // namespace content

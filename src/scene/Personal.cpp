@@ -61,6 +61,8 @@ void Personal::Enter(MyLibrary* fieldLibrary) {
     followPoint = record.spawnPos;
     Yaw() = record.spawnYaw;
     PlaceBody();
+    // Seen in every field unless what the field builds hides it (the title, the opening's views).
+    bodyModel.hidden = 0;
     library = fieldLibrary;
     if (controlMode == kControlFree) bodyModel.frame = 0;
     bodyCollider.Update(*library);
@@ -391,4 +393,8 @@ void Personal::PlaySelectionTick() {
         tick.Play();
         return;
     }
+}
+
+void Personal::PlayConfirmClick() {
+    Click(kConfirmClick[0], kConfirmClick[1]);
 }

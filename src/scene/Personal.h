@@ -42,7 +42,8 @@ class Personal {
     Personal& operator=(const Personal&) = delete;
     virtual ~Personal() = default;
 
-    // On every field entry: takes the library, stands at the spawn point, grounds the darts.
+    // On every field entry: takes the library, stands at the spawn point, shows the body, grounds
+    // the darts.
     void Enter(MyLibrary* library);
     // Where and facing what (degrees) the player stands at the next field entry.
     void SetSpawn(float yaw, const glm::vec3& position);
@@ -63,6 +64,8 @@ class Personal {
     void Draw3D();
     // Sound for a changed selection in a dialogue or menu: the first step emitter not sounding.
     void PlaySelectionTick();
+    // The click of a choice taken in a menu.
+    void PlayConfirmClick();
 
     glm::vec3& Position() { return bodyCollider.position; }
     const glm::vec3& Position() const { return bodyCollider.position; }

@@ -108,15 +108,17 @@ bool WriteSettings(const SystemSettings& settings) {
     return ReplaceFile(SaveFolder(kSettingsName), AsBytes(settings));
 }
 
+PlayClock ClockOf(uint32_t ms) {
+    const uint32_t totalSeconds = ms / 1000;
+    return {totalSeconds / 3600, totalSeconds / 60 % 60, totalSeconds % 60};
+}
+
 std::u16string SlotLabel(const SaveRecord& record, std::u16string_view format) {
     const auto& time = record.saveTime;
     // 64-bit: the fields come from a file and may hold any value.
     const int64_t year = int64_t{time[5]} + 1900;
     const int64_t month = int64_t{time[4]} + 1;
-    const uint32_t totalSeconds = record.playTimeMs / 1000;
-    const uint32_t hours = totalSeconds / 3600;
-    const uint32_t minutes = totalSeconds / 60 - hours * 60;
-    const uint32_t seconds = totalSeconds % 60;
-    return FormatText(format, year, month, time[3], time[2], time[1], time[0], hours, minutes,
-                      seconds, record.throwCount, record.deathCount);
+    const PlayClock played = ClockOf(record.playTimeMs);
+    return FormatText(format, year, month, time[3], time[2], time[1], time[0], played.hours,
+                      played.minutes, played.seconds, record.throwCount, record.deathCount);
 }

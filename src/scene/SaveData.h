@@ -151,6 +151,14 @@ bool ReadSettings(SystemSettings& settings);
 // Replaces the settings file whole or not at all; false on failure.
 bool WriteSettings(const SystemSettings& settings);
 
+// Milliseconds of play as the game shows them: whole hours, then minutes and seconds (0..59).
+struct PlayClock {
+    uint32_t hours;
+    uint32_t minutes;
+    uint32_t seconds;
+};
+PlayClock ClockOf(uint32_t ms);
+
 // The label of a filled slot: `format` (the text of key "FlagManager_0") filled with the save's
 // year, month (1..12), day, hour, minute, second, then the play time as hours, minutes, seconds,
 // then throwCount and deathCount, all integers. A format that does not fit them comes back as is.

@@ -32,8 +32,8 @@ class FrameDrawTest : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(library.Initialise(&device), S_OK);
-        player.bodyModel.hidden = 1;  // the draw logs list the scene's own objects
         scene.Enter(&player, &library);
+        player.bodyModel.hidden = 1;  // the draw logs list the scene's own objects
         library.FrameStep(0, 0);
         device.ClearDrawLog();
     }

@@ -129,6 +129,5 @@ void TakeExit(Scene& field, const ExitRow& exit) {
         player.doorSound.Play();
     }
     Apply(exit.effect, player);
-    player.SetSpawn(exit.yaw, exit.spawn);
-    field.parent->AddChild(std::move(next));
+    ChangeField(field, std::move(next), exit.yaw, exit.spawn);
 }

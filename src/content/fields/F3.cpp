@@ -60,6 +60,9 @@ const Placement kEvents[] = {
     {Make<drawObj>,    AssetRow("exit.x"),           {1.35f, kFloor + 2.15f, -1.2f}, {0, 180, 0}},
     {Make<Ev::F3_EXIT>,    -1,                       {1.55f, kFloor + 0.8f, -0.7f},  {0, 0, 0},  {1.2f, 1.6f, 0.8f}},
     {Make<Ev::FishGhost>,  -1,                       {0, 0, 0},                      {0, 0, 0},  {1, 1, 1},  content::StageFrom(20)},
+    // The opening's walk to the guest room, and its skip.
+    {Make<Ev::IntroF2Cam>, -1,                       {0, 0, 0},                      {0, 0, 0},  {1, 1, 1},  content::StageIs(Ev::kSquareSeenStage)},
+    {Make<Ev::IntroCut>,   -1,                       {0, 0, 0},                      {0, 0, 0},  {1, 1, 1},  content::StageIs(Ev::kSquareSeenStage)},
 };
 
 const ExitPlacement kExits[] = {

@@ -5,12 +5,14 @@
 #include "content/fields/F3.h"
 #include "content/fields/Gameover.h"
 #include "content/fields/GuestRooms.h"
+#include "content/fields/Intro.h"
 #include "content/fields/Lobby.h"
 #include "content/fields/Outdoor.h"
 #include "content/fields/SmallRooms.h"
 #include "content/fields/TestRoom.h"
 #include "content/fields/Title.h"
 #include "content/fields/UpstairsRooms.h"
+#include "scene/Personal.h"
 
 namespace {
 
@@ -65,6 +67,10 @@ std::unique_ptr<Scene> MakeTitle() {
     return std::make_unique<Fld::Title>();
 }
 
+std::unique_ptr<Scene> MakeIntro() {
+    return std::make_unique<Fld::Intro>();
+}
+
 std::unique_ptr<Scene> MakeGameover() {
     return std::make_unique<Fld::Gameover>();
 }
@@ -77,6 +83,12 @@ std::unique_ptr<Scene> MakeField(int32_t number) {
 std::unique_ptr<Scene> MakeFieldOf(FieldId id) {
     const FieldRow* row = RowOf(id);
     return row ? row->make() : nullptr;
+}
+
+void ChangeField(Scene& field, std::unique_ptr<Scene> next, float yaw, const glm::vec3& spawn) {
+    if (!next) return;
+    field.player->SetSpawn(yaw, spawn);
+    field.parent->AddChild(std::move(next));
 }
 
 FieldStart StartOf(FieldId id) {

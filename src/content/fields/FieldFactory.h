@@ -9,6 +9,8 @@
 
 // The title screen, the first field of every run.
 std::unique_ptr<Scene> MakeTitle();
+// The opening's dark screen, between its views.
+std::unique_ptr<Scene> MakeIntro();
 // Where the ghost's catch hands the player over.
 std::unique_ptr<Scene> MakeGameover();
 
@@ -18,6 +20,11 @@ std::unique_ptr<Scene> MakeGameover();
 std::unique_ptr<Scene> MakeField(int32_t number);
 // Any field, as the exits and the tools reach it; null for one not built yet.
 std::unique_ptr<Scene> MakeFieldOf(FieldId id);
+
+// A field change that no exit makes (the opening's, the title's): `next` is entered at the next
+// frame with the player at `spawn` facing `yaw` degrees, and `field`, the current field, goes.
+// Nothing happens for no field.
+void ChangeField(Scene& field, std::unique_ptr<Scene> next, float yaw, const glm::vec3& spawn);
 
 // Where a tool starts a new game in a field: the story stage at which a player can be there,
 // and a spawn point of the field (its retry point, else where its first way in arrives).

@@ -8,6 +8,7 @@
 #include "content/events/FishGhost.h"
 #include "content/events/LockedDoors.h"
 #include "content/events/Notes.h"
+#include "content/events/Opening.h"
 #include "content/events/Pickups.h"
 #include "content/events/Scenes.h"
 #include "content/events/Shutter.h"

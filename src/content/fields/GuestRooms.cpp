@@ -83,6 +83,9 @@ const Placement kGuestRoomEvents[] = {
     // The ghost out of the bathroom, once its scare has begun.
     {Make<Ev::EnemyGuestBath>, -1,                  {0, 0, 0},                      {0, 0, 0},   {1, 1, 1},   content::StageIs(7)},
     {Make<Ev::ActiveEnemy>, -1,                     {0, 0, 0},                      {0, 0, 0},   {1, 1, 1},   content::StageIs(7)},
+    // The opening's end: the guest shown in, then left alone; and its skip.
+    {Make<Ev::IntroGuest>, -1,                      {0, 0, 0},                      {0, 0, 0},   {1, 1, 1},   content::StageIs(Ev::kCorridorSeenStage)},
+    {Make<Ev::IntroCut>,   -1,                      {0, 0, 0},                      {0, 0, 0},   {1, 1, 1},   content::StageIs(Ev::kCorridorSeenStage)},
 };
 
 // Room 201: the table overturned, a paper door fallen, the key left in the alcove.

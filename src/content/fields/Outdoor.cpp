@@ -22,6 +22,7 @@ namespace {
 
 using content::Shading;
 using content::StageFrom;
+using content::StageIs;
 using Ev::CamChar;
 using Ev::HitBox;
 
@@ -65,19 +66,25 @@ const Placement kSotoEvents[] = {
     {Make<HitBox>,     -1,                           {4.8f, 1.0f, 5.0f},    {0, 0, 0}, {1, 2, 16}},
     {Make<HitBox>,     -1,                           {-11.15f, 1.0f, 12.5f},{0, 0, 0}, {13.7f, 2, 1}},
     {Make<HitBox>,     -1,                           {11.15f, 1.0f, 12.5f}, {0, 0, 0}, {13.7f, 2, 1}},
-    // The inn's entrance with its glass doors and name board.
-    {Make<drawObj>,    AssetRow("iriguti.x"),        {0, level::kForecourtTop, 41.3f}},
-    {Make<drawObj>,    AssetRow("irigutidoor.x"),    {-0.45f, level::kForecourtTop, 41.26f}},
-    {Make<drawObj>,    AssetRow("irigutidoor.x"),    {0.45f, level::kForecourtTop, 41.34f}},
-    {Make<drawObj>,    AssetRow("innmora.x"),        {0, 4.95f, 41.1f}},
-    {Make<drawObj>,    AssetRow("sky.x"),            {0, 0, 20.0f},         {0, 0, 0}, {8, 8, 8},  content::kAlways, &content::kUnlitSky},
-    {Make<drawObj>,    AssetRow("hiroba.x"),         {0, 0, 0},             {0, 0, 0}, {1, 1, 1},  content::kAlways, &kGround},
+    // The opening's first look at the square, and its skip.
+    {Make<Ev::IntroSotoCam>, -1,                     {0, 0, 0},             {0, 0, 0}, {1, 1, 1},  StageIs(Ev::kOpeningStage)},
+    {Make<Ev::IntroCut>, -1,                         {0, 0, 0},             {0, 0, 0}, {1, 1, 1},  StageIs(Ev::kOpeningStage)},
     // The telephone booth, its door towards the square's south end.
     {Make<Ev::publictel>, -1,                        {-10.0f, 0, 35.0f}},
     // The notice board on the square's west side, cuttings pinned to its face.
     {Make<drawHitObj>, AssetRow("kabe.x"),           {-4.0f, 0, 24.0f},     {0, 90, 0}, {0.7f, 0.75f, 1}, StageFrom(1)},
     {Make<drawObj>,    Ev::kCubeModel,               {-3.93f, 1.3f, 24.0f}, {0, 0, 0}, {0.01f, 0.45f, 0.6f}, StageFrom(1)},
     {Make<Ev::Case>,   -1,                           {-3.4f, 0.8f, 24.0f},  {0, 0, 0}, {1.0f, 1.6f, 1.4f}, StageFrom(1)},
+};
+// What the square shows and no one touches: the inn's entrance with its glass doors and name
+// board, the sky, the ground, the moon, the wood.
+const Placement kSquareScenery[] = {
+    {Make<drawObj>,    AssetRow("iriguti.x"),        {0, level::kForecourtTop, 41.3f}},
+    {Make<drawObj>,    AssetRow("irigutidoor.x"),    {-0.45f, level::kForecourtTop, 41.26f}},
+    {Make<drawObj>,    AssetRow("irigutidoor.x"),    {0.45f, level::kForecourtTop, 41.34f}},
+    {Make<drawObj>,    AssetRow("innmora.x"),        {0, 4.95f, 41.1f}},
+    {Make<drawObj>,    AssetRow("sky.x"),            {0, 0, 20.0f},         {0, 0, 0}, {8, 8, 8},  content::kAlways, &content::kUnlitSky},
+    {Make<drawObj>,    AssetRow("hiroba.x"),         {0, 0, 0},             {0, 0, 0}, {1, 1, 1},  content::kAlways, &kGround},
     {Make<drawObj>,    AssetRow("sphere.x"),         kMoonPosition,         {0, 0, 0}, kMoonSize,  content::kAlways, &kMoon},
     {Make<drawObj>,    AssetRow("hiroba_kusa.x"),    {0, 0, 0},             {0, 0, 0}, {1, 1, 1},  content::kAlways, &kGround},
 };
@@ -132,12 +139,18 @@ void PlaceLamps(Scene& field) {
 
 }  // namespace
 
+void PlaceSquareAtNight(Scene& field) {
+    content::PlaceEvents(field, kSquareScenery);
+    PlaceLamps(field);
+    content::ApplyLight(field, Moonlight(4.0f, 55.0f, 90.0f, {0, 0, 20.0f}));
+}
+
 void Soto::Init(Personal* player, MyLibrary* library) {
     player->record.currentField = static_cast<int32_t>(FieldId::Soto);
     content::Services(*library).Counters().pathVisits = 0;
     AddOutdoorColliders(*this);
     content::PlaceEvents(*this, kSotoEvents);
-    PlaceLamps(*this);
+    PlaceSquareAtNight(*this);
     content::PlaceExits(*this, FieldId::Soto, kSotoExits);
     const int32_t stage = player->record.storyStage;
     if (stage >= kFirstOutdoorStage && stage <= kLastOutdoorStage) {
@@ -146,7 +159,6 @@ void Soto::Init(Personal* player, MyLibrary* library) {
         content::PlaceExits(*this, FieldId::Soto, kSotoPathExits);
     }
     if (stage == kEndingStage) AppendChild(std::make_unique<Ev::Ending>());
-    content::ApplyLight(*this, Moonlight(4.0f, 55.0f, 90.0f, {0, 0, 20.0f}));
     SetRoomBox({-level::kSquareHalfWidth, -1, -3}, {level::kSquareHalfWidth, 20, level::kFacade});
 }
 

@@ -11,6 +11,10 @@ class Soto : public Scene {
     void Init(Personal* player, MyLibrary* library) override;
 };
 
+// The square's night as it stands, with nothing to touch: the sky and the moon, the ground and
+// the wood, the inn's front with its lit windows, entrance and lanterns, and the moonlight.
+void PlaceSquareAtNight(Scene& field);
+
 // The approach path through the cedars, walked endlessly south; north it opens onto the square.
 // The camera follows from the south, facing the way back to the square.
 class Sandou : public Scene {

@@ -1,0 +1,252 @@
+// The start of every play as a player meets it: the title screen's menu, continuing a saved game,
+// and the opening from a new game to the guest room, watched or skipped.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "content/FieldRun.h"
+#include "content/events/Opening.h"
+#include "content/events/TitleMenu.h"
+#include "scene/Personal.h"
+#include "scene/SaveFile.h"
+
+namespace {
+
+using platform::VirtualKey;
+
+// A run started as the game starts: at the title.
+class TitleTest : public FieldRun {
+  protected:
+    void SetUp() override {
+        app.makeTitle = MakeTitle;
+        FieldRun::SetUp();
+        app.lib.steamworks.enabled = 1;
+        Run(20);
+    }
+    void Press(VirtualKey key) {
+        platform.input.keys.insert(key);
+        Run(1);
+        platform.input.keys.clear();
+        Run(2);
+    }
+    // The title's menu state as its debug text gives it: "page = P\nrow = R\ndescription = K".
+    std::u16string MenuState() {
+        const Ev::EvTitle* menu = FindEvent<Ev::EvTitle>(Field());
+        if (!menu) return u"no title";
+        const std::u16string text = menu->DebugText(u"");
+        return text.substr(text.find(u'\n') + 1);
+    }
+    // Which step of the opening the game is at: the field ("Intro" for the dark screen, else the
+    // field's number) and the story stage.
+    std::string Where() {
+        const std::string field = std::u16string_view(Field().Name()) == u"Intro"
+                                      ? "Intro"
+                                      : std::to_string(app.player.record.currentField);
+        return field + "/" + std::to_string(app.player.record.storyStage);
+    }
+    // Watches the opening as a player would, reading every box as it comes, until `step` is
+    // reached (or the opening is over); the steps passed on the way, in order.
+    std::vector<std::string> WatchUntil(const std::string& step) {
+        std::vector<std::string> passed{Where()};
+        for (int chunk = 0; chunk < 400 && passed.back() != step && passed.back() != "11/3";
+             ++chunk) {
+            Run(10);
+            if (DialogueOpen()) {
+                Run(80);  // the line is typed out
+                PressAction();
+            }
+            // A field added this frame is entered at the next.
+            const bool entered = Field().library != nullptr;
+            if (entered && Where() != passed.back()) passed.push_back(Where());
+        }
+        return passed;
+    }
+    // The composed lines the title shows (the clear times, the saved games' labels).
+    std::vector<std::u16string> ComposedLines() {
+        std::vector<std::u16string> lines;
+        for (const CObjText* text : FindEvent<Ev::EvTitle>(Field())->overlayTexts) {
+            if (text->literal && text->hidden == 0) lines.push_back(*text->literal);
+        }
+        return lines;
+    }
+    void WriteSlot(int slot, const std::string& bytes) {
+        std::ofstream(SaveFolder("SaveData" + std::to_string(slot + 1)), std::ios::binary) << bytes;
+    }
+    const Personal& Guest() const { return app.player; }
+};
+
+// New game: the title's first entry starts the opening, which runs through its six steps into the
+// guest room, free at stage 3 with the opening's achievement; the opening's music is gone and the
+// menu button opens the pause menu again.
+TEST_F(TitleTest, ANewGameWatchedThroughTheOpeningEndsFreeInTheGuestRoom) {
+    EXPECT_EQ(MenuState(), u"page = 0\nrow = 0\ndescription = Ev_Title_3\n");
+    app.player.record.storyStage = 17;  // left from an earlier play
+    PressAction();
+    EXPECT_EQ(Where(), "Intro/0");
+    EXPECT_EQ(Guest().controlMode, kControlHeld);
+    EXPECT_TRUE(Guest().ambientSound) << "no opening music";
+
+    const std::vector<std::string> steps = WatchUntil("11/3");
+    EXPECT_EQ(steps, (std::vector<std::string>{"Intro/0", "1/0", "Intro/1", "15/1", "Intro/2",
+                                               "11/2", "11/3"}));
+    EXPECT_EQ(Current(), FieldId::Guest_Room);
+    EXPECT_EQ(Guest().controlMode, kControlFree);
+    EXPECT_TRUE(app.lib.steamworks.awarded.contains(0));
+    EXPECT_FALSE(Guest().ambientSound);
+    EXPECT_EQ(Guest().bodyModel.hidden, 0);
+
+    Press(VirtualKey::Space);
+    EXPECT_EQ(Guest().controlMode, kControlMenu) << "the skip kept the menu button";
+}
+
+class SkipTest : public TitleTest, public testing::WithParamInterface<const char*> {};
+
+// The menu button skips the rest of the opening from any of its steps, into the guest room at
+// stage 3 beside the low table, without the opening's achievement.
+TEST_P(SkipTest, LandsInTheGuestRoomAtStageThree) {
+    PressAction();
+    ASSERT_EQ(WatchUntil(GetParam()).back(), GetParam());
+    Run(5);
+    Press(VirtualKey::Space);
+    EXPECT_EQ(Where(), "11/3");
+    EXPECT_NEAR(Guest().Position().x, 1.4f, 1e-3f);
+    EXPECT_NEAR(Guest().Position().z, 1.4f, 1e-3f);
+    EXPECT_EQ(Guest().Yaw(), -110.0f);
+    EXPECT_EQ(Guest().controlMode, kControlFree);
+    EXPECT_EQ(Guest().motion, gt_Model::kMotionRest);
+    EXPECT_FALSE(Guest().ambientSound);
+    EXPECT_EQ(FindEvent<Ev::IntroGuest>(Field()), nullptr);
+    EXPECT_FALSE(app.lib.steamworks.awarded.contains(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryOpeningStep, SkipTest,
+                         testing::Values("Intro/0", "1/0", "Intro/1", "15/1", "Intro/2", "11/2"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             std::string name = info.param;
+                             for (char& c : name) c = c == '/' ? '_' : c;
+                             return "At" + name;
+                         });
+
+// The menu wraps round both ways; the licences open from its last entry and the aim button goes
+// back to that entry; the pointer chooses the row it is moved over.
+TEST_F(TitleTest, TheMenuWrapsShowsTheLicencesAndFollowsThePointer) {
+    Press(VirtualKey::W);
+    EXPECT_EQ(MenuState(), u"page = 0\nrow = 2\ndescription = none\n");
+    PressAction();
+    EXPECT_EQ(MenuState(), u"page = 2\nrow = 2\ndescription = none\n");
+    Press(VirtualKey::Q);
+    EXPECT_EQ(MenuState(), u"page = 0\nrow = 2\ndescription = none\n");
+    Press(VirtualKey::Down);
+    EXPECT_EQ(MenuState(), u"page = 0\nrow = 0\ndescription = Ev_Title_3\n");
+
+    platform.input.SetCursorPos({100, 177});  // over the second row
+    Run(2);
+    EXPECT_EQ(MenuState(), u"page = 0\nrow = 1\ndescription = none\n");
+    EXPECT_TRUE(ComposedLines().empty()) << "clear times shown before any completion";
+}
+
+// Once the game has been completed the title shows the best and the first clear time.
+TEST_F(TitleTest, ShowsTheClearTimesOnceTheGameWasCompleted) {
+    app.lib.settings.firstClearTime = (3600 + 2 * 60 + 3) * 1000 + 999;
+    app.lib.settings.bestClearTime = (4 * 60 + 10) * 1000;
+    app.rootScene.AddChild(MakeTitle());
+    Run(3);
+    EXPECT_EQ(ComposedLines(),
+              std::vector<std::u16string>{u"最短クリア 0:04:10　初回クリア 1:02:03"});
+}
+
+// Continue on a slot that cannot be continued: nothing there, a file too short or too long, a
+// save of a field that cannot be rebuilt, a spawn that is no place. The title stays and says so.
+struct DamagedSlot {
+    const char* name;
+    std::string (*bytes)();  // the file's content; none for no file
+};
+
+std::string Image(const SaveRecord& record) {
+    return {reinterpret_cast<const char*>(&record), sizeof record};
+}
+SaveRecord InField(int32_t field) {
+    SaveRecord record;
+    record.currentField = field;
+    return record;
+}
+
+const DamagedSlot kDamagedSlots[] = {
+    {"Missing", [] { return std::string(); }},
+    {"Short", [] { return std::string(100, '\x7f'); }},
+    {"Long", [] { return Image(SaveRecord{}) + "!"; }},
+    {"HiddenRoom", [] { return Image(InField(static_cast<int32_t>(FieldId::SecretRoom))); }},
+    {"NoSuchField", [] { return Image(InField(9999)); }},
+    {"NowhereToStand",
+     [] {
+         SaveRecord record = InField(static_cast<int32_t>(FieldId::Lobby));
+         record.spawnPos.y = std::numeric_limits<float>::quiet_NaN();
+         return Image(record);
+     }},
+};
+
+class DamagedSlotTest : public TitleTest, public testing::WithParamInterface<DamagedSlot> {};
+
+TEST_P(DamagedSlotTest, KeepsTheTitleAndSaysTheSlotCannotBeRead) {
+    const std::string bytes = GetParam().bytes();
+    if (!bytes.empty()) WriteSlot(0, bytes);
+    Press(VirtualKey::S);
+    PressAction();
+    EXPECT_EQ(MenuState(), u"page = 1\nrow = 0\ndescription = none\n");
+    EXPECT_EQ(ComposedLines().front(), u"データがありません");
+    PressAction();
+    Run(3);
+    EXPECT_EQ(std::u16string_view(Field().Name()), u"Title");
+    EXPECT_EQ(MenuState(), u"page = 1\nrow = 0\ndescription = Ev_Title_7\n");
+    Press(VirtualKey::S);
+    EXPECT_EQ(MenuState(), u"page = 1\nrow = 1\ndescription = none\n") << "the failure stayed";
+    Press(VirtualKey::Q);
+    EXPECT_EQ(MenuState(), u"page = 0\nrow = 1\ndescription = none\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Slots, DamagedSlotTest, testing::ValuesIn(kDamagedSlots),
+                         [](const testing::TestParamInfo<DamagedSlot>& info) {
+                             return std::string(info.param.name);
+                         });
+
+// Continue on a saved game: its field is built with the player at its spawn, with the story, the
+// items and the play time it saved; the run counts as one with a save used.
+TEST_F(TitleTest, ContinuingASavedGameRebuildsItsFieldAtItsSpawnWithItsItems) {
+    SaveRecord saved;
+    saved.currentField = static_cast<int32_t>(FieldId::Lobby);
+    saved.spawnPos = StartOf(FieldId::Lobby).position;
+    saved.spawnYaw = 90;
+    saved.storyStage = 14;
+    saved.hasLight = 1;
+    saved.itemHeld[7] = 1;
+    saved.itemTaken[2] = 1;
+    saved.playTimeMs = 754'000;
+    const std::tm when{.tm_min = 30, .tm_hour = 21, .tm_mday = 3, .tm_mon = 9, .tm_year = 124};
+    ASSERT_TRUE(SaveSlot(saved, 1, 0, when));
+
+    Press(VirtualKey::Down);
+    PressAction();
+    EXPECT_EQ(ComposedLines()[1].substr(0, 19), u"2024/10/03 21:30:00");
+    Press(VirtualKey::Down);
+    PressAction();
+    Run(3);
+    EXPECT_EQ(Current(), FieldId::Lobby);
+    EXPECT_NEAR(Guest().Position().x, saved.spawnPos.x, 1e-3f);
+    EXPECT_NEAR(Guest().Position().z, saved.spawnPos.z, 1e-3f);
+    EXPECT_EQ(Guest().Yaw(), 90.0f);
+    const SaveRecord& record = Guest().record;
+    EXPECT_EQ(record.storyStage, 14);
+    EXPECT_EQ(record.hasLight, 1);
+    EXPECT_EQ(record.itemHeld[7], 1);
+    EXPECT_EQ(record.itemTaken[2], 1);
+    EXPECT_EQ(record.playTimeMs, 754'000u);
+    EXPECT_EQ(Guest().controlMode, kControlFree);
+    EXPECT_EQ(Guest().bodyModel.hidden, 0);
+    EXPECT_EQ(app.lib.awardCounters.saveUsed, 1);
+}
+
+}  // namespace
