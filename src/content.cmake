@@ -2,6 +2,7 @@
 # sits above the engine; only the game's entry and the tools that play the game link it.
 add_library(hm_content STATIC
   ${CMAKE_CURRENT_LIST_DIR}/content/Services.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/content/events/AchievementsPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/BathroomDoor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/Blocks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/content/events/CamChar.cpp

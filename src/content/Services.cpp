@@ -32,6 +32,10 @@ AwardCounters& Services::Counters() const {
     return library_.awardCounters;
 }
 
+std::array<AchievementEntry, kAchievementCount> Services::Achievements() const {
+    return AchievementList(library_.steamworks);
+}
+
 Input& Services::Controls() const {
     return library_.input;
 }

@@ -1,9 +1,11 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include <glm/vec2.hpp>
 
+#include "library/AchievementList.h"
 #include "library/Camera.h"
 #include "library/EffectLighting.h"
 #include "library/SteamworksHelper.h"
@@ -34,6 +36,8 @@ class Services {
     // Unlocks an achievement; repeats are ignored.
     void Award(int32_t achievement) const;
     AwardCounters& Counters() const;
+    // Every achievement, each marked whether it has been earned (in this run or an earlier one).
+    std::array<AchievementEntry, kAchievementCount> Achievements() const;
 
     // The buttons and the cursor, for the screens that are menus (the title).
     Input& Controls() const;

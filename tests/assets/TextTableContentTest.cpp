@@ -213,14 +213,16 @@ TEST_F(TextTableContentTest, SlotLabelFillsTheSlotFormat) {
 }
 
 // Every line fits the band; the band is 110 units high and lines step 31.2 units, so an event
-// box shows three lines at most.
+// box shows three lines at most (the title's texts are laid out on its own screen, not in a box).
 TEST_F(TextTableContentTest, EveryTextFitsTheDialogueBand) {
     for (const KeyEntry& entry : keys_) {
         const auto lines = Lines(FormatText(TextOf(entry), entry.args));
         for (const auto& line : lines) {
             EXPECT_LE(LineWidth(line), kBandWidth) << entry.key << ": " << Utf16ToUtf8(line);
         }
-        if (entry.key.rfind("Ev_", 0) == 0 || entry.key.rfind("message_", 0) == 0) {
+        const bool boxed = (entry.key.starts_with("Ev_") && !entry.key.starts_with("Ev_Title_")) ||
+                           entry.key.starts_with("message_");
+        if (boxed) {
             EXPECT_LE(lines.size(), 3u) << entry.key;
         }
     }

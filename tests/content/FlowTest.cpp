@@ -93,8 +93,12 @@ TEST_P(RetryPointTest, TryingAgainRebuildsTheRowsRetryPoint) {
     EXPECT_EQ(record.storyStage, row.stage >= 0 ? row.stage : stageBefore);
     EXPECT_EQ(record.EnemyMode == 2, row.enemy == EnemyRetry::Keep);
     EXPECT_EQ(record.HitPoint, row.enemy == EnemyRetry::Reset ? 5 : 2);
-    if (row.keyGiven >= 0) EXPECT_TRUE(content::KeyHeld(record, row.keyGiven));
-    if (row.keyTakenBack >= 0) EXPECT_FALSE(content::KeyTaken(record, row.keyTakenBack));
+    if (row.keyGiven >= 0) {
+        EXPECT_TRUE(content::KeyHeld(record, row.keyGiven));
+    }
+    if (row.keyTakenBack >= 0) {
+        EXPECT_FALSE(content::KeyTaken(record, row.keyTakenBack));
+    }
     EXPECT_EQ(app.player.controlMode, kControlFree);
 }
 

@@ -131,15 +131,30 @@ INSTANTIATE_TEST_SUITE_P(EveryOpeningStep, SkipTest,
                              return "At" + name;
                          });
 
-// The menu wraps round both ways; the licences open from its last entry and the aim button goes
-// back to that entry; the pointer chooses the row it is moved over.
-TEST_F(TitleTest, TheMenuWrapsShowsTheLicencesAndFollowsThePointer) {
+// The menu wraps round both ways; the achievements open from its last entry, the earned ones by
+// their names, and the licences from the one above; the aim button goes back to the entry; the
+// pointer chooses the row it is moved over.
+TEST_F(TitleTest, TheMenuWrapsShowsThePagesAndFollowsThePointer) {
+    app.lib.steamworks.Award(0);
+    app.lib.steamworks.Award(5);
     Press(VirtualKey::W);
-    EXPECT_EQ(MenuState(), u"page = 0\nrow = 2\ndescription = none\n");
+    EXPECT_EQ(MenuState(), u"page = 0\nrow = 3\ndescription = none\n");
+    PressAction();
+    EXPECT_EQ(MenuState(), u"page = 3\nrow = 3\ndescription = none\n");
+    EXPECT_EQ(ComposedLines(), std::vector<std::u16string>{u"実績　2 / 39"});
+    std::vector<std::u16string> names;
+    for (const CObjText* text : FindEvent<Ev::EvTitle>(Field())->overlayTexts) {
+        const std::u16string_view key = text->key;
+        if (text->hidden == 0 && key.starts_with(u"Achievement_name")) names.emplace_back(key);
+    }
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"Achievement_name0", u"Achievement_name5"}));
+    Press(VirtualKey::Q);
+    EXPECT_EQ(MenuState(), u"page = 0\nrow = 3\ndescription = none\n");
+    Press(VirtualKey::W);
     PressAction();
     EXPECT_EQ(MenuState(), u"page = 2\nrow = 2\ndescription = none\n");
     Press(VirtualKey::Q);
-    EXPECT_EQ(MenuState(), u"page = 0\nrow = 2\ndescription = none\n");
+    Press(VirtualKey::Down);
     Press(VirtualKey::Down);
     EXPECT_EQ(MenuState(), u"page = 0\nrow = 0\ndescription = Ev_Title_3\n");
 
@@ -225,7 +240,12 @@ TEST_F(TitleTest, ContinuingASavedGameRebuildsItsFieldAtItsSpawnWithItsItems) {
     saved.itemHeld[7] = 1;
     saved.itemTaken[2] = 1;
     saved.playTimeMs = 754'000;
-    const std::tm when{.tm_min = 30, .tm_hour = 21, .tm_mday = 3, .tm_mon = 9, .tm_year = 124};
+    std::tm when{};
+    when.tm_min = 30;
+    when.tm_hour = 21;
+    when.tm_mday = 3;
+    when.tm_mon = 9;
+    when.tm_year = 124;
     ASSERT_TRUE(SaveSlot(saved, 1, 0, when));
 
     Press(VirtualKey::Down);

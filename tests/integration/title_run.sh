@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The title screen driven with the pad alone, then with the mouse alone, through hm-driver's input
-# scripts: the menu's rows, the load screen and back, the licences and back, a new game, and with
-# the pad the opening skipped into the guest room. Checks the state dumps after each step.
+# scripts: the menu's rows, the load screen and back, the achievements (pad) or the licences
+# (mouse) and back, a new game, and with the pad the opening skipped into the guest room. Checks the state dumps after each step.
 set -euo pipefail
 driver=$(realpath "$1")
 out=$(mktemp -d)
@@ -60,9 +60,9 @@ def expect(name, wanted):
     if got != wanted:
         failures.append(f"{name}: {got}, wanted {wanted}")
 
-# page 0 is the menu, 1 the saved games, 2 the licences
+# page 0 is the menu, 1 the saved games, 2 the licences, 3 the achievements
 for name, wanted in [("pad25", (0, 1)), ("pad35", (1, 0)), ("pad45", (1, 1)), ("pad56", (0, 1)),
-                     ("pad65", (0, 0)), ("pad75", (0, 2)), ("pad85", (2, 2)), ("pad96", (0, 2)),
+                     ("pad65", (0, 0)), ("pad75", (0, 3)), ("pad85", (3, 3)), ("pad96", (0, 3)),
                      ("pad105", (0, 0)), ("pad120", ("Intro", 0)),
                      ("mouse25", (0, 1)), ("mouse35", (1, 0)), ("mouse45", (1, 1)),
                      ("mouse56", (0, 1)), ("mouse65", (0, 2)), ("mouse75", (2, 2)),

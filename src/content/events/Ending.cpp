@@ -119,8 +119,9 @@ void Ending::TakeResult() {
     settings.bestClearTime = std::min(settings.bestClearTime, record.playTimeMs);
     WriteSettings(settings);
 
-    resultLine_ = FormatText(library->textData.GetText(u"Ev_Soto2_result"), seconds / 3600,
-                             minutes % 60, seconds % 60, record.throwCount, record.deathCount);
+    const PlayClock played = ClockOf(record.playTimeMs);
+    resultLine_ = FormatText(engine.Text(u"Ev_Soto2_result"), played.hours, played.minutes,
+                             played.seconds, record.throwCount, record.deathCount);
     const auto layoutWidth = static_cast<float>(library->frame.layoutSize.width);
     resultBand_.scale = {layoutWidth, kResultBandHeight, 1};
     resultBand_.hidden = 0;

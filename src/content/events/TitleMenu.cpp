@@ -14,7 +14,7 @@ namespace Ev {
 namespace {
 
 constexpr EvTitle::Entry kEntries[] = {EvTitle::Entry::NewGame, EvTitle::Entry::Continue,
-                                       EvTitle::Entry::Licence};
+                                       EvTitle::Entry::Licence, EvTitle::Entry::Achievements};
 constexpr auto kEntryCount = static_cast<int32_t>(std::size(kEntries));
 
 // The layout, in the overlay's units (1920 × 1080, origin at the centre, y up): a dark band down
@@ -22,8 +22,10 @@ constexpr auto kEntryCount = static_cast<int32_t>(std::size(kEntries));
 // top and the rows below it.
 constexpr float kLayoutHeight = 1080;
 constexpr float kTextUnit = 24;  // a line of text at size 1, before its line factor
-constexpr float kBandLeft = -960, kMenuBandWidth = 700, kWideBandWidth = 1000;
+constexpr float kBandLeft = -960, kMenuBandWidth = 700, kWideBandWidth = 1000,
+                kFullBandWidth = 1920;
 constexpr glm::vec4 kBandColour{0.0f, 0.0f, 0.02f, 0.55f};
+constexpr float kFullBandAlpha = 0.85f;  // the picture all but hidden behind the achievements
 constexpr float kTextLeft = -800;
 constexpr glm::vec3 kGameNameAt{-820, 330, 0};
 constexpr float kGameNameSize = 3.5f;
@@ -99,6 +101,7 @@ EvTitle::EvTitle()
     overlayTexts = {&gameName_, &list_, &heading_, &description_, &records_, &help_};
     for (CObjText& label : slotTexts_) overlayTexts.push_back(&label);
     for (CObjText& part : licence_) overlayTexts.push_back(&part);
+    achievements_.AddTo(overlayTexts);
 }
 
 void EvTitle::Init(Personal* scenePlayer, MyLibrary* sceneLibrary) {
@@ -126,7 +129,10 @@ void EvTitle::Update() {
             LoadStep();
             break;
         case Page::Licence:
-            LicenceStep();
+            ShowingStep(Entry::Licence);
+            break;
+        case Page::Achievements:
+            ShowingStep(Entry::Achievements);
             break;
     }
     blinkFrame_ = (blinkFrame_ + 1) % kBlinkPeriod;
@@ -151,6 +157,10 @@ void EvTitle::Take(Entry entry) {
             break;
         case Entry::Licence:
             TurnTo(Page::Licence);
+            break;
+        case Entry::Achievements:
+            achievements_.Refresh(content::Services(*library));
+            TurnTo(Page::Achievements);
             break;
     }
 }
@@ -205,8 +215,8 @@ void EvTitle::Continue(int32_t slot) {
     ChangeField(*parent, std::move(field), saved.spawnYaw, saved.spawnPos);
 }
 
-void EvTitle::LicenceStep() {
-    if (player->subReleased != 0) BackToMenu(Entry::Licence);
+void EvTitle::ShowingStep(Entry entry) {
+    if (player->subReleased != 0) BackToMenu(entry);
 }
 
 void EvTitle::BackToMenu(Entry chosen) {
@@ -230,9 +240,11 @@ const char16_t* EvTitle::DescriptionKey() const {
 
 void EvTitle::Lay() {
     const bool menu = page_ == Page::Menu, load = page_ == Page::Load;
-    const float bandWidth = menu ? kMenuBandWidth : kWideBandWidth;
+    const bool achievements = page_ == Page::Achievements;
+    const float bandWidth = menu ? kMenuBandWidth : achievements ? kFullBandWidth : kWideBandWidth;
     backdrop_.scale = {bandWidth, kLayoutHeight, 1};
     backdrop_.position = {kBandLeft + bandWidth / 2, 0, 0};
+    backdrop_.colour.a = achievements ? kFullBandAlpha : kBandColour.a;
 
     const MenuRows* rows = menu ? &entries_ : load ? &slots_ : nullptr;
     highlight_.hidden = rows ? 0 : 1;
@@ -249,6 +261,8 @@ void EvTitle::Lay() {
     heading_.hidden = load ? 0 : 1;
     for (CObjText& label : slotTexts_) label.hidden = load ? 0 : 1;
     for (CObjText& part : licence_) part.hidden = page_ == Page::Licence ? 0 : 1;
+    achievements_.Show(achievements);
+    gameName_.hidden = achievements ? 1 : 0;
     help_.key = menu ? u"Ev_Title_2" : load ? u"Ev_Title_5" : u"Ev_Title_9";
     const char16_t* description = DescriptionKey();
     description_.hidden = description ? 0 : 1;

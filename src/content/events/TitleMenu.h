@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "content/events/AchievementsPage.h"
 #include "content/events/MenuRows.h"
 #include "scene/Scene.h"
 #include "world/CObjFVF.h"
@@ -12,15 +13,15 @@
 namespace Ev {
 
 // The title screen's menu: a new game, the load screen with the three saved games, the
-// licences; the best and first clear times once the game has been completed. Keys, the pad and
-// the pointer drive it alike: a direction or the pointer chooses, the action takes, the aim
-// button goes back.
+// licences, the achievements earned and still to earn; the best and first clear times once the game
+// has been completed. Keys, the pad and the pointer drive it alike: a direction or the pointer
+// chooses, the action takes, the aim button goes back.
 class EvTitle final : public Scene {
   public:
     // The menu's entries, top to bottom; the list text "Ev_Title_1" has a line for each, so a new
     // entry is a row of kEntries, a line of that text and a case of Take.
-    enum class Entry : uint8_t { NewGame, Continue, Licence };
-    enum class Page : uint8_t { Menu, Load, Licence };
+    enum class Entry : uint8_t { NewGame, Continue, Licence, Achievements };
+    enum class Page : uint8_t { Menu, Load, Licence, Achievements };
     static constexpr int32_t kSlots = 3;  // the saved games offered
 
     EvTitle();
@@ -32,7 +33,8 @@ class EvTitle final : public Scene {
   private:
     void MenuStep();
     void LoadStep();
-    void LicenceStep();
+    // A page that only shows: the aim button goes back to the menu at `entry`.
+    void ShowingStep(Entry entry);
     void Take(Entry entry);
     void StartNewGame();
     // Reads the three slots' labels and opens the load screen.
@@ -62,6 +64,7 @@ class EvTitle final : public Scene {
     CObjText help_;
     std::array<CObjText, kSlots> slotTexts_;
     std::array<CObjText, 2> licence_;
+    AchievementsPage achievements_;
     std::u16string recordsLine_;
     std::array<std::u16string, kSlots> slotLines_;
 };

@@ -33,12 +33,14 @@ constexpr float kFirstEntryY = -300, kEntryGap = 70;
 constexpr float kHighlightWidth = 460;
 constexpr float kFaceBehindMenu = 0.22f;  // the face's opacity while the menu is up
 constexpr float kEntryScale = 1.4f;
-constexpr int32_t kEntries = 2;
 constexpr int32_t kBlinkFrames = 100;
 
 }  // namespace
 
-Ev_GameOver::Ev_GameOver() : sting_(AssetRow("sa.wav")), drone_(AssetRow("ooo.wav")) {
+Ev_GameOver::Ev_GameOver()
+    : entries_(2, kFirstEntryY, kEntryGap),
+      sting_(AssetRow("sa.wav")),
+      drone_(AssetRow("ooo.wav")) {
     darkness_.colour = {0, 0, 0, 1};
     darkness_.scale = {4000, 4000, 1};
     face_.textureIndex = AssetRow("fishface.bmp");
@@ -102,25 +104,14 @@ void Ev_GameOver::Scare() {
 
 void Ev_GameOver::Choose() {
     drone_.Play();  // again whenever it has run out
-    Input& input = library->input;
-    const int32_t before = choice_;
-    if (input.Button(BUTTON_UP).Pressed() || input.Button(BUTTON_DOWN).Pressed()) {
-        choice_ = (choice_ + 1) % kEntries;
-    }
-    if (input.state.mouseMoved != 0) {
-        const float below =
-            (kFirstEntryY + kEntryGap / 2 - library->frame.cursorLayout.y) / kEntryGap;
-        const int32_t pointed = below >= 0 && below < kEntries ? static_cast<int32_t>(below) : -1;
-        if (pointed >= 0 && pointed != pointed_) choice_ = pointed;
-        pointed_ = pointed;
-    }
-    if (choice_ != before) player->PlaySelectionTick();
+    const content::Services engine(*library);
+    if (entries_.Step(engine.Controls(), engine.Pointer())) player->PlaySelectionTick();
     highlight_.scale = {kHighlightWidth, kEntryGap, 1};
-    highlight_.position = {0, kFirstEntryY - kEntryGap * static_cast<float>(choice_), 0};
+    highlight_.position = {0, entries_.CentreOf(entries_.chosen), 0};
     highlight_.colour.a = blink_.Value(clock_++);
     if (player->actionPressed == 0) return;
     player->actionPressed = 0;
-    if (choice_ == 0) {
+    if (entries_.chosen == 0) {
         Retry();
     } else {
         player->SetSpawn(0, {0, 0, 0});

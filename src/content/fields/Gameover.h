@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "content/events/MenuRows.h"
 #include "scene/Scene.h"
 #include "world/CObjFVF.h"
 #include "world/CObjSound.h"
@@ -20,7 +21,7 @@ class Ev_GameOver final : public Scene {
 
     enum class Phase : int32_t { Scare, Menu };
     Phase Current() const { return phase_; }
-    int32_t Choice() const { return choice_; }  // 0: try again, 1: the title
+    int32_t Choice() const { return entries_.chosen; }  // 0: try again, 1: the title
 
   private:
     void Scare();
@@ -32,13 +33,12 @@ class Ev_GameOver final : public Scene {
     CObjFVF highlight_;
     CObjText retry_;
     CObjText title_;
+    MenuRows entries_;
     CObjSound sting_;
     CObjSound drone_;
     KeyCurve blink_;
     Phase phase_ = Phase::Scare;
     int32_t clock_ = 0;
-    int32_t choice_ = 0;
-    int32_t pointed_ = -1;  // the entry under the pointer when it last moved
 };
 
 }  // namespace Ev
