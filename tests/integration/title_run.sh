@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The title screen driven with the pad alone, then with the mouse alone, through hm-driver's input
 # scripts: the menu's rows, the load screen and back, the achievements (pad) or the licences
-# (mouse) and back, a new game, and with the pad the opening skipped into the guest room. Checks the state dumps after each step.
+# (mouse) and back, a new game, and with the pad the opening skipped into the guest room. Checks
+# the state dumps after each step.
 set -euo pipefail
 driver=$(realpath "$1")
 out=$(mktemp -d)
