@@ -57,6 +57,13 @@ class FlowTest : public FieldRun {
         platform.input.keys.erase(key);
         Run(1);
     }
+    void TapPad(uint16_t button) {
+        platform.input.pad.connected = true;
+        platform.input.pad.buttons = button;
+        Run(1);
+        platform.input.pad.buttons = 0;
+        Run(1);
+    }
 };
 
 // Every retry point of the table: caught there, "try again" rebuilds the row's field at its spawn
@@ -110,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Table, RetryPointTest, testing::ValuesIn(RetryTable()),
                          });
 
 // The screen counts the death, rewards the fifth, tenth and twentieth, and a death in the guest
-// bathroom; its menu goes back to the title when asked, by the keys or the pointer.
+// bathroom; its menu goes back to the title when asked, by the keys or the pad alone.
 TEST_F(FlowTest, TheGameOverScreenCountsDeathsAndLeadsBackToTheTitle) {
     app.player.record.deathCount = 4;
     Start(FieldId::Guest_Bath, StartOf(FieldId::Guest_Bath).position, 0);
@@ -121,10 +128,10 @@ TEST_F(FlowTest, TheGameOverScreenCountsDeathsAndLeadsBackToTheTitle) {
     EXPECT_EQ(screen.Current(), Ev::Ev_GameOver::Phase::Menu);
     Tap(platform::VirtualKey::Down);
     EXPECT_EQ(screen.Choice(), 1);
-    Tap(platform::VirtualKey::Down);
+    TapPad(platform::kPadDown);
     EXPECT_EQ(screen.Choice(), 0) << "two entries wrap round";
-    Tap(platform::VirtualKey::Up);
-    PressAction();
+    TapPad(platform::kPadUp);
+    TapPad(platform::kPadA);
     Run(2);
     EXPECT_EQ(std::u16string(Field().Name()), u"Title");
 }
