@@ -33,6 +33,9 @@ constexpr int32_t kFewDartsBelow = 34;
 
 constexpr float kResultBandHeight = 220;
 constexpr float kResultScale = 1.4f;
+constexpr float kPromptY = -75;
+constexpr float kPromptScale = 0.9f;
+constexpr glm::vec4 kPromptColour{0.7f, 0.7f, 0.72f, 1.0f};
 
 }  // namespace
 
@@ -48,8 +51,15 @@ Ending::Ending() {
     result_.centred = 1;
     result_.scale = glm::vec3(kResultScale);
     result_.hidden = 1;
+    prompt_.key = u"Ev_Soto2_prompt";
+    prompt_.centred = 1;
+    prompt_.scale = glm::vec3(kPromptScale);
+    prompt_.colour = kPromptColour;
+    prompt_.position = {0, kPromptY, 0};
+    prompt_.hidden = 1;
     overlayQuads.push_back(&resultBand_);
     overlayTexts.push_back(&result_);
+    overlayTexts.push_back(&prompt_);
     eye_.SetKey(0, {0, 1.7f, -2.2f});
     eye_.SetKey(kLeavingFrames / 2, {-2.5f, 3.2f, -5.0f});
     eye_.SetKey(kLeavingFrames, {0, 7.5f, -10.0f});
@@ -126,7 +136,7 @@ void Ending::TakeResult() {
     resultBand_.scale = {layoutWidth, kResultBandHeight, 1};
     resultBand_.hidden = 0;
     result_.position = {0, library->textUnit * kResultScale, 0};
-    result_.hidden = 0;
+    result_.hidden = prompt_.hidden = 0;
 }
 
 }  // namespace Ev

@@ -32,6 +32,7 @@ class Ending final : public Scene {
     TextBox lines_;
     CObjFVF resultBand_;
     CObjText result_;
+    CObjText prompt_;  // how to go on from the result
     std::u16string resultLine_;
     MotionTrack eye_;
     FieldLighting night_;  // the square's light as the ending began

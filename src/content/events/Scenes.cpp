@@ -78,12 +78,15 @@ Drug::Drug()
       knock_(AssetRow("keylock.wav")) {
     bottle.modelIndex = AssetRow("bottle.x");
     MakeTrigger(trigger);
-    trigger.parent = &bottle.world;
     trigger.scale = kBottleReach;
     meshes = {&bottle, &trigger};
     sounds = {&crickets_, &swallow_, &knock_};
     box_.AddLine(u"Ev_Guest_Room_0");
     box_.Register(*this);
+}
+
+void Drug::Init(Personal*, MyLibrary*) {
+    trigger.position = bottle.position;
 }
 
 void Drug::Update() {

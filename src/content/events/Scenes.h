@@ -24,11 +24,12 @@ namespace Ev {
 class Drug final : public Scene {
   public:
     Drug();
+    void Init(Personal* player, MyLibrary* library) override;
     void Update() override;
     const char16_t* Name() const override { return u"Drug"; }
 
     CObjMesh bottle;   // placed by the field; hidden once drunk
-    CObjMesh trigger;  // the reach round the bottle, hangs from it
+    CObjMesh trigger;  // the reach round the bottle, in world units whatever the bottle's scale
 
   private:
     enum class Phase : uint8_t { Waiting, Drinking, Reading };

@@ -24,6 +24,10 @@ using level::kTatamiTop;
 // The low table: the catalogue's table cut down to knee height and widened.
 constexpr glm::vec3 kLowTable{1.5f, 0.62f, 1.5f};
 constexpr float kLowTableTop = 0.55f * 0.62f;
+// The medicine bottle at the size the guest's hand holds it (its model is in the body's units,
+// its origin in the middle of its body, 1.5 above its foot).
+constexpr float kBottleScale = 0.045f;
+constexpr float kBottleOriginAboveFoot = 1.5f * kBottleScale;
 
 // Where the bathroom's door is examined from: the mats in front of it.
 constexpr glm::vec3 kBathroomDoorReach{-2.0f, kTatamiTop + 1.0f, -2.55f};
@@ -70,7 +74,8 @@ const Placement kGuestRoomEvents[] = {
     {Make<Ev::TV>,       -1,                        {2.6f, 0.6f, -3.1f},            {0, 135, 0}, {1.2f, 1.2f, 1.2f}},
     {Make<Ev::Tel>,      -1,                        {-3.6f, 0.6f, 2.45f},           {0, 0, 0},   {1.4f, 1.2f, 1.2f}},
     // The medicine left out on the low table.
-    {Make<Ev::Drug>,     -1,                        {1.35f, kTatamiTop + kLowTableTop, 0.45f}},
+    {Make<Ev::Drug>,     -1,                        {1.35f, kTatamiTop + kLowTableTop + kBottleOriginAboveFoot, 0.45f},
+                                                                                    {0, 0, 0},   glm::vec3(kBottleScale)},
     // Notices on the entry's walls, clear of the door's reach: the inn's guide, and the night's
     // rule until it is broken.
     {Make<drawObj>,    Ev::kCubeModel,              {-5.2f, 1.5f, -2.84f},          {0, 0, 0},   kNotice},

@@ -15,6 +15,7 @@ constexpr glm::vec4 kFooterGrey{0.7f, 0.7f, 0.7f, 1};
 constexpr float kBackdropWidthShare = 0.7f;
 constexpr float kHighlightX = -80;
 constexpr float kHighlightWidth = 240;
+constexpr glm::vec4 kHighlightColour{0.6f, 0.1f, 0.1f, 0.0f};
 constexpr float kLineX = 25;
 constexpr float kUpperLineY = 260;
 constexpr float kLowerLineY = -190;
@@ -61,6 +62,8 @@ void MenuRecord::Bind(MyLibrary& boundLibrary, SaveRecord& playerRecord,
     dimmer.colour = {0, 0, 0, 0.45f};
     backdrop.scale = {width * kBackdropWidthShare, height, 1};
     backdrop.colour = {0, 0, 0, 0.45f};
+    // A dark red behind the chosen row, so that its white text still reads at the blink's peak.
+    highlightBar.colour = kHighlightColour;
     highlightBar.scale = {kHighlightWidth, row, 1};
     highlightBar.position = {kHighlightX, kListTop, 0};
     for (CObjFVF* line : {&upperLine, &lowerLine}) {
@@ -75,7 +78,7 @@ void MenuRecord::Bind(MyLibrary& boundLibrary, SaveRecord& playerRecord,
     dialogHighlight.scale = {kDialogHighlightWidth, row, 1};
     dialogHighlight.position = {kDialogX - kDialogMargin / 2 + kDialogHighlightWidth / 2,
                                 RowY(kDialogTop, -1), 0};
-    dialogHighlight.colour = {1, 1, 1, 0.5f};
+    dialogHighlight.colour = glm::vec4(glm::vec3(kHighlightColour), 0.5f);
 }
 
 float MenuRecord::RowHeight() const {
