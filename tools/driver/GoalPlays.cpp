@@ -187,17 +187,22 @@ class ThrowPlay final : public GoalPlay {
                 const platform::Point centre = app.lib.input.state.centre;
                 const platform::Point move{Pixels(error.x), Pixels(error.y)};
                 if (move.x == 0 && move.y == 0) {
-                    SetKey(input, VirtualKey::E, true);
-                    phase_ = Phase::Release;
+                    phase_ = Phase::Fire;
                 } else {
                     input.Apply(MouseMove{{centre.x + move.x, centre.y + move.y}});
                 }
                 return Progress::Running();
             }
-            case Phase::Release:
-                if (player.record.throwCount == throwsBefore_) return Progress::Running();
-                LetGo(input);
-                phase_ = Phase::Finished;
+            case Phase::Fire:
+                if (player.record.throwCount != throwsBefore_) {
+                    LetGo(input);
+                    phase_ = Phase::Finished;
+                    return Progress::Running();
+                }
+                // Tapped, not held: the hand takes a new press only once the last throw's
+                // pause is over, and a press held through that pause is never taken.
+                fireHeld_ = !fireHeld_;
+                SetKey(input, VirtualKey::E, fireHeld_);
                 return Progress::Running();
             case Phase::Finished:
                 break;
@@ -206,7 +211,7 @@ class ThrowPlay final : public GoalPlay {
     }
 
   private:
-    enum class Phase { Raise, Turn, Release, Finished };
+    enum class Phase { Raise, Turn, Fire, Finished };
 
     void LetGo(ScriptedInput& input) {
         SetKey(input, VirtualKey::E, false);
@@ -227,6 +232,7 @@ class ThrowPlay final : public GoalPlay {
     ThrowAt goal_;
     Phase phase_ = Phase::Raise;
     int32_t throwsBefore_ = 0;
+    bool fireHeld_ = false;
 };
 
 class PressPlay final : public GoalPlay {
