@@ -29,11 +29,14 @@ glm::vec2 Floor(const glm::vec3& v) {
     return {v.x, v.z};
 }
 
-std::string Point(glm::vec2 p) {
-    char text[64];
-    std::snprintf(text, sizeof text, "(%.2f, %.2f)", static_cast<double>(p.x),
-                  static_cast<double>(p.y));
+std::string Number(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(value));
     return text;
+}
+
+std::string Point(glm::vec2 p) {
+    return "(" + Number(p.x) + ", " + Number(p.y) + ")";
 }
 
 void SetKey(ScriptedInput& input, VirtualKey key, bool down) {
@@ -103,7 +106,7 @@ class WalkToPlay final : public GoalPlay {
         if (elapsed >= kWalkTimeout) {
             keys_.Release(input);
             return Progress::Failed("the player is at " + Point(body) + ", " +
-                                    std::to_string(glm::distance(body, goal_.point)) + " from " +
+                                    Number(glm::distance(body, goal_.point)) + " from " +
                                     Point(goal_.point) + " after " + std::to_string(elapsed) +
                                     " frames");
         }
@@ -174,7 +177,7 @@ class ThrowPlay final : public GoalPlay {
 
     Progress Step(const D3DXMain& app, uint32_t elapsed, ScriptedInput& input) override {
         const Personal& player = app.player;
-        if (elapsed >= kThrowTimeout) return GiveUp(input);
+        if (elapsed >= kThrowTimeout) return GiveUp(player, input);
         switch (phase_) {
             case Phase::Raise:
                 throwsBefore_ = player.record.throwCount;
@@ -218,15 +221,14 @@ class ThrowPlay final : public GoalPlay {
         SetKey(input, VirtualKey::Q, false);
     }
 
-    Progress GiveUp(ScriptedInput& input) {
+    Progress GiveUp(const Personal& player, ScriptedInput& input) {
         LetGo(input);
-        static constexpr const char* kWhy[] = {
-            "", "no aim: the player holds no darts or is not free", "no dart left the hand", ""};
-        const char* why = kWhy[static_cast<size_t>(phase_)];
-        if (phase_ == Phase::Turn && goal_.target)
-            why = "the aim came neither up nor onto the target";
-        return Progress::Failed(std::string(why) + " within " + std::to_string(kThrowTimeout) +
-                                " frames");
+        std::string why = "no dart left the hand";
+        if (phase_ == Phase::Turn) {
+            why = player.aiming == 0 ? "no aim: the player holds no darts or is not free"
+                                     : "the aim did not settle on the target";
+        }
+        return Progress::Failed(why + " within " + std::to_string(kThrowTimeout) + " frames");
     }
 
     ThrowAt goal_;
