@@ -14,8 +14,9 @@
 // before it has finished. Points are world units, (X, Z) on the floor plane.
 //
 //   walkto X Z [RADIUS]     walk (W A S D, by the view) until within RADIUS (0.3) of (X, Z)
+//                           with the keys let go
 //   face X Z                tap the walking keys nearest that way for one frame: the body turns
-//                           to within 22.5 degrees of the point, stepping about 0.1 towards it
+//                           to within 22.5 degrees of the point, stepping about 0.08 towards it
 //   throw [X Y Z]           hold Q to aim, turn the aim onto the point with the pointer, throw
 //                           with E, let go of both
 //   press KEY               KEY down for one frame, then up
