@@ -32,9 +32,7 @@ Observation Text(const Condition& condition, const D3DXMain& app) {
 }
 
 Observation Item(const Condition& condition, const D3DXMain& app) {
-    // FindRecordInt hands out a writable integer; this copy keeps the game's record untouched.
-    SaveRecord record = app.player.record;
-    const int32_t* value = FindRecordInt(record, condition.name);
+    const int32_t* value = FindRecordInt(app.player.record, condition.name);
     const int32_t seen = value ? *value : 0;
     return {seen != 0, "item " + condition.name + " " + std::to_string(seen)};
 }

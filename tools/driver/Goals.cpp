@@ -65,17 +65,16 @@ std::optional<Condition> ParseCondition(Words& words) {
         return Condition{what == "stage" ? Kind::Stage : Kind::Achievement, "",
                          static_cast<int32_t>(*number)};
     }
+    if (what == "field" && words.NextIsNumber()) {
+        const auto number = words.TakeNumber(0, INT32_MAX);
+        if (!number) return {};
+        return Condition{Kind::Field, "", static_cast<int32_t>(*number)};
+    }
     const std::string name(words.Take());
     if (name.empty()) return {};
-    if (what == "field") {
-        Words asNumber(name);
-        const auto number = asNumber.TakeNumber(0, INT32_MAX);
-        return number ? Condition{Kind::Field, "", static_cast<int32_t>(*number)}
-                      : Condition{Kind::Field, name, std::nullopt};
-    }
+    if (what == "field") return Condition{Kind::Field, name, std::nullopt};
     if (what == "text") return Condition{Kind::Text, name, std::nullopt};
-    SaveRecord blank{};
-    if (what == "item" && FindRecordInt(blank, name)) {
+    if (what == "item" && FindRecordInt(SaveRecord{}, name)) {
         return Condition{Kind::Item, name, std::nullopt};
     }
     return {};

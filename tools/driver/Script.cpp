@@ -1,7 +1,6 @@
 #include "Script.h"
 
 #include <array>
-#include <cctype>
 #include <string_view>
 #include <utility>
 
@@ -116,12 +115,10 @@ std::optional<Script> Script::Parse(std::istream& in, std::string& error) {
         ++lineNumber;
         Words words(line);
         if (words.Empty()) continue;
-        const bool framed =
-            !words.Peek().empty() && std::isdigit(static_cast<unsigned char>(words.Peek()[0]));
         std::optional<Action> action;
         std::optional<Goal> goal;
         std::optional<int64_t> frame;
-        if (framed) {
+        if (words.NextIsNumber()) {
             frame = words.TakeNumber(0, UINT32_MAX);
             const std::string_view command = words.Take();
             for (const auto& [name, parse] : kCommands) {

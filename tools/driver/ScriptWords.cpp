@@ -1,5 +1,6 @@
 #include "ScriptWords.h"
 
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <sstream>
@@ -36,6 +37,10 @@ std::optional<VirtualKey> KeyNamed(std::string_view name) {
 Words::Words(const std::string& line) {
     std::istringstream in(line);
     for (std::string word; in >> word;) words_.push_back(word);
+}
+
+bool Words::NextIsNumber() const {
+    return next_ < words_.size() && std::isdigit(static_cast<unsigned char>(words_[next_][0]));
 }
 
 std::optional<int64_t> Words::TakeNumber(int64_t min, int64_t max) {

@@ -35,10 +35,8 @@ class Words {
     explicit Words(const std::string& line);
     bool Empty() const { return words_.empty() || words_[0][0] == '#'; }
     bool Done() const { return next_ == words_.size(); }
-    // The next word without taking it; empty at the end.
-    std::string_view Peek() const {
-        return next_ < words_.size() ? words_[next_] : std::string_view();
-    }
+    // Whether the next word starts with a digit (a frame, a field's number).
+    bool NextIsNumber() const;
     std::string_view Take() { return next_ < words_.size() ? words_[next_++] : std::string_view(); }
     std::optional<int64_t> TakeNumber(int64_t min, int64_t max);
     // A finite decimal number within [min, max].

@@ -33,8 +33,8 @@ class Session : public FrameObserver {
     void WriteRecord(SaveRecord& record) const;
     void TakeShot(D3DXMain& app, const std::string& path);
     void WriteState(const D3DXMain& app, uint32_t frame, const std::string& path);
-    // Says why the script failed and ends the run.
-    void FailScript(const std::string& why);
+    // Says why the script failed; the run's result becomes a failure.
+    void ReportFailure(const std::string& why);
 
     const Options& options_;
     const Script& script_;
