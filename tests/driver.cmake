@@ -6,3 +6,5 @@ add_test(NAME game.singleInstance
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/single_instance.sh $<TARGET_FILE:hollowmere>)
 add_test(NAME driver.setRecord
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/set_record_run.sh $<TARGET_FILE:hm-driver>)
+add_test(NAME driver.goalRun
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/goal_run.sh $<TARGET_FILE:hm-driver>)

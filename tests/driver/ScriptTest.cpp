@@ -36,7 +36,15 @@ INSTANTIATE_TEST_SUITE_P(Script, BadLineTest,
                                            "5 mouse move 10",           // missing y
                                            "5 pad stick left 0 40000",  // out of range
                                            "5 pad trigger right 256", "5 window explode",
-                                           "5 answer maybe", "5 teleport 1 2 3"));
+                                           "5 answer maybe", "5 teleport 1 2 3",
+                                           // goal lines
+                                           "walkto 1", "walkto 1 2 0.01",  // radius too small
+                                           "walkto nan 2", "walkto 1e9 2", "face 1 2 3",
+                                           "throw 1 2", "press F13", "wait -1", "wait",
+                                           "waitfor stage", "waitfor stage 4 0",
+                                           "waitfor weather rain", "expect item darts",
+                                           "expect field", "expect stage 4 5", "answer 3",
+                                           "answer yes", "jump"));
 
 TEST(ScriptTest, ActionsAreKeptPerFrameInOrder) {
     const auto script = Parse(
@@ -50,6 +58,64 @@ TEST(ScriptTest, ActionsAreKeptPerFrameInOrder) {
     ASSERT_EQ(script->At(70).size(), 1u);
     EXPECT_EQ(std::get<driver::WindowAction>(script->At(70)[0]).message.type,
               platform::MessageType::Destroy);
+}
+
+// Each goal line with what it must read as; framed lines around them keep their frames.
+TEST(ScriptTest, GoalLinesKeepTheirOrderLineAndValues) {
+    using driver::Condition;
+    using Kind = Condition::Kind;
+    const std::string lines[] = {
+        "walkto 1.5 -2",
+        "walkto 0 3 0.75",
+        "face -1 0.5",
+        "throw",
+        "throw 5 1.5 -0.25",
+        "press Space",
+        "wait 30",
+        "waitfor stage 4",
+        "waitfor field Intro 90",
+        "waitfor field 11",
+        "waitfor text Ev_Guest_Room_0",
+        "expect item itemHeld.3",
+        "expect achievement 0",
+        "answer 2",
+    };
+    std::string text = "0 key down W\n";
+    for (const std::string& line : lines) text += line + "\n";
+    const auto script = Parse(text + "90 key up W\n");
+    ASSERT_TRUE(script);
+    EXPECT_EQ(script->At(0).size(), 1u);
+    EXPECT_EQ(script->At(90).size(), 1u);
+    const auto& goals = script->Goals();
+    ASSERT_EQ(goals.size(), std::size(lines));
+    for (size_t i = 0; i < goals.size(); ++i) {
+        EXPECT_EQ(goals[i].line, static_cast<int32_t>(i + 2));
+        EXPECT_EQ(goals[i].text, lines[i]);
+    }
+    const auto walk = std::get<driver::WalkTo>(goals[0].goal);
+    EXPECT_EQ(walk.point, glm::vec2(1.5f, -2));
+    EXPECT_FLOAT_EQ(walk.radius, 0.3f);  // the default
+    EXPECT_FLOAT_EQ(std::get<driver::WalkTo>(goals[1].goal).radius, 0.75f);
+    EXPECT_FALSE(std::get<driver::ThrowAt>(goals[3].goal).target);
+    EXPECT_EQ(std::get<driver::ThrowAt>(goals[4].goal).target, glm::vec3(5, 1.5f, -0.25f));
+    EXPECT_EQ(std::get<driver::Press>(goals[5].goal).key, platform::VirtualKey::Space);
+    EXPECT_EQ(std::get<driver::Wait>(goals[6].goal).frames, 30u);
+
+    const std::tuple<size_t, Kind, std::string, std::optional<int32_t>, uint32_t> waits[] = {
+        {7, Kind::Stage, "", 4, 600},
+        {8, Kind::Field, "Intro", std::nullopt, 90},
+        {9, Kind::Field, "", 11, 600},
+        {10, Kind::Text, "Ev_Guest_Room_0", std::nullopt, 600}};
+    for (const auto& [index, kind, name, number, timeout] : waits) {
+        const auto wait = std::get<driver::WaitFor>(goals[index].goal);
+        EXPECT_EQ(wait.condition.kind, kind) << index;
+        EXPECT_EQ(wait.condition.name, name) << index;
+        EXPECT_EQ(wait.condition.number, number) << index;
+        EXPECT_EQ(wait.timeout, timeout) << index;
+    }
+    EXPECT_EQ(std::get<driver::Expect>(goals[11].goal).condition.name, "itemHeld.3");
+    EXPECT_EQ(std::get<driver::Expect>(goals[12].goal).condition.number, 0);
+    EXPECT_EQ(std::get<driver::Choose>(goals[13].goal).answer, 2);
 }
 
 TEST(ScriptedInputTest, EscapeReleaseAndAltEnterBecomeWindowMessages) {

@@ -55,6 +55,10 @@ int32_t* FindRecordInt(SaveRecord& record, std::string_view name) {
     return nullptr;
 }
 
+const int32_t* FindRecordInt(const SaveRecord& record, std::string_view name) {
+    return FindRecordInt(const_cast<SaveRecord&>(record), name);
+}
+
 std::string RecordIntNames() {
     std::string names;
     for (const std::span<const RecordFlag> table : kNamedInts) {

@@ -21,6 +21,7 @@ std::span<const RecordFlag> ItemFlags();
 // The integer called `name` in `record`: an item or event flag, enemyFast, EnemyMode, HitPoint,
 // or an entry itemHeld.I or itemTaken.K of the lists; null for any other name.
 int32_t* FindRecordInt(SaveRecord& record, std::string_view name);
+const int32_t* FindRecordInt(const SaveRecord& record, std::string_view name);
 
 // Every name FindRecordInt knows, for a usage message.
 std::string RecordIntNames();

@@ -1,39 +1,13 @@
 #include "Script.h"
 
 #include <array>
-#include <charconv>
-#include <sstream>
 #include <string_view>
 #include <utility>
 
+#include "ScriptWords.h"
+
 namespace driver {
 namespace {
-
-using platform::VirtualKey;
-
-template <typename T>
-struct Named {
-    std::string_view name;
-    T value;
-};
-
-constexpr std::array<Named<VirtualKey>, 15> kKeys{{
-    {"Left", VirtualKey::Left},
-    {"Right", VirtualKey::Right},
-    {"Up", VirtualKey::Up},
-    {"Down", VirtualKey::Down},
-    {"A", VirtualKey::A},
-    {"D", VirtualKey::D},
-    {"W", VirtualKey::W},
-    {"S", VirtualKey::S},
-    {"E", VirtualKey::E},
-    {"Q", VirtualKey::Q},
-    {"Space", VirtualKey::Space},
-    {"Control", VirtualKey::Control},
-    {"Alt", VirtualKey::Alt},
-    {"Escape", VirtualKey::Escape},
-    {"Enter", VirtualKey::Enter},
-}};
 
 constexpr std::array<Named<uint16_t>, 7> kPadButtons{{
     {"A", platform::kPadA},
@@ -59,53 +33,9 @@ constexpr std::array<Named<platform::BoxAnswer>, 3> kAnswers{{
     {"ok", platform::BoxAnswer::Ok},
 }};
 
-template <typename T, size_t N>
-std::optional<T> Lookup(const std::array<Named<T>, N>& table, std::string_view name) {
-    for (const auto& entry : table) {
-        if (entry.name == name) return entry.value;
-    }
-    return std::nullopt;
-}
-
-// Reads the words of one line; each Take* fails softly so the caller reports one error.
-class Words {
-  public:
-    explicit Words(const std::string& line) {
-        std::istringstream in(line);
-        for (std::string word; in >> word;) words_.push_back(word);
-    }
-    bool Empty() const { return words_.empty() || words_[0][0] == '#'; }
-    bool Done() const { return next_ == words_.size(); }
-    std::string_view Take() { return next_ < words_.size() ? words_[next_++] : std::string_view(); }
-    std::optional<int64_t> TakeNumber(int64_t min, int64_t max) {
-        const std::string_view word = Take();
-        int64_t value = 0;
-        const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), value);
-        if (word.empty() || ec != std::errc() || end != word.data() + word.size()) return {};
-        if (value < min || value > max) return {};
-        return value;
-    }
-    std::optional<bool> TakeDownUp() {
-        const std::string_view word = Take();
-        if (word == "down") return true;
-        if (word == "up") return false;
-        return {};
-    }
-    std::optional<bool> TakeRightLeft() {
-        const std::string_view word = Take();
-        if (word == "right") return true;
-        if (word == "left") return false;
-        return {};
-    }
-
-  private:
-    std::vector<std::string> words_;
-    size_t next_ = 0;
-};
-
 std::optional<Action> ParseKey(Words& words) {
     const auto down = words.TakeDownUp();
-    const auto key = Lookup(kKeys, words.Take());
+    const auto key = KeyNamed(words.Take());
     if (!down || !key) return {};
     return KeyAction{*key, *down};
 }
@@ -180,22 +110,32 @@ std::optional<Script> Script::Parse(std::istream& in, std::string& error) {
                    {"window", ParseWindow},
                    {"answer", ParseAnswer}}};
     Script script;
-    int lineNumber = 0;
+    int32_t lineNumber = 0;
     for (std::string line; std::getline(in, line);) {
         ++lineNumber;
         Words words(line);
         if (words.Empty()) continue;
         std::optional<Action> action;
-        const auto frame = words.TakeNumber(0, UINT32_MAX);
-        const std::string_view command = words.Take();
-        for (const auto& [name, parse] : kCommands) {
-            if (frame && name == command) action = parse(words);
+        std::optional<Goal> goal;
+        std::optional<int64_t> frame;
+        if (words.NextIsNumber()) {
+            frame = words.TakeNumber(0, UINT32_MAX);
+            const std::string_view command = words.Take();
+            for (const auto& [name, parse] : kCommands) {
+                if (frame && name == command) action = parse(words);
+            }
+        } else {
+            goal = ParseGoal(words);
         }
-        if (!action || !words.Done()) {
+        if ((!action && !goal) || !words.Done()) {
             error = "line " + std::to_string(lineNumber) + ": cannot read \"" + line + "\"";
             return std::nullopt;
         }
-        script.frames_[static_cast<uint32_t>(*frame)].push_back(*action);
+        if (goal) {
+            script.goals_.push_back({lineNumber, line, std::move(*goal)});
+        } else {
+            script.frames_[static_cast<uint32_t>(*frame)].push_back(*action);
+        }
     }
     return script;
 }

@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "Goals.h"
 #include "platform/Platform.h"
 
 // The input script of the headless driver: what a player does, frame by frame.
@@ -22,6 +23,9 @@
 //   <frame> window close|focus|blur|minimize|restore
 //   <frame> window move <x> <y>    outer window position in screen pixels
 //   <frame> answer yes|no|ok       the answer to the next message box
+//
+// Lines without a frame are goals (Goals.h), played one after another by the goal runner
+// alongside the framed lines.
 //
 // The actions of frame N happen as frame N starts: held keys show in that frame's input poll,
 // window messages are handled right after the frame, before the next one.
@@ -63,6 +67,13 @@ struct Answer {
 using Action = std::variant<KeyAction, MouseMove, MouseButtonAction, PadConnect, PadButtonAction,
                             PadStick, PadTrigger, WindowAction, Answer>;
 
+// A goal and the script line it was read from, for the messages that name it.
+struct GoalLine {
+    int32_t line;
+    std::string text;
+    Goal goal;
+};
+
 class Script {
   public:
     // Parses a whole script; on the first bad line, `error` says which line and why.
@@ -70,9 +81,12 @@ class Script {
 
     // The actions of one frame, in script order.
     const std::vector<Action>& At(uint32_t frame) const;
+    // The goal lines in script order.
+    const std::vector<GoalLine>& Goals() const { return goals_; }
 
   private:
     std::map<uint32_t, std::vector<Action>> frames_;
+    std::vector<GoalLine> goals_;
 };
 
 }  // namespace driver

@@ -16,6 +16,10 @@ void Session::OnFrameStart(D3DXMain& app, uint32_t frame) {
     // builds: written again once the room has run its first frame, the values asked for hold.
     if (frame == 1) WriteRecord(app.player.record);
     for (const Action& action : script_.At(frame)) input_.Apply(action);
+    if (const auto failure = goals_.Step(app, frame, input_)) {
+        ReportFailure(*failure);
+        messages_.PostQuit();
+    }
     if (options_.shots.contains(frame)) app.device->CaptureNextPresent();
 }
 
@@ -24,7 +28,14 @@ void Session::OnFramePresented(D3DXMain& app, uint32_t frame) {
     for (auto it = shots.first; it != shots.second; ++it) TakeShot(app, it->second);
     const auto states = options_.states.equal_range(frame);
     for (auto it = states.first; it != states.second; ++it) WriteState(app, frame, it->second);
-    if (frame + 1 == options_.frames) messages_.PostQuit();
+    if (frame + 1 != options_.frames) return;
+    if (const auto unfinished = goals_.Unfinished(frame)) ReportFailure(*unfinished);
+    messages_.PostQuit();
+}
+
+void Session::ReportFailure(const std::string& why) {
+    std::fprintf(stderr, "hm-driver: %s\n", why.c_str());
+    ok_ = false;
 }
 
 void Session::StartInField(D3DXMain& app, int32_t number) {

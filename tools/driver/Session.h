@@ -1,4 +1,5 @@
 #pragma once
+#include "GoalRunner.h"
 #include "Options.h"
 #include "Script.h"
 #include "ScriptedInput.h"
@@ -13,12 +14,16 @@ class Session : public FrameObserver {
   public:
     Session(const Options& options, const Script& script, ScriptedInput& input,
             platform::MessageQueue& messages)
-        : options_(options), script_(script), input_(input), messages_(messages) {}
+        : options_(options),
+          script_(script),
+          input_(input),
+          messages_(messages),
+          goals_(script.Goals()) {}
 
     void OnFrameStart(D3DXMain& app, uint32_t frame) override;
     void OnFramePresented(D3DXMain& app, uint32_t frame) override;
 
-    // False when a screenshot or state file could not be written.
+    // False when a screenshot or state file could not be written, or a goal line failed.
     bool ok() const { return ok_; }
 
   private:
@@ -28,11 +33,14 @@ class Session : public FrameObserver {
     void WriteRecord(SaveRecord& record) const;
     void TakeShot(D3DXMain& app, const std::string& path);
     void WriteState(const D3DXMain& app, uint32_t frame, const std::string& path);
+    // Says why the script failed; the run's result becomes a failure.
+    void ReportFailure(const std::string& why);
 
     const Options& options_;
     const Script& script_;
     ScriptedInput& input_;
     platform::MessageQueue& messages_;
+    GoalRunner goals_;
     bool ok_ = true;
 };
 

@@ -88,9 +88,8 @@ std::string Children(const Scene& field) {
 }
 
 std::string Key(const TextBox& box, int32_t line) {
-    const bool known = line >= 0 && static_cast<size_t>(line) < box.lines.size();
-    const char16_t* key = known ? box.lines[static_cast<size_t>(line)].key : nullptr;
-    return key ? Quoted(Utf16ToUtf8(key)) : "null";
+    const auto key = LineKey(box, line);
+    return key ? Quoted(*key) : "null";
 }
 
 // The open box: the keys of the lines shown since it opened, the current line as revealed so
@@ -105,9 +104,7 @@ std::string DialogueJson(const TextBox* box, const TextData& texts) {
     const std::u16string& line = texts.GetText(box->text.key ? box->text.key : u"");
     const size_t revealed =
         std::min(line.size(), static_cast<size_t>(std::max(0, box->text.maxChars)));
-    const bool known =
-        box->lineIndex >= 0 && static_cast<size_t>(box->lineIndex) < box->lines.size();
-    const size_t answers = known ? box->lines[static_cast<size_t>(box->lineIndex)].next.size() : 0;
+    const size_t answers = AnswerCount(*box);
     return "{\"line\": " + std::to_string(box->lineIndex) +
            ", \"key\": " + Key(*box, box->lineIndex) + ", \"keys\": " + keys +
            ", \"shown\": " + Quoted(Utf16ToUtf8(line.substr(0, revealed))) +
@@ -116,6 +113,29 @@ std::string DialogueJson(const TextBox* box, const TextData& texts) {
 }
 
 }  // namespace
+
+std::optional<std::string> FieldName(const D3DXMain& app) {
+    const Scene* field = app.rootScene.CurrentChild();
+    if (!field) return std::nullopt;
+    return Utf16ToUtf8(field->Name());
+}
+
+const TextBox* OpenBox(const D3DXMain& app) {
+    const Scene* field = app.rootScene.CurrentChild();
+    return field ? field->OpenDialogue() : nullptr;
+}
+
+std::optional<std::string> LineKey(const TextBox& box, int32_t line) {
+    const bool known = line >= 0 && static_cast<size_t>(line) < box.lines.size();
+    const char16_t* key = known ? box.lines[static_cast<size_t>(line)].key : nullptr;
+    if (!key) return std::nullopt;
+    return Utf16ToUtf8(key);
+}
+
+size_t AnswerCount(const TextBox& box) {
+    const bool known = box.lineIndex >= 0 && static_cast<size_t>(box.lineIndex) < box.lines.size();
+    return known ? box.lines[static_cast<size_t>(box.lineIndex)].next.size() : 0;
+}
 
 std::string StateJson(const D3DXMain& app, uint32_t frame) {
     const Personal& player = app.player;
@@ -127,7 +147,8 @@ std::string StateJson(const D3DXMain& app, uint32_t frame) {
     std::ostringstream json;
     json << "{\n";
     json << "  \"frame\": " << frame << ",\n";
-    json << "  \"field\": " << (field ? Quoted(Utf16ToUtf8(field->Name())) : "null") << ",\n";
+    const auto fieldName = FieldName(app);
+    json << "  \"field\": " << (fieldName ? Quoted(*fieldName) : "null") << ",\n";
     json << "  \"fieldDebug\": " << (field ? Quoted(Utf16ToUtf8(field->DebugText(u""))) : "null")
          << ",\n";
     json << "  \"children\": " << (field ? Children(*field) : "[]") << ",\n";
@@ -142,8 +163,7 @@ std::string StateJson(const D3DXMain& app, uint32_t frame) {
          << "},\n";
     json << "  \"camera\": {\"eye\": " << Vector(app.lib.effect.camera.eye)
          << ", \"at\": " << Vector(app.lib.effect.camera.at) << "},\n";
-    json << "  \"textBox\": "
-         << DialogueJson(field ? field->OpenDialogue() : nullptr, app.lib.textData) << ",\n";
+    json << "  \"textBox\": " << DialogueJson(OpenBox(app), app.lib.textData) << ",\n";
     json << "  \"items\": {\"itemHeld\": " << List<int32_t>(record.itemHeld)
          << ", \"itemTaken\": " << List<int32_t>(record.itemTaken);
     for (const RecordFlag& flag : ItemFlags()) {
