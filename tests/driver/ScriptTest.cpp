@@ -161,6 +161,10 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
     EXPECT_EQ(options->render, (gfx::Size{1280, 720}));
     EXPECT_EQ(options->shots.count(29), 2u);
     EXPECT_EQ(options->states.count(0), 1u);
+    const auto spawned =
+        driver::ParseOptions({"--field", "3", "--spawn", "-18.9,2.55,24.42,180"}, error);
+    ASSERT_TRUE(spawned) << error;
+    EXPECT_EQ(spawned->spawn, glm::vec4(-18.9f, 2.55f, 24.42f, 180.0f));
 
     for (const std::vector<std::string>& bad :
          std::vector<std::vector<std::string>>{{"--frames", "0"},
@@ -171,7 +175,11 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
                                                {"--render", "10x"},
                                                {"--shot", "12"},
                                                {"--shot", "x:/a.png"},
-                                               {"--fast"}}) {
+                                               {"--fast"},
+                                               {"--spawn", "1,2,3,4"},  // needs --field
+                                               {"--field", "3", "--spawn", "1,2,3"},
+                                               {"--field", "3", "--spawn", "1,2,3,4,5"},
+                                               {"--field", "3", "--spawn", "1,2,nan,4"}}) {
         EXPECT_FALSE(driver::ParseOptions(bad, error)) << bad[0];
     }
 }

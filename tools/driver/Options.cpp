@@ -1,6 +1,8 @@
 #include "Options.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 
 #include "RecordFields.h"
@@ -36,6 +38,24 @@ bool AddFrameFile(std::string_view text, std::multimap<uint32_t, std::string>& i
     if (!frame) return false;
     into.emplace(*frame, std::string(text.substr(colon + 1)));
     return true;
+}
+
+// "X,Y,Z,YAW": four finite numbers.
+std::optional<glm::vec4> ParseSpawn(std::string_view text) {
+    glm::vec4 spawn{};
+    for (int i = 0; i < 4; ++i) {
+        const size_t comma = i < 3 ? text.find(',') : text.size();
+        if (comma == std::string_view::npos) return {};
+        const std::string_view number = text.substr(0, comma);
+        const auto [end, ec] =
+            std::from_chars(number.data(), number.data() + number.size(), spawn[i]);
+        if (number.empty() || ec != std::errc() || end != number.data() + number.size() ||
+            !std::isfinite(spawn[i])) {
+            return {};
+        }
+        text.remove_prefix(std::min(text.size(), comma + 1));
+    }
+    return spawn;
 }
 
 constexpr uint32_t kLastStage = 24;  // the ending
@@ -75,7 +95,8 @@ std::optional<RecordWrite> ParseRecordWrite(std::string_view text, std::string& 
 const char* Usage() {
     return "usage: hm-driver [--frames N] [--gfx null|gl] [--size WxH] [--render WxH] [--seed N]\n"
            "                 [--input FILE] [--shot FRAME:PATH]... [--state FRAME:PATH]...\n"
-           "                 [--save-dir DIR] [--field N [--stage S] [--set NAME=VALUE]...]\n";
+           "                 [--save-dir DIR]\n"
+           "                 [--field N [--stage S] [--spawn X,Y,Z,YAW] [--set NAME=VALUE]...]\n";
 }
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -121,6 +142,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             const auto stage = ParseUnsigned(value);
             ok = stage && *stage <= kLastStage;
             if (ok) options.stage = static_cast<int32_t>(*stage);
+        } else if (name == "--spawn") {
+            options.spawn = ParseSpawn(value);
+            ok = options.spawn.has_value();
         } else if (name == "--set") {
             auto write = ParseRecordWrite(value, error);
             if (!write) return std::nullopt;
@@ -134,8 +158,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             return std::nullopt;
         }
     }
-    if (!options.field && (options.stage || !options.recordWrites.empty())) {
-        error = options.stage ? "--stage needs --field" : "--set needs --field";
+    if (!options.field && (options.stage || options.spawn || !options.recordWrites.empty())) {
+        error = options.stage   ? "--stage needs --field"
+                : options.spawn ? "--spawn needs --field"
+                                : "--set needs --field";
         return std::nullopt;
     }
     return options;

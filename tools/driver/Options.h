@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <glm/vec4.hpp>
+
 #include "platform/gfx/Device.h"
 
 namespace driver {
@@ -33,6 +35,9 @@ struct Options {
     std::optional<int32_t> stage;  // the story stage the field is built at; default: one that
                                    // reaches it
     std::vector<RecordWrite> recordWrites;  // with `field`: in command-line order
+    // With `field`: where the player arrives and the yaw they face (degrees), instead of where
+    // the first way into the field leads; lets a route be taken up where another way arrives.
+    std::optional<glm::vec4> spawn;
 };
 
 const char* Usage();

@@ -43,7 +43,11 @@ void Session::StartInField(D3DXMain& app, int32_t number) {
     ResetRecord(player.record, app.services.clock.Now());
     const FieldStart start = StartOf(static_cast<FieldId>(number));
     player.record.storyStage = options_.stage.value_or(start.stage);
-    player.SetSpawn(start.yaw, start.position);
+    if (const auto& spawn = options_.spawn) {
+        player.SetSpawn(spawn->w, glm::vec3(*spawn));
+    } else {
+        player.SetSpawn(start.yaw, start.position);
+    }
     WriteRecord(player.record);
     // Added before the title was entered: the title goes after the field's first frame.
     app.rootScene.AddChild(MakeFieldOf(static_cast<FieldId>(number)));
