@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Script, BadLineTest,
                                            "waitfor stage", "waitfor stage 4 0",
                                            "waitfor weather rain", "expect item darts",
                                            "expect field", "expect stage 4 5", "answer 3",
-                                           "answer yes", "jump"));
+                                           "answer yes", "shot", "shot ../up", "shot lobby.png",
+                                           "jump"));
 
 TEST(ScriptTest, ActionsAreKeptPerFrameInOrder) {
     const auto script = Parse(
@@ -79,6 +80,7 @@ TEST(ScriptTest, GoalLinesKeepTheirOrderLineAndValues) {
         "expect item itemHeld.3",
         "expect achievement 0",
         "answer 2",
+        "shot bath-ghost_2",
     };
     std::string text = "0 key down W\n";
     for (const std::string& line : lines) text += line + "\n";
@@ -116,6 +118,7 @@ TEST(ScriptTest, GoalLinesKeepTheirOrderLineAndValues) {
     EXPECT_EQ(std::get<driver::Expect>(goals[11].goal).condition.name, "itemHeld.3");
     EXPECT_EQ(std::get<driver::Expect>(goals[12].goal).condition.number, 0);
     EXPECT_EQ(std::get<driver::Choose>(goals[13].goal).answer, 2);
+    EXPECT_EQ(std::get<driver::Shot>(goals[14].goal).name, "bath-ghost_2");
 }
 
 TEST(ScriptedInputTest, EscapeReleaseAndAltEnterBecomeWindowMessages) {
@@ -161,10 +164,11 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
     EXPECT_EQ(options->render, (gfx::Size{1280, 720}));
     EXPECT_EQ(options->shots.count(29), 2u);
     EXPECT_EQ(options->states.count(0), 1u);
-    const auto spawned =
-        driver::ParseOptions({"--field", "3", "--spawn", "-18.9,2.55,24.42,180"}, error);
+    const auto spawned = driver::ParseOptions(
+        {"--field", "3", "--spawn", "-18.9,2.55,24.42,180", "--shot-dir", "/p"}, error);
     ASSERT_TRUE(spawned) << error;
     EXPECT_EQ(spawned->spawn, glm::vec4(-18.9f, 2.55f, 24.42f, 180.0f));
+    EXPECT_EQ(spawned->shotDir, "/p");
 
     for (const std::vector<std::string>& bad :
          std::vector<std::vector<std::string>>{{"--frames", "0"},

@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "GoalRunner.h"
 #include "Options.h"
 #include "Script.h"
@@ -41,6 +44,7 @@ class Session : public FrameObserver {
     ScriptedInput& input_;
     platform::MessageQueue& messages_;
     GoalRunner goals_;
+    std::vector<std::string> goalShots_;  // the PNG paths of this frame's `shot` goals
     bool ok_ = true;
 };
 
