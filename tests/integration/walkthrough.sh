@@ -29,7 +29,6 @@ shots = os.environ.get("HM_WALK_SHOTS")
 
 class Segment:
     def __init__(self, path):
-        self.path = path
         self.name = os.path.basename(path)
         with open(path) as f:
             self.lines = f.read().splitlines()
@@ -68,8 +67,9 @@ def load_list(path):
     if missing:
         fail(f"{path} names segments that do not exist: " + ", ".join(missing))
     segments = [Segment(p) for p in paths]
-    if not segments or segments[0].start != ["title"]:
-        fail(f"{path}: the first segment must start at the title")
+    at_title = [s.start == ["title"] for s in segments]
+    if not at_title or at_title != [True] + [False] * (len(segments) - 1):
+        fail(f"{path}: the first segment, and only the first, must start at the title")
     return segments
 
 if len(sys.argv) == 4:
@@ -107,10 +107,13 @@ with tempfile.TemporaryDirectory() as work:
     # The game reads data.dat from its working folder.
     run = subprocess.run(command, cwd=os.path.dirname(driver), env=env,
                          stderr=subprocess.PIPE, text=True)
-    failure = re.search(r'^hm-driver: script line (\d+) "(.*)": (frame \d+: .*)$', run.stderr, re.M)
-    if failure:
-        name, number, text = origin[int(failure.group(1)) - 1]
-        fail(f'{name}:{number} "{text}": {failure.group(3)}')
+    # A goal that failed, or a line the driver cannot read, named where it was written.
+    failure = re.search(r'^hm-driver: script line (\d+) ".*": (frame \d+: .*)$', run.stderr, re.M)
+    unread = re.search(r'^hm-driver: .*: line (\d+): (cannot read) ', run.stderr, re.M)
+    if failure or unread:
+        line, why = (failure or unread).groups()
+        name, number, text = origin[int(line) - 1]
+        fail(f'{name}:{number} "{text}": {why}')
     if run.returncode != 0:
         sys.stderr.write(run.stderr)
         fail(f"hm-driver ended with {run.returncode}")
