@@ -206,16 +206,18 @@ const SwingCase kSwings[] = {
 INSTANTIATE_TEST_SUITE_P(Furniture, SwingTest, testing::ValuesIn(kSwings),
                          [](const auto& info) { return ShortName(info.param.moving); });
 
+bool HasVertexAtX(const Mesh& mesh, float x) {
+    return std::any_of(mesh.Vertices().begin(), mesh.Vertices().end(),
+                       [&](const Vertex& v) { return std::fabs(v.position.x - x) < 1e-3f; });
+}
+
 // A shut door fills its opening: the frame's jambs come up to both edges of the leaf.
 TEST(DoorFrameTest, JambsMeetBothEdgesOfTheShutLeaf) {
     for (const auto& [frame, door] :
          {std::pair{"bathdoorwaku.x", kBathDoor}, std::pair{"exit_door_waku.x", kExitDoor}}) {
         const Mesh mesh = BuildModel(frame);
         for (float edge : {door.hinge.x, door.hinge.x + door.width}) {
-            EXPECT_TRUE(std::any_of(
-                mesh.Vertices().begin(), mesh.Vertices().end(),
-                [&](const Vertex& v) { return std::fabs(v.position.x - edge) < 1e-3f; }))
-                << frame << " has no jamb at x " << edge;
+            EXPECT_TRUE(HasVertexAtX(mesh, edge)) << frame << " has no jamb at x " << edge;
         }
     }
 }
@@ -252,9 +254,7 @@ TEST(EntranceTest, LeavesFillTheOpeningInTwoTracks) {
     EXPECT_GE(std::fabs(left.z - right.z), b.max.z - b.min.z) << "the tracks are apart";
     const float opening = right.x + b.max.x - (left.x + b.min.x);
     for (float edge : {-0.5f * opening, 0.5f * opening}) {
-        EXPECT_TRUE(
-            std::any_of(entrance.Vertices().begin(), entrance.Vertices().end(),
-                        [&](const Vertex& v) { return std::fabs(v.position.x - edge) < 1e-3f; }));
+        EXPECT_TRUE(HasVertexAtX(entrance, edge)) << edge;
     }
 }
 
