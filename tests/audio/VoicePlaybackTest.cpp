@@ -34,12 +34,16 @@ class VoicePlaybackTest : public SoundTableTest {
 };
 
 // The mixer ramps a gain change across the frame it is mixed in, so a frame's level is measured
-// at its end.
-TEST_F(VoicePlaybackTest, SilentUntilPlayedThenFadesInOverFiveFrames) {
+// at its end. Outside the playing phase a fade-out is ignored.
+TEST_F(VoicePlaybackTest, SilentUntilPlayedThenFadesInAndOutOverFiveFrames) {
     CObjSound emitter(kSound);
     ASSERT_NE(emitter.GetVoice(), nullptr);
-    EXPECT_LT(LoudestOf(10), kSilent);  // silent until played
+    EXPECT_LT(LoudestOf(10), kSilent);
+    emitter.FadeOutAndRewind(0.0f);
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
     emitter.Play();
+    emitter.FadeOutAndRewind(0.0f);
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceFadingIn);
     std::vector<double> level;
     for (int i = 0; i < 8; ++i) level.push_back(Frame().EndRms());
     const double full = level[7];
@@ -48,23 +52,11 @@ TEST_F(VoicePlaybackTest, SilentUntilPlayedThenFadesInOverFiveFrames) {
         EXPECT_NEAR(level[i] / full, 0.2 * (i + 1), 0.03) << "frame " << i;
     }
     EXPECT_NEAR(level[5] / full, 1.0, 0.01);
-}
 
-// Outside the playing phase a fade-out is ignored; while playing it fades to silence in five
-// frames.
-TEST_F(VoicePlaybackTest, FadeOutAndRewindFallsSilentInFiveFramesOnlyWhilePlaying) {
-    CObjSound emitter(kSound);
-    emitter.FadeOutAndRewind(0.0f);
-    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
-    emitter.Play();
-    emitter.FadeOutAndRewind(0.0f);
-    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceFadingIn);
-    LoudestOf(7);
-    const double full = Frame().EndRms();
     emitter.FadeOutAndRewind(0.0f);
     EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceFadingToRewind);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(Frame().EndRms() / full, 0.8 - 0.2 * i, 0.03) << "frame " << i;
+        EXPECT_NEAR(Frame().EndRms() / full, 0.8 - 0.2 * i, 0.03) << "fading out, frame " << i;
     }
     EXPECT_LT(Frame().EndRms(), 0.01 * full);
     EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
