@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "support/WaveBytes.h"
@@ -71,10 +72,9 @@ class WaveLayout : public testing::TestWithParam<LayoutCase> {};
 TEST_P(WaveLayout, FindsFormatAndData) {
     WaveInfo info{};
     ASSERT_EQ(ParseWave(GetParam().file, info), S_OK);
-    EXPECT_EQ(info.format.channels, 2);
-    EXPECT_EQ(info.format.samplesPerSec, 44100u);
-    EXPECT_EQ(info.format.avgBytesPerSec, 176400u);
-    EXPECT_EQ(info.format.bitsPerSample, 16);
+    const WaveFormat& f = info.format;
+    EXPECT_EQ(std::tie(f.channels, f.samplesPerSec, f.avgBytesPerSec, f.bitsPerSample),
+              std::make_tuple(2, 44100, 176400, 16));
     EXPECT_EQ(info.format.extraSize, GetParam().extraSize);
     EXPECT_EQ(info.dataOffset, GetParam().dataOffset);
     EXPECT_EQ(info.dataSize, 7u);
