@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlCursor.h"
@@ -56,10 +57,7 @@ TEST_F(SdlServicesTest, CursorClipIsConvertedIntoTheWindow) {
     cursor.Clip(&screen);
     const SDL_Rect* clip = SDL_GetWindowMouseRect(window_.handle());
     ASSERT_NE(clip, nullptr);
-    EXPECT_EQ(clip->x, 8);
-    EXPECT_EQ(clip->y, 6);
-    EXPECT_EQ(clip->w, 100);
-    EXPECT_EQ(clip->h, 50);
+    EXPECT_EQ(std::tie(clip->x, clip->y, clip->w, clip->h), std::make_tuple(8, 6, 100, 50));
 
     cursor.Clip(nullptr);
     EXPECT_EQ(SDL_GetWindowMouseRect(window_.handle()), nullptr);
