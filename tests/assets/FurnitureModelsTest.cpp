@@ -103,20 +103,13 @@ TEST_P(FurnitureModelTest, HasItsSizeAndOrigin) {
         EXPECT_GE(got, low - kTolerance);
         EXPECT_LE(got, high + kTolerance);
     }
-    if (c.origin & kOnFloor) {
-        EXPECT_NEAR(b.min.y, 0, kTolerance);
-    }
-    if (c.origin & kHangsFrom) {
-        EXPECT_NEAR(b.max.y, 0, 5e-3f);
-    }
-    if (c.origin & kBackOnWall) {
-        EXPECT_NEAR(b.max.z, 0, kTolerance);
-    }
-    if (c.origin & kCentredX) {
-        EXPECT_NEAR(b.min.x + b.max.x, 0, 0.01f);
-    }
-    if (c.origin & kCentredZ) {
-        EXPECT_NEAR(b.min.z + b.max.z, 0, 0.01f);
+    // The flag, the value that must be near 0, and how near.
+    for (const auto& [flag, zero, tolerance] :
+         {std::tuple{kOnFloor, b.min.y, kTolerance}, std::tuple{kHangsFrom, b.max.y, 5e-3f},
+          std::tuple{kBackOnWall, b.max.z, kTolerance},
+          std::tuple{kCentredX, b.min.x + b.max.x, 0.01f},
+          std::tuple{kCentredZ, b.min.z + b.max.z, 0.01f}}) {
+        if (c.origin & flag) EXPECT_NEAR(zero, 0, tolerance) << "origin flag " << flag;
     }
     if (c.origin & kHinged) {
         // Only the hinge barrels stand left of the hinge.
