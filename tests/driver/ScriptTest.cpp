@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 
 #include "Options.h"
@@ -45,7 +46,14 @@ INSTANTIATE_TEST_SUITE_P(Script, BadLineTest,
                                            "waitfor weather rain", "expect item darts",
                                            "expect field", "expect stage 4 5", "answer 3",
                                            "answer yes", "shot", "shot ../up", "shot lobby.png",
-                                           "jump"));
+                                           "jump"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             std::string name = "Line" + std::to_string(info.index) + "_";
+                             for (const char* c = info.param; *c; ++c) {
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             }
+                             return name;
+                         });
 
 TEST(ScriptTest, ActionsAreKeptPerFrameInOrder) {
     const auto script = Parse(
@@ -164,9 +172,11 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
     EXPECT_EQ(options->render, (gfx::Size{1280, 720}));
     EXPECT_EQ(options->shots.count(29), 2u);
     EXPECT_EQ(options->states.count(0), 1u);
+    EXPECT_FALSE(options->field) << "the title by default";
     const auto spawned = driver::ParseOptions(
         {"--field", "3", "--spawn", "-18.9,2.55,24.42,180", "--shot-dir", "/p"}, error);
     ASSERT_TRUE(spawned) << error;
+    EXPECT_EQ(spawned->field, 3);
     EXPECT_EQ(spawned->spawn, glm::vec4(-18.9f, 2.55f, 24.42f, 180.0f));
     EXPECT_EQ(spawned->shotDir, "/p");
 
@@ -185,6 +195,12 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
                                                {"--field", "3", "--spawn", "1,2,3,4,5"},
                                                {"--field", "3", "--spawn", "1,2,nan,4"}}) {
         EXPECT_FALSE(driver::ParseOptions(bad, error)) << bad[0];
+    }
+    // Only numbers the field factory builds are fields.
+    for (const char* field : {"24", "-1", "2147483648", "4294967296", "0x0", "", "one"}) {
+        EXPECT_FALSE(driver::ParseOptions({"--field", field}, error)) << field;
+        EXPECT_NE(error.find(std::string("--field ") + field + ": no field"), std::string::npos)
+            << error;
     }
 }
 
