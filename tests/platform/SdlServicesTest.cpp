@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <string>
 #include <tuple>
 
 #include "platform/sdl/SdlClock.h"
 #include "platform/sdl/SdlCursor.h"
 #include "platform/sdl/SdlDialogs.h"
+#include "platform/sdl/SdlInput.h"
 #include "platform/sdl/SdlMessageQueue.h"
 #include "platform/sdl/SdlVideo.h"
 #include "platform/sdl/SdlWindow.h"
+#include "support/TempFolder.h"
 
 namespace platform {
 namespace {
@@ -109,6 +112,25 @@ TEST_F(SdlServicesTest, WaitReturnsAtOnceForAPostedQuitAndLeavesEventsQueued) {
     queue.Wait(5000);
     ASSERT_TRUE(queue.Peek(m)) << "Wait must not take the event that woke it";
     EXPECT_EQ(m.type, MessageType::KeyUp);
+}
+
+// A player's own pad mappings: SDL reads the file SDL_GAMECONTROLLERCONFIG_FILE names as the
+// game's input starts the controllers, so nothing of the game may start them earlier or hide it.
+TEST_F(SdlServicesTest, ThePadMappingsFileAPlayerNamesIsApplied) {
+    const std::string guid = "03000000feca0000efbe000000000000";  // a pad no built-in line knows
+    TempFolder folder;
+    const auto file = folder.Path() / "gamecontrollerdb.txt";
+    std::ofstream(file) << guid << ",Inn Test Pad,a:b0,b:b1,start:b7,platform:Linux,\n";
+    setenv("SDL_GAMECONTROLLERCONFIG_FILE", file.c_str(), 1);
+    {
+        SdlInput input(window_);
+        char* mapping =
+            SDL_GameControllerMappingForGUID(SDL_JoystickGetGUIDFromString(guid.c_str()));
+        ASSERT_NE(mapping, nullptr);
+        EXPECT_NE(std::string(mapping).find("Inn Test Pad"), std::string::npos) << mapping;
+        SDL_free(mapping);
+    }
+    unsetenv("SDL_GAMECONTROLLERCONFIG_FILE");
 }
 
 struct DialogCase {
