@@ -4,6 +4,7 @@
 // the night (stage 19), the notice board (stage 20) and the telephone booth.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -62,14 +63,20 @@ TEST_F(ScenesTest, TheBoilersPanelFallsToADartAndItsGapLeadsDown) {
 }
 
 // Room 201's fire holds the player off until the extinguisher is brought; sprayed, it dies down
-// over 200 frames, uses the extinguisher up and stays out.
+// over 200 frames, uses the extinguisher up and stays out. Its flames flicker without touching
+// the game's random draws, which decide the men's toilet's stalls.
 TEST_F(ScenesTest, TheFireGoesOutOnlyUnderTheExtinguisherAndStaysOut) {
     Start(FieldId::Fld_201, StartOf(FieldId::Fld_201).position, 0, 11);
     Fld::Fire* fire = &Get<Fld::Fire>();
+    std::srand(7);
+    const int nextDraw = std::rand();
+    std::srand(7);
     StandIn(fire->trigger);
     PressAction();
+    Run(90);
     ReadThrough();
     EXPECT_EQ(fire->counter, 0) << "sprayed without the extinguisher";
+    EXPECT_EQ(std::rand(), nextDraw) << "the flames drew from the game's random numbers";
 
     SaveRecord& record = app.player.record;
     record.itemTaken[2] = 1;
