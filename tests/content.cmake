@@ -16,7 +16,6 @@ hm_add_test(content_tests
     ${CMAKE_CURRENT_LIST_DIR}/content/NotesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/PauseMenuTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/ScenesTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/content/StoryTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/KeysTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/ShutterTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/MessageTest.cpp

@@ -8,7 +8,8 @@
 # A segment (tests/walkthrough/*.route) is a script of goal lines under a header of two comments:
 # `# from: title` or the driver's options that start a game where the segment starts
 # (`--field F --stage S --spawn X,Y,Z,YAW --set NAME=V ...`), and `# frames: N`, enough frames
-# to play it alone. A list names segments one a line, relative to the list's folder. Joined, the
+# to play it alone. A list names segments one a line, relative to the list's folder, and may end
+# with `expect` lines checked once the last segment is played. Joined, the
 # run's frames are the sum of the headers', and where a segment takes over, its `from` is checked:
 # the field, the stage and each item set non-zero must hold there. A failed goal is reported as
 # SEGMENT:LINE with the line's text.
@@ -59,9 +60,16 @@ class Segment:
         return checks
 
 def load_list(path):
+    """The list's segments, and its closing `expect` lines with where each was written."""
     folder = os.path.dirname(os.path.abspath(path))
+    names, closing = [], []
     with open(path) as f:
-        names = [line.strip() for line in f if line.strip() and not line.startswith("#")]
+        for number, line in enumerate(f, 1):
+            line = line.strip()
+            if line.startswith("expect "):
+                closing.append((line, (os.path.basename(path), number, line)))
+            elif line and not line.startswith("#"):
+                names.append(line)
     paths = [os.path.join(folder, name) for name in names]
     missing = [name for name, p in zip(names, paths) if not os.path.isfile(p)]
     if missing:
@@ -70,12 +78,12 @@ def load_list(path):
     at_title = [s.start == ["title"] for s in segments]
     if not at_title or at_title != [True] + [False] * (len(segments) - 1):
         fail(f"{path}: the first segment, and only the first, must start at the title")
-    return segments
+    return segments, closing
 
 if len(sys.argv) == 4:
-    segments = [Segment(sys.argv[3])]
+    segments, closing = [Segment(sys.argv[3])], []
 else:
-    segments = load_list(sys.argv[2])
+    segments, closing = load_list(sys.argv[2])
 
 # The joined script, and where each of its lines came from.
 script, origin = [], []
@@ -90,6 +98,10 @@ for index, segment in enumerate(segments):
         shot = re.match(r"#shot\s+(\S+)\s*$", line)
         script.append(f"shot {shot.group(1)}" if shot and shots else line)
         origin.append((segment.name, number, line))
+
+for check, where in closing:
+    script.append(check)
+    origin.append(where)
 
 frames = sum(s.frames for s in segments)
 with tempfile.TemporaryDirectory() as work:
