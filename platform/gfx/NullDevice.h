@@ -96,6 +96,7 @@ class NullDevice : public Device {
     glm::mat4 MatrixAt(ProgramId program, int location) const;
     int liveMeshes() const { return static_cast<int>(meshes_.size()); }
     int liveTargets() const { return static_cast<int>(targets_.size()); }
+    LiveObjects Live() const override;
 
   private:
     platform::Window& window_;
@@ -117,7 +118,7 @@ class NullDevice : public Device {
     };
     std::map<ProgramId, Program> programs_;
     std::map<MeshId, uint32_t> meshes_;  // index counts
-    std::map<TargetId, Size> targets_;
+    std::map<TargetId, TargetFormat> targets_;
     uint32_t lastObjectId_ = 0;
     ProgramId current_ = ProgramId::None;
     DrawState state_;
