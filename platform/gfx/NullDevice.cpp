@@ -36,6 +36,8 @@ void NullDevice::Clear(uint32_t colour, float, uint8_t) {
 void NullDevice::BeginScene() {
     ++counts_.beginScenes;
     drawable_ = window_.ClientSize();
+    // One frame's draws at most: a long run would otherwise keep every draw it ever made.
+    drawLog_.clear();
 }
 
 DeviceState NullDevice::Present() {

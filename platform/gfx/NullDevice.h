@@ -88,7 +88,7 @@ class NullDevice : public Device {
         MeshId mesh;
         uint32_t firstIndex, count;
     };
-    // Every draw since the last ClearDrawLog, in order.
+    // Every draw since the frame began (BeginScene) or the last ClearDrawLog, in order.
     const std::vector<Draw>& drawLog() const { return drawLog_; }
     void ClearDrawLog() { drawLog_.clear(); }
     // The last value set at `location` of `program` (a matrix's first column for SetMatrix).
