@@ -1,5 +1,5 @@
 # Game content on the null device: the title and the opening, the message cube, the building
-# blocks, the camera events and the test room; the driver's --field option; and scripted runs
+# blocks, the camera events and the test room; and scripted runs
 # through the test room and the title.
 hm_add_test(content_tests
   SOURCES
@@ -23,8 +23,6 @@ hm_add_test(content_tests
     ${CMAKE_CURRENT_LIST_DIR}/content/TestRoomTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/TitleTest.cpp
   LIBS hm_content hm_headless IN_GAME_FOLDER)
-hm_add_test(field_option_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/content/FieldOptionTest.cpp
-  LIBS hm_driver)
 add_test(NAME content.testRoomRunOnGl
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/test_room_run.sh $<TARGET_FILE:hm-driver>
     ${CMAKE_CURRENT_SOURCE_DIR}/integration/test_room_run.input)

@@ -1,5 +1,5 @@
 # The headless driver: script and options parsing, and whole runs through the executables.
-hm_add_test(driver_tests SOURCES driver/ScriptTest.cpp LIBS hm_driver)
+hm_add_test(driver_tests SOURCES driver/ScriptTest.cpp driver/DrawOnDemandTest.cpp LIBS hm_driver)
 add_test(NAME driver.run600FramesOnGl
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/integration/driver_run.sh $<TARGET_FILE:hm-driver>)
 add_test(NAME game.singleInstance

@@ -2,10 +2,12 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <vector>
 
 #include <glm/geometric.hpp>
 
 #include "app/Globals.h"
+#include "library/ArchivePlaces.h"
 #include "library/AssetNames.h"
 #include "library/Catalogue.h"
 #include "library/Resolution.h"
@@ -42,9 +44,12 @@ HRESULT MyLibrary::Initialise(gfx::Device* libraryDevice) {
     if (Failed(quad.Create(*device)) || Failed(mirrorQuad.Create(*device))) return E_FAIL;
     meshBuffers.SetDevice(device);
 
-    std::error_code error;
-    if (!archive.Open(std::filesystem::current_path(error) / "data.dat")) {
+    const std::vector<std::filesystem::path> places = ArchivePlaces();
+    if (!archive.Open(ChooseArchive(places))) {
         std::fprintf(stderr, "hollowmere: %s\n", archive.OpenError().c_str());
+        for (const auto& place : places) {
+            std::fprintf(stderr, "hollowmere: looked for the archive at %s\n", place.c_str());
+        }
         return E_FAIL;
     }
     const auto effectFile = archive.Read(kEffectRow);

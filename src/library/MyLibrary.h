@@ -49,8 +49,9 @@ class MyLibrary {
     virtual ~MyLibrary();
 
     // Once, after the device exists: makes the render targets and the shared quads, opens
-    // "data.dat" in the working directory, builds the effect from its row, starts the audio,
-    // loads the text table and the font atlas. Returns S_OK or E_FAIL (the reason on stderr).
+    // "data.dat" from the first of ArchivePlaces() that holds it, builds the effect from its row,
+    // starts the audio, loads the text table and the font atlas. Returns S_OK or E_FAIL (the reason
+    // on stderr).
     HRESULT Initialise(gfx::Device* device);
     // Once a frame before the scene: window position into the settings, frame rate, the effect's
     // frame values, input, cursor, then the audio listener from the camera and the audio update.

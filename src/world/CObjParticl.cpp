@@ -1,7 +1,6 @@
 #include "world/CObjParticl.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include <glm/geometric.hpp>
 
@@ -10,7 +9,6 @@
 
 namespace {
 constexpr int kStartingParticles = 4;
-constexpr float kRandMax = 32767.0f;  // the range the fountain's randomness is scaled from
 }  // namespace
 
 CObjParticl::CObjParticl() : particles(kStartingParticles) {}
@@ -20,7 +18,7 @@ CObjParticl::~CObjParticl() {
 }
 
 float CObjParticl::Uniform(float a, float b) {
-    return static_cast<float>(std::rand() % 32768) * (b - a) / kRandMax + a;
+    return std::uniform_real_distribution<float>(a, b)(jitter_);
 }
 
 void CObjParticl::Age(Particle& particle) {

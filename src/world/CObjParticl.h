@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <random>
 #include <vector>
 
 #include <glm/mat4x4.hpp>
@@ -20,7 +21,8 @@ struct Particle {
 
 // A small fountain of camera-facing quads (fire, smoke, sparks) drawn additively. Particles age
 // by `timeStep` each drawn frame, not by elapsed time, and respawn at the emitter with a random
-// velocity and lifetime.
+// velocity and lifetime. Their randomness is their own, so that how many frames were drawn never
+// moves the game's random draws: a run replayed with the same seed meets the same night.
 class CObjParticl {
   public:
     CObjParticl();
@@ -51,6 +53,8 @@ class CObjParticl {
   private:
     // Ages the particle one step, respawning it when its life is over.
     void Age(Particle& particle);
-    // rand() scaled onto a..b.
-    static float Uniform(float a, float b);
+    // A draw spread evenly over a..b.
+    float Uniform(float a, float b);
+
+    std::minstd_rand jitter_;
 };

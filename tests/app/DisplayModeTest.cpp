@@ -56,13 +56,6 @@ TEST_F(DisplayModeTest, TogglingManyTimesKeepsTheWindowSize) {
     }
 }
 
-TEST_F(DisplayModeTest, RenderSizeFollowsTheChosenResolutionNotTheClient) {
-    app.lib.settings.resolutionIndex = 3;
-    ASSERT_EQ(app.ApplyDisplayMode(), S_OK);
-    EXPECT_EQ(app.lib.frame.renderSize, (gfx::Size{3840, 2160}));
-    EXPECT_EQ(app.resolutionIndex, 3);
-}
-
 TEST_F(DisplayModeTest, ADeviceThatStaysLostFailsTheChangeAndEndsTheLoop) {
     g_windowed = 0;
     platform.device().LoseDevice(100);

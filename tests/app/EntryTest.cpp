@@ -8,10 +8,12 @@ namespace {
 constexpr char kInitFailed[] = "Direct3Dの初期化に失敗しました";
 
 struct Placement {
+    const char* name;
     int32_t x, y;
     gfx::Size size;
     platform::Rect usable;
     platform::Rect expected;
+    friend void PrintTo(const Placement& row, std::ostream* out) { *out << row.name; }
 };
 
 class PlaceWindowTest : public ::testing::TestWithParam<Placement> {};
@@ -23,18 +25,26 @@ TEST_P(PlaceWindowTest, SavedPositionOnlyWhenTheWholeWindowFitsTheUsableArea) {
 
 // A desktop of 1920 x 1080 with a panel of 30 pixels at the top.
 constexpr platform::Rect kPanelled{0, 30, 1920, 1050};
+constexpr gfx::Size k720{1280, 720};
+constexpr platform::Rect kCentred{320, 195, 1280, 720};
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, PlaceWindowTest,
     ::testing::Values(
-        Placement{-1, -1, {1280, 720}, kPanelled, {320, 195, 1280, 720}},    // never saved
-        Placement{0, 30, {1280, 720}, kPanelled, {0, 30, 1280, 720}},        // top-left corner
-        Placement{640, 360, {1280, 720}, kPanelled, {640, 360, 1280, 720}},  // touches the edge
-        Placement{641, 30, {1280, 720}, kPanelled, {320, 195, 1280, 720}},   // one pixel out
-        Placement{100, 29, {1280, 720}, kPanelled, {320, 195, 1280, 720}},   // under the panel
+        Placement{"NeverSaved", -1, -1, k720, kPanelled, kCentred},
+        Placement{"TopLeftCorner", 0, 30, k720, kPanelled, {0, 30, 1280, 720}},
+        Placement{"TouchesTheEdge", 640, 360, k720, kPanelled, {640, 360, 1280, 720}},
+        Placement{"OnePixelOut", 641, 30, k720, kPanelled, kCentred},
+        Placement{"UnderThePanel", 100, 29, k720, kPanelled, kCentred},
         // Larger than the usable area: the largest window of the same shape, centred.
-        Placement{-1, -1, {1920, 1080}, kPanelled, {26, 30, 1867, 1050}},
-        Placement{-1, -1, {1920, 1080}, {0, 0, 1366, 768}, {0, 0, 1365, 768}}));
+        Placement{"LargerThanTheDesktop", -1, -1, {1920, 1080}, kPanelled, {26, 30, 1867, 1050}},
+        Placement{"LargerThanASmallDesktop",
+                  -1,
+                  -1,
+                  {1920, 1080},
+                  {0, 0, 1366, 768},
+                  {0, 0, 1365, 768}}));
+
 // Runs the whole entry on the fake platform, quitting after `frames` frames.
 struct EntryTest : ::testing::Test {
     FakePlatform platform;
@@ -175,9 +185,11 @@ TEST_F(EntryTest, AFailedDisplayChangeEndsTheRunWithItsMessage) {
     EXPECT_EQ(BoxTexts().back(), "動作中に不具合が発生しました強制終了します");
 }
 
+// The message names the first missing capability; the shader model has a sentence of its own.
 struct CapsCase {
+    const char* missing;
     void (*spoil)(gfx::Caps&);
-    const char* message;
+    friend void PrintTo(const CapsCase& row, std::ostream* out) { *out << row.missing; }
 };
 
 class CapsCheckTest : public EntryTest, public ::testing::WithParamInterface<CapsCase> {};
@@ -187,32 +199,31 @@ TEST_P(CapsCheckTest, TheFirstMissingCapabilityIsNamedThenInitialisationFails) {
     GetParam().spoil(caps);
     platform.graphics = gfx::NullGraphics(caps);
     EXPECT_EQ(Launch(), E_FAIL);
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{GetParam().message, kInitFailed}));
+    const std::string missing = GetParam().missing;
+    const std::string message = missing == "PixelShader20"
+                                    ? "ビデオカードが対応してません。起動するにはピクセルシェーダ "
+                                      "2.0に対応したビデオカードが必要です"
+                                    : "ビデオカードが対応していません:" + missing;
+    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{message, kInitFailed}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     InOrder, CapsCheckTest,
-    ::testing::Values(CapsCase{[](gfx::Caps& c) { c.shaderModel = 0x0150; },
-                               "ビデオカードが対応してません。起動するにはピクセルシェーダ "
-                               "2.0に対応したビデオカードが必要です"},
-                      CapsCase{[](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsPow2; },
-                               "ビデオカードが対応していません:D3DPTEXTURECAPS_POW2"},
-                      CapsCase{[](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsSquareOnly; },
-                               "ビデオカードが対応していません:D3DPTEXTURECAPS_SQUAREONLY"},
-                      CapsCase{[](gfx::Caps& c) { c.alphaGreaterEqual = false; },
-                               "ビデオカードが対応していません:D3DPCMPCAPS_GREATEREQUAL"},
-                      CapsCase{[](gfx::Caps& c) { c.perPixelFog = false; },
-                               "ビデオカードが対応していません:D3DPRASTERCAPS_WFOG"},
-                      CapsCase{[](gfx::Caps& c) { c.fogWithSpecularAlpha = false; },
-                               "ビデオカードが対応していません:D3DPMISCCAPS_FOGANDSPECULARALPHA"},
-                      CapsCase{[](gfx::Caps& c) { c.maxRenderTargets = 1; },
-                               "ビデオカードが対応していません:NumSimultaneousRTs"},
-                      CapsCase{[](gfx::Caps& c) { c.maxTextureWidth = 512; },
-                               "ビデオカードが対応していません:MaxTextureWidth"},
-                      CapsCase{[](gfx::Caps& c) { c.maxTextureHeight = 512; },
-                               "ビデオカードが対応していません:MaxTextureHeight"},
+    ::testing::Values(CapsCase{"PixelShader20", [](gfx::Caps& c) { c.shaderModel = 0x0150; }},
+                      CapsCase{"D3DPTEXTURECAPS_POW2",
+                               [](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsPow2; }},
+                      CapsCase{"D3DPTEXTURECAPS_SQUAREONLY",
+                               [](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsSquareOnly; }},
+                      CapsCase{"D3DPCMPCAPS_GREATEREQUAL",
+                               [](gfx::Caps& c) { c.alphaGreaterEqual = false; }},
+                      CapsCase{"D3DPRASTERCAPS_WFOG", [](gfx::Caps& c) { c.perPixelFog = false; }},
+                      CapsCase{"D3DPMISCCAPS_FOGANDSPECULARALPHA",
+                               [](gfx::Caps& c) { c.fogWithSpecularAlpha = false; }},
+                      CapsCase{"NumSimultaneousRTs", [](gfx::Caps& c) { c.maxRenderTargets = 1; }},
+                      CapsCase{"MaxTextureHeight", [](gfx::Caps& c) { c.maxTextureHeight = 512; }},
                       // Both texture sizes short: the width is named, being checked first.
-                      CapsCase{[](gfx::Caps& c) { c.maxTextureWidth = c.maxTextureHeight = 256; },
-                               "ビデオカードが対応していません:MaxTextureWidth"}));
+                      CapsCase{"MaxTextureWidth", [](gfx::Caps& c) {
+                                   c.maxTextureWidth = c.maxTextureHeight = 256;
+                               }}));
 
 }  // namespace

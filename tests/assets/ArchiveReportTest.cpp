@@ -40,6 +40,8 @@ struct RowCase {
     const char* what;
     std::string which;  // INDEX or NAME
     std::vector<std::string> expected;
+
+    friend void PrintTo(const RowCase& c, std::ostream* out) { *out << c.what; }
 };
 
 class InspectRowTest : public testing::TestWithParam<RowCase> {};
@@ -75,6 +77,8 @@ struct LooseCase {
     std::string fileName;
     size_t keep;  // bytes kept
     std::string reason;
+
+    friend void PrintTo(const LooseCase& c, std::ostream* out) { *out << c.what; }
 };
 
 class InspectLooseFileTest : public testing::TestWithParam<LooseCase> {};

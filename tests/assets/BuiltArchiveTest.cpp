@@ -59,12 +59,9 @@ TEST_F(BuiltArchiveTest, GlyphRecordsLieInsideTheAtlas) {
     for (const Glyph& glyph : glyphs.Glyphs().subspan(1)) {
         EXPECT_GT(glyph.width, 0) << glyph.code;
         EXPECT_GE(glyph.height, 24) << glyph.code;
-        EXPECT_GE(glyph.rect[0], 0.0f);
-        EXPECT_GE(glyph.rect[1], 0.0f);
-        EXPECT_LT(glyph.rect[0], glyph.rect[2]);
-        EXPECT_LT(glyph.rect[1], glyph.rect[3]);
-        EXPECT_LE(glyph.rect[2], 1.0f);
-        EXPECT_LE(glyph.rect[3], 1.0f);
+        const auto& [left, top, right, bottom] = glyph.rect;
+        EXPECT_TRUE(0 <= left && left < right && right <= 1) << glyph.code;
+        EXPECT_TRUE(0 <= top && top < bottom && bottom <= 1) << glyph.code;
     }
 }
 

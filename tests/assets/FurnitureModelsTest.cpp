@@ -103,20 +103,13 @@ TEST_P(FurnitureModelTest, HasItsSizeAndOrigin) {
         EXPECT_GE(got, low - kTolerance);
         EXPECT_LE(got, high + kTolerance);
     }
-    if (c.origin & kOnFloor) {
-        EXPECT_NEAR(b.min.y, 0, kTolerance);
-    }
-    if (c.origin & kHangsFrom) {
-        EXPECT_NEAR(b.max.y, 0, 5e-3f);
-    }
-    if (c.origin & kBackOnWall) {
-        EXPECT_NEAR(b.max.z, 0, kTolerance);
-    }
-    if (c.origin & kCentredX) {
-        EXPECT_NEAR(b.min.x + b.max.x, 0, 0.01f);
-    }
-    if (c.origin & kCentredZ) {
-        EXPECT_NEAR(b.min.z + b.max.z, 0, 0.01f);
+    // The flag, the value that must be near 0, and how near.
+    for (const auto& [flag, zero, tolerance] :
+         {std::tuple{kOnFloor, b.min.y, kTolerance}, std::tuple{kHangsFrom, b.max.y, 5e-3f},
+          std::tuple{kBackOnWall, b.max.z, kTolerance},
+          std::tuple{kCentredX, b.min.x + b.max.x, 0.01f},
+          std::tuple{kCentredZ, b.min.z + b.max.z, 0.01f}}) {
+        if (c.origin & flag) EXPECT_NEAR(zero, 0, tolerance) << "origin flag " << flag;
     }
     if (c.origin & kHinged) {
         // Only the hinge barrels stand left of the hinge.
@@ -206,16 +199,18 @@ const SwingCase kSwings[] = {
 INSTANTIATE_TEST_SUITE_P(Furniture, SwingTest, testing::ValuesIn(kSwings),
                          [](const auto& info) { return ShortName(info.param.moving); });
 
+bool HasVertexAtX(const Mesh& mesh, float x) {
+    return std::any_of(mesh.Vertices().begin(), mesh.Vertices().end(),
+                       [&](const Vertex& v) { return std::fabs(v.position.x - x) < 1e-3f; });
+}
+
 // A shut door fills its opening: the frame's jambs come up to both edges of the leaf.
 TEST(DoorFrameTest, JambsMeetBothEdgesOfTheShutLeaf) {
     for (const auto& [frame, door] :
          {std::pair{"bathdoorwaku.x", kBathDoor}, std::pair{"exit_door_waku.x", kExitDoor}}) {
         const Mesh mesh = BuildModel(frame);
         for (float edge : {door.hinge.x, door.hinge.x + door.width}) {
-            EXPECT_TRUE(std::any_of(
-                mesh.Vertices().begin(), mesh.Vertices().end(),
-                [&](const Vertex& v) { return std::fabs(v.position.x - edge) < 1e-3f; }))
-                << frame << " has no jamb at x " << edge;
+            EXPECT_TRUE(HasVertexAtX(mesh, edge)) << frame << " has no jamb at x " << edge;
         }
     }
 }
@@ -252,9 +247,7 @@ TEST(EntranceTest, LeavesFillTheOpeningInTwoTracks) {
     EXPECT_GE(std::fabs(left.z - right.z), b.max.z - b.min.z) << "the tracks are apart";
     const float opening = right.x + b.max.x - (left.x + b.min.x);
     for (float edge : {-0.5f * opening, 0.5f * opening}) {
-        EXPECT_TRUE(
-            std::any_of(entrance.Vertices().begin(), entrance.Vertices().end(),
-                        [&](const Vertex& v) { return std::fabs(v.position.x - edge) < 1e-3f; }));
+        EXPECT_TRUE(HasVertexAtX(entrance, edge)) << edge;
     }
 }
 

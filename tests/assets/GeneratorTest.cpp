@@ -158,18 +158,6 @@ TEST(FontAtlasTest, CellsHoldTheirGlyphsWithoutOverlapping) {
     EXPECT_EQ(cellInk, inkIn(0, 0, image.Width(), image.Height()));
 }
 
-TEST(GlyphTableFileTest, ReadsBackAsWritten) {
-    const std::vector<Glyph> glyphs = {{u'\n', {0, 0, 0, 0}, 0, 24},
-                                       {u'あ', {0.25f, 0.5f, 0.5f, 0.75f}, 24, 28}};
-    const Bytes file = EncodeGlyphTable(glyphs);
-    const GlyphTable table(file);
-    const Glyph* kana = table.Find(u'あ');
-    ASSERT_NE(kana, nullptr);
-    EXPECT_EQ(std::tie(kana->rect, kana->width, kana->height),
-              std::tie(glyphs[1].rect, glyphs[1].width, glyphs[1].height));
-    EXPECT_EQ(table.LineFeed()->height, 24);
-}
-
 TEST(GenerateAssetsTest, SameSourcesGiveTheSameBytesWrittenUnderTheirNames) {
     const AssetSources sources = ReadAssetSources(HM_ASSET_SOURCE_DIR, HM_GLYPH_FONT);
     const std::vector<Bytes> assets = GenerateAssets(sources);

@@ -19,12 +19,6 @@ inline std::string ShortName(std::string_view name) {
     return std::string(name.substr(0, name.find('.')));
 }
 
-inline std::vector<std::string_view> RecipeNames(std::span<const ModelRecipe> table) {
-    std::vector<std::string_view> names;
-    for (const ModelRecipe& recipe : table) names.push_back(recipe.name);
-    return names;
-}
-
 inline bool Contains(const Bounds& b, Vec3 p) {
     return p.x >= b.min.x && p.x <= b.max.x && p.y >= b.min.y && p.y <= b.max.y && p.z >= b.min.z &&
            p.z <= b.max.z;

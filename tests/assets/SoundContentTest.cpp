@@ -8,6 +8,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "Sounds.h"
@@ -23,6 +24,8 @@ struct SoundCase {
     const char* name;
     Play play;
     double maxSeconds;
+
+    friend void PrintTo(const SoundCase& c, std::ostream* out) { *out << c.name; }
 };
 
 // How each sound is played, and how long its use allows it to be.
@@ -61,22 +64,17 @@ class SoundContentTest : public testing::TestWithParam<SoundCase> {
     DecodedSound sound_;
 };
 
-TEST_P(SoundContentTest, IsMonoSixteenBitPcmStreamableFromByte100) {
+TEST_P(SoundContentTest, IsMonoPcmStreamableFromByte100AndAudibleWithHeadroom) {
     const WaveFormat& format = sound_.info.format;
-    EXPECT_EQ(format.formatTag, 1);
-    EXPECT_EQ(format.channels, 1);
-    EXPECT_EQ(format.bitsPerSample, 16);
-    EXPECT_EQ(format.samplesPerSec, 22050u);
-    EXPECT_EQ(format.blockAlign, 2);
-    EXPECT_EQ(format.avgBytesPerSec, 44100u);
+    EXPECT_EQ(std::tie(format.formatTag, format.channels, format.bitsPerSample, format.blockAlign),
+              std::make_tuple(1, 1, 16, 2));
+    EXPECT_EQ(std::tie(format.samplesPerSec, format.avgBytesPerSec), std::make_tuple(22050, 44100));
     EXPECT_LT(sound_.info.dataOffset, kStreamStartByte);
     EXPECT_EQ((kStreamStartByte - sound_.info.dataOffset) % 2, 0u) << "byte 100 splits a sample";
     EXPECT_GE(sound_.samples.size(), sound_.streamStart + format.samplesPerSec);
     EXPECT_LE(sound_.samples.size(), GetParam().maxSeconds * format.samplesPerSec);
-}
 
-// Heard where it is played, and below half of full scale to leave headroom for mixing.
-TEST_P(SoundContentTest, IsAudibleWithHeadroomForMixing) {
+    // Heard where it is played, and below half of full scale to leave headroom for mixing.
     int loudest = 0, loudestPlayed = 0;
     for (size_t i = 0; i < sound_.samples.size(); ++i) {
         const int level = std::abs(int{sound_.samples[i]});

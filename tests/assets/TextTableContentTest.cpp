@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -65,33 +66,6 @@ std::vector<KeyEntry> ReadKeyList() {
     return entries;
 }
 
-// The keys of the source table, in file order: the first field of every record, where quotes
-// toggle the quoted state (so a quoted line feed does not end a record).
-std::vector<std::string> SourceTableKeys() {
-    std::ifstream in(std::string(HM_ASSET_SOURCE_DIR) + "/text/TextData.csv", std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    std::vector<std::string> keys;
-    bool quoted = false, inKey = true;
-    std::string field;
-    for (char c : text) {
-        if (c == '"') quoted = !quoted;
-        if (quoted || c == '\r') continue;
-        if (c == '\n') {
-            if (!field.empty()) keys.push_back(field);
-            field.clear();
-            inKey = true;
-        } else if (c == ',') {
-            if (inKey && !field.empty()) keys.push_back(field);
-            inKey = false;
-            field.clear();
-        } else if (inKey) {
-            field += c;
-        }
-    }
-    if (!keys.empty()) keys.erase(keys.begin());  // the header's key column title
-    return keys;
-}
-
 // Conversions in a format: every '%' that does not escape another.
 size_t ConversionCount(std::u16string_view text) {
     size_t count = 0;
@@ -146,39 +120,37 @@ class TextTableContentTest : public testing::Test {
     std::vector<KeyEntry> keys_;
 };
 
-TEST_F(TextTableContentTest, KeyListAndTableNameTheSameKeysOnce) {
+// The list names each key of the table once, and every key the game looks up: the numbered
+// families, and a name and a hint for every achievement.
+TEST_F(TextTableContentTest, KeyListNamesTheTablesKeysOnceAndEveryKeyTheGameLooksUp) {
     std::vector<std::string> listed;
     for (const KeyEntry& entry : keys_) listed.push_back(entry.key);
-    EXPECT_EQ(listed, SourceTableKeys());
     std::sort(listed.begin(), listed.end());
     EXPECT_EQ(std::adjacent_find(listed.begin(), listed.end()), listed.end());
-}
+    std::vector<std::string> inTable;
+    for (const auto& [key, text] : table_.Languages().at(u"Japanese").Texts()) {
+        inTable.push_back(Utf16ToUtf8(key));
+    }
+    EXPECT_EQ(listed, inTable);
 
-TEST_F(TextTableContentTest, NamesEveryKeyTheGameLooksUp) {
-    std::vector<std::string> expected = {"FlagManager_0", "Event_1",    "License_Text0",
-                                         "License_Text1", "Ev_Title_8", "Ev_Soto2_result"};
+    std::vector<std::string> expected = {"FlagManager_0",     "Event_1",    "License_Text0",
+                                         "License_Text1",     "Ev_Title_8", "Ev_Soto2_result",
+                                         "Achievement_notice"};
     const struct {
         const char* prefix;
         int first, last;
-    } numbered[] = {{"message_", 1, 4},    {"Menu_", 0, 26},   {"CItem_name", 0, 13},
-                    {"CItem_info", 0, 13}, {"Ev_Soto_", 0, 9}, {"Ev_Soto1_", 0, 8}};
+    } numbered[] = {{"message_", 1, 4},
+                    {"Menu_", 0, 26},
+                    {"CItem_name", 0, 13},
+                    {"CItem_info", 0, 13},
+                    {"Ev_Soto_", 0, 9},
+                    {"Ev_Soto1_", 0, 8},
+                    {"Achievement_name", 0, kAchievementCount - 1},
+                    {"Achievement_hint", 0, kAchievementCount - 1}};
     for (const auto& [prefix, first, last] : numbered) {
         for (int i = first; i <= last; ++i) expected.push_back(prefix + std::to_string(i));
     }
-    std::vector<std::string> listed;
-    for (const KeyEntry& entry : keys_) listed.push_back(entry.key);
     for (const std::string& key : expected) EXPECT_THAT(listed, testing::Contains(key));
-}
-
-// The notice's heading, and a name and a hint for every achievement.
-TEST_F(TextTableContentTest, NamesAndHintsEveryAchievement) {
-    std::vector<std::string> listed;
-    for (const KeyEntry& entry : keys_) listed.push_back(entry.key);
-    EXPECT_THAT(listed, testing::Contains("Achievement_notice"));
-    for (int id = 0; id < kAchievementCount; ++id) {
-        EXPECT_THAT(listed, testing::Contains("Achievement_name" + std::to_string(id)));
-        EXPECT_THAT(listed, testing::Contains("Achievement_hint" + std::to_string(id)));
-    }
 }
 
 // A missing key reads back as the key itself; formats take exactly their callers' arguments and

@@ -51,10 +51,13 @@ TEST(ReverbPresetTest, OutOfRangeHFReferenceAndDensityAreClamped) {
 
 // The game's filter → the shelf, at 48 kHz.
 struct FilterCase {
+    const char* name;
     uint32_t type;
     VoiceFilter filter;
     float minGain, maxGain;
     float minGainHF, maxGainHF;
+
+    friend void PrintTo(const FilterCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ShelfMappingTest : public ::testing::TestWithParam<FilterCase> {};
@@ -72,17 +75,19 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ShelfMappingTest,
     ::testing::Values(
         // Frequency 1 with 1/Q 1 is the open filter.
-        FilterCase{kLowPassFilter, {1.0f, 1.0f}, 1.0f, 1.0f, 1.0f, 1.0f},
+        FilterCase{"Open", kLowPassFilter, {1.0f, 1.0f}, 1.0f, 1.0f, 1.0f, 1.0f},
         // The far end of the distance curve and the reverb send: only the top is darker.
-        FilterCase{kLowPassFilter, PathFilter(0.75f), 1.0f, 1.0f, 0.65f, 0.85f},
+        FilterCase{"DistanceAndReverbSend", kLowPassFilter, PathFilter(0.75f), 1.0f, 1.0f, 0.65f,
+                   0.85f},
         // The menu tick (cutoff about 760 Hz) and the resonant pickup cue (about 380 Hz) lower
         // the band below 5 kHz too.
-        FilterCase{kLowPassFilter, {0.1f, 1.0f}, 0.7f, 0.9f, 0.0f, 0.03f},
-        FilterCase{kLowPassFilter, {0.05f, 0.05f}, 0.6f, 0.8f, 0.0f, 0.01f},
-        FilterCase{kLowPassFilter, {0.0f, 1.0f}, 0.0f, 0.0f, 0.0f, 0.0f},
+        FilterCase{"MenuTick", kLowPassFilter, {0.1f, 1.0f}, 0.7f, 0.9f, 0.0f, 0.03f},
+        FilterCase{"ResonantPickupCue", kLowPassFilter, {0.05f, 0.05f}, 0.6f, 0.8f, 0.0f, 0.01f},
+        FilterCase{"Shut", kLowPassFilter, {0.0f, 1.0f}, 0.0f, 0.0f, 0.0f, 0.0f},
         // Out of range values are limited, never NaN.
-        FilterCase{kLowPassFilter, {5.0f, -1.0f}, 0.0f, 1.0f, 0.0f, 1.0f},
-        FilterCase{kHighPassFilter, {0.1f, 1.0f}, 1.0f, 1.0f, 1.0f, 1.0f}));
+        FilterCase{"OutOfRangeLimited", kLowPassFilter, {5.0f, -1.0f}, 0.0f, 1.0f, 0.0f, 1.0f},
+        FilterCase{"HighPassLeftOpen", kHighPassFilter, {0.1f, 1.0f}, 1.0f, 1.0f, 1.0f, 1.0f}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DopplerTest, ApproachingRaisesRecedingLowersAStillPairIsUnchangedAndTheRatioIsLimited) {
     const glm::vec3 listener(0, 0, 0), source(0, 0, 10);

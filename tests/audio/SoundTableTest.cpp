@@ -71,6 +71,8 @@ TEST_F(SoundTableCaseTest, AReleasedSlotIsReusedAndAnUnknownOneChangesNothing) {
 struct BadRow {
     const char* name;
     std::vector<uint8_t> image;
+
+    friend void PrintTo(const BadRow& c, std::ostream* out) { *out << c.name; }
 };
 
 BadRow BadFormat(const char* name, const Format& format) {

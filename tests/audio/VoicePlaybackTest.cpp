@@ -34,12 +34,16 @@ class VoicePlaybackTest : public SoundTableTest {
 };
 
 // The mixer ramps a gain change across the frame it is mixed in, so a frame's level is measured
-// at its end.
-TEST_F(VoicePlaybackTest, SilentUntilPlayedThenFadesInOverFiveFrames) {
+// at its end. Outside the playing phase a fade-out is ignored.
+TEST_F(VoicePlaybackTest, SilentUntilPlayedThenFadesInAndOutOverFiveFrames) {
     CObjSound emitter(kSound);
     ASSERT_NE(emitter.GetVoice(), nullptr);
-    EXPECT_LT(LoudestOf(10), kSilent);  // silent until played
+    EXPECT_LT(LoudestOf(10), kSilent);
+    emitter.FadeOutAndRewind(0.0f);
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
     emitter.Play();
+    emitter.FadeOutAndRewind(0.0f);
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceFadingIn);
     std::vector<double> level;
     for (int i = 0; i < 8; ++i) level.push_back(Frame().EndRms());
     const double full = level[7];
@@ -48,23 +52,11 @@ TEST_F(VoicePlaybackTest, SilentUntilPlayedThenFadesInOverFiveFrames) {
         EXPECT_NEAR(level[i] / full, 0.2 * (i + 1), 0.03) << "frame " << i;
     }
     EXPECT_NEAR(level[5] / full, 1.0, 0.01);
-}
 
-// Outside the playing phase a fade-out is ignored; while playing it fades to silence in five
-// frames.
-TEST_F(VoicePlaybackTest, FadeOutAndRewindFallsSilentInFiveFramesOnlyWhilePlaying) {
-    CObjSound emitter(kSound);
-    emitter.FadeOutAndRewind(0.0f);
-    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
-    emitter.Play();
-    emitter.FadeOutAndRewind(0.0f);
-    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceFadingIn);
-    LoudestOf(7);
-    const double full = Frame().EndRms();
     emitter.FadeOutAndRewind(0.0f);
     EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceFadingToRewind);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_NEAR(Frame().EndRms() / full, 0.8 - 0.2 * i, 0.03) << "frame " << i;
+        EXPECT_NEAR(Frame().EndRms() / full, 0.8 - 0.2 * i, 0.03) << "fading out, frame " << i;
     }
     EXPECT_LT(Frame().EndRms(), 0.01 * full);
     EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
@@ -110,23 +102,20 @@ TEST_F(VoicePlaybackTest, RewindToAnOffsetAndAnOffsetPastTheDataKeepsThePrevious
     EXPECT_GT(LoudestOf(3), kAudible);
 }
 
-TEST_F(VoicePlaybackTest, ASoundShorterThanAChunkPlaysOnceAndStopsThenPlaysAgain) {
+// 0.2 s less the 100 bytes skipped: 12 frames of tone, once and again when played again, or
+// without a gap when looping.
+TEST_F(VoicePlaybackTest, ASoundShorterThanAChunkPlaysOnceOrLoopsWithoutAGap) {
     UseSound(Tone(0.2));
-    CObjSound emitter(kSound);
-    emitter.Play();
-    // 0.2 s less the 100 bytes skipped: 12 frames of tone.
+    CObjSound once(kSound), looping(kSound);
+    once.Play();
     EXPECT_GE(AudibleFrames(20), 11);
     LoudestOf(60);
-    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
-    emitter.Play();
+    EXPECT_EQ(once.GetVoice()->Phase(), kVoiceStopped);
+    once.Play();
     EXPECT_GE(AudibleFrames(20), 11);
-}
-
-TEST_F(VoicePlaybackTest, ALoopingSoundRestartsWithoutAGap) {
-    UseSound(Tone(0.2));
-    CObjSound emitter(kSound);
-    emitter.loop = 1;
-    emitter.Play();
+    LoudestOf(60);
+    looping.loop = 1;
+    looping.Play();
     LoudestOf(6);
     EXPECT_EQ(AudibleFrames(100), 100);
 }
@@ -142,26 +131,20 @@ TEST_F(VoicePlaybackTest, BytesBeforeOffset100AreNeverPlayedEvenWhenLooping) {
     EXPECT_LT(LoudestOf(40), kSilent);
 }
 
-TEST_F(VoicePlaybackTest, AZeroFadeStepCompletesFadesAtOnce) {
-    // The enemy's vanish sets both volume values to 0 before its final fade and rewind.
+// The enemy's vanish sets both volume values to 0 before its final fade and rewind.
+TEST_F(VoicePlaybackTest, AZeroFadeStepCompletesFadesAtOnceAndAVolumeChangeIsHeardAtOnce) {
     CObjSound emitter(kSound);
     emitter.fadeStep = 0.0f;
     emitter.Play();
-    const double first = Frame().Rms();
-    EXPECT_NEAR(first / Frame().Rms(), 1.0, 0.05);
+    const double full = Frame().Rms();
+    EXPECT_NEAR(full / Frame().Rms(), 1.0, 0.05);
     EXPECT_EQ(emitter.GetVoice()->Phase(), kVoicePlaying);
-    emitter.FadeOutAndRewind(0.0f);
-    Frame();
-    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
-}
-
-TEST_F(VoicePlaybackTest, AVolumeChangeWhilePlayingIsHeardAtOnce) {
-    CObjSound emitter(kSound);
-    emitter.Play();
-    const double full = LoudestOf(8);
     emitter.volume = 0.25f;
     Frame();
     EXPECT_NEAR(Frame().Rms() / full, 0.25, 0.02);
+    emitter.FadeOutAndRewind(0.0f);
+    Frame();
+    EXPECT_EQ(emitter.GetVoice()->Phase(), kVoiceStopped);
 }
 
 TEST_F(VoicePlaybackTest, APositionalEmitterOnTheRightIsLouderOnTheRight) {

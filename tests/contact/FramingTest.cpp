@@ -15,6 +15,8 @@ struct FramingCase {
     const char* name;
     Box box;
     glm::vec3 from;
+
+    friend void PrintTo(const FramingCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class FramingTest : public ::testing::TestWithParam<FramingCase> {};
@@ -80,6 +82,8 @@ struct SquareCase {
     bool facingAway;
     glm::mat4 world;
     bool seen;
+
+    friend void PrintTo(const SquareCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class PainterWindingTest : public ::testing::TestWithParam<SquareCase> {};

@@ -12,6 +12,7 @@ struct BlockCase {
     bool shown;
     bool touched;  // marked when the player stands in it
     bool pushes;   // moves the player out
+    friend void PrintTo(const BlockCase& row, std::ostream* out) { *out << row.name; }
 };
 
 template <typename T>
@@ -43,7 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(BlockCase{"drawObj", Make<Ev::drawObj>, true, false, false},
                     BlockCase{"HitBox", Make<Ev::HitBox>, false, true, true},
                     BlockCase{"drawHitObj", Make<Ev::drawHitObj>, true, true, true},
-                    BlockCase{"HitFlag", Make<Ev::HitFlag>, false, true, false}),
-    [](const auto& info) { return info.param.name; });
+                    BlockCase{"HitFlag", Make<Ev::HitFlag>, false, true, false}));
 
 }  // namespace

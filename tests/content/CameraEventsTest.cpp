@@ -8,8 +8,10 @@
 namespace {
 
 struct EaseCase {
+    const char* name;
     float distance;  // world units between the target and the player, along x
     float step;      // how far the target moves toward the player in one frame
+    friend void PrintTo(const EaseCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class TargetStepTest : public testing::TestWithParam<EaseCase> {};
@@ -23,15 +25,18 @@ TEST_P(TargetStepTest, ClosesInByTheSquareOfTheDistanceButNeverPastThePlayer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Distances, TargetStepTest,
-                         testing::Values(EaseCase{0, 0}, EaseCase{1, 0.02f}, EaseCase{-1, -0.02f},
-                                         EaseCase{10, 2}, EaseCase{49, 48.02f}, EaseCase{50, 50},
-                                         EaseCase{200, 200}));
+                         testing::Values(EaseCase{"AtThePlayer", 0, 0}, EaseCase{"Ahead", 1, 0.02f},
+                                         EaseCase{"Behind", -1, -0.02f}, EaseCase{"Far", 10, 2},
+                                         EaseCase{"JustShortOfReaching", 49, 48.02f},
+                                         EaseCase{"Reaching", 50, 50},
+                                         EaseCase{"BeyondReaching", 200, 200}));
 
 struct FixCase {
     const char* name;
     uint32_t hitState;
     int32_t castsShadow;
     bool takesTheView;
+    friend void PrintTo(const FixCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class CamFixTest : public EventTest, public testing::WithParamInterface<FixCase> {};
@@ -56,7 +61,6 @@ INSTANTIATE_TEST_SUITE_P(Zones, CamFixTest,
                          testing::Values(FixCase{"PlayerInside", HIT_BY_PLAYER, 1, true},
                                          FixCase{"NobodyInside", HIT_NONE, 1, false},
                                          FixCase{"DartInside", HIT_BY_DART, 1, false},
-                                         FixCase{"ZoneSwitchedOff", HIT_BY_PLAYER, 0, false}),
-                         [](const auto& info) { return info.param.name; });
+                                         FixCase{"ZoneSwitchedOff", HIT_BY_PLAYER, 0, false}));
 
 }  // namespace

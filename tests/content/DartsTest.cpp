@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -23,17 +22,6 @@ class DartsTest : public FieldRun {
     void Enter() {
         app.lib.steamworks.enabled = 1;
         Start(FieldId::Guest_Room, StartOf(FieldId::Guest_Room).position, 0, kStage);
-    }
-    template <typename Event>
-    Event& Get() {
-        if (Event* event = FindEvent<Event>(Field())) return *event;
-        throw std::runtime_error("the guest room has no such event");
-    }
-    void Tap(platform::VirtualKey key) {
-        platform.input.keys.insert(key);
-        Run(1);
-        platform.input.keys.erase(key);
-        Run(1);
     }
     // From the middle of the mats, facing the board: aim, raise the view with the mouse, throw.
     void ThrowAtTheBoard() {

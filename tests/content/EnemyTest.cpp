@@ -25,14 +25,7 @@ constexpr float kPushTolerance = 0.05f;
 
 class GhostTest : public FieldRun {
   protected:
-    Enemy* Ghost() {
-        for (auto& child : Field().children) {
-            if (child && std::u16string_view(child->Name()) == u"Enemy") {
-                return static_cast<Enemy*>(child.get());
-            }
-        }
-        return nullptr;
-    }
+    Enemy* Ghost() { return FindEvent<Enemy>(Field()); }
     SaveRecord& Record() { return app.player.record; }
     glm::vec3 GhostPos() { return Record().enemyPos; }
     glm::vec3 PlayerPos() { return app.player.Position(); }
@@ -79,11 +72,8 @@ struct Variant {
     float walkStep;  // per frame
     float lungeStep;
     int32_t recovery;  // frames
+    friend void PrintTo(const Variant& variant, std::ostream* out) { *out << variant.name; }
 };
-
-void PrintTo(const Variant& variant, std::ostream* out) {
-    *out << variant.name;
-}
 
 class GhostVariantTest : public GhostTest, public testing::WithParamInterface<Variant> {};
 
@@ -168,10 +158,7 @@ TEST_P(GhostVariantTest, InSightItHeadsForThePlayerAndOnlyItsLungeCatches) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Speeds, GhostVariantTest,
                          testing::Values(Variant{"normal", 0, 0.01f, 0.02f, 100},
-                                         Variant{"fast",   1, 0.02f, 0.04f, 10}),
-                         [](const testing::TestParamInfo<Variant>& info) {
-                             return std::string(info.param.name);
-                         });
+                                         Variant{"fast",   1, 0.02f, 0.04f, 10}));
 // clang-format on
 
 // Room 203: the player slips from the room through the doorway into the entrance hall, out of

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -55,12 +56,23 @@ class FieldRun : public testing::Test {
         app.player.followPoint = inside;
         Run(3);
     }
-    // The action key pressed for a frame and let go.
-    void PressAction() {
-        platform.input.keys.insert(platform::VirtualKey::E);
+    // The key pressed for a frame and let go.
+    void Tap(platform::VirtualKey key) {
+        platform.input.keys.insert(key);
         Run(1);
-        platform.input.keys.clear();
+        platform.input.keys.erase(key);
         Run(1);
+    }
+    void PressAction() { Tap(platform::VirtualKey::E); }
+    // Reads the open box on to its question, takes the second answer and reads on to the end.
+    void AnswerSecond() {
+        for (int page = 0; page < 12 && DialogueOpen() && !AtQuestion(); ++page) {
+            Run(90);  // the line is typed out
+            PressAction();
+        }
+        Run(90);
+        Tap(platform::VirtualKey::Down);
+        ReadThrough();
     }
     // Reads every line of the dialogue that is open, a page at a time, until it closes.
     void ReadThrough() {
@@ -104,13 +116,34 @@ class FieldRun : public testing::Test {
         platform.input.keys.clear();
         Run(1);
     }
-    bool DialogueOpen() {
+    // The box open in the field, if any.
+    const TextBox* OpenBox() {
         for (auto& child : Field().children) {
             for (const TextBox* box : child ? child->dialogues : std::vector<const TextBox*>{}) {
-                if (box->IsOpen()) return true;
+                if (box->IsOpen()) return box;
             }
         }
-        return false;
+        return nullptr;
+    }
+    bool DialogueOpen() { return OpenBox() != nullptr; }
+    bool AtQuestion() {
+        const TextBox* box = OpenBox();
+        return box && box->lineIndex >= 0 &&
+               static_cast<size_t>(box->lineIndex) < box->lines.size() &&
+               box->lines[static_cast<size_t>(box->lineIndex)].next.size() == 2;
+    }
+    // The key of the open box's first line; empty when no box is open.
+    std::u16string FirstLine() {
+        const TextBox* box = OpenBox();
+        return box ? box->lines.at(0).key : u"";
+    }
+    // The field's event of type T (with that debug name, when one is given); the test fails
+    // without one.
+    template <typename T>
+    T& Get(std::u16string_view name = {}) {
+        T* event = FindEvent<T>(Field(), name);
+        if (event == nullptr) throw std::runtime_error("the field lacks the event");
+        return *event;
     }
     FieldId Current() const { return static_cast<FieldId>(app.player.record.currentField); }
     Scene& Field() { return *app.rootScene.CurrentChild(); }

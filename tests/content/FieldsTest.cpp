@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "content/FieldRun.h"
@@ -14,6 +15,7 @@
 #include "content/fields/FieldFactory.h"
 #include "content/fields/Retries.h"
 #include "library/AssetNames.h"
+#include "library/Utf.h"
 
 namespace {
 
@@ -64,6 +66,7 @@ struct SpawnCase {
     float yaw;
     int32_t stage;
     float intoRoomYaw;  // a retry may face the door it stands at; the room lies the other way
+    friend void PrintTo(const SpawnCase& spawn, std::ostream* out) { *out << spawn.name; }
 };
 
 std::vector<SpawnCase> SpawnCases() {
@@ -89,10 +92,6 @@ std::vector<SpawnCase> SpawnCases() {
     return cases;
 }
 
-void PrintTo(const SpawnCase& spawn, std::ostream* out) {
-    *out << spawn.name;
-}
-
 class SpawnTest : public FieldRun, public testing::WithParamInterface<SpawnCase> {};
 
 TEST_P(SpawnTest, StandsOnAFloorAndWalksAUnitIntoTheRoom) {
@@ -115,10 +114,7 @@ TEST_P(SpawnTest, StandsOnAFloorAndWalksAUnitIntoTheRoom) {
     EXPECT_EQ(Current(), spawn.field) << "a step into the room took an exit";
 }
 
-INSTANTIATE_TEST_SUITE_P(BuiltFields, SpawnTest, testing::ValuesIn(SpawnCases()),
-                         [](const testing::TestParamInfo<SpawnCase>& info) {
-                             return info.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(BuiltFields, SpawnTest, testing::ValuesIn(SpawnCases()));
 
 TEST_P(ExitTest, FiresFromItsTriggerIntoItsSpawnPoint) {
     const ExitRow& row = Row();
@@ -160,48 +156,61 @@ INSTANTIATE_TEST_SUITE_P(BuiltFields, ExitTest,
                          })),
                          RowName);
 
-// A flight walked up and back down as a held key leads the body.
-class StairsTest : public FieldRun {
-  protected:
-    void Walk(uint32_t frames, glm::vec3 step) {
-        Run(frames, [step](D3DXMain& game, uint32_t) { game.player.followPoint += step; });
-    }
+// Stairs walked up and back down as a held key leads the body, leg by leg.
+struct Leg {
+    uint32_t frames;
+    glm::vec3 step;   // the follow point's move each frame
+    glm::vec3 past;   // the walk gets beyond this along the step
+    float floor;      // the height of the floor it ends on; NaN: not checked
+    uint32_t settle;  // frames stood still afterwards
 };
 
-TEST_F(StairsTest, TheLobbyStairsClimbToTheGalleryAndComeBackDown) {
-    Start(FieldId::Lobby, {2.5f, 0.36f, 28.7f}, 90);
-    Walk(150, {0.15f, 0, 0});
-    EXPECT_GT(app.player.Position().x, 8.5f);
-    EXPECT_NEAR(app.player.Position().y, 2.8f + 0.36f, 0.05f) << "not standing on the gallery";
-    Walk(150, {-0.15f, 0, 0});
-    EXPECT_LT(app.player.Position().x, 4.0f);
-    EXPECT_NEAR(app.player.Position().y, 0.36f, 0.05f);
-}
+struct Flight {
+    const char* name;
+    FieldId field;
+    glm::vec3 from;
+    float yaw;
+    std::vector<Leg> legs;
+    friend void PrintTo(const Flight& row, std::ostream* out) { *out << row.name; }
+};
 
-TEST_F(StairsTest, TheGuestFloorFlightClimbsFromTheHalfLandingToThePassageAndBack) {
-    Start(FieldId::F3, {8.0f, 0.36f, 7.0f}, 180);
-    Walk(150, {0, 0, -0.15f});
-    EXPECT_LT(app.player.Position().z, 0.5f);
-    EXPECT_NEAR(app.player.Position().y, 2.2f + 0.36f, 0.05f) << "not standing on the landing";
+const float kAnyFloor = std::numeric_limits<float>::quiet_NaN();
+
+// clang-format off
+const Flight kFlights[] = {
+    {"LobbyToTheGallery", FieldId::Lobby, {2.5f, 0.36f, 28.7f}, 90,
+     {{150, {0.15f, 0, 0}, {8.5f, 0, 0}, 2.8f, 0}, {150, {-0.15f, 0, 0}, {4.0f, 0, 0}, 0, 0}}},
     // Back down to the half-landing, short of the way down to the lobby.
-    Walk(85, {0, 0, 0.15f});
-    Run(40);
-    EXPECT_GT(app.player.Position().z, 4.6f);
-    EXPECT_NEAR(app.player.Position().y, 0.36f, 0.05f);
-    EXPECT_EQ(Current(), FieldId::F3);
+    {"GuestFloorHalfLandingToThePassage", FieldId::F3, {8.0f, 0.36f, 7.0f}, 180,
+     {{150, {0, 0, -0.15f}, {0, 0, 0.5f}, 2.2f, 0}, {85, {0, 0, 0.15f}, {0, 0, 4.6f}, 0, 40}}},
+    // Turning at the half-landing up to the roof door.
+    {"RoofStairs", FieldId::Roof_Kai, {-0.87f, 0.36f, -1.3f}, 0,
+     {{120, {0, 0, 0.15f}, {0, 0, 3.3f}, 0.975f, 0}, {60, {0.15f, 0, 0}, {0.3f, 0, 0}, kAnyFloor, 0},
+      {120, {0, 0, -0.15f}, {0, 0, 0.5f}, 1.95f, 0}}},
+    {"BathCorridorStepsFromTheLobbyLanding", FieldId::Bath_Pass, {4.0f, 0.96f, 0.2f}, -90,
+     {{90, {-0.15f, 0, 0}, {1.0f, 0, 0}, 0, 0}, {90, {0.15f, 0, 0}, {3.1f, 0, 0}, 0.6f, 0}}},
+};
+// clang-format on
+
+class StairsTest : public FieldRun, public testing::WithParamInterface<Flight> {};
+
+TEST_P(StairsTest, ClimbsAndComesBackDown) {
+    const Flight& flight = GetParam();
+    Start(flight.field, flight.from, flight.yaw);
+    for (size_t i = 0; i < flight.legs.size(); ++i) {
+        const Leg& leg = flight.legs[i];
+        Run(leg.frames, [&](D3DXMain& game, uint32_t) { game.player.followPoint += leg.step; });
+        if (leg.settle) Run(leg.settle);
+        const glm::vec3 at = app.player.Position();
+        EXPECT_GT(glm::dot(at - leg.past, leg.step), 0.0f) << "leg " << i << " fell short";
+        if (!std::isnan(leg.floor)) {
+            EXPECT_NEAR(at.y, leg.floor + 0.36f, 0.05f) << "leg " << i << " off its floor";
+        }
+        EXPECT_EQ(Current(), flight.field) << "leg " << i << " took an exit";
+    }
 }
 
-TEST_F(StairsTest, TheRoofStairsTurnAtTheHalfLandingUpToTheRoofDoor) {
-    Start(FieldId::Roof_Kai, {-0.87f, 0.36f, -1.3f}, 0);
-    Walk(120, {0, 0, 0.15f});
-    EXPECT_GT(app.player.Position().z, 3.3f);
-    EXPECT_NEAR(app.player.Position().y, 0.975f + 0.36f, 0.05f) << "not on the half-landing";
-    Walk(60, {0.15f, 0, 0});
-    Walk(120, {0, 0, -0.15f});
-    EXPECT_GT(app.player.Position().x, 0.3f);
-    EXPECT_LT(app.player.Position().z, 0.5f);
-    EXPECT_NEAR(app.player.Position().y, 1.95f + 0.36f, 0.05f) << "not on the upper landing";
-}
+INSTANTIATE_TEST_SUITE_P(Flights, StairsTest, testing::ValuesIn(kFlights));
 
 // What a field builds depends on the story: an exit (by its trigger) or a model that is there only
 // at some stages.
@@ -211,15 +220,11 @@ struct ConditionCase {
     const char* exit;       // an exit's trigger, or null
     const char16_t* event;  // an event's name, or null
     bool present;
+    friend void PrintTo(const ConditionCase& c, std::ostream* out) {
+        *out << "Field" << static_cast<int>(c.field) << "Stage" << c.stage << "_"
+             << (c.exit ? c.exit : Utf16ToUtf8(c.event)) << (c.present ? "_Present" : "_Absent");
+    }
 };
-
-void PrintTo(const ConditionCase& c, std::ostream* out) {
-    *out << "field " << static_cast<int>(c.field) << " at stage " << c.stage << ": "
-         << (c.exit ? c.exit
-                    : "event " + std::string(c.event,
-                                             c.event + std::char_traits<char16_t>::length(c.event)))
-         << (c.present ? " present" : " absent");
-}
 
 class ConditionTest : public FieldRun, public testing::WithParamInterface<ConditionCase> {};
 
@@ -249,16 +254,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ConditionCase{FieldId::Soto, 0, "path", nullptr, false},
                     ConditionCase{FieldId::Soto, 12, "path", nullptr, true},
                     ConditionCase{FieldId::Soto, 24, "path", nullptr, false}));
-
-TEST_F(StairsTest, TheBathCorridorStepsLeadDownFromTheLobbyLandingAndBackUp) {
-    Start(FieldId::Bath_Pass, {4.0f, 0.96f, 0.2f}, -90);
-    Walk(90, {-0.15f, 0, 0});
-    EXPECT_LT(app.player.Position().x, 1.0f);
-    EXPECT_NEAR(app.player.Position().y, 0.36f, 0.05f) << "not standing on the corridor";
-    Walk(90, {0.15f, 0, 0});
-    EXPECT_GT(app.player.Position().x, 3.1f);
-    EXPECT_NEAR(app.player.Position().y, 0.6f + 0.36f, 0.05f) << "not standing on the landing";
-}
 
 TEST(FieldFactoryTest, BuildsEveryNumberedFieldAndNothingForOtherNumbers) {
     EXPECT_NE(MakeField(0), nullptr);

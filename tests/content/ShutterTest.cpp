@@ -23,11 +23,7 @@ class ShutterTest : public FieldRun {
     std::u16string PanelSays() {
         StandIn(panel->trigger);
         PressAction();
-        std::u16string key;
-        for (const TextBox* box : panel->dialogues) {
-            if (box->IsOpen()) key = box->lines[0].key;
-        }
-        return key;
+        return FirstLine();
     }
 
     Ev::BoukaSwitch* panel = nullptr;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <sstream>
 
 #include "Options.h"
@@ -44,7 +45,15 @@ INSTANTIATE_TEST_SUITE_P(Script, BadLineTest,
                                            "waitfor stage", "waitfor stage 4 0",
                                            "waitfor weather rain", "expect item darts",
                                            "expect field", "expect stage 4 5", "answer 3",
-                                           "answer yes", "jump"));
+                                           "answer yes", "shot", "shot ../up", "shot lobby.png",
+                                           "jump"),
+                         [](const testing::TestParamInfo<const char*>& info) {
+                             std::string name = "Line" + std::to_string(info.index) + "_";
+                             for (const char* c = info.param; *c; ++c) {
+                                 name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                             }
+                             return name;
+                         });
 
 TEST(ScriptTest, ActionsAreKeptPerFrameInOrder) {
     const auto script = Parse(
@@ -79,6 +88,7 @@ TEST(ScriptTest, GoalLinesKeepTheirOrderLineAndValues) {
         "expect item itemHeld.3",
         "expect achievement 0",
         "answer 2",
+        "shot bath-ghost_2",
     };
     std::string text = "0 key down W\n";
     for (const std::string& line : lines) text += line + "\n";
@@ -116,6 +126,7 @@ TEST(ScriptTest, GoalLinesKeepTheirOrderLineAndValues) {
     EXPECT_EQ(std::get<driver::Expect>(goals[11].goal).condition.name, "itemHeld.3");
     EXPECT_EQ(std::get<driver::Expect>(goals[12].goal).condition.number, 0);
     EXPECT_EQ(std::get<driver::Choose>(goals[13].goal).answer, 2);
+    EXPECT_EQ(std::get<driver::Shot>(goals[14].goal).name, "bath-ghost_2");
 }
 
 TEST(ScriptedInputTest, EscapeReleaseAndAltEnterBecomeWindowMessages) {
@@ -161,10 +172,13 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
     EXPECT_EQ(options->render, (gfx::Size{1280, 720}));
     EXPECT_EQ(options->shots.count(29), 2u);
     EXPECT_EQ(options->states.count(0), 1u);
-    const auto spawned =
-        driver::ParseOptions({"--field", "3", "--spawn", "-18.9,2.55,24.42,180"}, error);
+    EXPECT_FALSE(options->field) << "the title by default";
+    const auto spawned = driver::ParseOptions(
+        {"--field", "3", "--spawn", "-18.9,2.55,24.42,180", "--shot-dir", "/p"}, error);
     ASSERT_TRUE(spawned) << error;
+    EXPECT_EQ(spawned->field, 3);
     EXPECT_EQ(spawned->spawn, glm::vec4(-18.9f, 2.55f, 24.42f, 180.0f));
+    EXPECT_EQ(spawned->shotDir, "/p");
     const auto soak = driver::ParseOptions(
         {"--random-play", "3000", "--set", "hasDarts=1", "--stats", "250:/tmp/s.txt"}, error);
     ASSERT_TRUE(soak) << error;
@@ -192,6 +206,12 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
                                                {"--stats", "0:/tmp/s.txt"},
                                                {"--stats", "10:"}}) {
         EXPECT_FALSE(driver::ParseOptions(bad, error)) << bad[0];
+    }
+    // Only numbers the field factory builds are fields.
+    for (const char* field : {"24", "-1", "2147483648", "4294967296", "0x0", "", "one"}) {
+        EXPECT_FALSE(driver::ParseOptions({"--field", field}, error)) << field;
+        EXPECT_NE(error.find(std::string("--field ") + field + ": no field"), std::string::npos)
+            << error;
     }
 }
 

@@ -37,8 +37,10 @@ void ExpectRow(const glm::mat4& m, int row, glm::vec4 expected) {
 
 // D3DX's look-at: rows 0..2 hold (x axis, y axis, z axis) by columns, row 3 the translation.
 struct LookAtCase {
+    const char* name;
     glm::vec3 eye, at;
     glm::vec4 rows[4];
+    friend void PrintTo(const LookAtCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class LookAtTest : public testing::TestWithParam<LookAtCase> {};
@@ -49,16 +51,24 @@ TEST_P(LookAtTest, ViewHasD3dxRows) {
     for (int row = 0; row < 4; ++row) ExpectRow(camera.view, row, c.rows[row]);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    KnownViews, LookAtTest,
-    testing::Values(
-        // The start camera: looking along +z from 5 units behind the origin.
-        LookAtCase{{0, 0, -5}, {0, 0, 0}, {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 5, 1}}},
-        // Looking along +x: the camera's right is world −z.
-        LookAtCase{{0, 0, 0}, {1, 0, 0}, {{0, 0, 1, 0}, {0, 1, 0, 0}, {-1, 0, 0, 0}, {0, 0, 0, 1}}},
-        // Looking along −z from (1, 2, 3): right is world −x.
-        LookAtCase{
-            {1, 2, 3}, {1, 2, 0}, {{-1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, -1, 0}, {1, -2, 3, 1}}}));
+INSTANTIATE_TEST_SUITE_P(KnownViews, LookAtTest,
+                         testing::Values(
+                             // The start camera: looking along +z from 5 units behind the origin.
+                             LookAtCase{"AlongZ",
+                                        {0, 0, -5},
+                                        {0, 0, 0},
+                                        {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 5, 1}}},
+                             // Looking along +x: the camera's right is world −z.
+                             LookAtCase{"AlongX",
+                                        {0, 0, 0},
+                                        {1, 0, 0},
+                                        {{0, 0, 1, 0}, {0, 1, 0, 0}, {-1, 0, 0, 0}, {0, 0, 0, 1}}},
+                             // Looking along −z from (1, 2, 3): right is world −x.
+                             LookAtCase{
+                                 "AgainstZ",
+                                 {1, 2, 3},
+                                 {1, 2, 0},
+                                 {{-1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, -1, 0}, {1, -2, 3, 1}}}));
 
 // A point straight ahead at distance d has depth far / (far − near) × (1 − near / d).
 class DepthTest : public testing::TestWithParam<float> {};
@@ -93,6 +103,7 @@ TEST(CameraTest, FieldOfViewIsVerticalInDegreesAndAspectWidensIt) {
 struct BadCameraCase {
     const char* name;
     void (*spoil)(Camera&);
+    friend void PrintTo(const BadCameraCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class BadCameraTest : public testing::TestWithParam<BadCameraCase> {};
@@ -112,8 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(BadCameraCase{"EyeOnTarget", [](Camera& c) { c.at = c.eye; }},
                     BadCameraCase{"UpAlongView", [](Camera& c) { c.up = c.at - c.eye; }},
                     BadCameraCase{"NoHeight", [](Camera& c) { c.height = 0; }},
-                    BadCameraCase{"NearEqualsFar", [](Camera& c) { c.nearPlane = c.farPlane; }}),
-    [](const testing::TestParamInfo<BadCameraCase>& info) { return info.param.name; });
+                    BadCameraCase{"NearEqualsFar", [](Camera& c) { c.nearPlane = c.farPlane; }}));
 
 // Culling. The camera at (0, 0, −16) looking at the origin with far 80 puts the culling centre at
 // (0, 0, 64), whose direction (0, 0, 1) is exact in floats, so the boundaries are exact too:
@@ -124,6 +134,7 @@ struct CullCase {
     glm::vec3 centre;
     float radius;
     bool culled;
+    friend void PrintTo(const CullCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const float kJustPast82 = std::nextafter(82.0f, 100.0f);
@@ -148,8 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CullCase{"OnSphereBehind", {0, 0, -18}, 2, false},
                     CullCase{"JustPastSphereBehind", {0, 0, kJustPastMinus18}, 2, true},
                     CullCase{"RadiusReachesIn", {0, 0, 90}, 10, false},
-                    CullCase{"FarBehindEye", {0, 0, -100}, 1, true}),
-    [](const testing::TestParamInfo<CullCase>& info) { return info.param.name; });
+                    CullCase{"FarBehindEye", {0, 0, -100}, 1, true}));
 
 // The plane test measures along the culling centre's direction from the world origin, not from
 // the eye: far from the origin it also culls things in plain view. The game's rooms lie within a
@@ -179,8 +189,10 @@ TEST(EffectTermsTest, FlashFadesFromBlackInTenFrames) {
 }
 
 struct FogCase {
+    const char* name;
     float fogStart, fogEnd;
     glm::vec4 expected;
+    friend void PrintTo(const FogCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class FogTermsTest : public testing::TestWithParam<FogCase> {};
@@ -195,10 +207,10 @@ TEST_P(FogTermsTest, GivesLinearFactor) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ranges, FogTermsTest,
-    testing::Values(FogCase{0, 50, {48.0f / 49.0f, -1.0f / 49.0f, 0, 0}},  // the start values
-                    FogCase{-0.1f, 36.1f, {34.1f / 35.2f, -1.0f / 35.2f, 0, 0}},
+    testing::Values(FogCase{"StartValues", 0, 50, {48.0f / 49.0f, -1.0f / 49.0f, 0, 0}},
+                    FogCase{"NegativeStart", -0.1f, 36.1f, {34.1f / 35.2f, -1.0f / 35.2f, 0, 0}},
                     // Start − 1 equal to end − 2: a hard edge at 9 instead of a division by zero.
-                    FogCase{10, 11, {9000, -1000, 0, 0}}));
+                    FogCase{"HardEdge", 10, 11, {9000, -1000, 0, 0}}));
 
 TEST(EffectTermsTest, SpotDirectionPointsBackToTheLight) {
     const glm::vec4 term = SpotDirectionTerm({0, 0.5f, 0}, {0, 0.5f, 1}, 0.7f);

@@ -16,11 +16,8 @@ struct FormatCase {
     std::u16string_view format;
     std::vector<FormatArg> args;
     std::u16string_view expected;
+    friend void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const FormatCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class FormatTextTest : public testing::TestWithParam<FormatCase> {};
 
@@ -59,8 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                    u"[|\U0001F47B]"},
         FormatCase{"CodeUnit", u"%c%3c", {u'宿', 65}, u"宿  A"},
         FormatCase{"Percent", u"100%%", {}, u"100%"},
-        FormatCase{"ExtraArgumentsIgnored", u"%d", {1, 2, u"x"}, u"1"}),
-    [](const auto& info) { return std::string(info.param.name); });
+        FormatCase{"ExtraArgumentsIgnored", u"%d", {1, 2, u"x"}, u"1"}));
 
 // Formats that do not fit the arguments (-1, 1.5, u"five", 0x10000) come back exactly as written.
 class HostileFormatTest : public testing::TestWithParam<std::u16string_view> {};

@@ -62,6 +62,7 @@ Bytes Cut(const Bytes& bytes, size_t length) {
 struct BadImage {
     const char* label;
     Bytes bytes;
+    friend void PrintTo(const BadImage& row, std::ostream* out) { *out << row.label; }
 };
 
 class RefusedImage : public testing::TestWithParam<BadImage> {};
@@ -87,7 +88,6 @@ INSTANTIATE_TEST_SUITE_P(
                              WithField(WithField(Cut(kBmp, 60), 18, 8000), 22, 8000)},
                     BadImage{"BmpWiderThanTheLimit", WithField(kBmp, 18, kMaxImageSide + 1)},
                     BadImage{"BmpTallerThanTheLimit", WithField(kBmp, 22, kMaxImageSide + 1)},
-                    BadImage{"BmpPixelOffsetPastTheEnd", WithField(kBmp, 10, 0xFFFFFFF0u)}),
-    [](const testing::TestParamInfo<BadImage>& info) { return info.param.label; });
+                    BadImage{"BmpPixelOffsetPastTheEnd", WithField(kBmp, 10, 0xFFFFFFF0u)}));
 
 }  // namespace

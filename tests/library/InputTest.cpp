@@ -98,6 +98,7 @@ struct SourceCase {
     PadState pad;
     uint32_t flags;
     std::set<MouseButton> buttons = {};
+    friend void PrintTo(const SourceCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class InputSourceTest : public InputTest, public testing::WithParamInterface<SourceCase> {};
@@ -127,8 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
         SourceCase{"SubFromTrigger", {}, Pad(0, 0, 0, 1), INPUT_SUB},
         SourceCase{"MenuFromStart", {}, Pad(platform::kPadStart), INPUT_MENU},
         SourceCase{"Control", {VirtualKey::Control}, {}, INPUT_CTRL},
-        SourceCase{"UnpluggedPadReadsIdle", {}, Pad(0xFFFF, -32768, 32767, 9, 9, false), 0}),
-    [](const auto& info) { return info.param.name; });
+        SourceCase{"UnpluggedPadReadsIdle", {}, Pad(0xFFFF, -32768, 32767, 9, 9, false), 0}));
 
 TEST_F(InputTest, DirectionClearsMouseMovedEvenWhenTheMouseMovedToo) {
     devices.screenCursor = {410, 300};
@@ -197,6 +197,7 @@ struct RightStickCase {
     int16_t x, y;
     Point delta;
     bool padUse;
+    friend void PrintTo(const RightStickCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class RightStickTest : public InputTest, public testing::WithParamInterface<RightStickCase> {};
@@ -219,8 +220,7 @@ INSTANTIATE_TEST_SUITE_P(
                     RightStickCase{"InTheGap", 8000, 8689, {5, -5}, false},
                     RightStickCase{"JustPastPadDeadZone", -8690, 0, {-5, 0}, true},
                     RightStickCase{"TruncatesTowardZero", 15697, -15697, {9, 9}, true},
-                    RightStickCase{"FullDeflection", 32767, -32768, {20, 20}, true}),
-    [](const auto& info) { return info.param.name; });
+                    RightStickCase{"FullDeflection", 32767, -32768, {20, 20}, true}));
 
 TEST_F(InputTest, PadHiddenCursorShowsAgainWhenTheMouseMoves) {
     devices.pad = Pad(platform::kPadA);
@@ -258,6 +258,7 @@ struct ClipCase {
     platform::Rect outer, clip;
     Point centre;
     gfx::Size screen{1920, 1080};
+    friend void PrintTo(const ClipCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class CaptureClipTest : public InputTest, public testing::WithParamInterface<ClipCase> {};
@@ -283,8 +284,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {420, 290},
                  {600, 400}},
         ClipCase{"OffLeftAndBottom", {-100, 900, 648, 514}, {0, 930, 544, 150}, {272, 1005}},
-        ClipCase{"OffTheDesktop", {2500, 20, 648, 514}, {2504, 50, 0, 480}, {2504, 290}}),
-    [](const auto& info) { return info.param.name; });
+        ClipCase{"OffTheDesktop", {2500, 20, 648, 514}, {2504, 50, 0, 480}, {2504, 290}}));
 
 TEST_F(InputTest, CapturedMouseGivesDeltasAndIsRecentred) {
     input.state.delta = {40, 40};  // a look of the frame before, and the pointer far off-centre
@@ -333,8 +333,6 @@ TEST(SdlPadConversionTest, StickYPointsUpAndTriggersScaleToAByte) {
 
 TEST(SdlPadConversionTest, ButtonsUseXInputBitsOnce) {
     const auto& bits = platform::kXInputBitOfSdlButton;
-    EXPECT_EQ(bits[0], platform::kPadA);
-    EXPECT_EQ(bits[6], platform::kPadStart);
     uint32_t all = 0;
     for (uint16_t bit : bits) {
         EXPECT_EQ(all & bit, 0u) << "bit used twice";

@@ -118,6 +118,7 @@ struct PassCase {
     std::vector<uint32_t> passes;
     uint32_t modelPass;
     int lastNormalMap;  // normalMapIndex of the last material
+    friend void PrintTo(const PassCase& row, std::ostream* out) { *out << row.label; }
 };
 
 class ModelPass : public testing::TestWithParam<PassCase> {};
@@ -154,8 +155,7 @@ INSTANTIATE_TEST_SUITE_P(
         PassCase{"CaseSensitive", {"Fire.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
         PassCase{"PathIsPartOfTheName", {"tex\\\\fire.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
         PassCase{"LastMaterialDecidesUntextured", {"fire.bmp", ""}, {u"fire.bmp"}, {1, 0}, 0, -1},
-        PassCase{"LastMaterialDecidesTextured", {"", "fire.bmp"}, {u"fire.bmp"}, {0, 1}, 1, -1}),
-    [](const testing::TestParamInfo<PassCase>& info) { return info.param.label; });
+        PassCase{"LastMaterialDecidesTextured", {"", "fire.bmp"}, {u"fire.bmp"}, {0, 1}, 1, -1}));
 
 TEST(ModelLoad, NormalMappedModelHasTheTangentSpaceLayout) {
     // A quad facing -z: u runs along +x and v down along -y.
@@ -198,11 +198,17 @@ TEST(ModelLoad, OtherModelsKeepTheFilesAttributes) {
     EXPECT_EQ(Interleave(bare.mesh).size(), bare.mesh.VertexCount() * 3);
 }
 
-class BadModel : public testing::TestWithParam<std::string> {};
+struct BadModelCase {
+    const char* label;
+    std::string text;
+    friend void PrintTo(const BadModelCase& row, std::ostream* out) { *out << row.label; }
+};
+
+class BadModel : public testing::TestWithParam<BadModelCase> {};
 
 TEST_P(BadModel, FailsCleanly) {
-    EXPECT_FALSE(BuildModel(ToBytes(GetParam()), kNoTextures).has_value());
-    EXPECT_THAT(DescribeModel(ToBytes(GetParam()), kNoTextures),
+    EXPECT_FALSE(BuildModel(ToBytes(GetParam().text), kNoTextures).has_value());
+    EXPECT_THAT(DescribeModel(ToBytes(GetParam().text), kNoTextures),
                 testing::StartsWith("not a .x model the game can load: line "));
 }
 
@@ -211,26 +217,32 @@ TEST_P(BadModel, FailsCleanly) {
 INSTANTIATE_TEST_SUITE_P(
     Inputs, BadModel,
     testing::Values(
-        std::string(), std::string(kTriangle.substr(0, kTriangle.size() / 2)),
+        BadModelCase{"Empty", ""},
+        BadModelCase{"CutInHalf", std::string(kTriangle.substr(0, kTriangle.size() / 2))},
         // Material lists holding less than they declare crash the importer.
-        XTriangles({"Ma:terial {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n"}, {0}),
-        [] {
-            std::string text = XTriangles({XMaterial()}, {0});
-            text.replace(text.find("MeshMaterialList {\n1;"), 20, "MeshMaterialList {\n2;");
-            return text;
-        }(),
+        BadModelCase{
+            "MaterialWithoutItsName",
+            XTriangles({"Ma:terial {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n"}, {0})},
+        BadModelCase{"MaterialListShortOfItsCount",
+                     [] {
+                         std::string text = XTriangles({XMaterial()}, {0});
+                         text.replace(text.find("MeshMaterialList {\n1;"), 20,
+                                      "MeshMaterialList {\n2;");
+                         return text;
+                     }()},
         // A negative count, which the importer would allocate as gigabytes.
-        std::string("xof 0303txt 0032\nMesh {-3;\n1.0;2.0;3.0;;\n}\n"),
-        // Files the fuzzer found crashing the importer: a face list misread after a vertex
-        // with a stray number, a face count of 222 million, and a material list for a mesh
-        // without faces.
-        std::string("xof 0303txt 0032\nMesh {\n3;\n0;2.;3.0;\n.0;5.5;0,\n7.;-8.0;9;2;\n1;\n"
-                    "3;0,2{\"s\";\n}\n}"),
-        std::string("xof 0303txt 0032\nMesh {\n3;1.0;2.;3.0;\n-40;.5;6.0;,\n7.0;-.0;.25;;\n"
-                    "222222222;}\n"),
-        std::string("xof 0303txt 0032\nMesh {\n3;\n1.0;2.0;3.0;,\n-4.0;55;6.0;,\n7.0;-80;925;;\n"
-                    "0;\nMeshMaterialList {\n1;\n1;\n0;;\nMaterial {\n0.25;0.5;0.7;085;2.5;\n"
-                    "0.1;0.2;0;;\n0.4;0.5;0.6;;\n }\n}\n}\n}\n")));
+        BadModelCase{"NegativeCount", "xof 0303txt 0032\nMesh {-3;\n1.0;2.0;3.0;;\n}\n"},
+        // Files the fuzzer found crashing the importer.
+        BadModelCase{"FaceListAfterAStrayNumber",
+                     "xof 0303txt 0032\nMesh {\n3;\n0;2.;3.0;\n.0;5.5;0,\n7.;-8.0;9;2;\n1;\n"
+                     "3;0,2{\"s\";\n}\n}"},
+        BadModelCase{"FaceCountOf222Million",
+                     "xof 0303txt 0032\nMesh {\n3;1.0;2.;3.0;\n-40;.5;6.0;,\n7.0;-.0;.25;;\n"
+                     "222222222;}\n"},
+        BadModelCase{"MaterialListForAMeshWithoutFaces",
+                     "xof 0303txt 0032\nMesh {\n3;\n1.0;2.0;3.0;,\n-4.0;55;6.0;,\n7.0;-80;925;;\n"
+                     "0;\nMeshMaterialList {\n1;\n1;\n0;;\nMaterial {\n0.25;0.5;0.7;085;2.5;\n"
+                     "0.1;0.2;0;;\n0.4;0.5;0.6;;\n }\n}\n}\n}\n"}));
 
 TEST(ModelLoad, DescriptionNamesCountsPassesAndTextures) {
     const std::vector<AssetEntry> catalogue = {{1, 0, u"fire.bmp"}};
@@ -317,6 +329,7 @@ struct XEdit {
     const char* label;
     std::string find;
     std::string replace;
+    friend void PrintTo(const XEdit& row, std::ostream* out) { *out << row.label; }
 };
 
 std::string Edited(const XEdit& edit) {
@@ -326,10 +339,6 @@ std::string Edited(const XEdit& edit) {
     const size_t at = text.find(edit.find);
     EXPECT_NE(at, std::string::npos) << edit.find;
     return at == std::string::npos ? text : text.replace(at, edit.find.size(), edit.replace);
-}
-
-std::string EditLabel(const testing::TestParamInfo<XEdit>& info) {
-    return info.param.label;
 }
 
 // Forms the check takes must also be what the importer reads, so each is imported too.
@@ -352,8 +361,7 @@ INSTANTIATE_TEST_SUITE_P(
                     XEdit{"TopLevelMeshBesideTheFrame", "",
                           "Mesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;; }\n"},
                     XEdit{"NegativeZeroAndWholeNumbers", "0.1;0.1;0.1;;", "-0.0;1;0;;"},
-                    XEdit{"CrLfLineEnds", "\n", "\r\n"}),
-    EditLabel);
+                    XEdit{"CrLfLineEnds", "\n", "\r\n"}));
 
 // Each a small edit of kFullModel that the check must refuse, one for each of its refusals, with
 // the line its reason names and a phrase of the reason.
@@ -361,6 +369,7 @@ struct XRefusalCase {
     XEdit edit;
     size_t line;
     std::string reason;
+    friend void PrintTo(const XRefusalCase& row, std::ostream* out) { *out << row.edit.label; }
 };
 
 class MalformedX : public testing::TestWithParam<XRefusalCase> {};
@@ -545,8 +554,7 @@ INSTANTIATE_TEST_SUITE_P(
         XRefusalCase{
             {"WholeNumberTouchingAComma", "1.0,0.0,0.0,0.0,0.0,1.0", "1,0.0,0.0,0.0,0.0,1.0"},
             10,
-            "'1': a number right before ',' needs a point"}),
-    [](const testing::TestParamInfo<XRefusalCase>& info) { return info.param.edit.label; });
+            "'1': a number right before ',' needs a point"}));
 
 TEST(XTextCheckRules, MaterialsAreReferredToOnlyAfterTheirDeclaration) {
     const std::string paint = "Material Paint {\n1.0;1.0;1.0;1.0;;\n8.0;\n0;0;0;;\n0;0;0;;\n}\n";

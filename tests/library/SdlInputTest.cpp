@@ -35,12 +35,6 @@ TEST_F(SdlInputTest, WarpedCursorReadsBackInScreenPixels) {
     EXPECT_EQ(input_.CursorPos(), (Point{100, 90}));
 }
 
-TEST_F(SdlInputTest, NothingHeldAtRest) {
-    EXPECT_FALSE(input_.KeyDown(VirtualKey::E));
-    EXPECT_FALSE(input_.KeyDown(VirtualKey::Control));
-    EXPECT_FALSE(input_.ButtonDown(MouseButton::Left));
-}
-
 TEST_F(SdlInputTest, NoControllerReadsAsDisconnectedAndIdle) {
     if (SDL_NumJoysticks() > 0) GTEST_SKIP() << "a game controller is plugged in";
     const PadState pad = input_.Pad();

@@ -21,24 +21,18 @@ class InstanceLockTest : public ::testing::Test {
     const fs::path& folder_ = temp_.Path();
 };
 
-TEST_F(InstanceLockTest, SecondGuardIsRefusedWhileTheFirstHoldsIt) {
-    InstanceLock first(folder_);
-    ASSERT_TRUE(first.Acquire());
-    EXPECT_TRUE(fs::exists(folder_ / "hollowmere"));
-
-    InstanceLock second(folder_);
-    EXPECT_FALSE(second.Acquire());
-    EXPECT_FALSE(second.Acquire()) << "a refused guard must not hold anything afterwards";
-    EXPECT_TRUE(first.Acquire()) << "the holder keeps answering true";
-}
-
-TEST_F(InstanceLockTest, GuardIsFreeAgainOnceTheHolderIsDestroyed) {
+TEST_F(InstanceLockTest, SecondGuardIsRefusedUntilTheHolderIsDestroyed) {
     {
         InstanceLock first(folder_);
         ASSERT_TRUE(first.Acquire());
+        EXPECT_TRUE(fs::exists(folder_ / "hollowmere"));
+        InstanceLock second(folder_);
+        EXPECT_FALSE(second.Acquire());
+        EXPECT_FALSE(second.Acquire()) << "a refused guard must not hold anything afterwards";
+        EXPECT_TRUE(first.Acquire()) << "the holder keeps answering true";
     }
-    InstanceLock second(folder_);
-    EXPECT_TRUE(second.Acquire());
+    InstanceLock third(folder_);
+    EXPECT_TRUE(third.Acquire());
 }
 
 TEST_F(InstanceLockTest, UnopenableLockFileLetsTheGameRunWithAWarning) {
@@ -48,24 +42,19 @@ TEST_F(InstanceLockTest, UnopenableLockFileLetsTheGameRunWithAWarning) {
     EXPECT_NE(::testing::internal::GetCapturedStderr().find("unguarded"), std::string::npos);
 }
 
-struct FolderCase {
-    std::optional<std::string> runtimeDir;
-    bool expectRuntimeDir;
-};
-
-class DefaultFolderTest : public ::testing::TestWithParam<FolderCase> {};
-
-TEST_P(DefaultFolderTest, FollowsXdgRuntimeDirOnlyWhenAbsolute) {
-    ScopedEnv env("XDG_RUNTIME_DIR", GetParam().runtimeDir);
-    const fs::path expected =
-        GetParam().expectRuntimeDir ? fs::path(*GetParam().runtimeDir) : fs::temp_directory_path();
-    EXPECT_EQ(InstanceLock::DefaultFolder(), expected);
+TEST(DefaultFolderTest, FollowsXdgRuntimeDirOnlyWhenAbsolute) {
+    const struct {
+        std::optional<std::string> runtimeDir;
+        bool expectRuntimeDir;
+    } cases[] = {
+        {"/run/user/1000", true}, {"relative/dir", false}, {"", false}, {std::nullopt, false}};
+    for (const auto& c : cases) {
+        ScopedEnv env("XDG_RUNTIME_DIR", c.runtimeDir);
+        EXPECT_EQ(InstanceLock::DefaultFolder(),
+                  c.expectRuntimeDir ? fs::path(*c.runtimeDir) : fs::temp_directory_path())
+            << c.runtimeDir.value_or("unset");
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Env, DefaultFolderTest,
-                         ::testing::Values(FolderCase{"/run/user/1000", true},
-                                           FolderCase{"relative/dir", false}, FolderCase{"", false},
-                                           FolderCase{std::nullopt, false}));
 
 }  // namespace
 }  // namespace platform

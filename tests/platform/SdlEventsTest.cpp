@@ -37,6 +37,8 @@ struct EventCase {
     const char* name;
     SDL_Event event;
     std::optional<Message> expected;
+
+    friend void PrintTo(const EventCase& c, std::ostream* out) { *out << c.name; }
 };
 
 constexpr Borders kBorders{30, 4, 5, 6};  // top, left, bottom, right

@@ -92,11 +92,17 @@ TEST_F(SaveFolderTest, PlayTimeSurvivesClockWrap) {
 }
 
 // Slot n is file n + 1; a null file means the slot is refused.
-class SlotFileTest : public SaveFolderTest,
-                     public testing::WithParamInterface<std::pair<int, const char*>> {};
+struct SlotCase {
+    const char* name;
+    int slot;
+    const char* file;
+    friend void PrintTo(const SlotCase& row, std::ostream* out) { *out << row.name; }
+};
+
+class SlotFileTest : public SaveFolderTest, public testing::WithParamInterface<SlotCase> {};
 
 TEST_P(SlotFileTest, SlotNIsFileNPlusOne) {
-    const auto [slot, file] = GetParam();
+    const auto [name, slot, file] = GetParam();
     SaveRecord record = GameInProgress();
     const Bytes before = BytesOf(record);
     EXPECT_EQ(SaveSlot(record, slot, 1000, std::tm{}), file != nullptr);
@@ -105,11 +111,11 @@ TEST_P(SlotFileTest, SlotNIsFileNPlusOne) {
     EXPECT_TRUE(file ? fs::exists(File(file)) : fs::is_empty(folder_.Path()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Slots, SlotFileTest,
-                         testing::Values(std::pair(0, "SaveData1.sav"),
-                                         std::pair(3, "SaveData4.sav"), std::pair(-1, nullptr),
-                                         std::pair(4, nullptr), std::pair(kIntMax, nullptr),
-                                         std::pair(kIntMin, nullptr)));
+INSTANTIATE_TEST_SUITE_P(
+    Slots, SlotFileTest,
+    testing::Values(SlotCase{"First", 0, "SaveData1.sav"}, SlotCase{"Last", 3, "SaveData4.sav"},
+                    SlotCase{"Negative", -1, nullptr}, SlotCase{"PastTheLast", 4, nullptr},
+                    SlotCase{"IntMax", kIntMax, nullptr}, SlotCase{"IntMin", kIntMin, nullptr}));
 
 // Files that are missing, folders or not exactly one record long change nothing.
 constexpr size_t kMissing = SIZE_MAX, kFolder = SIZE_MAX - 1;
@@ -134,7 +140,12 @@ TEST_P(DamagedFileTest, LoadFailsAndChangesNothing) {
 INSTANTIATE_TEST_SUITE_P(WrongLengths, DamagedFileTest,
                          testing::Values(kMissing, kFolder, 0, sizeof(SystemSettings) - 1,
                                          sizeof(SystemSettings) + 1, sizeof(SaveRecord) - 1,
-                                         sizeof(SaveRecord) + 1));
+                                         sizeof(SaveRecord) + 1),
+                         [](const testing::TestParamInfo<size_t>& info) {
+                             return info.param == kMissing  ? std::string("Missing")
+                                    : info.param == kFolder ? std::string("Folder")
+                                                            : "Bytes" + std::to_string(info.param);
+                         });
 
 struct SettingsRangeCase {
     const char* name;
@@ -142,6 +153,7 @@ struct SettingsRangeCase {
     int32_t resolution;
     float expectedLevel;
     int32_t expectedResolution;
+    friend void PrintTo(const SettingsRangeCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class SettingsRangeTest : public SaveFolderTest,
@@ -172,11 +184,14 @@ INSTANTIATE_TEST_SUITE_P(
                     SettingsRangeCase{"Infinite", kInf, -1, 1.0f, 1},
                     SettingsRangeCase{"NegativeInfinite", -kInf, 4, 1.0f, 1},
                     SettingsRangeCase{"AboveSlider", 9.0f, kIntMax, 4.0f, 1},
-                    SettingsRangeCase{"BelowSlider", -0.5f, kIntMin, 0.0f, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+                    SettingsRangeCase{"BelowSlider", -0.5f, kIntMin, 0.0f, 1}));
 
 // Ways to make a write fail that work even for root, which ignores folder permissions.
 enum class WriteFault { FileSizeLimit, FolderAtFinalName };
+
+void PrintTo(WriteFault fault, std::ostream* out) {
+    *out << (fault == WriteFault::FileSizeLimit ? "FileSizeLimit" : "FolderAtFinalName");
+}
 
 // Lets no write grow a file past 16 bytes while alive; SIGXFSZ is ignored so the write fails.
 class FileSizeLimit {
@@ -254,6 +269,7 @@ struct UserFolderCase {
     const char* localAppData;  // null: unset; each relative to the test's temp folder
     const char* xdgDataHome;   // null: unset; "rel": a relative path, which XDG says to ignore
     const char* expectedFolder;
+    friend void PrintTo(const UserFolderCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class UserFolderTest : public testing::TestWithParam<UserFolderCase> {};
@@ -283,8 +299,7 @@ INSTANTIATE_TEST_SUITE_P(
                     UserFolderCase{"HomeFallback", nullptr, nullptr, kHomeShare},
                     UserFolderCase{"RelativeXdgIgnored", nullptr, "rel", kHomeShare},
                     UserFolderCase{"LocalAppData", "AppData/Local", "data",
-                                   "AppData/LocalLow/Quillbarrow/Hollowmere"}),
-    [](const auto& info) { return std::string(info.param.name); });
+                                   "AppData/LocalLow/Quillbarrow/Hollowmere"}));
 
 SaveRecord SavedRecord() {
     SaveRecord record = GameInProgress();

@@ -21,11 +21,8 @@ struct LookupCase {
     std::u16string_view key;
     std::u16string_view expected;
     std::u16string_view language = u"Japanese";
+    friend void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.name; }
 };
-
-void PrintTo(const LookupCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class TextLookup : public testing::TestWithParam<LookupCase> {};
 
@@ -66,8 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         LookupCase{"LanguageWithoutColumnGivesTheKey", "Key,Japanese\nk,v\n", u"k", u"k",
                    u"English"},
         LookupCase{"FieldsBeyondTheHeaderCreateNoLanguage", "Key,Japanese\nk,v,extra\n", u"k", u"k",
-                   u""}),
-    [](const testing::TestParamInfo<LookupCase>& info) { return info.param.name; });
+                   u""}));
 
 TEST(TextData, MissingKeyGivesTheKeyAndOutlivesTheCallersString) {
     const TextData table = Load("Key,Japanese\nk,v\n");

@@ -81,6 +81,7 @@ struct RangeCase {
     std::vector<float> samples;
     size_t columns;
     std::vector<SampleRange> expected;
+    friend void PrintTo(const RangeCase& row, std::ostream* out) { *out << row.name; }
 };
 
 class ColumnRangesTest : public testing::TestWithParam<RangeCase> {};
@@ -104,8 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                               {0.25f, -0.5f},
                               4,
                               {{0.25f, 0.25f}, {-0.5f, 0.25f}, {-0.5f, -0.5f}, {-0.5f, -0.5f}}},
-                    RangeCase{"NoSamples", {}, 3, {{}, {}, {}}}),
-    [](const testing::TestParamInfo<RangeCase>& info) { return info.param.name; });
+                    RangeCase{"NoSamples", {}, 3, {{}, {}, {}}}));
 
 TEST(Columns, EveryFrameLiesInTheSliceOfItsColumn) {
     for (const auto& [samples, columns] :
@@ -169,6 +169,7 @@ Bytes Cut(Bytes bytes, size_t size) {
 struct RefusedCase {
     const char* name;
     Bytes image;
+    friend void PrintTo(const RefusedCase& row, std::ostream* out) { *out << row.name; }
 };
 
 Bytes GoodWave() {
@@ -188,10 +189,7 @@ TEST_P(RefusedWave, IsRefusedWithOneLineReason) {
 // reason), or the game does not play its format (each reason is tested with the sound table).
 INSTANTIATE_TEST_SUITE_P(Images, RefusedWave,
                          testing::Values(RefusedCase{"CutInsideTheSamples", Cut(GoodWave(), 150)},
-                                         RefusedCase{"TwentyFourBit", Wave(Bytes(30, 0), 1, 24)}),
-                         [](const testing::TestParamInfo<RefusedCase>& info) {
-                             return info.param.name;
-                         });
+                                         RefusedCase{"TwentyFourBit", Wave(Bytes(30, 0), 1, 24)}));
 
 // ---- the command ----
 

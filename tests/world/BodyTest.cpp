@@ -42,6 +42,8 @@ struct ClockCase {
     const char* name;
     bool fish;
     int32_t motion, speed, slow, stop, hidden, frameBefore, posedAt, frameAfter;
+
+    friend void PrintTo(const ClockCase& c, std::ostream* out) { *out << c.name; }
 };
 constexpr int32_t kNoPose = INT_MIN;
 
@@ -103,6 +105,8 @@ struct MotionShape {
     bool fish;
     int32_t motion, lastKey;
     bool cycle;
+
+    friend void PrintTo(const MotionShape& c, std::ostream* out) { *out << c.name; }
 };
 
 class MotionTables : public testing::TestWithParam<MotionShape> {};
@@ -171,32 +175,22 @@ TEST_F(WorldTest, AFlashlightWithItsLensOnTheBodyGivesAFiniteSpot) {
     ExpectNear(spot.target, {1, 2, 3});
 }
 
-struct BeadCase {
-    const char* name;
-    int32_t beadCount, hidden, shown;
-};
-
-class FishBeads : public WorldTest, public testing::WithParamInterface<BeadCase> {};
-
-TEST_P(FishBeads, ShowTheFirstBeadCount) {
-    const BeadCase& c = GetParam();
-    Fish fish;
-    fish.beadCount = c.beadCount;
-    fish.hidden = c.hidden;
-    fish.Update(library);
-    for (int i = 0; i < Fish::kBeads; ++i) {
-        EXPECT_EQ(fish.beads[static_cast<size_t>(i)].hidden, i < c.shown ? 0 : 1) << "bead " << i;
+// The first beadCount beads show, at most all five, none of a hidden fish.
+TEST_F(WorldTest, TheFishShowsItsFirstBeadCountBeads) {
+    struct {
+        int32_t beadCount, hidden, shown;
+    } const cases[] = {{0, 0, 0}, {3, 0, 3}, {7, 0, 5}, {-2, 0, 0}, {5, 1, 0}};
+    for (const auto& c : cases) {
+        Fish fish;
+        fish.beadCount = c.beadCount;
+        fish.hidden = c.hidden;
+        fish.Update(library);
+        for (int i = 0; i < Fish::kBeads; ++i) {
+            EXPECT_EQ(fish.beads[static_cast<size_t>(i)].hidden, i < c.shown ? 0 : 1)
+                << c.beadCount << " beads, hidden " << c.hidden << ": bead " << i;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, FishBeads,
-                         testing::Values(BeadCase{"None", 0, 0, 0}, BeadCase{"Three", 3, 0, 3},
-                                         BeadCase{"MoreThanFive", 7, 0, 5},
-                                         BeadCase{"Negative", -2, 0, 0},
-                                         BeadCase{"HiddenFish", 5, 1, 0}),
-                         [](const testing::TestParamInfo<BeadCase>& info) {
-                             return info.param.name;
-                         });
 
 TEST_F(WorldTest, RigsGiveBackEveryModelAndTextureTheyTook) {
     {

@@ -21,6 +21,8 @@ glm::vec3 Vec(const Vec3f v) {
 struct PlacementCase {
     const char* name;
     glm::vec3 scale, rotation, position, local, expected;
+
+    friend void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class MeshPlacement : public WorldTest, public testing::WithParamInterface<PlacementCase> {};
@@ -136,6 +138,8 @@ struct FailedLoadCase {
     int modelRow;
     int failedRow;
     bool isTexture;
+
+    friend void PrintTo(const FailedLoadCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class FailedLoad : public WorldTest, public testing::WithParamInterface<FailedLoadCase> {};

@@ -26,6 +26,8 @@ struct SampleCase {
     int32_t time;
     bool looped;
     glm::vec3 expected;
+
+    friend void PrintTo(const SampleCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class TrackSampling : public testing::TestWithParam<SampleCase> {};
@@ -74,24 +76,11 @@ TEST(Motion, EachTrackWrapsAtItsOwnLastKey) {
     EXPECT_EQ(motion.LastKey(), 30);
 }
 
-struct TimeCase {
-    const char* name;
-    int32_t frame, speed, slow, expected;
-};
-
-class ClockTime : public testing::TestWithParam<TimeCase> {};
-
-TEST_P(ClockTime, DividesOrMultipliesTheFrame) {
-    const TimeCase& c = GetParam();
-    EXPECT_EQ(MotionTime(c.frame, c.speed, c.slow), c.expected);
+TEST(MotionTime, DividesOrMultipliesTheFrame) {
+    EXPECT_EQ(MotionTime(7, 3, 0), 21);              // three times as fast
+    EXPECT_EQ(MotionTime(7, 3, 2), 3);               // slow divides and ignores the speed
+    EXPECT_EQ(MotionTime(INT_MAX, 2, 0), INT_MAX);   // a huge product is clamped
+    EXPECT_EQ(MotionTime(INT_MIN, 1, -1), INT_MAX);  // so is INT_MIN divided by -1
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ClockTime,
-    testing::Values(TimeCase{"ThreeTimesAsFast", 7, 3, 0, 21},
-                    TimeCase{"SlowDividesAndIgnoresSpeed", 7, 3, 2, 3},
-                    TimeCase{"HugeProductIsClamped", INT_MAX, 2, 0, INT_MAX},
-                    TimeCase{"MinDividedByMinusOneIsClamped", INT_MIN, 1, -1, INT_MAX}),
-    [](const testing::TestParamInfo<TimeCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -9,8 +9,6 @@ using namespace synth;
 
 namespace {
 
-constexpr int kSide = 64;
-
 // The lantern's body: an upright ellipse, in picture units.
 constexpr float kLanternU = 0.42f;
 constexpr float kLanternV = 0.6f;
@@ -44,9 +42,9 @@ void PaintMoon(Painter& painter) {
 }
 
 // The sky with the lantern's paper in it, its edge anti-aliased over one pixel.
-Colour SkyAndPaper(float u, float v) {
+Colour SkyAndPaper(float u, float v, int side) {
     static const Shape body = Ellipse(kLanternU, kLanternV, kLanternHalfWidth, kLanternHalfHeight);
-    const float inside = Clamp01(0.5f - body.distance(u, v) * kSide);
+    const float inside = Clamp01(0.5f - body.distance(u, v) * static_cast<float>(side));
     return Mix(Sky(u, v), Paper(u, v), inside);
 }
 
@@ -72,10 +70,10 @@ void PaintLanternFrame(Painter& painter) {
 
 }  // namespace
 
-Image WindowIconImage() {
-    Image image(kSide, kSide, ToRgba8(Hex(0x000000), 0));
+Image WindowIconImage(int side) {
+    Image image(side, side, ToRgba8(Hex(0x000000), 0));
     Painter painter(image);
-    painter.Shade(SkyAndPaper);
+    painter.Shade([side](float u, float v) { return SkyAndPaper(u, v, side); });
     painter.Reveal(Box(0.5f, 0.5f, 0.47f, 0.47f, 0.16f));
     PaintMoon(painter);
     PaintLanternFrame(painter);

@@ -293,6 +293,12 @@ class ExpectPlay final : public GoalPlay {
     Expect goal_;
 };
 
+// Done at once: the session pictures the frame the goal finished in (GoalRunner::TakeShots).
+class ShotPlay final : public GoalPlay {
+  public:
+    Progress Step(const D3DXMain&, uint32_t, ScriptedInput&) override { return Progress::Done(); }
+};
+
 // Waits for a question, moves its highlight with Down until the answer is chosen and confirms
 // with E, a key down one frame and up the next, until the box leaves the question.
 class ChoosePlay final : public GoalPlay {
@@ -338,6 +344,7 @@ std::unique_ptr<GoalPlay> MakePlay(const Goal& goal) {
             if constexpr (std::is_same_v<G, WaitFor>) return std::make_unique<WaitForPlay>(g);
             if constexpr (std::is_same_v<G, Expect>) return std::make_unique<ExpectPlay>(g);
             if constexpr (std::is_same_v<G, Choose>) return std::make_unique<ChoosePlay>(g);
+            if constexpr (std::is_same_v<G, Shot>) return std::make_unique<ShotPlay>();
         },
         goal);
 }

@@ -16,6 +16,9 @@ std::optional<std::string> GoalRunner::Step(const D3DXMain& app, uint32_t frame,
             failed_ = true;
             return Failure(frame, progress.why);
         }
+        if (const auto* shot = std::get_if<Shot>(&goals_[current_].goal)) {
+            shots_.push_back(shot->name);
+        }
         play_.reset();
         ++current_;
     }

@@ -4,6 +4,8 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "GoalPlays.h"
 #include "Script.h"
@@ -24,6 +26,8 @@ class GoalRunner {
     std::optional<std::string> Step(const D3DXMain& app, uint32_t frame, ScriptedInput& input);
     // After the last frame: the same kind of line for a goal still unfinished.
     std::optional<std::string> Unfinished(uint32_t frame) const;
+    // The names of the `shot` goals finished in this frame's Step, which picture this frame.
+    std::vector<std::string> TakeShots() { return std::exchange(shots_, {}); }
 
   private:
     std::string Failure(uint32_t frame, const std::string& why) const;
@@ -33,6 +37,7 @@ class GoalRunner {
     std::unique_ptr<GoalPlay> play_;
     uint32_t started_ = 0;
     bool failed_ = false;
+    std::vector<std::string> shots_;
 };
 
 }  // namespace driver

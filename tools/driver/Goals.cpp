@@ -1,6 +1,8 @@
 #include "Goals.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <utility>
 
 #include "RecordFields.h"
@@ -99,7 +101,17 @@ std::optional<Goal> ParseChoose(Words& words) {
     return Choose{static_cast<int32_t>(*answer)};
 }
 
-constexpr std::array<std::pair<std::string_view, std::optional<Goal> (*)(Words&)>, 8> kGoals{{
+// A picture's name, which becomes its file's: no folders, no dots.
+std::optional<Goal> ParseShot(Words& words) {
+    const std::string_view name = words.Take();
+    const auto fileSafe = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-' || c == '_';
+    };
+    if (name.empty() || !std::all_of(name.begin(), name.end(), fileSafe)) return {};
+    return Shot{std::string(name)};
+}
+
+constexpr std::array<std::pair<std::string_view, std::optional<Goal> (*)(Words&)>, 9> kGoals{{
     {"walkto", ParseWalkTo},
     {"face", ParseFace},
     {"throw", ParseThrow},
@@ -108,6 +120,7 @@ constexpr std::array<std::pair<std::string_view, std::optional<Goal> (*)(Words&)
     {"waitfor", ParseWaitFor},
     {"expect", ParseExpect},
     {"answer", ParseChoose},
+    {"shot", ParseShot},
 }};
 
 }  // namespace

@@ -24,6 +24,8 @@
 //   waitfor CONDITION [N]   until CONDITION holds; fails after N frames (600)
 //   expect CONDITION        fails unless CONDITION holds now
 //   answer 1|2              take that answer of the open question and confirm it with E
+//   shot NAME               picture this frame as NAME.png in the folder `--shot-dir` names;
+//                           NAME is letters, digits, '-' and '_'
 //
 // CONDITION, named as the state dump names things:
 //   stage N                 "storyStage"
@@ -66,8 +68,11 @@ struct Expect {
 struct Choose {
     int32_t answer;  // 1 or 2
 };
+struct Shot {
+    std::string name;
+};
 
-using Goal = std::variant<WalkTo, Face, ThrowAt, Press, Wait, WaitFor, Expect, Choose>;
+using Goal = std::variant<WalkTo, Face, ThrowAt, Press, Wait, WaitFor, Expect, Choose, Shot>;
 
 // The goal on a line whose first word is not a frame; nullopt for a malformed one.
 std::optional<Goal> ParseGoal(Words& words);

@@ -101,7 +101,7 @@ std::optional<RecordWrite> ParseRecordWrite(std::string_view text, std::string& 
 const char* Usage() {
     return "usage: hm-driver [--frames N] [--gfx null|gl] [--size WxH] [--render WxH] [--seed N]\n"
            "                 [--input FILE] [--shot FRAME:PATH]... [--state FRAME:PATH]...\n"
-           "                 [--save-dir DIR]\n"
+           "                 [--shot-dir DIR] [--save-dir DIR]\n"
            "                 [--field N [--stage S] [--spawn X,Y,Z,YAW] [--set NAME=VALUE]...]\n"
            "                 [--random-play FRAMES [--set NAME=VALUE]...] [--stats N:PATH]\n";
 }
@@ -137,6 +137,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             ok = AddFrameFile(value, options.shots);
         } else if (name == "--state") {
             ok = AddFrameFile(value, options.states);
+        } else if (name == "--shot-dir") {
+            options.shotDir = value;
         } else if (name == "--save-dir") {
             options.saveDir = value;
         } else if (name == "--field") {

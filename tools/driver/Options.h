@@ -32,7 +32,10 @@ struct Options {
     std::string inputPath;
     std::multimap<uint32_t, std::string> shots;   // frame -> PNG path
     std::multimap<uint32_t, std::string> states;  // frame -> JSON path
-    std::string saveDir;                          // default: a fresh temporary folder
+    // Where `shot NAME` goals write NAME.png; given, the gl backend rasterises only the frames
+    // pictured (DrawOnDemand.h). Empty: `shot` goals take no picture.
+    std::string shotDir;
+    std::string saveDir;           // default: a fresh temporary folder
     std::optional<int32_t> field;  // start in this field instead of the title, with a new game
     std::optional<int32_t> stage;  // the story stage the field is built at; default: one that
                                    // reaches it

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <utility>
 
 #include "Png.h"
 #include "RecordFields.h"
@@ -38,12 +39,16 @@ void Session::OnFrameStart(D3DXMain& app, uint32_t frame) {
         ReportFailure(*failure);
         messages_.PostQuit();
     }
-    if (options_.shots.contains(frame)) app.device->CaptureNextPresent();
+    for (const std::string& name : goals_.TakeShots()) {
+        if (!options_.shotDir.empty()) goalShots_.push_back(options_.shotDir + "/" + name + ".png");
+    }
+    if (options_.shots.contains(frame) || !goalShots_.empty()) app.device->CaptureNextPresent();
 }
 
 void Session::OnFramePresented(D3DXMain& app, uint32_t frame) {
     const auto shots = options_.shots.equal_range(frame);
     for (auto it = shots.first; it != shots.second; ++it) TakeShot(app, it->second);
+    for (const std::string& path : std::exchange(goalShots_, {})) TakeShot(app, path);
     const auto states = options_.states.equal_range(frame);
     for (auto it = states.first; it != states.second; ++it) WriteState(app, frame, it->second);
     if (stats_) stats_->AfterFrame(app, frame, randomPlay_ ? randomPlay_->Round() : 0);

@@ -1,5 +1,7 @@
 #pragma once
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "GoalRunner.h"
 #include "Options.h"
@@ -43,6 +45,7 @@ class Session : public FrameObserver {
     ScriptedInput& input_;
     platform::MessageQueue& messages_;
     GoalRunner goals_;
+    std::vector<std::string> goalShots_;  // the PNG paths of this frame's `shot` goals
     std::optional<RandomPlay> randomPlay_;
     std::optional<StatsLog> stats_;
     // The frame after a new game's first: the `--set` values are written again then.

@@ -9,6 +9,7 @@
 #include <memory>
 #include <sstream>
 
+#include "DrawOnDemand.h"
 #include "Options.h"
 #include "PinnedWindow.h"
 #include "Script.h"
@@ -74,8 +75,12 @@ int main(int argc, char** argv) {
                                      : platform::SdlWindow::Surface::Plain);
     driver::PinnedWindow window(sdlWindow, options->size);
     platform::SdlGraphics glGraphics(sdlWindow);
+    driver::DrawOnDemandGraphics glOnDemand(glGraphics);
     gfx::NullGraphics nullGraphics;
-    platform::Graphics& graphics = gl ? static_cast<platform::Graphics&>(glGraphics) : nullGraphics;
+    platform::Graphics& graphics = !gl ? nullGraphics
+                                   : options->shotDir.empty()
+                                       ? static_cast<platform::Graphics&>(glGraphics)
+                                       : glOnDemand;
 
     headless::VirtualClock clock;
     headless::ScriptedMessages messages(clock);
