@@ -124,6 +124,20 @@ struct ProgramSource {
     std::string fragment;
 };
 
+// The objects a device holds alive, in GL's terms, for leak checks. The GL backend counts its
+// GL objects as it makes and deletes them; the null backend counts its records as the GL backend
+// would make them (a mesh is a vertex array and two buffers, a render target a texture and, with
+// a depth buffer of its own, a renderbuffer), and has no framebuffers.
+struct LiveObjects {
+    int textures = 0;
+    int buffers = 0;
+    int vertexArrays = 0;
+    int renderbuffers = 0;
+    int framebuffers = 0;
+    int programs = 0;
+    bool operator==(const LiveObjects&) const = default;
+};
+
 class Device {
   public:
     virtual ~Device() = default;
@@ -197,6 +211,8 @@ class Device {
     // Ends the frame's current named part and starts part `name` (null: starts none). Backends
     // that profile time each part; the others ignore it.
     virtual void BeginSection(const char* /*name*/) {}
+
+    virtual LiveObjects Live() const = 0;
 };
 
 // True when every attribute lies inside the stride, the float count is a whole number of

@@ -172,6 +172,7 @@ TextureId GlDevice::CreateTexture(const Image& image) {
     while (glGetError() != GL_NO_ERROR) continue;
     GLuint name = 0;
     glGenTextures(1, &name);
+    ++live_.textures;
     glBindTexture(GL_TEXTURE_2D, name);
     glBindBuffer(GL_PIXEL_UNPACK_BUFFER, 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -186,6 +187,7 @@ TextureId GlDevice::CreateTexture(const Image& image) {
     glBindTexture(GL_TEXTURE_2D, 0);
     if (glGetError() != GL_NO_ERROR) {  // e.g. out of memory
         glDeleteTextures(1, &name);
+        --live_.textures;
         return TextureId::None;
     }
     textures_.emplace(name, image.size);
@@ -197,6 +199,7 @@ void GlDevice::ReleaseTexture(TextureId texture) {
     if (found == textures_.end()) return;
     const GLuint name = found->first;
     glDeleteTextures(1, &name);
+    --live_.textures;
     textures_.erase(found);
 }
 

@@ -98,6 +98,9 @@ class GlDevice final : public Device {
     // The sections measured since the last call, in order.
     std::vector<SectionTime> TakeSectionTimes();
 
+    // Counted at each glGen/glCreate and glDelete of the device's own objects.
+    LiveObjects Live() const override { return live_; }
+
     // True when clip-space depth runs 0..1 as in the game's projection matrices
     // (glClipControl); false when vertex shaders must remap it.
     bool zeroToOneDepth() const { return zeroToOneDepth_; }
@@ -119,6 +122,7 @@ class GlDevice final : public Device {
     bool inScene_ = false;
     bool captureRequested_ = false;
     std::optional<Image> captured_;
+    LiveObjects live_;
     // Live textures by GL name (the TextureId value), with their sizes.
     std::unordered_map<uint32_t, Size> textures_;
 
@@ -136,6 +140,7 @@ class GlDevice final : public Device {
     // Applies the draw state for the bound surface: its clip adjustment and which winding is
     // the front (drawing into a target mirrors the image vertically).
     void ApplyClipAdjustment();
+    void DeleteTargetObjects(const Target& target);
 
     std::unordered_map<uint32_t, Mesh> meshes_;      // by vertex array name
     std::unordered_map<uint32_t, Target> targets_;   // by texture name

@@ -61,6 +61,7 @@ ProgramId GlDevice::CreateProgram(const ProgramSource& source, std::string& log)
         return ProgramId::None;
     }
     const GLuint program = glCreateProgram();
+    ++live_.programs;
     glAttachShader(program, vertex);
     glAttachShader(program, fragment);
     for (GLuint slot = 0; slot < std::size(kAttributeNames); ++slot) {
@@ -76,6 +77,7 @@ ProgramId GlDevice::CreateProgram(const ProgramSource& source, std::string& log)
     if (!ok) {
         log = "link: " + InfoLog(program, true);
         glDeleteProgram(program);
+        --live_.programs;
         return ProgramId::None;
     }
     clipUniform_[program] = glGetUniformLocation(program, "hm_clipAdjust");
@@ -90,6 +92,7 @@ void GlDevice::ReleaseProgram(ProgramId program) {
         currentProgram_ = 0;
     }
     glDeleteProgram(found->first);
+    --live_.programs;
     clipUniform_.erase(found);
 }
 
@@ -178,6 +181,8 @@ MeshId GlDevice::CreateMesh(const MeshLayout& layout, std::span<const float> ver
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size_bytes()), vertices.data(),
                  GL_STATIC_DRAW);
     glGenBuffers(1, &mesh.indexBuffer);
+    ++live_.vertexArrays;
+    live_.buffers += 2;
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mesh.indexBuffer);
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(indices.size_bytes()),
                  indices.data(), GL_STATIC_DRAW);
@@ -203,6 +208,8 @@ void GlDevice::ReleaseMesh(MeshId id) {
     glDeleteBuffers(1, &mesh.vertexBuffer);
     glDeleteBuffers(1, &mesh.indexBuffer);
     glDeleteVertexArrays(1, &mesh.vertexArray);
+    --live_.vertexArrays;
+    live_.buffers -= 2;
     meshes_.erase(found);
 }
 
@@ -227,6 +234,7 @@ TargetId GlDevice::CreateTarget(Size size, TargetFormat format) {
     const bool depthOnly = format == TargetFormat::DepthOnly;
     Target target{0, 0, depthOnly, size};
     glGenTextures(1, &target.texture);
+    ++live_.textures;
     glBindTexture(GL_TEXTURE_2D, target.texture);
     if (depthOnly) {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, size.width, size.height, 0,
@@ -242,13 +250,13 @@ TargetId GlDevice::CreateTarget(Size size, TargetFormat format) {
     glBindTexture(GL_TEXTURE_2D, 0);
     if (format == TargetFormat::Rgba8WithDepth) {
         glGenRenderbuffers(1, &target.depth);
+        ++live_.renderbuffers;
         glBindRenderbuffer(GL_RENDERBUFFER, target.depth);
         glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, size.width, size.height);
         glBindRenderbuffer(GL_RENDERBUFFER, 0);
     }
     if (glGetError() != GL_NO_ERROR) {
-        glDeleteTextures(1, &target.texture);
-        glDeleteRenderbuffers(1, &target.depth);
+        DeleteTargetObjects(target);
         return TargetId::None;
     }
     targets_.emplace(target.texture, target);
@@ -259,9 +267,16 @@ void GlDevice::ReleaseTarget(TargetId id) {
     const auto found = targets_.find(static_cast<uint32_t>(id));
     if (found == targets_.end()) return;
     if (drawingToTarget_) BindTargets(TargetId::None, TargetId::None);
-    glDeleteTextures(1, &found->second.texture);
-    glDeleteRenderbuffers(1, &found->second.depth);
+    DeleteTargetObjects(found->second);
     targets_.erase(found);
+}
+
+void GlDevice::DeleteTargetObjects(const Target& target) {
+    glDeleteTextures(1, &target.texture);
+    --live_.textures;
+    if (target.depth == 0) return;
+    glDeleteRenderbuffers(1, &target.depth);
+    --live_.renderbuffers;
 }
 
 TextureId GlDevice::TargetTexture(TargetId id) const {
@@ -282,7 +297,10 @@ void GlDevice::BindTargets(TargetId first, TargetId second) {
         ApplyClipAdjustment();
         return;
     }
-    if (framebuffer_ == 0) glGenFramebuffers(1, &framebuffer_);
+    if (framebuffer_ == 0) {
+        glGenFramebuffers(1, &framebuffer_);
+        ++live_.framebuffers;
+    }
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
     const Target& target = found->second;
     const auto secondFound = targets_.find(static_cast<uint32_t>(second));

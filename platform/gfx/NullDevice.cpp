@@ -36,6 +36,8 @@ void NullDevice::Clear(uint32_t colour, float, uint8_t) {
 void NullDevice::BeginScene() {
     ++counts_.beginScenes;
     drawable_ = window_.ClientSize();
+    // One frame's draws at most: a long run would otherwise keep every draw it ever made.
+    drawLog_.clear();
 }
 
 DeviceState NullDevice::Present() {
@@ -174,10 +176,10 @@ void NullDevice::DrawMesh(MeshId mesh, uint32_t first, uint32_t count) {
     drawLog_.push_back({current_, state_, boundFirst_, boundSecond_, mesh, first, count});
 }
 
-TargetId NullDevice::CreateTarget(Size size, TargetFormat) {
+TargetId NullDevice::CreateTarget(Size size, TargetFormat format) {
     if (size.width <= 0 || size.height <= 0) return TargetId::None;
     const auto id = static_cast<TargetId>(++lastTextureId_);
-    targets_.emplace(id, size);
+    targets_.emplace(id, format);
     return id;
 }
 
@@ -189,6 +191,18 @@ void NullDevice::BindTargets(TargetId first, TargetId second) {
     boundFirst_ = targets_.contains(first) ? first : TargetId::None;
     boundSecond_ =
         boundFirst_ != TargetId::None && targets_.contains(second) ? second : TargetId::None;
+}
+
+LiveObjects NullDevice::Live() const {
+    LiveObjects live;
+    live.textures = static_cast<int>(textures_.size() + targets_.size());
+    live.vertexArrays = static_cast<int>(meshes_.size());
+    live.buffers = 2 * live.vertexArrays;
+    for (const auto& [id, format] : targets_) {
+        if (format == TargetFormat::Rgba8WithDepth) ++live.renderbuffers;
+    }
+    live.programs = static_cast<int>(programs_.size());
+    return live;
 }
 
 glm::vec4 NullDevice::VectorAt(ProgramId program, int location) const {

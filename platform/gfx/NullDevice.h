@@ -88,7 +88,7 @@ class NullDevice : public Device {
         MeshId mesh;
         uint32_t firstIndex, count;
     };
-    // Every draw since the last ClearDrawLog, in order.
+    // Every draw since the frame began (BeginScene) or the last ClearDrawLog, in order.
     const std::vector<Draw>& drawLog() const { return drawLog_; }
     void ClearDrawLog() { drawLog_.clear(); }
     // The last value set at `location` of `program` (a matrix's first column for SetMatrix).
@@ -96,6 +96,7 @@ class NullDevice : public Device {
     glm::mat4 MatrixAt(ProgramId program, int location) const;
     int liveMeshes() const { return static_cast<int>(meshes_.size()); }
     int liveTargets() const { return static_cast<int>(targets_.size()); }
+    LiveObjects Live() const override;
 
   private:
     platform::Window& window_;
@@ -117,7 +118,7 @@ class NullDevice : public Device {
     };
     std::map<ProgramId, Program> programs_;
     std::map<MeshId, uint32_t> meshes_;  // index counts
-    std::map<TargetId, Size> targets_;
+    std::map<TargetId, TargetFormat> targets_;
     uint32_t lastObjectId_ = 0;
     ProgramId current_ = ProgramId::None;
     DrawState state_;

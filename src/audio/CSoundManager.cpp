@@ -38,6 +38,12 @@ SVoice* CSound::Voice(int32_t slot) {
     return voices_[static_cast<size_t>(slot)].get();
 }
 
+uint32_t CSound::SoundingCount() const {
+    return static_cast<uint32_t>(
+        std::count_if(voices_.begin(), voices_.end(),
+                      [](const auto& voice) { return voice && voice->Phase() != kVoiceStopped; }));
+}
+
 void CSound::Update() {
     for (const std::unique_ptr<SVoice>& voice : voices_) {
         if (voice) voice->Update();
@@ -72,4 +78,13 @@ HRESULT CSoundManager::Update() {
 const CSound* CSoundManager::Find(int32_t index) const {
     const auto found = sounds_.find(index);
     return found == sounds_.end() ? nullptr : found->second.get();
+}
+
+CSoundManager::VoiceTally CSoundManager::Tally() const {
+    VoiceTally tally;
+    for (const auto& [index, sound] : sounds_) {
+        tally.allocated += sound->VoiceCount();
+        tally.sounding += sound->SoundingCount();
+    }
+    return tally;
 }

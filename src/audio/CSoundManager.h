@@ -39,6 +39,8 @@ class CSound {
 
     // Voices handed out and not yet released; 0 also means the file is not loaded.
     uint32_t VoiceCount() const { return voiceCount_; }
+    // Voices that are not stopped: fading in, playing or fading out.
+    uint32_t SoundingCount() const;
 
   private:
     HRESULT Load(int32_t index, const AssetReader& read);
@@ -78,6 +80,14 @@ class CSoundManager {
     CXAudio2& Engine() { return engine_; }
     // The sound of `index`, or null.
     const CSound* Find(int32_t index) const;
+
+    // The voices of every sound, for leak checks: those handed out (each holding an output
+    // source) and those of them sounding.
+    struct VoiceTally {
+        uint32_t allocated = 0;
+        uint32_t sounding = 0;
+    };
+    VoiceTally Tally() const;
 
   private:
     AssetReader read_;

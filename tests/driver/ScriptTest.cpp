@@ -179,6 +179,12 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
     EXPECT_EQ(spawned->field, 3);
     EXPECT_EQ(spawned->spawn, glm::vec4(-18.9f, 2.55f, 24.42f, 180.0f));
     EXPECT_EQ(spawned->shotDir, "/p");
+    const auto soak = driver::ParseOptions(
+        {"--random-play", "3000", "--set", "hasDarts=1", "--stats", "250:/tmp/s.txt"}, error);
+    ASSERT_TRUE(soak) << error;
+    EXPECT_EQ(soak->randomPlayFieldFrames, 3000u);
+    EXPECT_EQ(soak->statsEvery, 250u);
+    EXPECT_EQ(soak->statsPath, "/tmp/s.txt");
 
     for (const std::vector<std::string>& bad :
          std::vector<std::vector<std::string>>{{"--frames", "0"},
@@ -193,7 +199,12 @@ TEST(OptionsTest, ParsesEveryOptionAndRefusesBadValues) {
                                                {"--spawn", "1,2,3,4"},  // needs --field
                                                {"--field", "3", "--spawn", "1,2,3"},
                                                {"--field", "3", "--spawn", "1,2,3,4,5"},
-                                               {"--field", "3", "--spawn", "1,2,nan,4"}}) {
+                                               {"--field", "3", "--spawn", "1,2,nan,4"},
+                                               {"--random-play", "0"},
+                                               {"--random-play", "9", "--field", "3"},
+                                               {"--random-play", "9", "--stage", "3"},
+                                               {"--stats", "0:/tmp/s.txt"},
+                                               {"--stats", "10:"}}) {
         EXPECT_FALSE(driver::ParseOptions(bad, error)) << bad[0];
     }
     // Only numbers the field factory builds are fields.

@@ -1,8 +1,10 @@
 // Drawing through the GL device: which side of a triangle is its front, which way up a target's
-// image lies when sampled, the 0..1 depth range, and how refused programs and meshes fail.
+// image lies when sampled, the 0..1 depth range, how refused programs and meshes fail, and the
+// count of live objects that long runs watch for leaks.
 #include <span>
 #include <string>
 
+#include "platform/gfx/NullDevice.h"
 #include "support/GlTest.h"
 
 namespace gfx {
@@ -177,6 +179,51 @@ TEST_F(GlDrawTest, RefusedProgramsAndMeshesSayWhy) {
     EXPECT_EQ(device_->CreateMesh(kPositions, kClockwise, pastTheEnd), MeshId::None);
     const MeshLayout wide{{{Attribute::Position, 4, 3}}, 12, Primitive::Triangles};
     EXPECT_EQ(device_->CreateMesh(wide, kClockwise, kTriangle), MeshId::None);
+}
+
+// One of each object the device makes, a target drawn into; what is live while they are held,
+// and once they are released, both counted from what was live before.
+std::pair<LiveObjects, LiveObjects> MakeAndRelease(Device& device) {
+    const LiveObjects before = device.Live();
+    const auto since = [&before](LiveObjects now) {
+        return LiveObjects{
+            now.textures - before.textures,         now.buffers - before.buffers,
+            now.vertexArrays - before.vertexArrays, now.renderbuffers - before.renderbuffers,
+            now.framebuffers - before.framebuffers, now.programs - before.programs};
+    };
+    std::string log;
+    const Image pixel{{1, 1}, {1, 2, 3, 4}};
+    const TextureId texture = device.CreateTexture(pixel);
+    const MeshId mesh = device.CreateMesh(kPositions, kClockwise, kTriangle);
+    const TargetId colour = device.CreateTarget({4, 4}, TargetFormat::Rgba8WithDepth);
+    const TargetId depth = device.CreateTarget({4, 4}, TargetFormat::DepthOnly);
+    const ProgramId program = device.CreateProgram(kFlat, log);
+    device.CreateProgram({"", kFlat.fragment}, log);  // refused: nothing kept
+    device.BindTargets(colour, TargetId::None);
+    device.BindTargets(TargetId::None, TargetId::None);
+    const LiveObjects held = since(device.Live());
+    device.ReleaseTexture(texture);
+    device.ReleaseMesh(mesh);
+    device.ReleaseTarget(colour);
+    device.ReleaseTarget(depth);
+    device.ReleaseProgram(program);
+    device.ReleaseTexture(texture);  // twice: ignored
+    return {held, since(device.Live())};
+}
+
+TEST_F(GlDrawTest, LiveObjectsCountWhatIsHeldOnBothBackends) {
+    // Three textures (one a target's depth image), a mesh's vertex array and two buffers, the
+    // colour target's depth renderbuffer, the program; the framebuffer stays once made.
+    const LiveObjects held{3, 2, 1, 1, 1, 1};
+    const LiveObjects released{0, 0, 0, 0, 1, 0};
+    const auto [glHeld, glReleased] = MakeAndRelease(*device_);
+    EXPECT_EQ(glHeld, held);
+    EXPECT_EQ(glReleased, released);
+
+    NullDevice null(window_, NullDevice::FullCaps());
+    const auto [nullHeld, nullReleased] = MakeAndRelease(null);
+    EXPECT_EQ(nullHeld, (LiveObjects{3, 2, 1, 1, 0, 1}));
+    EXPECT_EQ(nullReleased, LiveObjects{});
 }
 
 }  // namespace

@@ -91,6 +91,7 @@ class DrawOnDemandDevice final : public gfx::Device {
         inner_->BindTargets(first, second);
     }
     void BeginSection(const char* name) override { inner_->BeginSection(name); }
+    gfx::LiveObjects Live() const override { return inner_->Live(); }
 
   private:
     std::unique_ptr<gfx::Device> inner_;

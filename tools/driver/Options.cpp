@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <tuple>
+#include <utility>
 
 #include "RecordFields.h"
 #include "content/fields/FieldFactory.h"
@@ -30,14 +32,20 @@ std::optional<gfx::Size> ParseSize(std::string_view text) {
     return gfx::Size{static_cast<int>(*width), static_cast<int>(*height)};
 }
 
+// "NUMBER:PATH".
+std::optional<std::pair<uint32_t, std::string>> ParseNumberedFile(std::string_view text) {
+    const size_t colon = text.find(':');
+    if (colon == std::string_view::npos || colon + 1 == text.size()) return {};
+    const auto number = ParseUnsigned(text.substr(0, colon));
+    if (!number) return {};
+    return std::pair(*number, std::string(text.substr(colon + 1)));
+}
+
 // "FRAME:PATH".
 bool AddFrameFile(std::string_view text, std::multimap<uint32_t, std::string>& into) {
-    const size_t colon = text.find(':');
-    if (colon == std::string_view::npos || colon + 1 == text.size()) return false;
-    const auto frame = ParseUnsigned(text.substr(0, colon));
-    if (!frame) return false;
-    into.emplace(*frame, std::string(text.substr(colon + 1)));
-    return true;
+    const auto frameFile = ParseNumberedFile(text);
+    if (frameFile) into.insert(*frameFile);
+    return frameFile.has_value();
 }
 
 // "X,Y,Z,YAW": four finite numbers.
@@ -57,8 +65,6 @@ std::optional<glm::vec4> ParseSpawn(std::string_view text) {
     }
     return spawn;
 }
-
-constexpr uint32_t kLastStage = 24;  // the ending
 
 // A field number the game's factory can build.
 std::optional<int32_t> ParseField(std::string_view text) {
@@ -96,7 +102,8 @@ const char* Usage() {
     return "usage: hm-driver [--frames N] [--gfx null|gl] [--size WxH] [--render WxH] [--seed N]\n"
            "                 [--input FILE] [--shot FRAME:PATH]... [--state FRAME:PATH]...\n"
            "                 [--shot-dir DIR] [--save-dir DIR]\n"
-           "                 [--field N [--stage S] [--spawn X,Y,Z,YAW] [--set NAME=VALUE]...]\n";
+           "                 [--field N [--stage S] [--spawn X,Y,Z,YAW] [--set NAME=VALUE]...]\n"
+           "                 [--random-play FRAMES [--set NAME=VALUE]...] [--stats N:PATH]\n";
 }
 
 std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::string& error) {
@@ -142,11 +149,19 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             }
         } else if (name == "--stage") {
             const auto stage = ParseUnsigned(value);
-            ok = stage && *stage <= kLastStage;
+            ok = stage && *stage <= static_cast<uint32_t>(kLastStage);
             if (ok) options.stage = static_cast<int32_t>(*stage);
         } else if (name == "--spawn") {
             options.spawn = ParseSpawn(value);
             ok = options.spawn.has_value();
+        } else if (name == "--random-play") {
+            const auto fieldFrames = ParseUnsigned(value);
+            ok = fieldFrames && *fieldFrames > 0;
+            if (ok) options.randomPlayFieldFrames = fieldFrames;
+        } else if (name == "--stats") {
+            const auto every = ParseNumberedFile(value);
+            ok = every && every->first > 0;
+            if (ok) std::tie(options.statsEvery, options.statsPath) = *every;
         } else if (name == "--set") {
             auto write = ParseRecordWrite(value, error);
             if (!write) return std::nullopt;
@@ -160,10 +175,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             return std::nullopt;
         }
     }
-    if (!options.field && (options.stage || options.spawn || !options.recordWrites.empty())) {
-        error = options.stage   ? "--stage needs --field"
-                : options.spawn ? "--spawn needs --field"
-                                : "--set needs --field";
+    if (options.field && options.randomPlayFieldFrames) {
+        error = "--random-play chooses its own fields: no --field with it";
+        return std::nullopt;
+    }
+    if (!options.field && (options.stage || options.spawn)) {
+        error = options.stage ? "--stage needs --field" : "--spawn needs --field";
+        return std::nullopt;
+    }
+    if (!options.field && !options.randomPlayFieldFrames && !options.recordWrites.empty()) {
+        error = "--set needs --field or --random-play";
         return std::nullopt;
     }
     return options;

@@ -13,6 +13,8 @@ namespace driver {
 
 enum class Backend { Null, Gl };
 
+inline constexpr int32_t kLastStage = 24;  // the ending
+
 // `--set NAME=VALUE`: an integer of the player's record, named as RecordFields.h names it.
 struct RecordWrite {
     std::string name;
@@ -41,6 +43,12 @@ struct Options {
     // With `field`: where the player arrives and the yaw they face (degrees), instead of where
     // the first way into the field leads; lets a route be taken up where another way arrives.
     std::optional<glm::vec4> spawn;
+    // Random play from the seed (RandomPlay.h): a new game in a random field at a random stage
+    // every this many frames, the first at frame 0; `--set` values apply to each.
+    std::optional<uint32_t> randomPlayFieldFrames;
+    // A line of the process's and the game's resource figures every `statsEvery` frames.
+    uint32_t statsEvery = 0;
+    std::string statsPath;
 };
 
 const char* Usage();

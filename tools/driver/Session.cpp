@@ -11,11 +11,29 @@
 
 namespace driver {
 
+Session::Session(const Options& options, const Script& script, ScriptedInput& input,
+                 platform::MessageQueue& messages)
+    : options_(options),
+      script_(script),
+      input_(input),
+      messages_(messages),
+      goals_(script.Goals()) {
+    if (options.randomPlayFieldFrames) {
+        randomPlay_.emplace(options.seed, *options.randomPlayFieldFrames,
+                            options.size.value_or(gfx::Size{1280, 720}));
+    }
+    if (options.statsEvery > 0) stats_.emplace(options.statsPath, options.statsEvery);
+}
+
 void Session::OnFrameStart(D3DXMain& app, uint32_t frame) {
-    if (frame == 0 && options_.field) StartInField(app, *options_.field);
+    if (frame == 0 && options_.field) {
+        const auto field = static_cast<FieldId>(*options_.field);
+        StartInField(app, field, options_.stage.value_or(StartOf(field).stage));
+    }
+    if (randomPlay_) PlayRandomly(app, frame);
     // A room that holds the ghost sets its start (variant, hit points, often its mode) as it
     // builds: written again once the room has run its first frame, the values asked for hold.
-    if (frame == 1) WriteRecord(app.player.record);
+    if (frame == recordRewriteFrame_) WriteRecord(app.player.record);
     for (const Action& action : script_.At(frame)) input_.Apply(action);
     if (const auto failure = goals_.Step(app, frame, input_)) {
         ReportFailure(*failure);
@@ -33,6 +51,7 @@ void Session::OnFramePresented(D3DXMain& app, uint32_t frame) {
     for (const std::string& path : std::exchange(goalShots_, {})) TakeShot(app, path);
     const auto states = options_.states.equal_range(frame);
     for (auto it = states.first; it != states.second; ++it) WriteState(app, frame, it->second);
+    if (stats_) stats_->AfterFrame(app, frame, randomPlay_ ? randomPlay_->Round() : 0);
     if (frame + 1 != options_.frames) return;
     if (const auto unfinished = goals_.Unfinished(frame)) ReportFailure(*unfinished);
     messages_.PostQuit();
@@ -43,19 +62,29 @@ void Session::ReportFailure(const std::string& why) {
     ok_ = false;
 }
 
-void Session::StartInField(D3DXMain& app, int32_t number) {
+void Session::PlayRandomly(D3DXMain& app, uint32_t frame) {
+    for (const Action& action : randomPlay_->Step(frame)) input_.Apply(action);
+    // The menu holds the world and is closed by the player alone; the new game waits for it.
+    if (!randomPlay_->FieldDue(frame) || app.player.controlMode == kControlMenu) return;
+    const RandomPlay::Visit visit = randomPlay_->TakeVisit(frame);
+    StartInField(app, visit.field, visit.stage);
+    recordRewriteFrame_ = frame + 1;
+}
+
+void Session::StartInField(D3DXMain& app, FieldId number, int32_t stage) {
     Personal& player = app.player;
     ResetRecord(player.record, app.services.clock.Now());
-    const FieldStart start = StartOf(static_cast<FieldId>(number));
-    player.record.storyStage = options_.stage.value_or(start.stage);
+    player.record.storyStage = stage;
+    player.controlMode = kControlFree;
+    const FieldStart start = StartOf(number);
     if (const auto& spawn = options_.spawn) {
         player.SetSpawn(spawn->w, glm::vec3(*spawn));
     } else {
         player.SetSpawn(start.yaw, start.position);
     }
     WriteRecord(player.record);
-    // Added before the title was entered: the title goes after the field's first frame.
-    app.rootScene.AddChild(MakeFieldOf(static_cast<FieldId>(number)));
+    // The field that runs (the title, at the first frame) goes after the new one's first frame.
+    app.rootScene.AddChild(MakeFieldOf(number));
 }
 
 void Session::WriteRecord(SaveRecord& record) const {
