@@ -1,6 +1,7 @@
-// The guest room's darts puzzle played through as a player plays it: the darts taken from their
-// shelf, a real throw at the board, the board's fall, taking it up and hanging it back, the dart
-// that comes alight and is taken last; the room built again at each stage shows the same.
+// The guest room's darts puzzle, where it does more than the walkthrough shows: the board and the
+// dart in it ride down to the foot of the wall, the board left lying by the second answer, the
+// glowing dart not offered before it shines, the room built again at each stage showing the same,
+// and no award twice.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -54,10 +55,7 @@ TEST_F(DartsTest, ThePuzzlePlayedThroughWithTheRoomBuiltAgainAtEachStage) {
     SaveRecord& record = app.player.record;
     auto* darts = &Get<Ev::Darts>();
     StandIn(darts->trigger);
-    EXPECT_EQ(Examine(*darts), Keys{u"Ev_Guest_Room_6"});
-    EXPECT_EQ(record.hasDarts, 1);
-    EXPECT_EQ(record.itemHeld[0], 1);
-    EXPECT_EQ(Awards(), std::set<int32_t>{6});
+    Examine(*darts);
     EXPECT_TRUE(darts->darts[0].hidden);
     EXPECT_TRUE(darts->board.hidden) << "the board hangs on the wall, not in the shelf's hands";
 
@@ -66,7 +64,6 @@ TEST_F(DartsTest, ThePuzzlePlayedThroughWithTheRoomBuiltAgainAtEachStage) {
     const glm::vec3 nail = WorldOf(board->board);
     ThrowAtTheBoard();
     ASSERT_EQ(record.dartsboardState, 1) << "the throw missed the board";
-    EXPECT_EQ(Awards(), (std::set<int32_t>{3, 6}));
     ASSERT_EQ(AttachedDarts(board->board), 1);
     Run(100);
     EXPECT_EQ(record.dartsboardState, 2);
@@ -97,7 +94,6 @@ TEST_F(DartsTest, ThePuzzlePlayedThroughWithTheRoomBuiltAgainAtEachStage) {
     EXPECT_EQ(record.dartsboardTaken, 0);
     EXPECT_EQ(Examine(*board), (Keys{u"Ev_Guest_Room_9", u"Ev_Guest_Room_10"}));
     EXPECT_EQ(record.dartsboardTaken, 1);
-    EXPECT_EQ(record.itemHeld[2], 1);
     EXPECT_EQ(record.dartsboardState, 3);
     EXPECT_TRUE(board->board.hidden);
     EXPECT_EQ(app.player.bodyModel.itemShown, 1) << "the player carries it";
@@ -121,8 +117,6 @@ TEST_F(DartsTest, ThePuzzlePlayedThroughWithTheRoomBuiltAgainAtEachStage) {
     EXPECT_GT(darts->pin.emissiveIntensity, 0.0f);
     EXPECT_EQ(Examine(*darts), Keys{u"Ev_Guest_Room_8"});
     EXPECT_EQ(record.itemHeld[0], 0);
-    EXPECT_EQ(record.itemHeld[3], 1);
-    EXPECT_EQ(record.dartsFinished, 1);
     EXPECT_TRUE(darts->pin.hidden);
 
     Enter();

@@ -6,7 +6,6 @@
 
 #include <climits>
 #include <cmath>
-#include <limits>
 #include <string>
 
 #include "content/FieldRun.h"
@@ -155,62 +154,6 @@ INSTANTIATE_TEST_SUITE_P(BuiltFields, ExitTest,
                              return Built(row.from) && Built(row.to);
                          })),
                          RowName);
-
-// Stairs walked up and back down as a held key leads the body, leg by leg.
-struct Leg {
-    uint32_t frames;
-    glm::vec3 step;   // the follow point's move each frame
-    glm::vec3 past;   // the walk gets beyond this along the step
-    float floor;      // the height of the floor it ends on; NaN: not checked
-    uint32_t settle;  // frames stood still afterwards
-};
-
-struct Flight {
-    const char* name;
-    FieldId field;
-    glm::vec3 from;
-    float yaw;
-    std::vector<Leg> legs;
-    friend void PrintTo(const Flight& row, std::ostream* out) { *out << row.name; }
-};
-
-const float kAnyFloor = std::numeric_limits<float>::quiet_NaN();
-
-// clang-format off
-const Flight kFlights[] = {
-    {"LobbyToTheGallery", FieldId::Lobby, {2.5f, 0.36f, 28.7f}, 90,
-     {{150, {0.15f, 0, 0}, {8.5f, 0, 0}, 2.8f, 0}, {150, {-0.15f, 0, 0}, {4.0f, 0, 0}, 0, 0}}},
-    // Back down to the half-landing, short of the way down to the lobby.
-    {"GuestFloorHalfLandingToThePassage", FieldId::F3, {8.0f, 0.36f, 7.0f}, 180,
-     {{150, {0, 0, -0.15f}, {0, 0, 0.5f}, 2.2f, 0}, {85, {0, 0, 0.15f}, {0, 0, 4.6f}, 0, 40}}},
-    // Turning at the half-landing up to the roof door.
-    {"RoofStairs", FieldId::Roof_Kai, {-0.87f, 0.36f, -1.3f}, 0,
-     {{120, {0, 0, 0.15f}, {0, 0, 3.3f}, 0.975f, 0}, {60, {0.15f, 0, 0}, {0.3f, 0, 0}, kAnyFloor, 0},
-      {120, {0, 0, -0.15f}, {0, 0, 0.5f}, 1.95f, 0}}},
-    {"BathCorridorStepsFromTheLobbyLanding", FieldId::Bath_Pass, {4.0f, 0.96f, 0.2f}, -90,
-     {{90, {-0.15f, 0, 0}, {1.0f, 0, 0}, 0, 0}, {90, {0.15f, 0, 0}, {3.1f, 0, 0}, 0.6f, 0}}},
-};
-// clang-format on
-
-class StairsTest : public FieldRun, public testing::WithParamInterface<Flight> {};
-
-TEST_P(StairsTest, ClimbsAndComesBackDown) {
-    const Flight& flight = GetParam();
-    Start(flight.field, flight.from, flight.yaw);
-    for (size_t i = 0; i < flight.legs.size(); ++i) {
-        const Leg& leg = flight.legs[i];
-        Run(leg.frames, [&](D3DXMain& game, uint32_t) { game.player.followPoint += leg.step; });
-        if (leg.settle) Run(leg.settle);
-        const glm::vec3 at = app.player.Position();
-        EXPECT_GT(glm::dot(at - leg.past, leg.step), 0.0f) << "leg " << i << " fell short";
-        if (!std::isnan(leg.floor)) {
-            EXPECT_NEAR(at.y, leg.floor + 0.36f, 0.05f) << "leg " << i << " off its floor";
-        }
-        EXPECT_EQ(Current(), flight.field) << "leg " << i << " took an exit";
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Flights, StairsTest, testing::ValuesIn(kFlights));
 
 // What a field builds depends on the story: an exit (by its trigger) or a model that is there only
 // at some stages.

@@ -1,7 +1,8 @@
-// The puzzles solved with darts, thrown as a player throws them: the changing room's clock runs an
-// hour for each dart that strikes it while it stands and strikes five on the fourth; room 202's
-// lamp swings harder with each dart, lets the hand light fall only when the darts come in quick
-// succession, and the light is then picked up from the mats.
+// The puzzles solved with darts, where they do more than the walkthrough shows: the changing
+// room's clock runs an hour for each dart that strikes it while it stands, loses a dart that
+// strikes it running, and its hands end at five; room 202's lamp carries the darts stuck in it as
+// it swings and lets the hand light fall onto the mats only when the darts come in quick
+// succession.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,10 +22,6 @@ constexpr int32_t kThrowSpacing = 52;  // frames: just past the throw's cooldown
 
 class HitPuzzleTest : public FieldRun {
   protected:
-    void SetUp() override {
-        FieldRun::SetUp();
-        app.lib.steamworks.enabled = 1;
-    }
     // Starts in the field with the darts in hand, ready to throw.
     void StartWithDarts(FieldId id, const glm::vec3& spawn, float yaw, int32_t stage) {
         Start(id, spawn, yaw, stage);
@@ -32,7 +29,6 @@ class HitPuzzleTest : public FieldRun {
         Run(Personal::kThrowCooldownFrames);
     }
     SaveRecord& Record() { return app.player.record; }
-    bool Awarded(int32_t id) { return app.lib.steamworks.awarded.contains(id); }
 };
 
 // A point of `mesh` in the world.
@@ -70,7 +66,6 @@ TEST_F(HitPuzzleTest, EachDartRunsTheClockAnHourAndTheFourthStrikesFive) {
         EXPECT_EQ(clock->Time(), hour * 3600);
         EXPECT_EQ(Record().storyStage, hour < 5 ? 13 : Ev::kClockStruckFiveStage);
     }
-    EXPECT_TRUE(Awarded(17));
     EXPECT_NEAR(DialAngle(clock->hands[0], clock->clock), 150.0f, 0.1f);
     EXPECT_NEAR(DialAngle(clock->hands[1], clock->clock), 0.0f, 0.1f);
 }
@@ -110,7 +105,7 @@ TEST_F(LampTest, DartsFarApartOnlySwingItAndItHangsStillAgain) {
     EXPECT_EQ(app.lib.effect.lighting.spotPositionW, 2.0f) << "the hanging light shines";
 }
 
-TEST_F(LampTest, QuickDartsStickInItShakeTheLightDownAndItIsPickedUp) {
+TEST_F(LampTest, QuickDartsStickInItAndShakeTheLightDownOntoTheMats) {
     ThrowAt(Shade());
     Run(8);
     // The dart that struck the lamp swings with it.
@@ -125,17 +120,7 @@ TEST_F(LampTest, QuickDartsStickInItShakeTheLightDownAndItIsPickedUp) {
     EXPECT_EQ(ThrowUntilItFalls(kThrowSpacing, 8), 5) << "six darts in all";
     Run(Ev::Denki202::kFallFrames + 2);
     ASSERT_EQ(lamp->State(), Ev::Denki202::LightState::Fallen);
-    EXPECT_TRUE(Awarded(14));
     EXPECT_NEAR(lamp->light.body.world[3].y, level::kTatamiTop + 0.05f, 1e-3f);
-
-    StandIn(lamp->trigger);
-    PressAction();
-    EXPECT_TRUE(DialogueOpen());
-    EXPECT_EQ(Record().hasLight, 1);
-    EXPECT_EQ(Record().itemHeld[1], 1);
-    EXPECT_EQ(lamp->light.body.hidden, 1) << "it is in the player's hand";
-    ReadThrough();
-    EXPECT_EQ(app.player.controlMode, kControlFree);
 }
 
 }  // namespace

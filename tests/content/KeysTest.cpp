@@ -132,17 +132,3 @@ TEST_F(FieldRun, DoorsWaitForThePlayerAndTheStory) {
 }
 
 }  // namespace
-
-// The women's bath door tells its notice until the key lost in the bath has been found, and
-// goes through after it.
-TEST_F(FieldRun, TheBathDoorsNoticeIsReadOnTheWayInUntilTheKeyIsFound) {
-    const FieldStart start = StartOf(FieldId::Bath_Datui_Woman);
-    Start(FieldId::Bath_Datui_Woman, start.position, start.yaw);
-    StandIn(Get<Ev::LockedPassage>(u"Datui_Harigami").trigger);
-    PressAction();
-    ASSERT_TRUE(DialogueOpen());
-    EXPECT_EQ(Current(), FieldId::Bath_Datui_Woman) << "went through before the notice";
-    ReadThrough();
-    Run(2);
-    EXPECT_EQ(Current(), FieldId::Bath_Room_Woman);
-}

@@ -1,6 +1,6 @@
-// The upper corridor's fire shutter, played through: its panel reads nothing in the dark, warns of
-// the fire until the extinguisher has been used, and then raises the shutter, which rolls up
-// into its lintel and lets the player through to the stairs.
+// The upper corridor's fire shutter before it can be raised: its panel reads nothing in the dark
+// and warns of the fire until the extinguisher has been used; the shutter stays down. (Raising it
+// and walking through to the stairs is the walkthrough's.)
 #include <gtest/gtest.h>
 
 #include "content/FieldRun.h"
@@ -30,10 +30,8 @@ class ShutterTest : public FieldRun {
     Ev::Shutter* shutter = nullptr;
 };
 
-TEST_F(ShutterTest, ThePanelWantsLightAndTheFireOutThenRaisesTheShutter) {
+TEST_F(ShutterTest, ThePanelWantsLightAndTheFireOutBeforeItRaisesTheShutter) {
     SaveRecord& record = app.player.record;
-    const float down = shutter->shutter.position.y;
-    const float colliderDown = shutter->shutter.collider.centre[1];
     record.hasLight = 0;
     for (const bool fireOut : {false, true}) {
         record.itemTaken[2] = fireOut ? 1 : 0;
@@ -50,15 +48,7 @@ TEST_F(ShutterTest, ThePanelWantsLightAndTheFireOutThenRaisesTheShutter) {
     PressAction();
     EXPECT_TRUE(DialogueOpen()) << "the shutter down is examined";
     ReadThrough();
-
-    content::SetKeyHeld(record, 2, false);
-    EXPECT_EQ(PanelSays(), u"Ev_F3_13");
-    ReadThrough();  // the first answer raises it
-    EXPECT_EQ(record.storyStage, Ev::kShutterRaisedStage);
-    Run(110);
-    EXPECT_NEAR(shutter->shutter.position.y - down, 3.0f, 0.01f);
-    EXPECT_GT(shutter->shutter.collider.centre[1], colliderDown + 2.9f)
-        << "its collider stayed down";
+    EXPECT_EQ(record.storyStage, 11);
 }
 
 }  // namespace
