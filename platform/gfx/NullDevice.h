@@ -94,7 +94,6 @@ class NullDevice : public Device {
     // The last value set at `location` of `program` (a matrix's first column for SetMatrix).
     glm::vec4 VectorAt(ProgramId program, int location) const;
     glm::mat4 MatrixAt(ProgramId program, int location) const;
-    int liveMeshes() const { return static_cast<int>(meshes_.size()); }
     int liveTargets() const { return static_cast<int>(targets_.size()); }
     LiveObjects Live() const override;
 

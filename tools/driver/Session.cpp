@@ -28,7 +28,9 @@ Session::Session(const Options& options, const Script& script, ScriptedInput& in
 void Session::OnFrameStart(D3DXMain& app, uint32_t frame) {
     if (frame == 0 && options_.field) {
         const auto field = static_cast<FieldId>(*options_.field);
-        StartInField(app, field, options_.stage.value_or(StartOf(field).stage));
+        const FieldStart start = StartOf(field);
+        const glm::vec4 spawn = options_.spawn.value_or(glm::vec4(start.position, start.yaw));
+        StartInField(app, field, options_.stage.value_or(start.stage), spawn);
     }
     if (randomPlay_) PlayRandomly(app, frame);
     // A room that holds the ghost sets its start (variant, hit points, often its mode) as it
@@ -67,21 +69,17 @@ void Session::PlayRandomly(D3DXMain& app, uint32_t frame) {
     // The menu holds the world and is closed by the player alone; the new game waits for it.
     if (!randomPlay_->FieldDue(frame) || app.player.controlMode == kControlMenu) return;
     const RandomPlay::Visit visit = randomPlay_->TakeVisit(frame);
-    StartInField(app, visit.field, visit.stage);
+    const FieldStart start = StartOf(visit.field);
+    StartInField(app, visit.field, visit.stage, glm::vec4(start.position, start.yaw));
     recordRewriteFrame_ = frame + 1;
 }
 
-void Session::StartInField(D3DXMain& app, FieldId number, int32_t stage) {
+void Session::StartInField(D3DXMain& app, FieldId number, int32_t stage, const glm::vec4& spawn) {
     Personal& player = app.player;
     ResetRecord(player.record, app.services.clock.Now());
     player.record.storyStage = stage;
     player.controlMode = kControlFree;
-    const FieldStart start = StartOf(number);
-    if (const auto& spawn = options_.spawn) {
-        player.SetSpawn(spawn->w, glm::vec3(*spawn));
-    } else {
-        player.SetSpawn(start.yaw, start.position);
-    }
+    player.SetSpawn(spawn.w, glm::vec3(spawn));
     WriteRecord(player.record);
     // The field that runs (the title, at the first frame) goes after the new one's first frame.
     app.rootScene.AddChild(MakeFieldOf(number));

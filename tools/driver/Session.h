@@ -29,8 +29,9 @@ class Session : public FrameObserver {
 
   private:
     // A new game in field `number` (one the factory builds) at story stage `stage`, taking over
-    // from the field that runs, as the title's new game does.
-    void StartInField(D3DXMain& app, FieldId number, int32_t stage);
+    // from the field that runs, as the title's new game does; the player arrives at spawn's x, y,
+    // z facing its w (degrees).
+    void StartInField(D3DXMain& app, FieldId number, int32_t stage, const glm::vec4& spawn);
     // The random player's input, and its next new game once the pause menu is closed.
     void PlayRandomly(D3DXMain& app, uint32_t frame);
     // The `--set` values, into the player's record.
