@@ -1,16 +1,52 @@
 // The frame's picture: the render-target passes and the scene tree's object lists drawn in each.
 #include "app/FrameDraw.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include <glm/geometric.hpp>
+
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
 
 namespace {
 
-// One scene's own 3-D lists, then its Draw.
+// Opaque meshes are drawn before everything else of a 3-D pass, those whose far side is nearest the
+// eye first: the depth test then rejects the pixels they hide before those are shaded, which is
+// most of a frame's cost on a software rasteriser. Ordering by the far side rather than the centre
+// leaves the ground, the sky and a room's walls, whose spheres hold the eye, until after what
+// stands in front of them. Opaque draws cannot change the picture by their order; what blends
+// keeps its place after them.
+class NearestFirst {
+  public:
+    explicit NearestFirst(const glm::vec3& eye) : eye_(eye) {}
+
+    void Add(CObjMesh& mesh) {
+        if (mesh.hidden != 0 || !mesh.IsOpaque()) return;
+        const Vec3f& centre = mesh.collider.centre;
+        const glm::vec3 middle(centre[0], centre[1], centre[2]);
+        meshes_.push_back({glm::length(middle - eye_) + mesh.collider.radius, &mesh});
+    }
+    void Draw(MyLibrary& library, bool shadowPass) {
+        std::stable_sort(meshes_.begin(), meshes_.end(),
+                         [](const Entry& a, const Entry& b) { return a.first < b.first; });
+        for (const Entry& entry : meshes_) entry.second->DrawInPass(library, shadowPass);
+    }
+
+  private:
+    using Entry = std::pair<float, CObjMesh*>;  // distance from the eye to the far side
+    glm::vec3 eye_;
+    std::vector<Entry> meshes_;
+};
+
+// One scene's own 3-D lists but its opaque meshes, then its Draw.
 void DrawWorldLists(Scene& scene) {
     MyLibrary& library = *scene.library;
     const bool shadowPass = library.effect.inShadowPass == 1;
-    for (CObjMesh* mesh : scene.meshes) mesh->DrawInPass(library, shadowPass);
+    for (CObjMesh* mesh : scene.meshes) {
+        if (!mesh->IsOpaque()) mesh->DrawInPass(library, shadowPass);
+    }
     for (CObjFVF* quad : scene.worldQuads) quad->Draw(library);
     for (CObjText* text : scene.worldTexts) text->Draw(library);
     scene.Draw();
@@ -21,14 +57,23 @@ void DrawWorldLists(Scene& scene) {
 // children. Behind the open pause menu the world shows as it was left.
 void Draw3DPass(Scene& field) {
     MyLibrary& library = *field.library;
-    Personal& player = *field.player;
-    player.Draw3D();
+    const bool shadowPass = library.effect.inShadowPass == 1;
+    field.player->Draw3D();
+    NearestFirst opaque(library.effect.camera.eye);
+    for (CObjMesh* mesh : field.meshes) opaque.Add(*mesh);
+    for (auto& child : field.children) {
+        if (!child) continue;
+        for (CObjMesh* mesh : child->meshes) opaque.Add(*mesh);
+    }
+    for (CObjMesh& mesh : field.fixedMeshes) opaque.Add(mesh);
+    opaque.Draw(library, shadowPass);
     DrawWorldLists(field);
     for (auto& child : field.children) {
         if (child) DrawWorldLists(*child);
     }
-    const bool shadowPass = library.effect.inShadowPass == 1;
-    for (CObjMesh& mesh : field.fixedMeshes) mesh.DrawInPass(library, shadowPass);
+    for (CObjMesh& mesh : field.fixedMeshes) {
+        if (!mesh.IsOpaque()) mesh.DrawInPass(library, shadowPass);
+    }
 }
 
 // One scene's overlay lists, then its DrawOverlay.

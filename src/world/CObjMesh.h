@@ -47,6 +47,9 @@ class CObjMesh {
     // The draw one pass of the scene makes, unless hidden: in the shadow pass the world is rebuilt
     // first and the mesh drawn into the shadow map; in the others it is drawn lit.
     void DrawInPass(MyLibrary& library, bool shadowPass);
+    // True when the lit draw wholly hides what lies behind it, so that the order of such draws
+    // leaves the picture as it is: a loaded model, no alpha below 1, no cut-out edges blended in.
+    bool IsOpaque() const;
 
     // One entry per model material, in material order: the texture (or normal map) this mesh
     // holds a count of, null when the material has none or its load failed.

@@ -25,6 +25,11 @@ void CObjMesh::DrawInPass(MyLibrary& passLibrary, bool shadowPass) {
     }
 }
 
+bool CObjMesh::IsOpaque() const {
+    return colour.a >= 1.0f && model && model->IsLoaded() &&
+           model->Data().passIndex != ShaderPass::LitCutOut;
+}
+
 void CObjMesh::Draw() {
     if (!library || !model || !model->IsLoaded()) return;
     CEffect& effect = library->effect;
