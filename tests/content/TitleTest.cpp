@@ -96,6 +96,7 @@ const DamagedSlot kDamagedSlots[] = {
     {"Long", [] { return Image(SaveRecord{}) + "!"; }},
     {"HiddenRoom", [] { return Image(InField(static_cast<int32_t>(FieldId::SecretRoom))); }},
     {"NoSuchField", [] { return Image(InField(9999)); }},
+    {"NegativeField", [] { return Image(InField(-1)); }},
     {"NowhereToStand",
      [] {
          SaveRecord record = InField(static_cast<int32_t>(FieldId::Lobby));
