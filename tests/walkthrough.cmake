@@ -14,3 +14,8 @@ if(NOT HM_SANITIZE)
   set_tests_properties(walkthrough.full PROPERTIES
     ENVIRONMENT HM_WALK_SHOTS=${CMAKE_BINARY_DIR}/walkthrough)
 endif()
+# Around the story: the title, the pause menu, saving and continuing; and being caught.
+add_test(NAME walkthrough.flow
+  COMMAND bash ${walk_runner} $<TARGET_FILE:hm-driver> ${walk_routes}/flow.list)
+add_test(NAME walkthrough.caught
+  COMMAND bash ${walk_runner} $<TARGET_FILE:hm-driver> --segment ${walk_routes}/flow-caught.route)

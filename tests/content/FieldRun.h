@@ -64,20 +64,15 @@ class FieldRun : public testing::Test {
         Run(1);
     }
     void PressAction() { Tap(platform::VirtualKey::E); }
-    // Reads the open box on to its question, takes the second answer and reads on to the end.
-    void AnswerSecond() {
-        for (int page = 0; page < 12 && DialogueOpen() && !AtQuestion(); ++page) {
-            Run(90);  // the line is typed out
-            PressAction();
-        }
-        Run(90);
-        Tap(platform::VirtualKey::Down);
-        ReadThrough();
-    }
-    // Reads every line of the dialogue that is open, a page at a time, until it closes.
-    void ReadThrough() {
+    // Reads every line of the dialogue that is open, a page at a time, until it closes (or, with
+    // `second`, reads on to its question and takes the second answer first).
+    void ReadThrough(bool second = false) {
         for (int page = 0; page < 12 && DialogueOpen(); ++page) {
             Run(90);  // the line is typed out
+            if (second && AtQuestion()) {
+                Tap(platform::VirtualKey::Down);
+                second = false;
+            }
             PressAction();
         }
     }

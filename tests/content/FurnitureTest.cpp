@@ -61,8 +61,6 @@ TEST_F(FurnitureTest, TheSafeOpensFromTheLateNightAndGivesItsCharmOnce) {
     Run(60);
     EXPECT_GT(safe->door.rotation.y, kWideOpen);
     EXPECT_EQ(Examine(*safe), (Keys{u"Ev_Guest_Room1_12", u"Ev_Guest_Room1_13"}));
-    EXPECT_EQ(app.player.record.safeOpened, 1);
-    EXPECT_EQ(app.player.record.itemHeld[4], 1);
 
     app.player.record.itemHeld[4] = 0;  // handed on; the safe must not give it again
     EXPECT_EQ(Examine(*safe), Keys{});

@@ -103,7 +103,7 @@ TEST_F(FieldRun, TheWhiteboardPunishesWipingItsWriting) {
         Start(FieldId::Staff_Room, StartOf(FieldId::Staff_Room).position, 0);
         StandIn(Get<Ev::WhiteBord>().trigger);
         PressAction();
-        wipe ? AnswerSecond() : ReadThrough();
+        ReadThrough(wipe);  // wiped by the second answer
         Run(70);
         EXPECT_EQ(std::u16string(Field().Name()), wipe ? u"Gameover" : u"noname") << wipe;
         EXPECT_EQ(app.player.record.deathCount, wipe ? 1u : 0u);

@@ -1,5 +1,8 @@
 #include "Conditions.h"
 
+#include <cmath>
+#include <cstdio>
+
 #include "RecordFields.h"
 #include "StateDump.h"
 #include "app/D3DXMain.h"
@@ -45,6 +48,30 @@ Observation Achievement(const Condition& condition, const D3DXMain& app) {
     return {condition.number && awarded.contains(*condition.number), seen};
 }
 
+std::string MenuWords(std::optional<int32_t> page, int32_t row) {
+    return page ? "menu " + std::to_string(*page) + " " + std::to_string(row) : "menu none";
+}
+
+Observation Menu(const Condition& condition, const D3DXMain& app) {
+    const auto menu = OpenMenu(app);
+    const std::optional<int32_t> page = menu ? std::optional(menu->page) : std::nullopt;
+    const int32_t row = menu ? menu->row : 0;
+    return {page == condition.number && row == condition.row, MenuWords(page, row)};
+}
+
+std::string Real(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+    return text;
+}
+
+// The sliders step by 0.01: a value matches within half a step.
+Observation Setting(const Condition& condition, const D3DXMain& app) {
+    const float seen = SettingNamed(app.lib.settings, condition.name).value_or(NAN);
+    return {std::abs(seen - condition.value) < 0.005f,
+            "setting " + condition.name + " " + Real(seen)};
+}
+
 }  // namespace
 
 Observation Observe(const Condition& condition, const D3DXMain& app) {
@@ -59,11 +86,19 @@ Observation Observe(const Condition& condition, const D3DXMain& app) {
             return Item(condition, app);
         case Kind::Achievement:
             return Achievement(condition, app);
+        case Kind::Menu:
+            return Menu(condition, app);
+        case Kind::Setting:
+            return Setting(condition, app);
     }
     return {false, "unknown condition"};
 }
 
 std::string Describe(const Condition& condition) {
+    if (condition.kind == Kind::Menu) return MenuWords(condition.number, condition.row);
+    if (condition.kind == Kind::Setting) {
+        return "setting " + condition.name + " " + Real(condition.value);
+    }
     static constexpr const char* kWords[] = {"stage", "field", "text", "item", "achievement"};
     const std::string what = kWords[static_cast<size_t>(condition.kind)];
     return what + " " + (condition.number ? std::to_string(*condition.number) : condition.name);

@@ -243,7 +243,13 @@ class PressPlay final : public GoalPlay {
 
     Progress Step(const D3DXMain&, uint32_t elapsed, ScriptedInput& input) override {
         if (elapsed > 1) return Progress::Done();
-        SetKey(input, goal_.key, elapsed == 0);
+        const bool down = elapsed == 0;
+        if (const auto* key = std::get_if<VirtualKey>(&goal_.what)) {
+            SetKey(input, *key, down);
+            return Progress::Running();
+        }
+        if (!input.Pad().connected) input.Apply(PadConnect{true});
+        input.Apply(PadButtonAction{std::get<uint16_t>(goal_.what), down});
         return Progress::Running();
     }
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "RecordFields.h"
+#include "StateDump.h"
 
 namespace driver {
 namespace {
@@ -47,7 +48,13 @@ std::optional<Goal> ParseThrow(Words& words) {
 }
 
 std::optional<Goal> ParsePress(Words& words) {
-    const auto key = KeyNamed(words.Take());
+    const std::string_view name = words.Take();
+    if (name == "pad") {
+        const auto button = PadButtonNamed(words.Take());
+        if (!button) return {};
+        return Press{*button};
+    }
+    const auto key = KeyNamed(name);
     if (!key) return {};
     return Press{*key};
 }
@@ -72,8 +79,23 @@ std::optional<Condition> ParseCondition(Words& words) {
         if (!number) return {};
         return Condition{Kind::Field, "", static_cast<int32_t>(*number)};
     }
+    if (what == "menu") {
+        if (!words.NextIsNumber()) {
+            if (words.Take() != "none") return {};
+            return Condition{Kind::Menu, "none", std::nullopt};
+        }
+        const auto page = words.TakeNumber(0, INT32_MAX);
+        const auto row = words.TakeNumber(INT32_MIN, INT32_MAX);
+        if (!page || !row) return {};
+        return Condition{Kind::Menu, "", static_cast<int32_t>(*page), static_cast<int32_t>(*row)};
+    }
     const std::string name(words.Take());
     if (name.empty()) return {};
+    if (what == "setting" && SettingNamed(SystemSettings{}, name)) {
+        const auto value = words.TakeReal(-kMaxCoordinate, kMaxCoordinate);
+        if (!value) return {};
+        return Condition{Kind::Setting, name, std::nullopt, 0, *value};
+    }
     if (what == "field") return Condition{Kind::Field, name, std::nullopt};
     if (what == "text") return Condition{Kind::Text, name, std::nullopt};
     if (what == "item" && FindRecordInt(SaveRecord{}, name)) {

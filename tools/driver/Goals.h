@@ -20,6 +20,7 @@
 //   throw [X Y Z]           hold Q to aim, turn the aim onto the point with the pointer, throw
 //                           with E, let go of both
 //   press KEY               KEY down for one frame, then up
+//   press pad BUTTON        the pad's BUTTON likewise (the pad connected first if it is not)
 //   wait N                  N frames
 //   waitfor CONDITION [N]   until CONDITION holds; fails after N frames (600)
 //   expect CONDITION        fails unless CONDITION holds now
@@ -33,6 +34,8 @@
 //   text KEY                an open dialogue box on the line of text KEY ("textBox"."key")
 //   item NAME               a non-zero record integer under "items" (or any `--set` name)
 //   achievement N           N among "achievements"
+//   menu PAGE ROW | none    the open menu ("menu"): the pause menu's, else the title's; or none
+//   setting NAME VALUE      "settings": light, volume (within 0.005) or resolution
 namespace driver {
 
 struct WalkTo {
@@ -46,17 +49,19 @@ struct ThrowAt {
     std::optional<glm::vec3> target;
 };
 struct Press {
-    platform::VirtualKey key;
+    std::variant<platform::VirtualKey, uint16_t> what;  // a key or a pad button's bit
 };
 struct Wait {
     uint32_t frames;
 };
 
 struct Condition {
-    enum class Kind { Stage, Field, Text, Item, Achievement };
+    enum class Kind { Stage, Field, Text, Item, Achievement, Menu, Setting };
     Kind kind;
-    std::string name;               // field, text and item
-    std::optional<int32_t> number;  // stage, achievement, field number
+    std::string name;               // field, text, item and setting; "none" for no menu
+    std::optional<int32_t> number;  // stage, achievement, field number, the menu's page
+    int32_t row = 0;                // the menu's highlighted row
+    float value = 0;                // the setting's
 };
 struct WaitFor {
     Condition condition;

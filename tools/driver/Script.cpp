@@ -9,16 +9,6 @@
 namespace driver {
 namespace {
 
-constexpr std::array<Named<uint16_t>, 7> kPadButtons{{
-    {"A", platform::kPadA},
-    {"B", platform::kPadB},
-    {"Start", platform::kPadStart},
-    {"DpadUp", platform::kPadUp},
-    {"DpadDown", platform::kPadDown},
-    {"DpadLeft", platform::kPadLeft},
-    {"DpadRight", platform::kPadRight},
-}};
-
 constexpr std::array<Named<platform::MessageType>, 5> kWindowEvents{{
     {"close", platform::MessageType::Destroy},
     {"focus", platform::MessageType::Activate},
@@ -60,7 +50,7 @@ std::optional<Action> ParsePad(Words& words) {
     const std::string_view what = words.Take();
     if (what == "connect" || what == "disconnect") return PadConnect{what == "connect"};
     if (what == "down" || what == "up") {
-        const auto button = Lookup(kPadButtons, words.Take());
+        const auto button = PadButtonNamed(words.Take());
         if (!button) return {};
         return PadButtonAction{*button, what == "down"};
     }

@@ -28,10 +28,24 @@ constexpr std::array<Named<VirtualKey>, 15> kKeys{{
     {"Enter", VirtualKey::Enter},
 }};
 
+constexpr std::array<Named<uint16_t>, 7> kPadButtons{{
+    {"A", platform::kPadA},
+    {"B", platform::kPadB},
+    {"Start", platform::kPadStart},
+    {"DpadUp", platform::kPadUp},
+    {"DpadDown", platform::kPadDown},
+    {"DpadLeft", platform::kPadLeft},
+    {"DpadRight", platform::kPadRight},
+}};
+
 }  // namespace
 
 std::optional<VirtualKey> KeyNamed(std::string_view name) {
     return Lookup(kKeys, name);
+}
+
+std::optional<uint16_t> PadButtonNamed(std::string_view name) {
+    return Lookup(kPadButtons, name);
 }
 
 Words::Words(const std::string& line) {

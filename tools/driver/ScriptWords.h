@@ -28,6 +28,8 @@ std::optional<T> Lookup(const std::array<Named<T>, N>& table, std::string_view n
 
 // Left Right Up Down A D W S E Q Space Control Alt Escape Enter.
 std::optional<platform::VirtualKey> KeyNamed(std::string_view name);
+// A B Start DpadUp DpadDown DpadLeft DpadRight: the pad's button bit.
+std::optional<uint16_t> PadButtonNamed(std::string_view name);
 
 // Reads the words of one line; each Take* fails softly so the caller reports one error.
 class Words {

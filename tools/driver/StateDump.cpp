@@ -7,6 +7,7 @@
 
 #include "RecordFields.h"
 #include "app/D3DXMain.h"
+#include "content/events/TitleMenu.h"
 #include "library/TextBox.h"
 #include "library/Utf.h"
 
@@ -112,7 +113,53 @@ std::string DialogueJson(const TextBox* box, const TextData& texts) {
            ", \"choice\": " + std::to_string(box->choice) + "}";
 }
 
+struct Setting {
+    const char* name;
+    float (*read)(const SystemSettings&);
+};
+constexpr Setting kSettings[] = {
+    {"light", [](const SystemSettings& s) { return s.lightLevel; }},
+    {"volume", [](const SystemSettings& s) { return s.soundVolume; }},
+    {"resolution", [](const SystemSettings& s) { return static_cast<float>(s.resolutionIndex); }},
+};
+
+std::string MenuJson(const D3DXMain& app) {
+    const auto menu = OpenMenu(app);
+    if (!menu) return "null";
+    return "{\"page\": " + std::to_string(menu->page) + ", \"row\": " + std::to_string(menu->row) +
+           "}";
+}
+
+std::string SettingsJson(const SystemSettings& settings) {
+    std::string out = "{";
+    for (const Setting& setting : kSettings) {
+        out += std::string(out.size() > 1 ? ", " : "") + "\"" + setting.name +
+               "\": " + Number(setting.read(settings));
+    }
+    return out + "}";
+}
+
 }  // namespace
+
+std::optional<MenuView> OpenMenu(const D3DXMain& app) {
+    const PauseMenu& pause = app.player.menu;
+    if (pause.showing) return MenuView{pause.view.page, pause.view.selection};
+    const Scene* field = app.rootScene.CurrentChild();
+    if (!field) return std::nullopt;
+    for (const auto& child : field->children) {
+        if (const auto* title = dynamic_cast<const Ev::EvTitle*>(child.get())) {
+            return MenuView{static_cast<int32_t>(title->CurrentPage()), title->Row()};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<float> SettingNamed(const SystemSettings& settings, std::string_view name) {
+    for (const Setting& setting : kSettings) {
+        if (name == setting.name) return setting.read(settings);
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> FieldName(const D3DXMain& app) {
     const Scene* field = app.rootScene.CurrentChild();
@@ -164,6 +211,8 @@ std::string StateJson(const D3DXMain& app, uint32_t frame) {
     json << "  \"camera\": {\"eye\": " << Vector(app.lib.effect.camera.eye)
          << ", \"at\": " << Vector(app.lib.effect.camera.at) << "},\n";
     json << "  \"textBox\": " << DialogueJson(OpenBox(app), app.lib.textData) << ",\n";
+    json << "  \"menu\": " << MenuJson(app) << ",\n";
+    json << "  \"settings\": " << SettingsJson(app.lib.settings) << ",\n";
     json << "  \"items\": {\"itemHeld\": " << List<int32_t>(record.itemHeld)
          << ", \"itemTaken\": " << List<int32_t>(record.itemTaken);
     for (const RecordFlag& flag : ItemFlags()) {

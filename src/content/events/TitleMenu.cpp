@@ -271,10 +271,9 @@ void EvTitle::Lay() {
 }
 
 std::u16string EvTitle::DebugText(const std::u16string& text) const {
-    const int32_t row = page_ == Page::Load ? slots_.chosen : entries_.chosen;
     const char16_t* description = DescriptionKey();
     return FormatText(u"%s\npage = %d\nrow = %d\ndescription = %s\n", text + Name(),
-                      static_cast<int32_t>(page_), row, description ? description : u"none");
+                      static_cast<int32_t>(page_), Row(), description ? description : u"none");
 }
 
 }  // namespace Ev

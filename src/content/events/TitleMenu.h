@@ -29,6 +29,9 @@ class EvTitle final : public Scene {
     void Update() override;
     std::u16string DebugText(const std::u16string& text) const override;
     const char16_t* Name() const override { return u"EvTitle"; }
+    Page CurrentPage() const { return page_; }
+    // The highlighted row of the page: a saved game on the load screen, else an entry.
+    int32_t Row() const { return page_ == Page::Load ? slots_.chosen : entries_.chosen; }
 
   private:
     void MenuStep();
