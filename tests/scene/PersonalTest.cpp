@@ -82,22 +82,17 @@ class PersonalTest : public testing::Test {
     std::vector<CollObj*> colliders;
 };
 
-TEST_F(PersonalTest, FallsAtAFixedSpeedAndRestsOnTheFloor) {
+TEST_F(PersonalTest, FallsOntoTheFloorThenWalksAlongTheViewAtOneSpeedStraightOrDiagonally) {
     colliders.push_back(&floor);
-    Frame(0);
-    EXPECT_NEAR(player.Position().y, 1.0f - 0.06f, 1e-5f);
-    Frame(0);
-    EXPECT_NEAR(player.Position().y, 1.0f - 0.12f, 1e-5f);
-    Frame(0, 40);
+    Frame(0, 2);
+    EXPECT_NEAR(player.Position().y, 1.0f - 2 * 0.06f, 1e-5f);
     // On the floor the push cancels the fall: the sphere rests with its bottom on the plane.
+    Frame(0, 40);
     const float rest = player.Position().y;
     EXPECT_NEAR(rest, Radius(), 0.07f);
     Frame(0, 10);
     EXPECT_NEAR(player.Position().y, rest, 1e-4f);
-}
 
-TEST_F(PersonalTest, WalksAlongTheViewAtTheSameSpeedStraightOrDiagonally) {
-    colliders.push_back(&floor);
     // A press moves along the direction taken at the previous change of keys; the first press of
     // all has none yet.
     WalkFromRest(INPUT_UP, 1);
@@ -152,7 +147,7 @@ TEST_F(PersonalTest, SlidesAlongAWallItWalksInto) {
     EXPECT_GE(player.Position().z, z - 1e-4f);
 }
 
-TEST_F(PersonalTest, AimsOnlyWithTheDartsAndThenLooksFromEyeHeight) {
+TEST_F(PersonalTest, AimsOnlyWithTheDartsFromEyeHeightAndLeavesTheAimForTheFieldsView) {
     StandOnFloor();
     Frame(INPUT_SUB);
     EXPECT_EQ(player.aiming, 0);
@@ -167,58 +162,20 @@ TEST_F(PersonalTest, AimsOnlyWithTheDartsAndThenLooksFromEyeHeight) {
     const Camera& camera = library.effect.camera;
     EXPECT_NEAR(camera.eye.y, standing.y + 0.5f, 1e-5f);
     EXPECT_NEAR(glm::length(camera.at - camera.eye), 0.1f, 1e-5f);
-    // Letting go of the aim gives the cursor back.
-    Frame(0);
-    EXPECT_EQ(player.aiming, 0);
-    EXPECT_EQ(library.input.state.captured, 0);
-}
 
-TEST_F(PersonalTest, PitchStopsAtEightyAndTheYawOffsetWrapsWithoutReachingZero) {
-    GiveDarts();
-    Frame(INPUT_SUB);
-    library.input.state.delta = {0, -1000};  // counts as 100 pixels: 13 degrees a frame
-    Frame(INPUT_SUB);
-    EXPECT_FLOAT_EQ(player.pitch, -13.0f);
-    // Pushed on past the limit, the view never turns over: it and a dart thrown then go ahead.
-    const Camera& camera = library.effect.camera;
-    for (int i = 0; i < 10; ++i) {
-        Frame(i == 9 ? INPUT_SUB | INPUT_ACTION : uint32_t{INPUT_SUB});
-        EXPECT_GT(camera.at.z - camera.eye.z, 0.0f) << "frame " << i;
-    }
-    EXPECT_FLOAT_EQ(player.pitch, -80.0f);
-    EXPECT_GT(player.darts[0]->direction.z, 0.0f);
-    library.input.state.delta = {0, 50};
-    Frame(INPUT_SUB, 40);
-    EXPECT_FLOAT_EQ(player.pitch, 80.0f);
-
-    library.input.state.delta = {-10, 0};  // 1.3 degrees left a frame, from 0
-    Frame(INPUT_SUB);
-    EXPECT_NEAR(player.yawOffset, 358.7f, 1e-3f);
-    // Turning on past a whole turn wraps without a jump: every frame turns the view by 13 degrees.
+    // Turned right (towards +x) while aiming, then letting go of the aim with Up held: the cursor
+    // is given back and the walk goes along the field's view, the aim's lead of the body fading.
     library.input.state.delta = {100, 0};
-    for (int i = 0; i < 60; ++i) {
-        const float before = player.yawOffset;
-        Frame(INPUT_SUB);
-        EXPECT_GT(player.yawOffset, 0.0f);
-        EXPECT_LE(player.yawOffset, 360.0f);
-        const float turned = std::fmod(player.yawOffset - before + 720.0f, 360.0f);
-        EXPECT_NEAR(turned, 13.0f, 1e-3f) << "frame " << i;
-    }
-}
-
-TEST_F(PersonalTest, LeavingTheAimWithAKeyHeldWalksAlongTheFieldsView) {
-    StandOnFloor();
-    GiveDarts();
-    Frame(INPUT_SUB);
-    library.input.state.delta = {100, 0};  // turn right, towards +x
     Frame(INPUT_SUB | INPUT_UP, 7);
     library.input.state.delta = {0, 0};
     const glm::vec3 start = player.Position();
     Frame(INPUT_UP, 30);
+    EXPECT_EQ(player.aiming, 0);
+    EXPECT_EQ(library.input.state.captured, 0);
     const glm::vec3 walked = player.Position() - start;
     EXPECT_GT(walked.z, 1.0f);
-    EXPECT_NEAR(walked.x, 0.0f, 0.05f);                       // the aim's lead of the body fades
-    EXPECT_EQ(library.effect.camera.at, glm::vec3(0, 0, 0));  // the field's view is back
+    EXPECT_NEAR(walked.x, 0.0f, 0.05f);
+    EXPECT_EQ(camera.at, glm::vec3(0, 0, 0));
 }
 
 TEST_F(PersonalTest, TheHeldLightShinesWhileAimingEvenFromTheFirstFrameOfAField) {
@@ -279,8 +236,6 @@ TEST_F(PersonalTest, ADartMarksSensorsOnItsWayAndStrikesTheFirstSolidShape) {
     colliders.push_back(&board);
     ThrowOne();
     const Dart& dart = *player.darts[0];
-    EXPECT_EQ(dart.flying, 1);
-    EXPECT_EQ(dart.model.hidden, 0);
     // Marks are made afresh each frame.
     bool sensorMarked = false;
     for (int frame = 0; frame < 20 && dart.flying; ++frame) {
@@ -295,7 +250,6 @@ TEST_F(PersonalTest, ADartMarksSensorsOnItsWayAndStrikesTheFirstSolidShape) {
     EXPECT_EQ(dart.model.hidden, 0);
     EXPECT_LE(dart.ball.position.z, 6.0f);
     EXPECT_GT(dart.ball.position.z, 5.5f);
-    EXPECT_EQ(player.nextDart, 1);
 }
 
 TEST_F(PersonalTest, ADartThatStrikesNothingVanishesAfterAHundredUnits) {
@@ -386,7 +340,7 @@ TEST_F(PersonalTest, TheMenuHoldsThePlayerAndKeepsTheSpawnAtItsFeet) {
     EXPECT_EQ(library.input.state.menuSaved, 0);
 }
 
-TEST_F(PersonalTest, HeldOrCaughtThePlayerDoesNotWalk) {
+TEST_F(PersonalTest, HeldOrCaughtThePlayerDoesNotWalkAndSeesEachPressOnce) {
     StandOnFloor();
     const glm::vec3 start = player.Position();
     player.controlMode = kControlHeld;
@@ -402,11 +356,10 @@ TEST_F(PersonalTest, HeldOrCaughtThePlayerDoesNotWalk) {
     EXPECT_EQ(player.aiming, 0);
     EXPECT_EQ(player.motion, gt_Model::kMotionRest);
     EXPECT_NEAR(glm::length(player.Position() - start), 0.0f, 1e-4f);
-}
 
-TEST_F(PersonalTest, TheAimButtonsReleaseIsReportedForOneFrame) {
+    // The aim button's release is reported for one frame, as the action's press is.
     player.controlMode = kControlHeld;
-    Frame(INPUT_SUB, 3);
+    Frame(INPUT_SUB, 2);
     EXPECT_EQ(player.subReleased, 0);
     Frame(0);
     EXPECT_EQ(player.subReleased, 1);
