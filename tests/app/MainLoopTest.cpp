@@ -50,16 +50,6 @@ TEST_F(LoopFixture, WaitingMessagesAreHandledBeforeTheNextFrame) {
     EXPECT_EQ(g_active, 1);
 }
 
-TEST_F(LoopFixture, EveryFrameClearsWhiteAndPairsBeginWithEnd) {
-    RunFrames(3);
-    const auto& counts = platform.device().counts();
-    EXPECT_EQ(counts.backBufferClears, 3);
-    EXPECT_EQ(counts.beginScenes, 3);
-    EXPECT_EQ(counts.endScenes, 3);
-    EXPECT_EQ(counts.presents, 3);
-    EXPECT_EQ(platform.device().lastBackBufferClearColour(), 0xFFFFFFFFu);
-}
-
 // The cursor is given back at once: a lost device may take the player to another window.
 TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannotBe) {
     app.lib.input.state.captured = 1;
@@ -78,8 +68,12 @@ TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannot
     EXPECT_EQ(lostAfterFrame, (std::vector<int32_t>{0, 1, 1, 0, 0, 0}));
     const auto& counts = platform.device().counts();
     EXPECT_EQ(counts.cooperativeTests, 3);
-    EXPECT_EQ(counts.resets, 2);            // the start's and the recovery's
-    EXPECT_EQ(counts.backBufferClears, 6);  // clear, begin, end and present run on every tick
+    EXPECT_EQ(counts.resets, 2);  // the start's and the recovery's
+    // Clear (to white), begin, end and present run on every tick.
+    EXPECT_EQ(counts.backBufferClears, 6);
+    EXPECT_EQ(platform.device().lastBackBufferClearColour(), 0xFFFFFFFFu);
+    EXPECT_EQ(counts.beginScenes, 6);
+    EXPECT_EQ(counts.endScenes, 6);
     EXPECT_EQ(counts.presents, 6);
     // Each sleep makes the next frame late, and late frames are not caught up.
     EXPECT_EQ(lastFrameTime, start + 4 * 16 + 2 * 150);
@@ -185,28 +179,16 @@ TEST(WindowProcTest, EscapeLeavesFullScreenFirstThenAsksWithNoAsDefault) {
     EXPECT_EQ(message.type, platform::MessageType::Quit);
 }
 
-TEST(WindowProcTest, WindowFlagsFollowTheirMessages) {
+// Alt+Enter toggles the full screen; a destroyed window quits.
+TEST(WindowProcTest, AltEnterTogglesTheFullScreenAndDestroyQuits) {
     FakePlatform platform;
-    auto send = [&](platform::MessageType type, int a = 0, int b = 0) {
-        WindowProc({type, a, b}, platform.services);
-    };
-    const int enter = static_cast<int>(platform::Key::Enter);
-    send(platform::MessageType::SysKeyDown, enter);
-    EXPECT_EQ(g_windowed, 0);
-    send(platform::MessageType::SysKeyDown, enter);
-    EXPECT_EQ(g_windowed, 1);
-    send(platform::MessageType::SysKeyDown, static_cast<int>(platform::Key::Other));
-    EXPECT_EQ(g_windowed, 1);
-    send(platform::MessageType::Move, -5, 40);
-    EXPECT_EQ(g_windowLeft, -5);
-    EXPECT_EQ(g_windowTop, 40);
-    send(platform::MessageType::Activate, 1);
-    EXPECT_EQ(g_active, 1);
-    send(platform::MessageType::Minimize);
-    EXPECT_EQ(g_minimized, 1);
-    send(platform::MessageType::Restore);
-    EXPECT_EQ(g_minimized, 0);
-    send(platform::MessageType::Destroy);
+    for (const auto [key, windowed] : {std::pair{platform::Key::Enter, 0},
+                                       {platform::Key::Enter, 1},
+                                       {platform::Key::Other, 1}}) {
+        WindowProc({platform::MessageType::SysKeyDown, static_cast<int>(key)}, platform.services);
+        EXPECT_EQ(g_windowed, windowed);
+    }
+    WindowProc({platform::MessageType::Destroy}, platform.services);
     platform::Message message;
     ASSERT_TRUE(platform.messages.Peek(message));
     EXPECT_EQ(message.type, platform::MessageType::Quit);
