@@ -14,18 +14,20 @@ TEST(PlaceWindowTest, SavedPositionOnlyWhenTheWholeWindowFitsTheUsableArea) {
     const platform::Rect centred{320, 195, 1280, 720};
     const gfx::Size k720{1280, 720}, k1080{1920, 1080};
     const struct {
+        const char* name;
         int32_t x, y;
         gfx::Size size;
         platform::Rect usable, expected;
-    } placements[] = {{-1, -1, k720, panelled, centred},  // never saved
-                      {0, 30, k720, panelled, {0, 30, 1280, 720}},
-                      {640, 360, k720, panelled, {640, 360, 1280, 720}},
-                      {641, 30, k720, panelled, centred},
-                      {100, 29, k720, panelled, centred},
-                      {-1, -1, k1080, panelled, {26, 30, 1867, 1050}},
-                      {-1, -1, k1080, {0, 0, 1366, 768}, {0, 0, 1365, 768}}};
+    } placements[] = {
+        {"NeverSaved", -1, -1, k720, panelled, centred},
+        {"TopLeftCorner", 0, 30, k720, panelled, {0, 30, 1280, 720}},
+        {"TouchesTheEdge", 640, 360, k720, panelled, {640, 360, 1280, 720}},
+        {"OnePixelOut", 641, 30, k720, panelled, centred},
+        {"UnderThePanel", 100, 29, k720, panelled, centred},
+        {"LargerThanTheDesktop", -1, -1, k1080, panelled, {26, 30, 1867, 1050}},
+        {"LargerThanASmallDesktop", -1, -1, k1080, {0, 0, 1366, 768}, {0, 0, 1365, 768}}};
     for (const auto& p : placements) {
-        EXPECT_EQ(PlaceWindow(p.x, p.y, p.size, p.usable), p.expected) << p.x << ", " << p.y;
+        EXPECT_EQ(PlaceWindow(p.x, p.y, p.size, p.usable), p.expected) << p.name;
     }
 }
 

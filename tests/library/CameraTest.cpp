@@ -35,13 +35,15 @@ glm::vec3 Project(const glm::mat4& m, glm::vec3 point) {
 // (1, 2, 3), whose right is world −x.
 TEST(CameraTest, ViewHasD3dxRows) {
     const struct {
+        const char* along;
         glm::vec3 eye, at;
         glm::vec4 rows[4];
     } views[] = {
-        {{0, 0, -5}, {0, 0, 0}, {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 5, 1}}},
-        {{0, 0, 0}, {1, 0, 0}, {{0, 0, 1, 0}, {0, 1, 0, 0}, {-1, 0, 0, 0}, {0, 0, 0, 1}}},
-        {{1, 2, 3}, {1, 2, 0}, {{-1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, -1, 0}, {1, -2, 3, 1}}}};
+        {"+z", {0, 0, -5}, {0, 0, 0}, {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 5, 1}}},
+        {"+x", {0, 0, 0}, {1, 0, 0}, {{0, 0, 1, 0}, {0, 1, 0, 0}, {-1, 0, 0, 0}, {0, 0, 0, 1}}},
+        {"-z", {1, 2, 3}, {1, 2, 0}, {{-1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, -1, 0}, {1, -2, 3, 1}}}};
     for (const auto& v : views) {
+        SCOPED_TRACE(v.along);
         const Camera camera = LookingFrom(v.eye, v.at);
         for (int row = 0; row < 4; ++row)
             for (int column = 0; column < 4; ++column)
@@ -164,16 +166,18 @@ TEST(EffectTermsTest, FlashFadesFromBlackInTenFrames) {
 // Linear fog; start − 1 equal to end − 2 gives a hard edge at 9 instead of a division by zero.
 TEST(EffectTermsTest, FogTermsGiveALinearFactor) {
     const struct {
+        const char* name;
         float fogStart, fogEnd;
         glm::vec4 expected;
-    } ranges[] = {{0, 50, {48.0f / 49.0f, -1.0f / 49.0f, 0, 0}},
-                  {-0.1f, 36.1f, {34.1f / 35.2f, -1.0f / 35.2f, 0, 0}},
-                  {10, 11, {9000, -1000, 0, 0}}};
+    } ranges[] = {{"StartValues", 0, 50, {48.0f / 49.0f, -1.0f / 49.0f, 0, 0}},
+                  {"NegativeStart", -0.1f, 36.1f, {34.1f / 35.2f, -1.0f / 35.2f, 0, 0}},
+                  {"HardEdge", 10, 11, {9000, -1000, 0, 0}}};
     for (const auto& r : ranges) {
+        SCOPED_TRACE(r.name);
         const glm::vec4 terms = FogTerms(r.fogStart, r.fogEnd);
         for (int i = 0; i < 4; ++i) {
             EXPECT_NEAR(terms[i], r.expected[i], 1e-6f * std::max(1.0f, std::abs(r.expected[i])))
-                << r.fogStart << " " << i;
+                << i;
         }
     }
 }

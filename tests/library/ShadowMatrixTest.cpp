@@ -106,20 +106,22 @@ TEST(ShadowMatrixTest, MatchesHandComputedOverheadSun) {
 // vectors can round above 1; and a sun on its own target, which has no direction at all.
 TEST(ShadowMatrixTest, AViewAlongTheLightKeepsThePreviousMatrix) {
     const struct {
+        const char* name;
         glm::vec3 eye, at, sun, sunTarget;
-    } views[] = {{{0, 10, -10}, {0, 0, 0}, {0, 10, -10}, {0, 0, 0}},
-                 {{0, 0, 0}, {0, 10, -10}, {0, 10, -10}, {0, 0, 0}},
-                 {{0, 0, 0}, {3, -9, 1}, {0, 0, 0}, {0.3f, -0.9f, 0.1f}},
-                 {{0, 0, 0}, {1e-4f, -7, 7}, {0, 7, -7}, {0, 0, 0}},
-                 {{0, 0, -5}, {0, 0, 0}, {1, 2, 3}, {1, 2, 3}}};
+    } views[] = {{"AlongTheRays", {0, 10, -10}, {0, 0, 0}, {0, 10, -10}, {0, 0, 0}},
+                 {"StraightBackAtTheSun", {0, 0, 0}, {0, 10, -10}, {0, 10, -10}, {0, 0, 0}},
+                 {"ScaledDifferently", {0, 0, 0}, {3, -9, 1}, {0, 0, 0}, {0.3f, -0.9f, 0.1f}},
+                 {"WithinRounding", {0, 0, 0}, {1e-4f, -7, 7}, {0, 7, -7}, {0, 0, 0}},
+                 {"SunOnItsTarget", {0, 0, -5}, {0, 0, 0}, {1, 2, 3}, {1, 2, 3}}};
     for (const auto& v : views) {
+        SCOPED_TRACE(v.name);
         const ShadowView parallel = ShadowViewOf({v.eye, v.at, v.sun, v.sunTarget, {}, 45, 1, 65});
         ShadowMatrix shadow;
         EXPECT_FALSE(shadow.Update(parallel));
         EXPECT_EQ(shadow.Matrix(), glm::mat4(1.0f));  // the first frame keeps the identity
         ASSERT_TRUE(shadow.Update(ShadowViewOf(kStartView)));
         const glm::mat4 previous = shadow.Matrix();
-        EXPECT_FALSE(shadow.Update(parallel)) << v.at.x << " " << v.at.y << " " << v.at.z;
+        EXPECT_FALSE(shadow.Update(parallel));
         EXPECT_EQ(shadow.Matrix(), previous);
     }
 }

@@ -89,20 +89,24 @@ TEST_F(SaveFolderTest, SaveWritesTheRecordImageAndLoadRestoresIt) {
     EXPECT_EQ(record.playTimeMs, 0x200u);
 }
 
-// Slot n is file n + 1; slots outside 0..3 are refused and write nothing.
+// Slot n is file n + 1; slots outside 0..3 are refused and write nothing (they come first, so
+// the folder is still empty).
 TEST_F(SaveFolderTest, SlotNIsFileNPlusOne) {
     const struct {
+        const char* name;
         int slot;
         const char* file;
-    } slots[] = {{-1, nullptr},      {4, nullptr},         {kIntMax, nullptr},
-                 {kIntMin, nullptr}, {0, "SaveData1.sav"}, {3, "SaveData4.sav"}};
-    for (const auto [slot, file] : slots) {
+    } slots[] = {{"Negative", -1, nullptr},     {"PastTheLast", 4, nullptr},
+                 {"IntMax", kIntMax, nullptr},  {"IntMin", kIntMin, nullptr},
+                 {"First", 0, "SaveData1.sav"}, {"Last", 3, "SaveData4.sav"}};
+    for (const auto [name, slot, file] : slots) {
+        SCOPED_TRACE(name);
         SaveRecord record = GameInProgress();
         const Bytes before = BytesOf(record);
-        EXPECT_EQ(SaveSlot(record, slot, 1000, std::tm{}), file != nullptr) << slot;
-        EXPECT_EQ(LoadSlot(record, slot, 1000), file != nullptr) << slot;
-        EXPECT_EQ(BytesOf(record), before) << slot;
-        EXPECT_TRUE(file ? fs::exists(File(file)) : fs::is_empty(folder_.Path())) << slot;
+        EXPECT_EQ(SaveSlot(record, slot, 1000, std::tm{}), file != nullptr);
+        EXPECT_EQ(LoadSlot(record, slot, 1000), file != nullptr);
+        EXPECT_EQ(BytesOf(record), before);
+        EXPECT_TRUE(file ? fs::exists(File(file)) : fs::is_empty(folder_.Path()));
     }
 }
 
