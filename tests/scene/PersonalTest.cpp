@@ -223,35 +223,6 @@ TEST_F(PersonalTest, FlushSolidPiecesPushOnlyOnceAcrossAndAlongTheirSeam) {
     EXPECT_GT(player.Position().z, 1.0f);
 }
 
-TEST_F(PersonalTest, ADartMarksSensorsOnItsWayAndStrikesTheFirstSolidShape) {
-    StandOnFloor();
-    GiveDarts();
-    Plane sensor = MakePlane({0, 0, 3}, {0, 0, -1});
-    Plane wall = SolidPlane({0, 0, 6}, {0, 0, -1});
-    // A thin board on the wall, tested after it: struck with it all the same.
-    OBB board = testshapes::Box({0, 1, 5.98f}, {0.5f, 0.5f, 0.02f});
-    board.kind = KIND_DART_STOPPER;
-    colliders.push_back(&sensor);
-    colliders.push_back(&wall);
-    colliders.push_back(&board);
-    ThrowOne();
-    const Dart& dart = *player.darts[0];
-    // Marks are made afresh each frame.
-    bool sensorMarked = false;
-    for (int frame = 0; frame < 20 && dart.flying; ++frame) {
-        Frame(INPUT_SUB);
-        sensorMarked = sensorMarked || sensor.hitState == HIT_BY_DART;
-    }
-    EXPECT_TRUE(sensorMarked);
-    EXPECT_EQ(dart.flying, 0);
-    EXPECT_EQ(wall.hitState, HIT_BY_DART);
-    EXPECT_EQ(board.hitState, HIT_BY_DART);
-    // It stays where it struck, pushed back out of the wall.
-    EXPECT_EQ(dart.model.hidden, 0);
-    EXPECT_LE(dart.ball.position.z, 6.0f);
-    EXPECT_GT(dart.ball.position.z, 5.5f);
-}
-
 TEST_F(PersonalTest, ADartThatStrikesNothingVanishesAfterAHundredUnits) {
     GiveDarts();
     ThrowOne();
