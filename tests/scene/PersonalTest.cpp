@@ -1,5 +1,5 @@
 // The player on the null device with the game's archive: walking, falling and sliding against the
-// collision shapes, aiming, darts, the menu's hold and the achievement for a hundred throws.
+// collision shapes, aiming, darts and the achievement for a hundred throws.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -47,7 +47,6 @@ class PersonalTest : public testing::Test {
         for (int i = 0; i < frames; ++i) {
             library.input.state.flags = flags;
             player.PreUpdate();
-            if (player.controlMode == kControlMenu) continue;
             player.Move(colliders);
             if (player.controlMode == kControlFree && player.aiming) player.Aim();
         }
@@ -293,22 +292,6 @@ TEST_F(PersonalTest, AnAttachedDartRidesOnItsTarget) {
     // A field entry lets go and grounds it.
     player.Enter(&library);
     EXPECT_EQ(player.darts[0]->model.hidden, 1);
-}
-
-TEST_F(PersonalTest, TheMenuHoldsThePlayerAndKeepsTheSpawnAtItsFeet) {
-    StandOnFloor();
-    Frame(INPUT_UP, 10);
-    Frame(INPUT_MENU);
-    ASSERT_EQ(player.controlMode, kControlMenu);
-    Frame(INPUT_UP, 10);
-    EXPECT_EQ(player.menu.showing, 1);
-    EXPECT_EQ(player.record.spawnPos, player.Position());
-    EXPECT_EQ(player.record.spawnYaw, player.Yaw());
-    // Its key again closes it.
-    Frame(INPUT_MENU);
-    EXPECT_EQ(player.controlMode, kControlFree);
-    EXPECT_EQ(player.menu.showing, 0);
-    EXPECT_EQ(library.input.state.menuSaved, 0);
 }
 
 TEST_F(PersonalTest, HeldOrCaughtThePlayerDoesNotWalkAndSeesEachPressOnce) {
