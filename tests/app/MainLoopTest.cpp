@@ -5,32 +5,14 @@
 
 namespace {
 
-// A root with the device made and the title field added, ready for MainLoop.
-struct LoopFixture : ::testing::Test {
-    FakePlatform platform;
-    D3DXMain app{platform.services};
-
-    void SetUp() override {
-        ASSERT_TRUE(platform.window.Create({0, 0, 1280, 720}));
-        ASSERT_EQ(app.InitDevice(), S_OK);
-    }
-    std::vector<uint32_t> RunFrames(uint32_t frames, FrameHook::Fn fn = {}) {
-        std::vector<uint32_t> times;
-        FrameHook hook(platform.messages, frames, [&](D3DXMain& a, uint32_t f) {
-            if (fn) fn(a, f);
-            times.push_back(platform.clock.Now());
-        });
-        app.observer = &hook;
-        EXPECT_EQ(app.MainLoop(), 0);
-        app.observer = nullptr;
-        return times;
-    }
-};
+using LoopFixture = AppTest;
 
 TEST_F(LoopFixture, FramesRunEvery16msAndALateFrameIsNotCaughtUp) {
     const uint32_t start = platform.clock.Now();
-    const auto times = RunFrames(4, [&](D3DXMain&, uint32_t frame) {
+    std::vector<uint32_t> times;
+    Run(4, [&](D3DXMain&, uint32_t frame) {
         if (frame == 1) platform.clock.Advance(40);  // a slow frame
+        times.push_back(platform.clock.Now());
     });
     ASSERT_EQ(times.size(), 4u);
     EXPECT_EQ(times[0], start + 16);
@@ -45,7 +27,7 @@ TEST_F(LoopFixture, WaitingMessagesAreHandledBeforeTheNextFrame) {
     platform.messages.Push({platform::MessageType::Move, 310, 210});
     platform.messages.Push({platform::MessageType::Activate, 1});
     int32_t seenX = 0;
-    RunFrames(1, [&](D3DXMain& a, uint32_t) { seenX = a.lib.settings.windowX; });
+    Run(1, [&](D3DXMain& a, uint32_t) { seenX = a.lib.settings.windowX; });
     EXPECT_EQ(seenX, 310);
     EXPECT_EQ(g_active, 1);
 }
@@ -58,7 +40,7 @@ TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannot
     std::vector<int32_t> lostAfterFrame;
     const uint32_t start = platform.clock.Now();
     uint32_t lastFrameTime = 0;
-    RunFrames(6, [&](D3DXMain& a, uint32_t frame) {
+    Run(6, [&](D3DXMain& a, uint32_t frame) {
         if (frame == 0) platform.device().LoseDevice(2);
         lostAfterFrame.push_back(a.deviceLost);
         lastFrameTime = platform.clock.Now();
@@ -83,7 +65,7 @@ TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannot
 }
 
 TEST_F(LoopFixture, AFailedResetAfterLossEndsTheGameThroughQuit) {
-    RunFrames(10, [&](D3DXMain&, uint32_t frame) {
+    Run(10, [&](D3DXMain&, uint32_t frame) {
         if (frame == 0) {
             platform.device().LoseDevice(0);
             platform.device().FailResets(true);
@@ -95,14 +77,14 @@ TEST_F(LoopFixture, AFailedResetAfterLossEndsTheGameThroughQuit) {
 
 TEST_F(LoopFixture, AResizedWindowShowsThePictureWithItsShapeAndMapsThePointerThroughIt) {
     g_active = 1;
-    RunFrames(1);
+    Run(1);
     platform.window.client = {0, 0, 1000, 700};  // as a window manager may resize it
     // 1920 x 1080 into 1000 x 700: bars of 68 pixels above and below; the pointer at the
     // picture's corners is at the layout's.
     for (const auto& [pointer, layout] : {std::pair{platform::Point{0, 68}, glm::vec2(-960, 540)},
                                           {platform::Point{1000, 631}, glm::vec2(960, -540)}}) {
         platform.input.SetCursorPos(pointer);
-        RunFrames(1);
+        Run(1);
         EXPECT_EQ(platform.device().PictureArea(), (gfx::Rect{0, 68, 1000, 563}));
         EXPECT_EQ(app.lib.frame.cursorLayout, layout);
     }
@@ -125,12 +107,12 @@ TEST_P(WindowStateTest, TheWorldRunsAndIsDrawnOnlyWhenItCanBeSeen) {
     app.player.SetSpawn(0, {0, 50, 0});
     g_active = 1;
     g_windowed = c.fullScreen ? 0 : 1;
-    RunFrames(2);
+    Run(2);
     const gfx::NullDevice::Counts before = platform.device().counts();
     const float height = app.player.Position().y;
     g_minimized = c.minimised;
     g_active = c.active;
-    RunFrames(2);
+    Run(2);
     const gfx::NullDevice::Counts& after = platform.device().counts();
     EXPECT_EQ(app.player.Position().y < height, c.worldRuns);
     EXPECT_EQ(after.draws > before.draws, c.drawn);
@@ -141,7 +123,7 @@ TEST_P(WindowStateTest, TheWorldRunsAndIsDrawnOnlyWhenItCanBeSeen) {
     g_minimized = 0;
     g_active = 1;
     const float heldAt = app.player.Position().y;
-    RunFrames(1);
+    Run(1);
     EXPECT_LT(app.player.Position().y, heldAt);
 }
 

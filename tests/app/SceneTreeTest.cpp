@@ -19,22 +19,9 @@ struct ProbeField : Scene {
     }
 };
 
-struct SceneTreeTest : ::testing::Test {
-    FakePlatform platform;
-    D3DXMain app{platform.services};
+struct SceneTreeTest : AppTest {
+    SceneTreeTest() { app.makeTitle = MakeTitleProbe; }
     int alive = 0;
-
-    void SetUp() override {
-        app.makeTitle = MakeTitleProbe;
-        ASSERT_TRUE(platform.window.Create({0, 0, 1280, 720}));
-        ASSERT_EQ(app.InitDevice(), S_OK);
-    }
-    void Run(uint32_t frames, FrameHook::Fn fn = {}) {
-        FrameHook hook(platform.messages, frames, std::move(fn));
-        app.observer = &hook;
-        ASSERT_EQ(app.MainLoop(), 0);
-        app.observer = nullptr;
-    }
 };
 
 TEST_F(SceneTreeTest, TheOldFieldGoesOnlyAfterTheNewOneRanItsFirstFrame) {
