@@ -6,7 +6,6 @@
 #include <set>
 
 #include "FakePlatform.h"
-#include "app/Entry.h"
 #include "scene/AchievementFile.h"
 #include "support/TempFolder.h"
 
@@ -27,22 +26,14 @@ TEST(AchievementRecord, KeepsEachIdOnceAndAnnouncesItOnce) {
 
 class AchievementRunTest : public testing::Test {
   protected:
-    // A whole run of the game of `frames` frames; `each` sees every frame.
-    int Launch(uint32_t frames, FrameHook::Fn each) {
-        FrameHook hook(platform.messages, frames, std::move(each));
-        LaunchOptions options;
-        options.makeTitle = MakeTitleProbe;
-        options.observer = &hook;
-        return ApplicationEntry(platform.services, options);
-    }
     // Runs the game for a few frames, awarding `id` in the first; the record the run ended with.
     Ids RunAwarding(int32_t id) {
         Ids held;
-        EXPECT_EQ(Launch(3,
-                         [&](D3DXMain& app, uint32_t frame) {
-                             if (frame == 0) app.lib.steamworks.Award(id);
-                             held = app.lib.steamworks.awarded;
-                         }),
+        EXPECT_EQ(LaunchGame(platform, 3,
+                             [&](D3DXMain& app, uint32_t frame) {
+                                 if (frame == 0) app.lib.steamworks.Award(id);
+                                 held = app.lib.steamworks.awarded;
+                             }),
                   0);
         return held;
     }

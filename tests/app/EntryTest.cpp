@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "app/Entry.h"
 
 namespace {
 
@@ -31,17 +30,11 @@ TEST(PlaceWindowTest, SavedPositionOnlyWhenTheWholeWindowFitsTheUsableArea) {
     }
 }
 
-// Runs the whole entry on the fake platform, quitting after `frames` frames.
 struct EntryTest : ::testing::Test {
     FakePlatform platform;
 
     int Launch(uint32_t frames = 1, FrameHook::Fn fn = {}) {
-        FrameHook hook(platform.messages, frames, std::move(fn));
-        LaunchOptions options;
-        options.makeTitle = MakeTitleProbe;
-        options.observer = &hook;
-        options.randomSeed = 1;
-        return ApplicationEntry(platform.services, options);
+        return LaunchGame(platform, frames, std::move(fn));
     }
     std::vector<std::string> BoxTexts() const {
         std::vector<std::string> texts;

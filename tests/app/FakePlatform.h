@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/D3DXMain.h"
+#include "app/Entry.h"
 #include "app/Globals.h"
 #include "platform/gfx/NullDevice.h"
 #include "platform/headless/Services.h"
@@ -128,6 +129,17 @@ class FrameHook : public FrameObserver {
     uint32_t seen_ = 0;
     Fn fn_;
 };
+
+// The whole game from its entry, the title probe first, quitting after `frames` frames; `fn` is
+// called after each.
+inline int LaunchGame(FakePlatform& platform, uint32_t frames = 1, FrameHook::Fn fn = {}) {
+    FrameHook hook(platform.messages, frames, std::move(fn));
+    LaunchOptions options;
+    options.makeTitle = MakeTitleProbe;
+    options.observer = &hook;
+    options.randomSeed = 1;
+    return ApplicationEntry(platform.services, options);
+}
 
 // The application with its device made on a window at `client`, its main loop run a few frames at
 // a time.

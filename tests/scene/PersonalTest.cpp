@@ -1,5 +1,5 @@
-// The player on the null device with the game's archive: walking, falling and sliding against the
-// collision shapes, aiming, darts and the achievement for a hundred throws.
+// The player on the null device with the game's archive: walking, falling and pressing against
+// solid shapes, aiming, darts and the achievement for a hundred throws.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -25,9 +25,6 @@ Shape Solid(Shape shape) {
 Plane SolidPlane(glm::vec3 point, glm::vec3 normal) {
     return Solid(testshapes::MakePlane(point, normal));
 }
-
-// A shape is a sensor unless told: touched, but it neither pushes nor stops darts.
-using testshapes::MakePlane;
 
 class PersonalTest : public testing::Test {
   protected:
@@ -126,24 +123,6 @@ TEST_F(PersonalTest, KeepsTheWalkingDirectionAcrossACameraCutUntilTheKeysChange)
     Frame(0);
     Frame(INPUT_UP);
     EXPECT_NEAR(player.walkDir.x, 1.0f, 1e-5f);
-}
-
-TEST_F(PersonalTest, SlidesAlongAWallItWalksInto) {
-    StandOnFloor();
-    Plane wall = SolidPlane({0.5f, 0, 0}, {-1, 0, 0});
-    colliders.push_back(&wall);
-    const glm::vec3 start = player.Position();
-    Frame(INPUT_UP | INPUT_RIGHT, 80);
-    EXPECT_LE(player.Position().x, 0.5f - Radius() + 0.02f);
-    EXPECT_GT(player.Position().z - start.z, 1.0f);
-    EXPECT_EQ(wall.hitState, HIT_BY_PLAYER);
-    // A sensor is touched but does not push.
-    Plane sensor = MakePlane({0, 0, player.Position().z + 0.1f}, {0, 0, -1});
-    colliders.push_back(&sensor);
-    const float z = player.Position().z;
-    Frame(0);
-    EXPECT_EQ(sensor.hitState, HIT_BY_PLAYER);
-    EXPECT_GE(player.Position().z, z - 1e-4f);
 }
 
 TEST_F(PersonalTest, AimsOnlyWithTheDartsFromEyeHeightAndLeavesTheAimForTheFieldsView) {
