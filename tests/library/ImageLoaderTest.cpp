@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "ModelTestFiles.h"
-#include "library/AssetDescription.h"
 
 namespace {
 
@@ -31,17 +30,6 @@ TEST(ImageLoader, BmpBecomesOpaqueRgbaTopRowFirst) {
     EXPECT_EQ(bmp->size, (gfx::Size{3, 2}));
     EXPECT_THAT(bmp->rgba, ElementsAre(1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255,
                                        13, 14, 15, 255, 16, 17, 18, 255));
-}
-
-TEST(ImageLoader, HeaderGivesFormatSizeAndStoredChannels) {
-    const std::optional<ImageInfo> png = ReadImageInfo(kRgbaPng);
-    ASSERT_TRUE(png.has_value());
-    EXPECT_EQ(png->format, ImageFormat::Png);
-    EXPECT_EQ(png->size, (gfx::Size{2, 2}));
-    EXPECT_EQ(png->channels, 4);
-    EXPECT_EQ(DescribeImage(kRgbaPng), "PNG 2 x 2, 4 channels\n");
-    EXPECT_EQ(DescribeImage(MakeBmp24(5, 4, std::vector<testfiles::Rgb>(20))),
-              "BMP 5 x 4, 3 channels\n");
 }
 
 // Sets a 32-bit little-endian field of a file.
