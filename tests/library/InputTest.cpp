@@ -316,4 +316,12 @@ TEST(SdlPadConversionTest, StickYPointsUpAndTriggersScaleToAByte) {
     }
 }
 
+TEST(SdlPadConversionTest, NoTwoButtonsShareAnXInputBit) {
+    uint32_t all = 0;
+    for (uint16_t bit : platform::kXInputBitOfSdlButton) {
+        EXPECT_EQ(all & bit, 0u) << "bit used twice";
+        all |= bit;
+    }
+}
+
 }  // namespace
