@@ -4,14 +4,8 @@
 
 namespace {
 
-struct DisplayModeTest : ::testing::Test {
-    FakePlatform platform;
-    D3DXMain app{platform.services};
-
-    void SetUp() override {
-        ASSERT_TRUE(platform.window.Create({100, 100, 1920, 1080}));
-        ASSERT_EQ(app.InitDevice(), S_OK);
-    }
+struct DisplayModeTest : AppTest {
+    DisplayModeTest() : AppTest({100, 100, 1920, 1080}) {}
 };
 
 TEST_F(DisplayModeTest, NothingRequestedChangesNothing) {
@@ -61,10 +55,8 @@ TEST_F(DisplayModeTest, ADeviceThatStaysLostFailsTheChangeAndEndsTheLoop) {
     platform.device().LoseDevice(100);
     EXPECT_EQ(app.ApplyDisplayMode(), E_FAIL);
 
-    FrameHook hook(platform.messages, 100);
-    app.observer = &hook;
     g_windowed = 1;
-    EXPECT_EQ(app.MainLoop(), E_FAIL);
+    Run(100, {}, E_FAIL);
 }
 
 }  // namespace

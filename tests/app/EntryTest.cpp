@@ -1,61 +1,40 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "app/Entry.h"
 
 namespace {
 
 constexpr char kInitFailed[] = "Direct3Dの初期化に失敗しました";
 
-struct Placement {
-    const char* name;
-    int32_t x, y;
-    gfx::Size size;
-    platform::Rect usable;
-    platform::Rect expected;
-    friend void PrintTo(const Placement& row, std::ostream* out) { *out << row.name; }
-};
-
-class PlaceWindowTest : public ::testing::TestWithParam<Placement> {};
-
-TEST_P(PlaceWindowTest, SavedPositionOnlyWhenTheWholeWindowFitsTheUsableArea) {
-    const Placement& p = GetParam();
-    EXPECT_EQ(PlaceWindow(p.x, p.y, p.size, p.usable), p.expected);
+// The saved position only when the whole window fits the usable area, else centred; a window
+// larger than the usable area becomes the largest of the same shape, centred.
+TEST(PlaceWindowTest, SavedPositionOnlyWhenTheWholeWindowFitsTheUsableArea) {
+    const platform::Rect panelled{0, 30, 1920, 1050};  // a panel of 30 pixels at the top
+    const platform::Rect centred{320, 195, 1280, 720};
+    const gfx::Size k720{1280, 720}, k1080{1920, 1080};
+    const struct {
+        const char* name;
+        int32_t x, y;
+        gfx::Size size;
+        platform::Rect usable, expected;
+    } placements[] = {
+        {"NeverSaved", -1, -1, k720, panelled, centred},
+        {"TopLeftCorner", 0, 30, k720, panelled, {0, 30, 1280, 720}},
+        {"TouchesTheEdge", 640, 360, k720, panelled, {640, 360, 1280, 720}},
+        {"OnePixelOut", 641, 30, k720, panelled, centred},
+        {"UnderThePanel", 100, 29, k720, panelled, centred},
+        {"LargerThanTheDesktop", -1, -1, k1080, panelled, {26, 30, 1867, 1050}},
+        {"LargerThanASmallDesktop", -1, -1, k1080, {0, 0, 1366, 768}, {0, 0, 1365, 768}}};
+    for (const auto& p : placements) {
+        EXPECT_EQ(PlaceWindow(p.x, p.y, p.size, p.usable), p.expected) << p.name;
+    }
 }
 
-// A desktop of 1920 x 1080 with a panel of 30 pixels at the top.
-constexpr platform::Rect kPanelled{0, 30, 1920, 1050};
-constexpr gfx::Size k720{1280, 720};
-constexpr platform::Rect kCentred{320, 195, 1280, 720};
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, PlaceWindowTest,
-    ::testing::Values(
-        Placement{"NeverSaved", -1, -1, k720, kPanelled, kCentred},
-        Placement{"TopLeftCorner", 0, 30, k720, kPanelled, {0, 30, 1280, 720}},
-        Placement{"TouchesTheEdge", 640, 360, k720, kPanelled, {640, 360, 1280, 720}},
-        Placement{"OnePixelOut", 641, 30, k720, kPanelled, kCentred},
-        Placement{"UnderThePanel", 100, 29, k720, kPanelled, kCentred},
-        // Larger than the usable area: the largest window of the same shape, centred.
-        Placement{"LargerThanTheDesktop", -1, -1, {1920, 1080}, kPanelled, {26, 30, 1867, 1050}},
-        Placement{"LargerThanASmallDesktop",
-                  -1,
-                  -1,
-                  {1920, 1080},
-                  {0, 0, 1366, 768},
-                  {0, 0, 1365, 768}}));
-
-// Runs the whole entry on the fake platform, quitting after `frames` frames.
 struct EntryTest : ::testing::Test {
     FakePlatform platform;
 
     int Launch(uint32_t frames = 1, FrameHook::Fn fn = {}) {
-        FrameHook hook(platform.messages, frames, std::move(fn));
-        LaunchOptions options;
-        options.makeTitle = MakeTitleProbe;
-        options.observer = &hook;
-        options.randomSeed = 1;
-        return ApplicationEntry(platform.services, options);
+        return LaunchGame(platform, frames, std::move(fn));
     }
     std::vector<std::string> BoxTexts() const {
         std::vector<std::string> texts;
@@ -93,15 +72,6 @@ TEST_F(EntryTest, ARunWritesTheLastWindowPositionIntoTheSettings) {
     EXPECT_EQ(platform.window.client.y, 34);
 }
 
-TEST_F(EntryTest, ABadResolutionIndexInTheSettingsGivesFullHd) {
-    SystemSettings settings;
-    settings.resolutionIndex = 9;
-    ASSERT_TRUE(WriteSettings(settings));
-    EXPECT_EQ(Launch(), 0);
-    EXPECT_EQ(platform.window.client.width, 1920);
-    EXPECT_EQ(platform.window.client.height, 1080);
-}
-
 // The frame is known only once the window is shown; the window is fitted again with it.
 TEST_F(EntryTest, OnASmallScreenTheFramedWindowFitsAndTheRenderSizeStaysTheChosenOne) {
     platform.window.screen = {1366, 798};
@@ -128,23 +98,6 @@ TEST_F(EntryTest, TheWindowShowsTheGamesIconWithTransparentCorners) {
     EXPECT_EQ(icon.size, (gfx::Size{64, 64}));
     EXPECT_EQ(icon.rgba[3], 0);                         // top-left corner
     EXPECT_EQ(icon.rgba[(32 * 64 + 32) * 4 + 3], 255);  // centre
-}
-
-TEST_F(EntryTest, TheFirstFieldIsTheTitleWithThePlayerAtTheRoomDoor) {
-    std::u16string field;
-    glm::vec3 position{};
-    float yaw = 0;
-    EXPECT_EQ(Launch(1,
-                     [&](D3DXMain& app, uint32_t) {
-                         field = app.rootScene.CurrentChild()->Name();
-                         position = app.player.Position();
-                         yaw = app.player.Yaw();
-                     }),
-              0);
-    EXPECT_EQ(field, u"Title");
-    // Placed at the door, then a frame of falling (0.06) towards the floor.
-    EXPECT_EQ(position, glm::vec3(0.0f, 0.42f - 0.06f, 2.0f));
-    EXPECT_EQ(yaw, 180.0f);
 }
 
 TEST_F(EntryTest, AWorkingFolderWithoutTheArchiveFailsTheStartNamingThePathTried) {

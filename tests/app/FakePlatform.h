@@ -1,4 +1,5 @@
 #pragma once
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "app/D3DXMain.h"
+#include "app/Entry.h"
 #include "app/Globals.h"
 #include "platform/gfx/NullDevice.h"
 #include "platform/headless/Services.h"
@@ -126,4 +128,39 @@ class FrameHook : public FrameObserver {
     uint32_t frames_;
     uint32_t seen_ = 0;
     Fn fn_;
+};
+
+// The whole game from its entry, the title probe first, quitting after `frames` frames; `fn` is
+// called after each.
+inline int LaunchGame(FakePlatform& platform, uint32_t frames = 1, FrameHook::Fn fn = {}) {
+    FrameHook hook(platform.messages, frames, std::move(fn));
+    LaunchOptions options;
+    options.makeTitle = MakeTitleProbe;
+    options.observer = &hook;
+    options.randomSeed = 1;
+    return ApplicationEntry(platform.services, options);
+}
+
+// The application with its device made on a window at `client`, its main loop run a few frames at
+// a time.
+class AppTest : public ::testing::Test {
+  protected:
+    explicit AppTest(platform::Rect client = {0, 0, 1280, 720}) : client_(client) {}
+    void SetUp() override {
+        ASSERT_TRUE(platform.window.Create(client_));
+        ASSERT_EQ(app.InitDevice(), S_OK);
+    }
+    // Runs the main loop for `frames` frames, calling `fn` after each, and expects its `result`.
+    void Run(uint32_t frames, FrameHook::Fn fn = {}, int result = 0) {
+        FrameHook hook(platform.messages, frames, std::move(fn));
+        app.observer = &hook;
+        EXPECT_EQ(app.MainLoop(), result);
+        app.observer = nullptr;
+    }
+
+    FakePlatform platform;
+    D3DXMain app{platform.services};
+
+  private:
+    platform::Rect client_;
 };

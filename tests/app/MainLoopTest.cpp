@@ -5,32 +5,14 @@
 
 namespace {
 
-// A root with the device made and the title field added, ready for MainLoop.
-struct LoopFixture : ::testing::Test {
-    FakePlatform platform;
-    D3DXMain app{platform.services};
-
-    void SetUp() override {
-        ASSERT_TRUE(platform.window.Create({0, 0, 1280, 720}));
-        ASSERT_EQ(app.InitDevice(), S_OK);
-    }
-    std::vector<uint32_t> RunFrames(uint32_t frames, FrameHook::Fn fn = {}) {
-        std::vector<uint32_t> times;
-        FrameHook hook(platform.messages, frames, [&](D3DXMain& a, uint32_t f) {
-            if (fn) fn(a, f);
-            times.push_back(platform.clock.Now());
-        });
-        app.observer = &hook;
-        EXPECT_EQ(app.MainLoop(), 0);
-        app.observer = nullptr;
-        return times;
-    }
-};
+using LoopFixture = AppTest;
 
 TEST_F(LoopFixture, FramesRunEvery16msAndALateFrameIsNotCaughtUp) {
     const uint32_t start = platform.clock.Now();
-    const auto times = RunFrames(4, [&](D3DXMain&, uint32_t frame) {
+    std::vector<uint32_t> times;
+    Run(4, [&](D3DXMain&, uint32_t frame) {
         if (frame == 1) platform.clock.Advance(40);  // a slow frame
+        times.push_back(platform.clock.Now());
     });
     ASSERT_EQ(times.size(), 4u);
     EXPECT_EQ(times[0], start + 16);
@@ -45,19 +27,9 @@ TEST_F(LoopFixture, WaitingMessagesAreHandledBeforeTheNextFrame) {
     platform.messages.Push({platform::MessageType::Move, 310, 210});
     platform.messages.Push({platform::MessageType::Activate, 1});
     int32_t seenX = 0;
-    RunFrames(1, [&](D3DXMain& a, uint32_t) { seenX = a.lib.settings.windowX; });
+    Run(1, [&](D3DXMain& a, uint32_t) { seenX = a.lib.settings.windowX; });
     EXPECT_EQ(seenX, 310);
     EXPECT_EQ(g_active, 1);
-}
-
-TEST_F(LoopFixture, EveryFrameClearsWhiteAndPairsBeginWithEnd) {
-    RunFrames(3);
-    const auto& counts = platform.device().counts();
-    EXPECT_EQ(counts.backBufferClears, 3);
-    EXPECT_EQ(counts.beginScenes, 3);
-    EXPECT_EQ(counts.endScenes, 3);
-    EXPECT_EQ(counts.presents, 3);
-    EXPECT_EQ(platform.device().lastBackBufferClearColour(), 0xFFFFFFFFu);
 }
 
 // The cursor is given back at once: a lost device may take the player to another window.
@@ -68,7 +40,7 @@ TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannot
     std::vector<int32_t> lostAfterFrame;
     const uint32_t start = platform.clock.Now();
     uint32_t lastFrameTime = 0;
-    RunFrames(6, [&](D3DXMain& a, uint32_t frame) {
+    Run(6, [&](D3DXMain& a, uint32_t frame) {
         if (frame == 0) platform.device().LoseDevice(2);
         lostAfterFrame.push_back(a.deviceLost);
         lastFrameTime = platform.clock.Now();
@@ -78,8 +50,12 @@ TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannot
     EXPECT_EQ(lostAfterFrame, (std::vector<int32_t>{0, 1, 1, 0, 0, 0}));
     const auto& counts = platform.device().counts();
     EXPECT_EQ(counts.cooperativeTests, 3);
-    EXPECT_EQ(counts.resets, 2);            // the start's and the recovery's
-    EXPECT_EQ(counts.backBufferClears, 6);  // clear, begin, end and present run on every tick
+    EXPECT_EQ(counts.resets, 2);  // the start's and the recovery's
+    // Clear (to white), begin, end and present run on every tick.
+    EXPECT_EQ(counts.backBufferClears, 6);
+    EXPECT_EQ(platform.device().lastBackBufferClearColour(), 0xFFFFFFFFu);
+    EXPECT_EQ(counts.beginScenes, 6);
+    EXPECT_EQ(counts.endScenes, 6);
     EXPECT_EQ(counts.presents, 6);
     // Each sleep makes the next frame late, and late frames are not caught up.
     EXPECT_EQ(lastFrameTime, start + 4 * 16 + 2 * 150);
@@ -89,7 +65,7 @@ TEST_F(LoopFixture, ALostDeviceStopsTheSceneUntilItIsResetAndSleepsWhileItCannot
 }
 
 TEST_F(LoopFixture, AFailedResetAfterLossEndsTheGameThroughQuit) {
-    RunFrames(10, [&](D3DXMain&, uint32_t frame) {
+    Run(10, [&](D3DXMain&, uint32_t frame) {
         if (frame == 0) {
             platform.device().LoseDevice(0);
             platform.device().FailResets(true);
@@ -101,14 +77,14 @@ TEST_F(LoopFixture, AFailedResetAfterLossEndsTheGameThroughQuit) {
 
 TEST_F(LoopFixture, AResizedWindowShowsThePictureWithItsShapeAndMapsThePointerThroughIt) {
     g_active = 1;
-    RunFrames(1);
+    Run(1);
     platform.window.client = {0, 0, 1000, 700};  // as a window manager may resize it
     // 1920 x 1080 into 1000 x 700: bars of 68 pixels above and below; the pointer at the
     // picture's corners is at the layout's.
     for (const auto& [pointer, layout] : {std::pair{platform::Point{0, 68}, glm::vec2(-960, 540)},
                                           {platform::Point{1000, 631}, glm::vec2(960, -540)}}) {
         platform.input.SetCursorPos(pointer);
-        RunFrames(1);
+        Run(1);
         EXPECT_EQ(platform.device().PictureArea(), (gfx::Rect{0, 68, 1000, 563}));
         EXPECT_EQ(app.lib.frame.cursorLayout, layout);
     }
@@ -131,12 +107,12 @@ TEST_P(WindowStateTest, TheWorldRunsAndIsDrawnOnlyWhenItCanBeSeen) {
     app.player.SetSpawn(0, {0, 50, 0});
     g_active = 1;
     g_windowed = c.fullScreen ? 0 : 1;
-    RunFrames(2);
+    Run(2);
     const gfx::NullDevice::Counts before = platform.device().counts();
     const float height = app.player.Position().y;
     g_minimized = c.minimised;
     g_active = c.active;
-    RunFrames(2);
+    Run(2);
     const gfx::NullDevice::Counts& after = platform.device().counts();
     EXPECT_EQ(app.player.Position().y < height, c.worldRuns);
     EXPECT_EQ(after.draws > before.draws, c.drawn);
@@ -147,7 +123,7 @@ TEST_P(WindowStateTest, TheWorldRunsAndIsDrawnOnlyWhenItCanBeSeen) {
     g_minimized = 0;
     g_active = 1;
     const float heldAt = app.player.Position().y;
-    RunFrames(1);
+    Run(1);
     EXPECT_LT(app.player.Position().y, heldAt);
 }
 
@@ -185,28 +161,16 @@ TEST(WindowProcTest, EscapeLeavesFullScreenFirstThenAsksWithNoAsDefault) {
     EXPECT_EQ(message.type, platform::MessageType::Quit);
 }
 
-TEST(WindowProcTest, WindowFlagsFollowTheirMessages) {
+// Alt+Enter toggles the full screen; a destroyed window quits.
+TEST(WindowProcTest, AltEnterTogglesTheFullScreenAndDestroyQuits) {
     FakePlatform platform;
-    auto send = [&](platform::MessageType type, int a = 0, int b = 0) {
-        WindowProc({type, a, b}, platform.services);
-    };
-    const int enter = static_cast<int>(platform::Key::Enter);
-    send(platform::MessageType::SysKeyDown, enter);
-    EXPECT_EQ(g_windowed, 0);
-    send(platform::MessageType::SysKeyDown, enter);
-    EXPECT_EQ(g_windowed, 1);
-    send(platform::MessageType::SysKeyDown, static_cast<int>(platform::Key::Other));
-    EXPECT_EQ(g_windowed, 1);
-    send(platform::MessageType::Move, -5, 40);
-    EXPECT_EQ(g_windowLeft, -5);
-    EXPECT_EQ(g_windowTop, 40);
-    send(platform::MessageType::Activate, 1);
-    EXPECT_EQ(g_active, 1);
-    send(platform::MessageType::Minimize);
-    EXPECT_EQ(g_minimized, 1);
-    send(platform::MessageType::Restore);
-    EXPECT_EQ(g_minimized, 0);
-    send(platform::MessageType::Destroy);
+    for (const auto [key, windowed] : {std::pair{platform::Key::Enter, 0},
+                                       {platform::Key::Enter, 1},
+                                       {platform::Key::Other, 1}}) {
+        WindowProc({platform::MessageType::SysKeyDown, static_cast<int>(key)}, platform.services);
+        EXPECT_EQ(g_windowed, windowed);
+    }
+    WindowProc({platform::MessageType::Destroy}, platform.services);
     platform::Message message;
     ASSERT_TRUE(platform.messages.Peek(message));
     EXPECT_EQ(message.type, platform::MessageType::Quit);

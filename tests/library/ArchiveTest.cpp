@@ -65,13 +65,9 @@ TEST_F(ArchiveTest, FileShortenedAfterOpeningGivesAFailedReadNotAPartialOne) {
     EXPECT_EQ(archive_.Read(0), FileBytes(0, 4));
 }
 
-TEST(Archive, UnopenedArchiveReadsNothing) {
-    Archive archive(kCatalogue);
-    EXPECT_FALSE(archive.IsOpen());
-    EXPECT_EQ(archive.Read(0), std::nullopt);
-}
-
-TEST(Archive, MissingFileErrorNamesTheFullPathAndReason) {
+// A missing file's error names its full path and the reason; a folder is no archive either; an
+// archive that failed to open reads nothing.
+TEST(Archive, OpenFailsForAMissingFileOrAFolder) {
     const TempFolder folder;
     const fs::path previous = fs::current_path();
     fs::current_path(folder.Path());
@@ -83,11 +79,8 @@ TEST(Archive, MissingFileErrorNamesTheFullPathAndReason) {
     EXPECT_FALSE(archive.IsOpen());
     EXPECT_THAT(archive.OpenError(), testing::HasSubstr((folder.Path() / "data.dat").string()));
     EXPECT_THAT(archive.OpenError(), testing::HasSubstr(std::strerror(ENOENT)));
-}
+    EXPECT_EQ(archive.Read(0), std::nullopt);
 
-TEST(Archive, FolderIsNotAnArchive) {
-    const TempFolder folder;
-    Archive archive(kCatalogue);
     EXPECT_FALSE(archive.Open(folder.Path()));
     EXPECT_THAT(archive.OpenError(), testing::HasSubstr(folder.Path().string()));
 }

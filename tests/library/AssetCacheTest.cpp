@@ -57,7 +57,7 @@ TEST_F(AssetCacheTest, IndicesOutsideTheCatalogueCreateNothing) {
     EXPECT_EQ(device_.liveTextures(), 0);
 }
 
-TEST_F(AssetCacheTest, SharedTextureIsMadeOnceAndDestroyedAfterTheLastRelease) {
+TEST_F(AssetCacheTest, SharedTextureIsMadeOnceAndDestroyedAfterTheLastReleaseOrWithItsCache) {
     CTexture* first = textures_.Load(kSight, device_, files_.archive());
     CTexture* second = textures_.Load(kSight, device_, files_.archive());
     ASSERT_NE(first, nullptr);
@@ -74,6 +74,14 @@ TEST_F(AssetCacheTest, SharedTextureIsMadeOnceAndDestroyedAfterTheLastRelease) {
     EXPECT_EQ(device_.liveTextures(), 0);
     textures_.Release(kSight);  // one release too many is ignored
     EXPECT_TRUE(log_.empty());
+
+    {  // a cache destroyed with textures held gives them back
+        CTextureManager cache;
+        cache.Load(kFire, device_, files_.archive());
+        cache.Load(kSight, device_, files_.archive());
+        EXPECT_EQ(device_.liveTextures(), 2);
+    }
+    EXPECT_EQ(device_.liveTextures(), 0);
 }
 
 TEST_F(AssetCacheTest, SharedModelOutlivesItsFirstHolderInEitherOrder) {
@@ -135,28 +143,6 @@ TEST_F(AssetCacheTest, ModelTexturesComeFromTheTextureCacheAndAreGivenBack) {
     ReleaseTextures(holderB, textures_);
     EXPECT_EQ(textures_.EntryCount(), 0u);
     EXPECT_EQ(device_.liveTextures(), 0);
-}
-
-TEST_F(AssetCacheTest, DestroyingTheTextureCacheReleasesEveryDeviceTexture) {
-    {
-        CTextureManager cache;
-        cache.Load(kFire, device_, files_.archive());
-        cache.Load(kSight, device_, files_.archive());
-        cache.Load(kSight, device_, files_.archive());
-        EXPECT_EQ(device_.liveTextures(), 2);
-    }
-    EXPECT_EQ(device_.liveTextures(), 0);
-}
-
-TEST(NullDeviceTextures, MalformedImagesMakeNoTexture) {
-    testfiles::SizeOnlyWindow window;
-    gfx::NullDevice device(window, gfx::NullDevice::FullCaps());
-    EXPECT_EQ(device.CreateTexture(gfx::Image{}), gfx::TextureId::None);
-    EXPECT_EQ(device.CreateTexture(gfx::Image{{2, 2}, Bytes(15)}), gfx::TextureId::None);
-    const gfx::TextureId texture = device.CreateTexture(gfx::Image{{1, 2}, Bytes(8)});
-    EXPECT_EQ(device.TextureSize(texture), (gfx::Size{1, 2}));
-    device.ReleaseTexture(texture);
-    EXPECT_EQ(device.TextureSize(texture), (gfx::Size{}));
 }
 
 }  // namespace

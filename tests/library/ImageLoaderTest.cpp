@@ -6,13 +6,11 @@
 #include <gtest/gtest.h>
 
 #include "ModelTestFiles.h"
-#include "library/AssetDescription.h"
 
 namespace {
 
 using testfiles::Bytes;
 using testfiles::kRgbaPng;
-using testfiles::kRgbPng;
 using testfiles::MakeBmp24;
 using testing::ElementsAre;
 
@@ -24,29 +22,14 @@ TEST(ImageLoader, PngKeepsItsAlphaAndRowOrder) {
                                          0, 0, 255, 255, 10, 20, 30, 0));
 }
 
-TEST(ImageLoader, ImagesWithoutAlphaBecomeOpaqueRgba) {
-    const std::optional<gfx::Image> png = DecodeImage(kRgbPng);
-    ASSERT_TRUE(png.has_value());
-    EXPECT_THAT(png->rgba, ElementsAre(1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255));
-
-    // Bottom-up BMP rows with padding: the top row still comes first.
+// Bottom-up BMP rows with padding: the top row still comes first.
+TEST(ImageLoader, BmpBecomesOpaqueRgbaTopRowFirst) {
     const std::optional<gfx::Image> bmp = DecodeImage(MakeBmp24(
         3, 2, {{1, 2, 3}, {4, 5, 6}, {7, 8, 9}, {10, 11, 12}, {13, 14, 15}, {16, 17, 18}}));
     ASSERT_TRUE(bmp.has_value());
     EXPECT_EQ(bmp->size, (gfx::Size{3, 2}));
     EXPECT_THAT(bmp->rgba, ElementsAre(1, 2, 3, 255, 4, 5, 6, 255, 7, 8, 9, 255, 10, 11, 12, 255,
                                        13, 14, 15, 255, 16, 17, 18, 255));
-}
-
-TEST(ImageLoader, HeaderGivesFormatSizeAndStoredChannels) {
-    const std::optional<ImageInfo> png = ReadImageInfo(kRgbPng);
-    ASSERT_TRUE(png.has_value());
-    EXPECT_EQ(png->format, ImageFormat::Png);
-    EXPECT_EQ(png->size, (gfx::Size{3, 1}));
-    EXPECT_EQ(png->channels, 3);
-    EXPECT_EQ(DescribeImage(kRgbaPng), "PNG 2 x 2, 4 channels\n");
-    EXPECT_EQ(DescribeImage(MakeBmp24(5, 4, std::vector<testfiles::Rgb>(20))),
-              "BMP 5 x 4, 3 channels\n");
 }
 
 // Sets a 32-bit little-endian field of a file.

@@ -82,40 +82,33 @@ TEST_F(SaveFolderTest, SaveWritesTheRecordImageAndLoadRestoresIt) {
     ASSERT_TRUE(LoadSlot(loaded, 1, 90000));
     record.startTime = 90000;  // a new play span; the banked time stays
     EXPECT_EQ(BytesOf(loaded), BytesOf(record));
-}
 
-TEST_F(SaveFolderTest, PlayTimeSurvivesClockWrap) {
-    SaveRecord record;
+    // The play span is measured across the millisecond clock's wrap.
     ResetRecord(record, 0xFFFFFF00u);
-    ASSERT_TRUE(SaveSlot(record, 0, 0x100u, std::tm{}));
+    ASSERT_TRUE(SaveSlot(record, 1, 0x100u, std::tm{}));
     EXPECT_EQ(record.playTimeMs, 0x200u);
 }
 
-// Slot n is file n + 1; a null file means the slot is refused.
-struct SlotCase {
-    const char* name;
-    int slot;
-    const char* file;
-    friend void PrintTo(const SlotCase& row, std::ostream* out) { *out << row.name; }
-};
-
-class SlotFileTest : public SaveFolderTest, public testing::WithParamInterface<SlotCase> {};
-
-TEST_P(SlotFileTest, SlotNIsFileNPlusOne) {
-    const auto [name, slot, file] = GetParam();
-    SaveRecord record = GameInProgress();
-    const Bytes before = BytesOf(record);
-    EXPECT_EQ(SaveSlot(record, slot, 1000, std::tm{}), file != nullptr);
-    EXPECT_EQ(LoadSlot(record, slot, 1000), file != nullptr);
-    EXPECT_EQ(BytesOf(record), before);
-    EXPECT_TRUE(file ? fs::exists(File(file)) : fs::is_empty(folder_.Path()));
+// Slot n is file n + 1; slots outside 0..3 are refused and write nothing (they come first, so
+// the folder is still empty).
+TEST_F(SaveFolderTest, SlotNIsFileNPlusOne) {
+    const struct {
+        const char* name;
+        int slot;
+        const char* file;
+    } slots[] = {{"Negative", -1, nullptr},     {"PastTheLast", 4, nullptr},
+                 {"IntMax", kIntMax, nullptr},  {"IntMin", kIntMin, nullptr},
+                 {"First", 0, "SaveData1.sav"}, {"Last", 3, "SaveData4.sav"}};
+    for (const auto [name, slot, file] : slots) {
+        SCOPED_TRACE(name);
+        SaveRecord record = GameInProgress();
+        const Bytes before = BytesOf(record);
+        EXPECT_EQ(SaveSlot(record, slot, 1000, std::tm{}), file != nullptr);
+        EXPECT_EQ(LoadSlot(record, slot, 1000), file != nullptr);
+        EXPECT_EQ(BytesOf(record), before);
+        EXPECT_TRUE(file ? fs::exists(File(file)) : fs::is_empty(folder_.Path()));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Slots, SlotFileTest,
-    testing::Values(SlotCase{"First", 0, "SaveData1.sav"}, SlotCase{"Last", 3, "SaveData4.sav"},
-                    SlotCase{"Negative", -1, nullptr}, SlotCase{"PastTheLast", 4, nullptr},
-                    SlotCase{"IntMax", kIntMax, nullptr}, SlotCase{"IntMin", kIntMin, nullptr}));
 
 // Files that are missing, folders or not exactly one record long change nothing.
 constexpr size_t kMissing = SIZE_MAX, kFolder = SIZE_MAX - 1;
@@ -310,13 +303,10 @@ SaveRecord SavedRecord() {
     return record;
 }
 
-TEST(SlotLabel, FillsDateTimePlayTimeAndCounts) {
+TEST(SlotLabel, FillsDateTimePlayTimeAndCountsAndExtremeValuesFromAFileDoNotOverflow) {
     EXPECT_EQ(Utf16ToUtf8(
                   SlotLabel(SavedRecord(), u"%04d/%02d/%02d %02d:%02d:%02d  %d:%02d:%02d  %d %d")),
               "2025/05/06 07:08:09  1:02:03  12 3");
-}
-
-TEST(SlotLabel, ExtremeValuesFromAFileDoNotOverflow) {
     SaveRecord record = SavedRecord();
     record.saveTime[5] = record.saveTime[4] = kIntMax;
     record.playTimeMs = std::numeric_limits<uint32_t>::max();
