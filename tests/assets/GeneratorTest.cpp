@@ -8,6 +8,7 @@
 #include "AssetSet.h"
 #include "FontAtlas.h"
 #include "Image.h"
+#include "MeshChecks.h"
 #include "Models.h"
 #include "NumberText.h"
 #include "library/AssetNames.h"
@@ -65,10 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PrimitiveCase{"cube.x", kHalf}, PrimitiveCase{"cylin.x", kUnit},
                     PrimitiveCase{"line.x", {{-0.01f, -0.01f, 0}, {0.01f, 0.01f, 1}}},
                     PrimitiveCase{"sphere.x", kUnit}),
-    [](const testing::TestParamInfo<PrimitiveCase>& info) {
-        const std::string name = info.param.name;
-        return name.substr(0, name.find('.'));
-    });
+    [](const auto& info) { return meshchecks::ShortName(info.param.name); });
 
 TEST(FixedSixTest, WritesSixDecimalsWithoutNegativeZero) {
     EXPECT_EQ(FixedSix(-0.25), "-0.250000");

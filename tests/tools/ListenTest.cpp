@@ -1,19 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <complex>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <numbers>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "Columns.h"
 #include "DecodedSound.h"
-#include "Fft.h"
 #include "ListenCommand.h"
 #include "Sonogram.h"
 #include "Waveform.h"
@@ -26,30 +23,6 @@ namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
 
 // ---- FFT and spectrogram ----
-
-// Against the direct sum, scaled as it is (no 1/N), on random input of every size the tool uses
-// and some it does not.
-TEST(Fft, MatchesTheDirectSumAtEverySize) {
-    std::mt19937 random(11);
-    std::uniform_real_distribution<float> value(-1, 1);
-    for (const size_t size : {8u, 32u, 512u, 4096u}) {
-        std::vector<std::complex<float>> values(size);
-        for (auto& v : values) v = {value(random), value(random)};
-        const std::vector<std::complex<float>> input = values;
-        Fft(values);
-        std::vector<std::complex<double>> turns(size);  // e^(-2 pi i j / size)
-        for (size_t j = 0; j < size; ++j)
-            turns[j] = std::polar(1.0, -2 * std::numbers::pi * j / size);
-        const double tolerance = 1e-4 * std::max<double>(1, size / 32.0);
-        for (size_t k = 0; k < size; ++k) {
-            std::complex<double> sum = 0;
-            for (size_t n = 0; n < size; ++n)
-                sum += std::complex<double>(input[n]) * turns[k * n % size];
-            ASSERT_NEAR(values[k].real(), sum.real(), tolerance) << size << " bin " << k;
-            ASSERT_NEAR(values[k].imag(), sum.imag(), tolerance) << size << " bin " << k;
-        }
-    }
-}
 
 // A half-scale sine on bin 32 of 512-sample frames reads -6 dB there in every column, the first
 // and last included (their frames reach past the signal), and the floor where there is silence.
