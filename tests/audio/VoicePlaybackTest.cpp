@@ -186,7 +186,11 @@ TEST_P(DistanceTest, VolumeFallsLinearlyToSilenceAt14Units) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Distances, DistanceTest,
-                         ::testing::Values(3.5f, 7.0f, 10.5f, 13.0f, 20.0f));
+                         ::testing::Values(3.5f, 7.0f, 10.5f, 13.0f, 20.0f), [](const auto& info) {
+                             const int tenths = static_cast<int>(info.param * 10);
+                             return "Units" + std::to_string(tenths / 10) + "_" +
+                                    std::to_string(tenths % 10);
+                         });
 
 // White noise's high band: the voice's own low-pass (the menu tick's) cuts it, and the direct
 // path's low-pass, closing with distance, darkens it.
