@@ -3,10 +3,9 @@ hm_add_test(asset_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/assets/BuiltArchiveTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/assets/GeneratorTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/assets/FurnitureModelsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/assets/CharacterModelsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/assets/ModelRowsTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/assets/FittingsModelsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/assets/PartsFitTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/assets/MeshKitTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/assets/ArchiveReportTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/assets/PackTest.cpp

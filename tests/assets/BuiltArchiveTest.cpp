@@ -13,7 +13,6 @@
 #include "library/AssetNames.h"
 #include "library/Catalogue.h"
 #include "library/GlyphTable.h"
-#include "library/Utf.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -30,25 +29,6 @@ class BuiltArchiveTest : public testing::Test {
 
     Archive archive_{AssetCatalogue()};
 };
-
-TEST_F(BuiltArchiveTest, CatalogueRowsAreStableAndBackToBack) {
-    const auto catalogue = AssetCatalogue();
-    ASSERT_EQ(catalogue.size(), static_cast<size_t>(kAssetCount));
-    EXPECT_EQ(catalogue[74].name, u"cube.x");
-    EXPECT_EQ(catalogue[197].name, u"step2.wav");
-    EXPECT_EQ(catalogue[201].name, u"TextData.csv");
-    EXPECT_EQ(FindAsset(catalogue, u"bouka.bmp"), 35);
-    EXPECT_EQ(FindAsset(catalogue, u"bouka.x"), 106);
-    EXPECT_EQ(FindAsset(catalogue, u"Bouka.x"), -1);
-    uint64_t offset = 0;
-    for (size_t row = 0; row < catalogue.size(); ++row) {
-        EXPECT_EQ(catalogue[row].offset, offset) << row;
-        EXPECT_GT(catalogue[row].size, 0u) << row;
-        EXPECT_EQ(Utf16ToUtf8(catalogue[row].name), kAssetNames[row]);
-        offset += catalogue[row].size;
-    }
-    EXPECT_EQ(std::filesystem::file_size(HM_BUILT_ARCHIVE), offset);
-}
 
 TEST_F(BuiltArchiveTest, GlyphRecordsLieInsideTheAtlas) {
     const Bytes file = Row(5);

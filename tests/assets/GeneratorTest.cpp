@@ -1,4 +1,4 @@
-// The generators: mesh recipes and the model text, images, the glyph atlas, determinism.
+// The generators: mesh recipes, number text, images, the glyph atlas, determinism.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -8,9 +8,9 @@
 #include "AssetSet.h"
 #include "FontAtlas.h"
 #include "Image.h"
+#include "MeshChecks.h"
 #include "Models.h"
 #include "NumberText.h"
-#include "XFile.h"
 #include "library/AssetNames.h"
 #include "library/GlyphTable.h"
 #include "library/LittleEndian.h"
@@ -66,10 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PrimitiveCase{"cube.x", kHalf}, PrimitiveCase{"cylin.x", kUnit},
                     PrimitiveCase{"line.x", {{-0.01f, -0.01f, 0}, {0.01f, 0.01f, 1}}},
                     PrimitiveCase{"sphere.x", kUnit}),
-    [](const testing::TestParamInfo<PrimitiveCase>& info) {
-        const std::string name = info.param.name;
-        return name.substr(0, name.find('.'));
-    });
+    [](const auto& info) { return meshchecks::ShortName(info.param.name); });
 
 TEST(FixedSixTest, WritesSixDecimalsWithoutNegativeZero) {
     EXPECT_EQ(FixedSix(-0.25), "-0.250000");
@@ -77,21 +74,6 @@ TEST(FixedSixTest, WritesSixDecimalsWithoutNegativeZero) {
     EXPECT_EQ(FixedSix(-4e-7), "0.000000");
     EXPECT_EQ(FixedSix(-6e-7), "-0.000001");
     EXPECT_EQ(FixedSix(1234567.0), "1234567.000000");
-}
-
-TEST(XFileTest, WritesTheBlocksAModelNeeds) {
-    Mesh mesh = BuildModel("cube.x");
-    Material textured;
-    textured.textureFile = "white.bmp";
-    mesh.AddMaterial(textured);
-    const std::string text = WriteXFile(mesh);
-    EXPECT_THAT(text, testing::StartsWith("xof 0303txt 0032\n"));
-    EXPECT_THAT(text, testing::HasSubstr("Mesh {\n24;\n"));  // 6 faces x 4 corners
-    EXPECT_THAT(text, testing::HasSubstr("\n12;\n3;"));      // 12 triangles
-    EXPECT_THAT(text, testing::HasSubstr("MeshNormals {\n24;\n"));
-    EXPECT_THAT(text, testing::HasSubstr("MeshMaterialList {\n2;\n12;\n0,\n"));
-    EXPECT_THAT(text, testing::HasSubstr("1.000000;1.000000;1.000000;1.000000;;\n"));
-    EXPECT_THAT(text, testing::HasSubstr("TextureFilename {\n\"white.bmp\";\n}"));
 }
 
 TEST(BmpTest, RowsRunBottomUpInBgrPaddedToFourBytes) {

@@ -285,14 +285,6 @@ INSTANTIATE_TEST_SUITE_P(
         RingsCase{"RepeatedPointIsPassedOver", {{1, 0}, {1, 1}, {1, 1}, {1, 2}}, {0, 1, 1, 2}}),
     [](const testing::TestParamInfo<RingsCase>& info) { return std::string(info.param.name); });
 
-TEST(AddRevolvedRingsTest, AddsNothingForASingleRing) {
-    Mesh mesh;
-    const LatheRing ring{{1, 0}, {1, 0}, 0};
-    AddRevolvedRings(mesh, std::span(&ring, 1), 8, 0,
-                     [](const LatheRing&, float) { return SurfacePoint{}; });
-    EXPECT_EQ(mesh.NextVertex(), 0u);
-}
-
 TEST(CarriedNormalsTest, StayUnitAndSquareToABendingPath) {
     const Vec3 tangents[] = {{0, 1, 0}, Normalised({1, 1, 0}), {1, 0, 0}, Normalised({1, 0, 1})};
     const std::vector<Vec3> normals = CarriedNormals(tangents, Perpendicular(tangents[0]));

@@ -16,7 +16,6 @@
 #include "library/Format.h"
 #include "library/Utf.h"
 #include "scene/AchievementFile.h"
-#include "scene/SaveData.h"
 #include "scene/TextData.h"
 
 namespace {
@@ -169,19 +168,6 @@ TEST_F(TextTableContentTest, EveryKeyHasATextShapedForItsCaller) {
         EXPECT_EQ(lines.size(), 3u) << entry.key;
         for (const auto& line : lines) EXPECT_FALSE(line.empty()) << entry.key;
     }
-}
-
-TEST_F(TextTableContentTest, SlotLabelFillsTheSlotFormat) {
-    SaveRecord record;
-    record.saveTime = {5, 4, 3, 2, 1, 126, 0, 0, 0};
-    record.playTimeMs = 3723000;
-    record.throwCount = 12;
-    record.deathCount = 3;
-    const std::u16string format = table_.GetText(u"FlagManager_0");
-    EXPECT_THAT(
-        Utf16ToUtf8(SlotLabel(record, format)),
-        testing::AllOf(testing::StartsWith("2026/02/02 03:04:05"), testing::HasSubstr("1:02:03"),
-                       testing::HasSubstr(" 12"), testing::EndsWith(" 3")));
 }
 
 // Every line fits the band; the band is 110 units high and lines step 31.2 units, so an event

@@ -115,18 +115,6 @@ LoadWave Loaded(std::vector<uint8_t> image) {
     return wave;
 }
 
-TEST(StreamLayoutTest, PlaybackStartsAtByte100AndEndsWithTheData) {
-    const LoadWave wave = Loaded(MakeWav(Tone(2.0)));
-    const StreamLayout layout(wave);
-    EXPECT_EQ(layout.ChunkBytes(), kRate * 2);
-    EXPECT_EQ(layout.ReadPosition(0), 100u);
-    EXPECT_EQ(layout.ReadSize(100), kRate * 2);
-    const size_t end = 44 + 4 * kRate;  // just past the last sample
-    EXPECT_EQ(layout.ReadSize(end - 10), 10u);
-    EXPECT_EQ(layout.ReadPosition(end + 500), end);
-    EXPECT_EQ(layout.ReadSize(end), 0u);
-}
-
 TEST(StreamLayoutTest, ReadsStartOnWholeSampleFrames) {
     Format stereo;
     stereo.channels = 2;

@@ -70,7 +70,9 @@ TEST_P(DepthOrderTest, TheNearerTriangleWins) {
     EXPECT_NEAR(buffer.Depth(32, 20), 0.3f, 1e-6f);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothOrders, DepthOrderTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(BothOrders, DepthOrderTest, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "NearerDrawnFirst" : "FartherDrawnFirst");
+});
 
 TEST(RasteriserTest, CutOutTexelsLeaveHolesAndOpaqueOnesAreDrawn) {
     // Left half opaque red, right half transparent.

@@ -39,18 +39,11 @@ class GlFrameTest : public testsupport::GlTest {
             library->FrameStep(0, 0);
             scene.Frame();
             DrawFrame(scene);
-            if (i == frames - 1) device_->CaptureNextPresent();
-            device_->Present();
+            if (i < frames - 1) device_->Present();
         }
-        gfx::Image frame;
-        EXPECT_TRUE(device_->ReadBack(frame));
+        const gfx::Image frame = CaptureFrame();
         driver::WritePng(picture, frame);
         return frame;
-    }
-
-    static std::array<int, 3> At(const gfx::Image& frame, int x, int y) {
-        const size_t i = (static_cast<size_t>(y) * frame.size.width + x) * 4;
-        return {frame.rgba[i], frame.rgba[i + 1], frame.rgba[i + 2]};
     }
 
     static constexpr int kWidth = 1280;
@@ -69,8 +62,8 @@ glm::ivec2 OnScreen(const Camera& camera, const glm::vec3& point, int width, int
             static_cast<int>((0.5f - clip.y / clip.w * 0.5f) * static_cast<float>(height))};
 }
 
-int Brightness(const std::array<int, 3>& rgb) {
-    return rgb[0] + rgb[1] + rgb[2];
+int Brightness(const testsupport::Rgba& rgba) {
+    return rgba[0] + rgba[1] + rgba[2];
 }
 
 TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
@@ -82,7 +75,7 @@ TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
     const Camera& camera = library->effect.camera;
     const auto pixel = [&](const glm::vec3& point) {
         const glm::ivec2 at = OnScreen(camera, point, kWidth, kHeight);
-        return At(frame, at.x, at.y);
+        return Pixel(frame, at.x, at.y);
     };
     // The box's shadow falls away from the sun (left and back) onto the floor beside it; the low
     // sun lights the open floor at about 40 degrees, so the step is modest.
@@ -92,7 +85,7 @@ TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
     scene.ball.emissiveIntensity = 0;
     const gfx::Image plain = RunFrames(scene, 1, "render_test_scene_no_glow.png");
     const glm::ivec2 halo = OnScreen(camera, {2.3f, 0.05f, -1.0f}, kWidth, kHeight);
-    EXPECT_GT(withGlow, Brightness(At(plain, halo.x, halo.y)) + 10);
+    EXPECT_GT(withGlow, Brightness(Pixel(plain, halo.x, halo.y)) + 10);
     // The mirror shows the scene: its middle holds more than one colour.
     const glm::vec3 glass = scene.mirror->frame.position;
     std::array<int, 3> low{255, 255, 255}, high{0, 0, 0};
@@ -100,8 +93,8 @@ TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
         for (float dy : {-0.8f, -0.4f, 0.0f, 0.4f}) {
             const auto rgb = pixel(glass + glm::vec3(dx * 0.87f, dy, dx * 0.5f));
             for (int c = 0; c < 3; ++c) {
-                low[c] = std::min(low[c], rgb[c]);
-                high[c] = std::max(high[c], rgb[c]);
+                low[c] = std::min<int>(low[c], rgb[c]);
+                high[c] = std::max<int>(high[c], rgb[c]);
             }
         }
     }
@@ -110,9 +103,9 @@ TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
     EXPECT_TRUE(scene.dialogue.IsOpen());
     int glyphPixels = 0;
     for (int y = kHeight - kHeight * 110 / 1080; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) glyphPixels += At(frame, x, y)[0] > 128;
+        for (int x = 0; x < kWidth; ++x) glyphPixels += Pixel(frame, x, y)[0] > 128;
     }
-    EXPECT_LT(At(frame, 2, kHeight - 2)[0], 60);
+    EXPECT_LT(Pixel(frame, 2, kHeight - 2)[0], 60);
     EXPECT_GT(glyphPixels, 100);
 }
 
@@ -155,7 +148,8 @@ TEST_F(GlFrameTest, AStretchedBoxFaceInItsOwnShadowIsUniformlyDark) {
     for (float y : {0.2f, 1.5f, 2.8f, 2.95f}) {
         for (float z : {-2.5f, -1.0f, 0.0f, 1.0f, 2.5f}) {
             const glm::ivec2 at = OnScreen(camera, {3.9f, y, z}, kWidth, kHeight);
-            EXPECT_NEAR(Brightness(At(lit, at.x, at.y)), Brightness(At(ambient, at.x, at.y)), 6)
+            EXPECT_NEAR(Brightness(Pixel(lit, at.x, at.y)), Brightness(Pixel(ambient, at.x, at.y)),
+                        6)
                 << "y " << y << " z " << z;
         }
     }
@@ -200,10 +194,11 @@ TEST_F(GlFrameTest, TheHandHeldLightAtArmsLengthNeitherSaturatesNorGlows) {
     for (float brightness : {5.0f, 8.0f}) {  // the neutral setting and the brightest
         library->effect.lightFactors.z = brightness;
         const gfx::Image lit = RunFrames(scene, 2, "hand_light_on.png");
-        for (int channel : At(lit, face.x, face.y)) EXPECT_LT(channel, 255) << brightness;
-        EXPECT_GT(Brightness(At(lit, face.x, face.y)), Brightness(At(unlit, face.x, face.y)) + 60);
-        EXPECT_EQ(Brightness(At(lit, beside.x, beside.y)), 0) << brightness;
-        EXPECT_EQ(Brightness(At(lit, above.x, above.y)), 0) << brightness;
+        for (int c = 0; c < 3; ++c) EXPECT_LT(Pixel(lit, face.x, face.y)[c], 255) << brightness;
+        EXPECT_GT(Brightness(Pixel(lit, face.x, face.y)),
+                  Brightness(Pixel(unlit, face.x, face.y)) + 60);
+        EXPECT_EQ(Brightness(Pixel(lit, beside.x, beside.y)), 0) << brightness;
+        EXPECT_EQ(Brightness(Pixel(lit, above.x, above.y)), 0) << brightness;
     }
 }
 
@@ -238,11 +233,7 @@ TEST_F(GlFrameTest, TheComposePassAddsTheGlowAsAnAdditiveDrawWould) {
         library->effect.SetTexture(effect_parameter::kGlowImage, composeGlow);
         screen.DrawWith(*library, scene, ShaderPass::Compose);
         if (addGlow) screen.DrawWith(*library, glow, ShaderPass::GlowQuad);
-        device.CaptureNextPresent();
-        device.Present();
-        gfx::Image frame;
-        EXPECT_TRUE(device.ReadBack(frame));
-        return frame;
+        return CaptureFrame();
     };
     const gfx::Image composed = draw(glow, false);
     const gfx::Image layered = draw(black, true);
