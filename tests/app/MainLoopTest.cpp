@@ -164,9 +164,9 @@ TEST(WindowProcTest, EscapeLeavesFullScreenFirstThenAsksWithNoAsDefault) {
 // Alt+Enter toggles the full screen; a destroyed window quits.
 TEST(WindowProcTest, AltEnterTogglesTheFullScreenAndDestroyQuits) {
     FakePlatform platform;
-    for (const auto [key, windowed] : {std::pair{platform::Key::Enter, 0},
-                                       {platform::Key::Enter, 1},
-                                       {platform::Key::Other, 1}}) {
+    for (const auto& [key, windowed] : {std::pair{platform::Key::Enter, 0},
+                                        {platform::Key::Enter, 1},
+                                        {platform::Key::Other, 1}}) {
         WindowProc({platform::MessageType::SysKeyDown, static_cast<int>(key)}, platform.services);
         EXPECT_EQ(g_windowed, windowed);
     }

@@ -207,7 +207,9 @@ TEST_P(PlacementTest, HasTheHeightAndOriginItsEventsNeed) {
     const float height = size.y * c.scale;
     EXPECT_GE(height, c.lowest - kTolerance);
     EXPECT_LE(height, c.highest + kTolerance);
-    if (c.width != 0) EXPECT_NEAR(size.x, c.width, kTolerance);
+    if (c.width != 0) {
+        EXPECT_NEAR(size.x, c.width, kTolerance);
+    }
     // Whether the middle of the model lies within a quarter of its extent of the origin.
     const auto centred = [](float middle, float extent) {
         return std::fabs(middle) <= 0.25f * extent;
