@@ -16,6 +16,15 @@ int TextureUnitOf(int index) {
                                                  : index - effect_parameter::kTexture;
 }
 
+// The brightness setting that leaves colours as they are.
+constexpr float kNeutralBrightness = 5.0f;
+
+// The pass options the game knows, by their define's name.
+std::optional<EffectCondition> ConditionNamed(std::string_view name) {
+    if (name == "BRIGHTEN") return EffectCondition::BrightnessOffNeutral;
+    return std::nullopt;
+}
+
 }  // namespace
 
 CEffect::~CEffect() {
@@ -24,10 +33,11 @@ CEffect::~CEffect() {
 
 void CEffect::ReleasePrograms() {
     if (!device_) return;
-    for (gfx::ProgramId& program : programs_) {
-        device_->ReleaseProgram(program);
-        program = gfx::ProgramId::None;
+    for (PassPrograms& pass : passes_) {
+        for (const Variant& variant : pass.variants) device_->ReleaseProgram(variant.program);
+        pass = {};
     }
+    currentProgram_ = gfx::ProgramId::None;
     device_ = nullptr;
 }
 
@@ -40,29 +50,71 @@ HRESULT CEffect::Create(gfx::Device& device, std::span<const uint8_t> file) {
         std::fprintf(stderr, "hollowmere: effect file: %s\n", error.c_str());
         return E_FAIL;
     }
+    device_ = &device;
     for (int pass = 0; pass < kEffectPassCount; ++pass) {
-        const auto p = static_cast<size_t>(pass);
-        programs_[p] = device.CreateProgram(parsed->SourceOf(pass), error);
-        if (programs_[p] == gfx::ProgramId::None) {
-            std::fprintf(stderr, "hollowmere: effect pass %d does not compile:\n%s\n", pass,
-                         error.c_str());
-            device_ = &device;
-            ReleasePrograms();
-            return E_FAIL;
+        const EffectPass& source = parsed->passes[static_cast<size_t>(pass)];
+        PassPrograms& programs = passes_[static_cast<size_t>(pass)];
+        programs.state = source.state;
+        for (const std::string& name : source.options) {
+            const std::optional<EffectCondition> condition = ConditionNamed(name);
+            if (!condition) {
+                std::fprintf(stderr, "hollowmere: effect pass %d: unknown option %s\n", pass,
+                             name.c_str());
+                ReleasePrograms();
+                return E_FAIL;
+            }
+            programs.options.push_back(*condition);
         }
-        states_[p] = parsed->passes[p].state;
-        for (int index = 0; index < kEffectParameterCount; ++index) {
-            locations_[p][static_cast<size_t>(index)] = device.UniformLocation(
-                programs_[p], parsed->parameters[static_cast<size_t>(index)]);
+        for (uint32_t bits = 0; bits < (1u << programs.options.size()); ++bits) {
+            Variant variant;
+            variant.program = device.CreateProgram(parsed->SourceOf(pass, bits), error);
+            if (variant.program == gfx::ProgramId::None) {
+                std::fprintf(stderr, "hollowmere: effect pass %d does not compile:\n%s\n", pass,
+                             error.c_str());
+                ReleasePrograms();
+                return E_FAIL;
+            }
+            for (int index = 0; index < kEffectParameterCount; ++index) {
+                variant.locations[static_cast<size_t>(index)] = device.UniformLocation(
+                    variant.program, parsed->parameters[static_cast<size_t>(index)]);
+            }
+            programs.variants.push_back(variant);
         }
     }
-    device_ = &device;
     passCount = kEffectPassCount;
     const std::array<float, 6> weights = BlurWeights();
     SetFloats(effect_parameter::kBlurWeights, weights);
     // The whole texture, until a glyph or sprite names a part of it.
     SetVector(effect_parameter::kExtra, glm::vec4(0, 0, 1, 1));
     return S_OK;
+}
+
+bool CEffect::Holds(EffectCondition condition) const {
+    switch (condition) {
+        case EffectCondition::BrightnessOffNeutral:
+            return values_[effect_parameter::kLightFactors].data[0].z != kNeutralBrightness;
+    }
+    return true;
+}
+
+const CEffect::Variant* CEffect::VariantOf(uint32_t pass) const {
+    if (pass >= kEffectPassCount || passes_[pass].variants.empty()) return nullptr;
+    const PassPrograms& programs = passes_[pass];
+    size_t bits = 0;
+    for (size_t i = 0; i < programs.options.size(); ++i) {
+        if (Holds(programs.options[i])) bits |= size_t{1} << i;
+    }
+    return &programs.variants[bits];
+}
+
+gfx::ProgramId CEffect::ProgramOf(uint32_t pass) const {
+    const Variant* variant = VariantOf(pass);
+    return variant ? variant->program : gfx::ProgramId::None;
+}
+
+void CEffect::Use(const Variant& variant) {
+    device_->UseProgram(variant.program, passes_[currentPass].state);
+    currentProgram_ = variant.program;
 }
 
 CEffect::Value* CEffect::ValueAt(int index) {
@@ -109,10 +161,10 @@ void CEffect::BeginTechnique() {
 
 void CEffect::SelectPass(ShaderPass selected) {
     const uint32_t pass = PassIndex(selected);
-    if (!device_ || pass >= kEffectPassCount) return;
-    if (pass == currentPass && !forcePassSelect_) return;
-    device_->UseProgram(programs_[pass], states_[pass]);
+    const Variant* variant = device_ ? VariantOf(pass) : nullptr;
+    if (!variant || (pass == currentPass && !forcePassSelect_)) return;
     currentPass = pass;
+    Use(*variant);
     forcePassSelect_ = false;
 }
 
@@ -140,9 +192,10 @@ void CEffect::Send(int location, const Value& value, int index) {
 
 void CEffect::CommitChanges() {
     if (!device_ || forcePassSelect_) return;  // no pass begun yet
-    const auto& locations = locations_[currentPass];
+    const Variant& variant = *VariantOf(currentPass);
+    if (variant.program != currentProgram_) Use(variant);
     for (int index = 0; index < kEffectParameterCount; ++index) {
-        const int location = locations[static_cast<size_t>(index)];
+        const int location = variant.locations[static_cast<size_t>(index)];
         if (location >= 0) Send(location, values_[static_cast<size_t>(index)], index);
     }
 }

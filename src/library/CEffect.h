@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include <glm/mat4x4.hpp>
 #include <glm/vec3.hpp>
@@ -40,10 +41,16 @@ inline constexpr int kTexelSize = 21;
 inline constexpr int kExtra = 22;
 }  // namespace effect_parameter
 
+// What a pass option of the effect file stands for: the option is defined while it holds.
+enum class EffectCondition : uint8_t {
+    BrightnessOffNeutral,  // "BRIGHTEN": the brightness setting changes colours
+};
+
 // The one effect every draw goes through: the programs of the technique's passes, the values of
 // its parameters by index, and the camera and light state (EffectLighting) they are made from.
-// Values are kept until CommitChanges sends them to the pass being drawn; a pass switch happens
-// only when a draw asks for another pass than the last one.
+// Values are kept until CommitChanges sends them to the pass being drawn; a program switch
+// happens only when a draw asks for another pass than the last one, or the parameters call for
+// another variant of it.
 class CEffect : public EffectLighting {
   public:
     CEffect() = default;
@@ -56,10 +63,9 @@ class CEffect : public EffectLighting {
     // stderr; the effect then stays empty.
     HRESULT Create(gfx::Device& device, std::span<const uint8_t> file);
     bool IsCreated() const { return device_ != nullptr; }
-    // The program that draws `pass`; None before Create.
-    gfx::ProgramId ProgramOf(uint32_t pass) const {
-        return pass < kEffectPassCount ? programs_[pass] : gfx::ProgramId::None;
-    }
+    // The program that would draw `pass` with the parameters as they are now; None before
+    // Create.
+    gfx::ProgramId ProgramOf(uint32_t pass) const;
 
     // Parameter setters; an index outside 0..22 is ignored.
     void SetMatrix(int index, const glm::mat4& value);
@@ -72,7 +78,8 @@ class CEffect : public EffectLighting {
     void BeginTechnique();
     // Makes `pass` current unless it already is (and no technique began since).
     void SelectPass(ShaderPass pass);
-    // Sends every parameter value to the current pass.
+    // Makes the current pass's variant for the parameters as they are now current, and sends it
+    // every parameter value.
     void CommitChanges();
 
     // Camera update of the live camera: view, projection, parameter 1, culling sphere; leaves
@@ -103,15 +110,26 @@ class CEffect : public EffectLighting {
         gfx::TextureId texture = gfx::TextureId::None;
         uint32_t floatCount = 0;
     };
+    // One compiled variant of a pass, with the uniform location of each parameter (-1: unused).
+    struct Variant {
+        gfx::ProgramId program = gfx::ProgramId::None;
+        std::array<int, kEffectParameterCount> locations{};
+    };
+    struct PassPrograms {
+        std::vector<EffectCondition> options;  // the pass's options, in the file's order
+        std::vector<Variant> variants;         // by option bits: bit i set when option i is defined
+        gfx::DrawState state;
+    };
     Value* ValueAt(int index);
+    bool Holds(EffectCondition condition) const;
+    const Variant* VariantOf(uint32_t pass) const;
+    void Use(const Variant& variant);
     void Send(int location, const Value& value, int index);
     void ReleasePrograms();
 
     gfx::Device* device_ = nullptr;
-    std::array<gfx::ProgramId, kEffectPassCount> programs_{};
-    std::array<gfx::DrawState, kEffectPassCount> states_{};
-    // Uniform location of each parameter in each pass's program (-1: not used there).
-    std::array<std::array<int, kEffectParameterCount>, kEffectPassCount> locations_{};
+    std::array<PassPrograms, kEffectPassCount> passes_{};
+    gfx::ProgramId currentProgram_ = gfx::ProgramId::None;
     std::array<Value, kEffectParameterCount> values_{};
     bool forcePassSelect_ = true;
     bool inTechnique_ = false;

@@ -143,6 +143,8 @@ class Parser {
             } else if (key == "fragment" && IsIdentifier(value)) {
                 pass.fragment = value;
             } else if (key == "defines" && Defines(value, pass.defines)) {
+            } else if (key == "options" && Defines(value, pass.options) &&
+                       pass.options.size() <= kMaxPassOptions) {
             } else if (key == "blend" && Set(Lookup(value, kBlends), pass.state.blend, blend)) {
             } else if (key == "depth" && Set(Lookup(value, kDepths), pass.state.depth, depth)) {
             } else if (key == "cull" && Set(Lookup(value, kCulls), pass.state.cull, cull)) {
@@ -211,10 +213,13 @@ class Parser {
 
 }  // namespace
 
-gfx::ProgramSource EffectFile::SourceOf(int index) const {
+gfx::ProgramSource EffectFile::SourceOf(int index, uint32_t options) const {
     const EffectPass& pass = passes.at(static_cast<size_t>(index));
     std::string prefix;
     for (const std::string& define : pass.defines) prefix += "#define " + define + "\n";
+    for (size_t i = 0; i < pass.options.size(); ++i) {
+        if (options & (1u << i)) prefix += "#define " + pass.options[i] + "\n";
+    }
     prefix += shared;
     return {prefix + vertexStages.at(pass.vertex), prefix + fragmentStages.at(pass.fragment)};
 }

@@ -14,16 +14,20 @@
 //   technique NAME
 //   parameter INDEX NAME                         (every index 0 .. kEffectParameterCount − 1)
 //   shared / vertex NAME / fragment NAME, GLSL lines, then "end"
-//   pass INDEX vertex=NAME fragment=NAME [defines=A,B] blend=none|alpha|add
+//   pass INDEX vertex=NAME fragment=NAME [defines=A,B] [options=C,D] blend=none|alpha|add
 //        depth=off|test|testwrite cull=none|back  (every index 0 .. kEffectPassCount − 1)
+// A pass's options are defines it is compiled both with and without (at most kMaxPassOptions),
+// so that the game can draw with the variant that leaves out work whose result would not show.
 // Lines starting with '#' outside a block are comments.
 
 inline constexpr int kEffectParameterCount = 23;
+inline constexpr size_t kMaxPassOptions = 2;
 
 struct EffectPass {
     std::string vertex;  // names of the stage blocks
     std::string fragment;
     std::vector<std::string> defines;
+    std::vector<std::string> options;
     gfx::DrawState state;
 };
 
@@ -35,8 +39,9 @@ struct EffectFile {
     std::map<std::string, std::string, std::less<>> fragmentStages;
     std::array<EffectPass, kEffectPassCount> passes;
 
-    // The program source of pass `index`: its defines, the shared block, then each stage.
-    gfx::ProgramSource SourceOf(int index) const;
+    // The program source of pass `index`: its defines and the options whose bits are set in
+    // `options` (bit i: the pass's option i), the shared block, then each stage.
+    gfx::ProgramSource SourceOf(int index, uint32_t options = 0) const;
 };
 
 // nullopt with the reason (and its line number) in `error` when the text is not a complete,

@@ -19,7 +19,7 @@ std::string CompleteFile() {
     for (int i = 0; i < kEffectPassCount; ++i) {
         text += "pass " + std::to_string(i) +
                 " vertex=v fragment=f blend=add depth=test cull=none" +
-                (i == 3 ? " defines=A,B_2" : "") + "\n";
+                (i == 3 ? " defines=A,B_2 options=C" : "") + "\n";
     }
     return text;
 }
@@ -39,8 +39,11 @@ TEST(EffectFileTest, ReadsParametersStagesAndPassesAndAssemblesEachPassSource) {
     EXPECT_EQ(file->passes[3].state,
               (gfx::DrawState{gfx::Blend::Additive, gfx::DepthMode::Test, gfx::CullMode::None}));
     const gfx::ProgramSource source = file->SourceOf(3);
-    // Defines first, so that the shared block and the stage both see them.
+    // Defines first, so that the shared block and the stage both see them; an option only in
+    // the variant that asks for it.
     EXPECT_THAT(source.vertex, testing::StartsWith("#define A\n#define B_2\nuniform vec4 p4;\n"));
+    EXPECT_THAT(file->SourceOf(3, 1).fragment,
+                testing::StartsWith("#define A\n#define B_2\n#define C\nuniform"));
     EXPECT_THAT(source.fragment, testing::EndsWith("void main() {}\n"));
 }
 

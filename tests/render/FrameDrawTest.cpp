@@ -116,8 +116,9 @@ TEST_F(FrameDrawTest, TheFadeIsDrawnOnlyWhileTheFlashShows) {
     }
 }
 
-TEST_F(FrameDrawTest, APassIsSwitchedOnlyWhenItChangesOrATechniqueBegins) {
+TEST_F(FrameDrawTest, AProgramIsSwitchedOnlyWhenThePassOrItsVariantChangesOrATechniqueBegins) {
     CEffect& effect = library.effect;
+    effect.SetVector(effect_parameter::kLightFactors, {1, 1.8f, 5, 1});
     const int before = device.counts().programSwitches;
     effect.BeginTechnique();
     effect.SelectPass(ShaderPass::Lit);
@@ -127,6 +128,16 @@ TEST_F(FrameDrawTest, APassIsSwitchedOnlyWhenItChangesOrATechniqueBegins) {
     effect.BeginTechnique();
     effect.SelectPass(ShaderPass::FlatQuad);
     EXPECT_EQ(device.counts().programSwitches - before, 3);
+
+    // Off the neutral brightness the lit pass draws with the variant that brightens.
+    const uint32_t lit = PassIndex(ShaderPass::Lit);
+    effect.SelectPass(ShaderPass::Lit);
+    const gfx::ProgramId neutral = effect.ProgramOf(lit);
+    effect.SetVector(effect_parameter::kLightFactors, {1, 1.8f, 8, 1});
+    EXPECT_NE(effect.ProgramOf(lit), neutral);
+    effect.CommitChanges();
+    effect.CommitChanges();
+    EXPECT_EQ(device.counts().programSwitches - before, 5);
 }
 
 TEST(CSurfTest, PacksClearColoursLikeTheDevice) {
