@@ -30,17 +30,19 @@ TEST(PlaceWindowTest, SavedPositionOnlyWhenTheWholeWindowFitsTheUsableArea) {
     }
 }
 
+std::vector<std::string> BoxTexts(const FakePlatform& platform) {
+    std::vector<std::string> texts;
+    for (const auto& box : platform.dialogs.shown()) texts.push_back(box.text);
+    return texts;
+}
+
 struct EntryTest : ::testing::Test {
     FakePlatform platform;
 
     int Launch(uint32_t frames = 1, FrameHook::Fn fn = {}) {
         return LaunchGame(platform, frames, std::move(fn));
     }
-    std::vector<std::string> BoxTexts() const {
-        std::vector<std::string> texts;
-        for (const auto& box : platform.dialogs.shown()) texts.push_back(box.text);
-        return texts;
-    }
+    std::vector<std::string> BoxTexts() const { return ::BoxTexts(platform); }
 };
 
 TEST_F(EntryTest, ASecondInstanceIsRefused) {
@@ -139,44 +141,36 @@ TEST_F(EntryTest, AFailedDisplayChangeEndsTheRunWithItsMessage) {
 }
 
 // The message names the first missing capability; the shader model has a sentence of its own.
-struct CapsCase {
-    const char* missing;
-    void (*spoil)(gfx::Caps&);
-    friend void PrintTo(const CapsCase& row, std::ostream* out) { *out << row.missing; }
-};
-
-class CapsCheckTest : public EntryTest, public ::testing::WithParamInterface<CapsCase> {};
-
-TEST_P(CapsCheckTest, TheFirstMissingCapabilityIsNamedThenInitialisationFails) {
-    gfx::Caps caps = gfx::NullDevice::FullCaps();
-    GetParam().spoil(caps);
-    platform.graphics = gfx::NullGraphics(caps);
-    EXPECT_EQ(Launch(), E_FAIL);
-    const std::string missing = GetParam().missing;
-    const std::string message = missing == "PixelShader20"
-                                    ? "ビデオカードが対応してません。起動するにはピクセルシェーダ "
-                                      "2.0に対応したビデオカードが必要です"
-                                    : "ビデオカードが対応していません:" + missing;
-    EXPECT_EQ(BoxTexts(), (std::vector<std::string>{message, kInitFailed}));
+TEST(CapsCheckTest, TheFirstMissingCapabilityIsNamedThenInitialisationFails) {
+    const struct {
+        const char* missing;
+        void (*spoil)(gfx::Caps&);
+    } rows[] = {
+        {"PixelShader20", [](gfx::Caps& c) { c.shaderModel = 0x0150; }},
+        {"D3DPTEXTURECAPS_POW2", [](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsPow2; }},
+        {"D3DPTEXTURECAPS_SQUAREONLY",
+         [](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsSquareOnly; }},
+        {"D3DPCMPCAPS_GREATEREQUAL", [](gfx::Caps& c) { c.alphaGreaterEqual = false; }},
+        {"D3DPRASTERCAPS_WFOG", [](gfx::Caps& c) { c.perPixelFog = false; }},
+        {"D3DPMISCCAPS_FOGANDSPECULARALPHA", [](gfx::Caps& c) { c.fogWithSpecularAlpha = false; }},
+        {"NumSimultaneousRTs", [](gfx::Caps& c) { c.maxRenderTargets = 1; }},
+        {"MaxTextureHeight", [](gfx::Caps& c) { c.maxTextureHeight = 512; }},
+        // Both texture sizes short: the width is named, being checked first.
+        {"MaxTextureWidth", [](gfx::Caps& c) { c.maxTextureWidth = c.maxTextureHeight = 256; }}};
+    for (const auto& row : rows) {
+        const std::string missing = row.missing;
+        gfx::Caps caps = gfx::NullDevice::FullCaps();
+        row.spoil(caps);
+        FakePlatform platform;
+        platform.graphics = gfx::NullGraphics(caps);
+        EXPECT_EQ(LaunchGame(platform), E_FAIL) << missing;
+        const std::string message =
+            missing == "PixelShader20"
+                ? "ビデオカードが対応してません。起動するにはピクセルシェーダ "
+                  "2.0に対応したビデオカードが必要です"
+                : "ビデオカードが対応していません:" + missing;
+        EXPECT_EQ(BoxTexts(platform), (std::vector<std::string>{message, kInitFailed}));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    InOrder, CapsCheckTest,
-    ::testing::Values(CapsCase{"PixelShader20", [](gfx::Caps& c) { c.shaderModel = 0x0150; }},
-                      CapsCase{"D3DPTEXTURECAPS_POW2",
-                               [](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsPow2; }},
-                      CapsCase{"D3DPTEXTURECAPS_SQUAREONLY",
-                               [](gfx::Caps& c) { c.textureCaps = gfx::kTextureCapsSquareOnly; }},
-                      CapsCase{"D3DPCMPCAPS_GREATEREQUAL",
-                               [](gfx::Caps& c) { c.alphaGreaterEqual = false; }},
-                      CapsCase{"D3DPRASTERCAPS_WFOG", [](gfx::Caps& c) { c.perPixelFog = false; }},
-                      CapsCase{"D3DPMISCCAPS_FOGANDSPECULARALPHA",
-                               [](gfx::Caps& c) { c.fogWithSpecularAlpha = false; }},
-                      CapsCase{"NumSimultaneousRTs", [](gfx::Caps& c) { c.maxRenderTargets = 1; }},
-                      CapsCase{"MaxTextureHeight", [](gfx::Caps& c) { c.maxTextureHeight = 512; }},
-                      // Both texture sizes short: the width is named, being checked first.
-                      CapsCase{"MaxTextureWidth", [](gfx::Caps& c) {
-                                   c.maxTextureWidth = c.maxTextureHeight = 256;
-                               }}));
 
 }  // namespace

@@ -25,11 +25,11 @@ T* FindEvent(Scene& field, std::u16string_view name = {}) {
 }
 
 // A game on the fake platform that starts in a field and runs frames.
-class FieldRun : public testing::Test {
+class FieldRun : public AppTest {
   protected:
+    FieldRun() : AppTest({0, 0, 640, 360}) {}
     void SetUp() override {
-        ASSERT_TRUE(platform.window.Create({0, 0, 640, 360}));
-        ASSERT_EQ(app.InitDevice(), S_OK);
+        AppTest::SetUp();
         platform.messages.Push({platform::MessageType::Activate, 1});
     }
     void Start(FieldId id, const glm::vec3& spawn, float yaw) {
@@ -40,12 +40,6 @@ class FieldRun : public testing::Test {
         app.player.SetSpawn(yaw, spawn);
         app.rootScene.AddChild(MakeFieldOf(id));
         Run(40);
-    }
-    void Run(uint32_t frames, FrameHook::Fn each = {}) {
-        FrameHook hook(platform.messages, frames, std::move(each));
-        app.observer = &hook;
-        ASSERT_EQ(app.MainLoop(), 0);
-        app.observer = nullptr;
     }
     // Stands the player on the floor inside `trigger` (placed or hanging from another mesh) and
     // lets the frame see them there.
@@ -143,7 +137,4 @@ class FieldRun : public testing::Test {
     FieldId Current() const { return static_cast<FieldId>(app.player.record.currentField); }
     Scene& Field() { return *app.rootScene.CurrentChild(); }
     glm::vec3 Horizontal(const glm::vec3& v) const { return {v.x, 0, v.z}; }
-
-    FakePlatform platform;
-    D3DXMain app{platform.services};
 };

@@ -13,7 +13,6 @@
 #include "content/fields/FieldFactory.h"
 #include "content/fields/Retries.h"
 #include "library/AssetNames.h"
-#include "library/Utf.h"
 
 namespace {
 
@@ -156,46 +155,37 @@ INSTANTIATE_TEST_SUITE_P(BuiltFields, ExitTest,
 
 // What a field builds depends on the story: an exit (by its trigger) or a model that is there only
 // at some stages.
-struct ConditionCase {
-    FieldId field;
-    int32_t stage;
-    const char* exit;       // an exit's trigger, or null
-    const char16_t* event;  // an event's name, or null
-    bool present;
-    friend void PrintTo(const ConditionCase& c, std::ostream* out) {
-        *out << "Field" << static_cast<int>(c.field) << "Stage" << c.stage << "_"
-             << (c.exit ? c.exit : Utf16ToUtf8(c.event)) << (c.present ? "_Present" : "_Absent");
+TEST_F(FieldRun, EachFieldBuildsWhatItsStageCallsFor) {
+    const struct {
+        FieldId field;
+        int32_t stage;
+        const char* exit;       // an exit's trigger, or null
+        const char16_t* event;  // an event's name, or null
+        bool present;
+    } conditions[] = {{FieldId::F3, 11, nullptr, u"BoukaSwitch", true},
+                      {FieldId::F3, 12, nullptr, u"BoukaSwitch", false},
+                      {FieldId::Guest_Room, 3, nullptr, u"Text", true},
+                      {FieldId::Guest_Room, 4, nullptr, u"Text", false},
+                      {FieldId::Soto, 0, "path", nullptr, false},
+                      {FieldId::Soto, 12, "path", nullptr, true},
+                      {FieldId::Soto, 24, "path", nullptr, false}};
+    for (const auto& c : conditions) {
+        const FieldStart start = StartOf(c.field);
+        app.player.record.storyStage = c.stage;
+        app.player.SetSpawn(start.yaw, start.position);
+        app.rootScene.AddChild(MakeFieldOf(c.field));
+        Run(1);
+        const int exit = c.exit ? ExitIndex(c.field, c.exit) : -1;
+        bool found = false;
+        for (auto& child : Field().children) {
+            const auto* trigger = dynamic_cast<const Ev::ExitBase*>(child.get());
+            if (trigger && trigger->exit == exit) found = true;
+            found = found || (c.event && std::u16string_view(child->Name()) == c.event);
+        }
+        EXPECT_EQ(found, c.present)
+            << "field " << static_cast<int>(c.field) << " stage " << c.stage;
     }
-};
-
-class ConditionTest : public FieldRun, public testing::WithParamInterface<ConditionCase> {};
-
-TEST_P(ConditionTest, TheFieldBuildsWhatItsStageCallsFor) {
-    const ConditionCase& c = GetParam();
-    const FieldStart start = StartOf(c.field);
-    app.player.record.storyStage = c.stage;
-    app.player.SetSpawn(start.yaw, start.position);
-    app.rootScene.AddChild(MakeFieldOf(c.field));
-    Run(1);
-    const int exit = c.exit ? ExitIndex(c.field, c.exit) : -1;
-    bool found = false;
-    for (auto& child : Field().children) {
-        const auto* trigger = dynamic_cast<const Ev::ExitBase*>(child.get());
-        if (trigger && trigger->exit == exit) found = true;
-        found = found || (c.event && std::u16string_view(child->Name()) == c.event);
-    }
-    EXPECT_EQ(found, c.present);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Stages, ConditionTest,
-    testing::Values(ConditionCase{FieldId::F3, 11, nullptr, u"BoukaSwitch", true},
-                    ConditionCase{FieldId::F3, 12, nullptr, u"BoukaSwitch", false},
-                    ConditionCase{FieldId::Guest_Room, 3, nullptr, u"Text", true},
-                    ConditionCase{FieldId::Guest_Room, 4, nullptr, u"Text", false},
-                    ConditionCase{FieldId::Soto, 0, "path", nullptr, false},
-                    ConditionCase{FieldId::Soto, 12, "path", nullptr, true},
-                    ConditionCase{FieldId::Soto, 24, "path", nullptr, false}));
 
 }  // namespace
 

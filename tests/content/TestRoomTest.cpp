@@ -14,27 +14,21 @@
 
 namespace {
 
-class TestRoomTest : public testing::Test {
+class TestRoomTest : public AppTest {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(platform.window.Create({0, 0, 1280, 720}));
-        ASSERT_EQ(app.InitDevice(), S_OK);
+        AppTest::SetUp();
         app.player.SetSpawn(90, {0, 0, 0});
         app.player.record.currentField = 7;
         app.rootScene.AddChild(MakeField(Fld::TestRoom::kNumber));
         room = app.rootScene.CurrentChild();
-        FrameHook hook(platform.messages, 40);
-        app.observer = &hook;
-        ASSERT_EQ(app.MainLoop(), 0);
-        app.observer = nullptr;
+        Run(40);
     }
     bool Collides(const CollObj& shape) const {
         return std::find(room->colliders.begin(), room->colliders.end(), &shape) !=
                room->colliders.end();
     }
 
-    FakePlatform platform;
-    D3DXMain app{platform.services};
     Scene* room = nullptr;
 };
 

@@ -78,66 +78,54 @@ TEST(CameraTest, FieldOfViewIsVerticalInDegreesAndAspectWidensIt) {
 }
 
 // A description with no view keeps the last good matrices, so nothing non-finite is ever sent.
-struct BadCameraCase {
-    const char* name;
-    void (*spoil)(Camera&);
-    friend void PrintTo(const BadCameraCase& row, std::ostream* out) { *out << row.name; }
-};
-
-class BadCameraTest : public testing::TestWithParam<BadCameraCase> {};
-
-TEST_P(BadCameraTest, KeepsPreviousMatrices) {
-    Camera camera = LookingFrom({1, 2, 3}, {4, 2, 3});
-    const Camera good = camera;
-    GetParam().spoil(camera);
-    EXPECT_FALSE(camera.UpdateCamera());
-    EXPECT_TRUE(camera.view == good.view && camera.projection == good.projection &&
-                camera.viewProjection == good.viewProjection &&
-                camera.cullCentre == good.cullCentre);
+TEST(CameraTest, DegenerateDescriptionsKeepThePreviousMatrices) {
+    const struct {
+        const char* name;
+        void (*spoil)(Camera&);
+    } spoilers[] = {{"EyeOnTarget", [](Camera& c) { c.at = c.eye; }},
+                    {"UpAlongView", [](Camera& c) { c.up = c.at - c.eye; }},
+                    {"NoHeight", [](Camera& c) { c.height = 0; }},
+                    {"NearEqualsFar", [](Camera& c) { c.nearPlane = c.farPlane; }}};
+    for (const auto& spoiler : spoilers) {
+        Camera camera = LookingFrom({1, 2, 3}, {4, 2, 3});
+        const Camera good = camera;
+        spoiler.spoil(camera);
+        EXPECT_FALSE(camera.UpdateCamera()) << spoiler.name;
+        EXPECT_TRUE(camera.view == good.view && camera.projection == good.projection &&
+                    camera.viewProjection == good.viewProjection &&
+                    camera.cullCentre == good.cullCentre)
+            << spoiler.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Degenerate, BadCameraTest,
-    testing::Values(BadCameraCase{"EyeOnTarget", [](Camera& c) { c.at = c.eye; }},
-                    BadCameraCase{"UpAlongView", [](Camera& c) { c.up = c.at - c.eye; }},
-                    BadCameraCase{"NoHeight", [](Camera& c) { c.height = 0; }},
-                    BadCameraCase{"NearEqualsFar", [](Camera& c) { c.nearPlane = c.farPlane; }}));
 
 // Culling. The camera at (0, 0, −16) looking at the origin with far 80 puts the culling centre at
 // (0, 0, 64), whose direction (0, 0, 1) is exact in floats, so the boundaries are exact too:
 // radius 2 gives r = 82, the plane test bounds z at 82 and the sphere test |centre − (0, 0, 64)|
 // at 82.
-struct CullCase {
-    const char* name;
-    glm::vec3 centre;
-    float radius;
-    bool culled;
-    friend void PrintTo(const CullCase& row, std::ostream* out) { *out << row.name; }
-};
-
-const float kJustPast82 = std::nextafter(82.0f, 100.0f);
-// Exact: the next float past −18 would be lost when 64 is subtracted from it.
-const float kJustPastMinus18 = 64.0f - kJustPast82;
-
-class IsCulledTest : public testing::TestWithParam<CullCase> {};
-
-TEST_P(IsCulledTest, MatchesBothStrictTests) {
+TEST(IsCulledTest, MatchesBothStrictTestsAtTheirBoundaries) {
+    const float justPast82 = std::nextafter(82.0f, 100.0f);
+    // Exact: the next float past −18 would be lost when 64 is subtracted from it.
+    const float justPastMinus18 = 64.0f - justPast82;
+    const struct {
+        const char* name;
+        glm::vec3 centre;
+        float radius;
+        bool culled;
+    } spheres[] = {{"InFront", {0, 0, 10}, 1, false},
+                   {"OnPlane", {0, 0, 82}, 2, false},
+                   {"JustPastPlane", {0, 0, justPast82}, 2, true},
+                   {"OnSphereSide", {82, 0, 64}, 2, false},
+                   {"JustPastSphereSide", {justPast82, 0, 64}, 2, true},
+                   {"OnSphereBehind", {0, 0, -18}, 2, false},
+                   {"JustPastSphereBehind", {0, 0, justPastMinus18}, 2, true},
+                   {"RadiusReachesIn", {0, 0, 90}, 10, false},
+                   {"FarBehindEye", {0, 0, -100}, 1, true}};
     const Camera camera = LookingFrom({0, 0, -16}, {0, 0, 0}, 80.0f);
     ASSERT_EQ(camera.cullCentre, glm::vec3(0, 0, 64));
-    EXPECT_EQ(camera.IsCulled(GetParam().centre, GetParam().radius), GetParam().culled);
+    for (const auto& sphere : spheres) {
+        EXPECT_EQ(camera.IsCulled(sphere.centre, sphere.radius), sphere.culled) << sphere.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, IsCulledTest,
-    testing::Values(CullCase{"InFront", {0, 0, 10}, 1, false},
-                    CullCase{"OnPlane", {0, 0, 82}, 2, false},
-                    CullCase{"JustPastPlane", {0, 0, kJustPast82}, 2, true},
-                    CullCase{"OnSphereSide", {82, 0, 64}, 2, false},
-                    CullCase{"JustPastSphereSide", {kJustPast82, 0, 64}, 2, true},
-                    CullCase{"OnSphereBehind", {0, 0, -18}, 2, false},
-                    CullCase{"JustPastSphereBehind", {0, 0, kJustPastMinus18}, 2, true},
-                    CullCase{"RadiusReachesIn", {0, 0, 90}, 10, false},
-                    CullCase{"FarBehindEye", {0, 0, -100}, 1, true}));
 
 // The plane test measures along the culling centre's direction from the world origin, not from
 // the eye: far from the origin it also culls things in plain view. The game's rooms lie within a

@@ -1,5 +1,4 @@
 #include <set>
-#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -81,8 +80,8 @@ PadState Pad(uint16_t buttons, int16_t lx = 0, int16_t ly = 0, uint8_t lt = 0, u
     return pad;
 }
 
-class InputTest : public testing::Test {
-  protected:
+// The input state over fake devices; table tests make one per row.
+struct Rig {
     void Poll() { input.Poll(true, false); }
 
     FakeDevices devices;
@@ -91,44 +90,39 @@ class InputTest : public testing::Test {
     Input input{devices, cursor, window};
 };
 
+class InputTest : public testing::Test, protected Rig {};
+
 // Each source alone sets its flag.
-struct SourceCase {
-    std::string name;
-    std::set<VirtualKey> keys;
-    PadState pad;
-    uint32_t flags;
-    std::set<MouseButton> buttons = {};
-    friend void PrintTo(const SourceCase& row, std::ostream* out) { *out << row.name; }
-};
-
-class InputSourceTest : public InputTest, public testing::WithParamInterface<SourceCase> {};
-
-TEST_P(InputSourceTest, SetsItsFlag) {
-    const SourceCase& c = GetParam();
-    devices.keys = c.keys;
-    devices.buttons = c.buttons;
-    devices.pad = c.pad;
-    Poll();
-    EXPECT_EQ(input.state.flags, c.flags);
+TEST(InputSources, EachSetsItsFlag) {
+    const struct {
+        const char* name;
+        std::set<VirtualKey> keys;
+        PadState pad;
+        uint32_t flags;
+        std::set<MouseButton> buttons = {};
+    } sources[] = {{"LeftAndRightGiveLeft", {VirtualKey::Left, VirtualKey::D}, {}, INPUT_LEFT},
+                   {"UpAndDownGiveUp", {VirtualKey::S, VirtualKey::Up}, {}, INPUT_UP},
+                   {"StickRightLosesToKeyLeft", {VirtualKey::A}, Pad(0, 20000), INPUT_LEFT},
+                   {"DpadUpAndStickDown", {}, Pad(platform::kPadUp, 0, -20000), INPUT_UP},
+                   {"StickInsideDeadZone", {}, Pad(0, 7849, -7849), 0},
+                   {"StickJustOutside", {}, Pad(0, 7850, -7850), INPUT_RIGHT | INPUT_DOWN},
+                   {"FullStickLeftUp", {}, Pad(0, -32768, 32767), INPUT_LEFT | INPUT_UP},
+                   {"ActionFromMouse", {}, {}, INPUT_ACTION, {MouseButton::Left}},
+                   {"ActionFromTrigger", {}, Pad(0, 0, 0, 0, 1), INPUT_ACTION},
+                   {"SubFromKeyAndPadB", {VirtualKey::Q}, Pad(platform::kPadB), INPUT_SUB},
+                   {"SubFromTrigger", {}, Pad(0, 0, 0, 1), INPUT_SUB},
+                   {"MenuFromStart", {}, Pad(platform::kPadStart), INPUT_MENU},
+                   {"Control", {VirtualKey::Control}, {}, INPUT_CTRL},
+                   {"UnpluggedPadReadsIdle", {}, Pad(0xFFFF, -32768, 32767, 9, 9, false), 0}};
+    for (const auto& source : sources) {
+        Rig rig;
+        rig.devices.keys = source.keys;
+        rig.devices.buttons = source.buttons;
+        rig.devices.pad = source.pad;
+        rig.Poll();
+        EXPECT_EQ(rig.input.state.flags, source.flags) << source.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Sources, InputSourceTest,
-    testing::Values(
-        SourceCase{"LeftAndRightGiveLeft", {VirtualKey::Left, VirtualKey::D}, {}, INPUT_LEFT},
-        SourceCase{"UpAndDownGiveUp", {VirtualKey::S, VirtualKey::Up}, {}, INPUT_UP},
-        SourceCase{"StickRightLosesToKeyLeft", {VirtualKey::A}, Pad(0, 20000), INPUT_LEFT},
-        SourceCase{"DpadUpAndStickDown", {}, Pad(platform::kPadUp, 0, -20000), INPUT_UP},
-        SourceCase{"StickInsideDeadZone", {}, Pad(0, 7849, -7849), 0},
-        SourceCase{"StickJustOutside", {}, Pad(0, 7850, -7850), INPUT_RIGHT | INPUT_DOWN},
-        SourceCase{"FullStickLeftUp", {}, Pad(0, -32768, 32767), INPUT_LEFT | INPUT_UP},
-        SourceCase{"ActionFromMouse", {}, {}, INPUT_ACTION, {MouseButton::Left}},
-        SourceCase{"ActionFromTrigger", {}, Pad(0, 0, 0, 0, 1), INPUT_ACTION},
-        SourceCase{"SubFromKeyAndPadB", {VirtualKey::Q}, Pad(platform::kPadB), INPUT_SUB},
-        SourceCase{"SubFromTrigger", {}, Pad(0, 0, 0, 1), INPUT_SUB},
-        SourceCase{"MenuFromStart", {}, Pad(platform::kPadStart), INPUT_MENU},
-        SourceCase{"Control", {VirtualKey::Control}, {}, INPUT_CTRL},
-        SourceCase{"UnpluggedPadReadsIdle", {}, Pad(0xFFFF, -32768, 32767, 9, 9, false), 0}));
 
 TEST_F(InputTest, DirectionClearsMouseMovedEvenWhenTheMouseMovedToo) {
     devices.screenCursor = {410, 300};
@@ -183,34 +177,29 @@ TEST_F(InputTest, PressedOncePerPress) {
 }
 
 // Between 7849 and 8689 the right stick turns the view but does not count as pad use.
-struct RightStickCase {
-    std::string name;
-    int16_t x, y;
-    Point delta;
-    bool padUse;
-    friend void PrintTo(const RightStickCase& row, std::ostream* out) { *out << row.name; }
-};
-
-class RightStickTest : public InputTest, public testing::WithParamInterface<RightStickCase> {};
-
-TEST_P(RightStickTest, LooksAndCountsAsPadUse) {
-    const RightStickCase& c = GetParam();
-    devices.pad = Pad(0);
-    devices.pad.rightX = c.x;
-    devices.pad.rightY = c.y;
-    Poll();
-    EXPECT_EQ(input.state.delta, c.delta);
-    EXPECT_EQ(input.state.padHidden, c.padUse ? 1 : 0);
-    EXPECT_EQ(cursor.visible, !c.padUse);
+TEST(InputRightStick, LooksAndCountsAsPadUsePastItsDeadZones) {
+    const struct {
+        const char* name;
+        int16_t x, y;
+        Point delta;
+        bool padUse;
+    } deflections[] = {{"AtLookDeadZone", 7849, -7849, {0, 0}, false},
+                       {"InTheGap", 8000, 8689, {5, -5}, false},
+                       {"JustPastPadDeadZone", -8690, 0, {-5, 0}, true},
+                       {"TruncatesTowardZero", 15697, -15697, {9, 9}, true},
+                       {"FullDeflection", 32767, -32768, {20, 20}, true}};
+    for (const auto& d : deflections) {
+        SCOPED_TRACE(d.name);
+        Rig rig;
+        rig.devices.pad = Pad(0);
+        rig.devices.pad.rightX = d.x;
+        rig.devices.pad.rightY = d.y;
+        rig.Poll();
+        EXPECT_EQ(rig.input.state.delta, d.delta);
+        EXPECT_EQ(rig.input.state.padHidden, d.padUse ? 1 : 0);
+        EXPECT_EQ(rig.cursor.visible, !d.padUse);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Deflections, RightStickTest,
-    testing::Values(RightStickCase{"AtLookDeadZone", 7849, -7849, {0, 0}, false},
-                    RightStickCase{"InTheGap", 8000, 8689, {5, -5}, false},
-                    RightStickCase{"JustPastPadDeadZone", -8690, 0, {-5, 0}, true},
-                    RightStickCase{"TruncatesTowardZero", 15697, -15697, {9, 9}, true},
-                    RightStickCase{"FullDeflection", 32767, -32768, {20, 20}, true}));
 
 TEST_F(InputTest, PadHiddenCursorShowsAgainWhenTheMouseMovesUnlessCaptured) {
     devices.pad = Pad(platform::kPadA);
@@ -239,38 +228,30 @@ TEST_F(InputTest, PadHiddenCursorShowsAgainWhenTheMouseMovesUnlessCaptured) {
 // Clipped to the client area (4-pixel borders at the sides and bottom, the rest of the 34-pixel
 // frame above) within the desktop; the cursor centred on the client's centre where it can reach it,
 // else on the centre of the part it can reach.
-struct ClipCase {
-    std::string name;
-    platform::Rect outer, clip;
-    Point centre;
-    gfx::Size screen{1920, 1080};
-    friend void PrintTo(const ClipCase& row, std::ostream* out) { *out << row.name; }
-};
-
-class CaptureClipTest : public InputTest, public testing::WithParamInterface<ClipCase> {};
-
-TEST_P(CaptureClipTest, ClipsToTheVisibleClientArea) {
-    window.outer = GetParam().outer;
-    window.screen = GetParam().screen;
-    input.SetCapture(true);
-    EXPECT_EQ(cursor.clip, GetParam().clip);
-    EXPECT_EQ(input.state.centre, GetParam().centre);
-    window.outer = {0, 0, 100, 100};
-    input.SetCapture(true);  // already captured: nothing changes
-    EXPECT_EQ(cursor.clip, GetParam().clip);
+TEST(InputCapture, ClipsToTheVisibleClientArea) {
+    const struct {
+        const char* name;
+        platform::Rect outer, clip;
+        Point centre;
+        gfx::Size screen{1920, 1080};
+    } windows[] = {
+        {"OnTheDesktop", {96, 20, 648, 514}, {100, 50, 640, 480}, {420, 290}},
+        {"LargerThanTheDesktop", {96, 20, 648, 514}, {100, 50, 500, 350}, {420, 290}, {600, 400}},
+        {"OffLeftAndBottom", {-100, 900, 648, 514}, {0, 930, 544, 150}, {272, 1005}},
+        {"OffTheDesktop", {2500, 20, 648, 514}, {2504, 50, 0, 480}, {2504, 290}}};
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.name);
+        Rig rig;
+        rig.window.outer = w.outer;
+        rig.window.screen = w.screen;
+        rig.input.SetCapture(true);
+        EXPECT_EQ(rig.cursor.clip, w.clip);
+        EXPECT_EQ(rig.input.state.centre, w.centre);
+        rig.window.outer = {0, 0, 100, 100};
+        rig.input.SetCapture(true);  // already captured: nothing changes
+        EXPECT_EQ(rig.cursor.clip, w.clip);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Windows, CaptureClipTest,
-    testing::Values(
-        ClipCase{"OnTheDesktop", {96, 20, 648, 514}, {100, 50, 640, 480}, {420, 290}},
-        ClipCase{"LargerThanTheDesktop",
-                 {96, 20, 648, 514},
-                 {100, 50, 500, 350},
-                 {420, 290},
-                 {600, 400}},
-        ClipCase{"OffLeftAndBottom", {-100, 900, 648, 514}, {0, 930, 544, 150}, {272, 1005}},
-        ClipCase{"OffTheDesktop", {2500, 20, 648, 514}, {2504, 50, 0, 480}, {2504, 290}}));
 
 TEST_F(InputTest, CapturedMouseGivesDeltasAndIsRecentredUnlessThePadIsInUse) {
     input.state.delta = {40, 40};  // a look of the frame before, and the pointer far off-centre

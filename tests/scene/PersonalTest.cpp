@@ -8,7 +8,7 @@
 #include <glm/geometric.hpp>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "app/FakePlatform.h"
+#include "content/EventFixture.h"
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
 #include "support/Shapes.h"
@@ -26,10 +26,10 @@ Plane SolidPlane(glm::vec3 point, glm::vec3 normal) {
     return Solid(testshapes::MakePlane(point, normal));
 }
 
-class PersonalTest : public testing::Test {
+class PersonalTest : public EventTest {
   protected:
     void SetUp() override {
-        ASSERT_EQ(library.Initialise(&device), S_OK);
+        EventTest::SetUp();
         library.steamworks.enabled = 1;
         // Looking along +z from behind the spawn point.
         library.effect.camera.eye = {0, 2, -5};
@@ -70,10 +70,6 @@ class PersonalTest : public testing::Test {
         Frame(INPUT_SUB);
     }
 
-    FakePlatform platform;
-    gfx::NullDevice device{platform.window, gfx::NullDevice::FullCaps()};
-    MyLibrary library{platform.services};
-    Personal player{1};
     Plane floor = SolidPlane({0, 0, 0}, {0, 1, 0});
     std::vector<CollObj*> colliders;
 };

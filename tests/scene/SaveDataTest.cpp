@@ -140,44 +140,36 @@ INSTANTIATE_TEST_SUITE_P(WrongLengths, DamagedFileTest,
                                                             : "Bytes" + std::to_string(info.param);
                          });
 
-struct SettingsRangeCase {
-    const char* name;
-    float level;  // stored as both lightLevel and soundVolume
-    int32_t resolution;
-    float expectedLevel;
-    int32_t expectedResolution;
-    friend void PrintTo(const SettingsRangeCase& row, std::ostream* out) { *out << row.name; }
-};
-
-class SettingsRangeTest : public SaveFolderTest,
-                          public testing::WithParamInterface<SettingsRangeCase> {};
-
-TEST_P(SettingsRangeTest, ValuesFromTheFileAreBroughtIntoRange) {
-    const SettingsRangeCase& c = GetParam();
-    SystemSettings stored;
-    stored.lightLevel = stored.soundVolume = c.level;
-    stored.resolutionIndex = c.resolution;
-    stored.windowX = -1200;
-    ASSERT_TRUE(WriteSettings(stored));  // written as given: only reading distrusts the file
-    SystemSettings read;
-    ASSERT_TRUE(ReadSettings(read));
-    EXPECT_EQ(read.lightLevel, c.expectedLevel);
-    EXPECT_EQ(read.soundVolume, c.expectedLevel);
-    EXPECT_EQ(read.resolutionIndex, c.expectedResolution);
-    EXPECT_EQ(read.windowX, -1200);
+TEST_F(SaveFolderTest, SettingsFromTheFileAreBroughtIntoRange) {
+    constexpr float kInf = std::numeric_limits<float>::infinity();
+    const struct {
+        const char* name;
+        float level;  // stored as both lightLevel and soundVolume
+        int32_t resolution;
+        float expectedLevel;
+        int32_t expectedResolution;
+    } values[] = {{"InRange", 2.5f, 3, 2.5f, 3},
+                  {"Edges", 0.0f, 0, 0.0f, 0},
+                  {"NaN", std::numeric_limits<float>::quiet_NaN(), 1, 1.0f, 1},
+                  {"Infinite", kInf, -1, 1.0f, 1},
+                  {"NegativeInfinite", -kInf, 4, 1.0f, 1},
+                  {"AboveSlider", 9.0f, kIntMax, 4.0f, 1},
+                  {"BelowSlider", -0.5f, kIntMin, 0.0f, 1}};
+    for (const auto& v : values) {
+        SCOPED_TRACE(v.name);
+        SystemSettings stored;
+        stored.lightLevel = stored.soundVolume = v.level;
+        stored.resolutionIndex = v.resolution;
+        stored.windowX = -1200;
+        ASSERT_TRUE(WriteSettings(stored));  // written as given: only reading distrusts the file
+        SystemSettings read;
+        ASSERT_TRUE(ReadSettings(read));
+        EXPECT_EQ(read.lightLevel, v.expectedLevel);
+        EXPECT_EQ(read.soundVolume, v.expectedLevel);
+        EXPECT_EQ(read.resolutionIndex, v.expectedResolution);
+        EXPECT_EQ(read.windowX, -1200);
+    }
 }
-
-constexpr float kInf = std::numeric_limits<float>::infinity();
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, SettingsRangeTest,
-    testing::Values(SettingsRangeCase{"InRange", 2.5f, 3, 2.5f, 3},
-                    SettingsRangeCase{"Edges", 0.0f, 0, 0.0f, 0},
-                    SettingsRangeCase{"NaN", std::numeric_limits<float>::quiet_NaN(), 1, 1.0f, 1},
-                    SettingsRangeCase{"Infinite", kInf, -1, 1.0f, 1},
-                    SettingsRangeCase{"NegativeInfinite", -kInf, 4, 1.0f, 1},
-                    SettingsRangeCase{"AboveSlider", 9.0f, kIntMax, 4.0f, 1},
-                    SettingsRangeCase{"BelowSlider", -0.5f, kIntMin, 0.0f, 1}));
 
 // Ways to make a write fail that work even for root, which ignores folder permissions.
 enum class WriteFault { FileSizeLimit, FolderAtFinalName };

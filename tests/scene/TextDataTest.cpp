@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -15,55 +14,42 @@ TextData Load(std::string_view csv, std::u16string_view language = u"Japanese") 
     return table;
 }
 
-struct LookupCase {
-    const char* name;
-    std::string_view csv;
-    std::u16string_view key;
-    std::u16string_view expected;
-    std::u16string_view language = u"Japanese";
-    friend void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.name; }
-};
-
-class TextLookup : public testing::TestWithParam<LookupCase> {};
-
-TEST_P(TextLookup, GivesTheParsedText) {
-    const TextData table = Load(GetParam().csv, GetParam().language);
-    EXPECT_EQ(table.GetText(GetParam().key), GetParam().expected);
+TEST(TextData, LookupGivesTheParsedText) {
+    const struct {
+        const char* name;
+        std::string_view csv;
+        std::u16string_view key;
+        std::u16string_view expected;
+        std::u16string_view language = u"Japanese";
+    } lookups[] = {
+        {"PlainRow", "Key,Japanese\nMenu_3,\xE3\x81\xAF\xE3\x81\x84\n", u"Menu_3", u"\u306F\u3044"},
+        {"ColumnByHeader", "Key,English,Japanese\nMenu_3,Yes,Hai\n", u"Menu_3", u"Hai"},
+        {"LastLineWithoutLineFeed", "Key,Japanese\nk,v", u"k", u"v"},
+        {"TrailingBlankLines", "Key,Japanese\nk,v\n\n\r\n\n", u"k", u"v"},
+        {"DoubledQuotesAroundAWord", "Key,Japanese\nk,\"say \"\"hi\"\" now\"\n", u"k",
+         u"say \"hi\" now"},
+        {"EmptyQuotedFieldIsOneQuote", "Key,Japanese\nk,\"\"\n", u"k", u"\""},
+        {"DoubledQuoteOutsideQuotes", "Key,Japanese\nk,a\"\"b\n", u"k", u"a\"b"},
+        {"CarriageReturnInsideAQuotePair", "Key,Japanese\nk,\"a\"\r\"b\"\n", u"k", u"a\"b"},
+        {"QuotedLineFeedKeptCarriageReturnDropped", "Key,Japanese\r\nk,\"one\r\ntwo\"\r\n", u"k",
+         u"one\ntwo"},
+        {"QuotedComma", "Key,Japanese\nk,\"a,b\"\n", u"k", u"a,b"},
+        {"LaterRowReplaces", "Key,Japanese\nk,first\nk,second\n", u"k", u"second"},
+        {"ExtraFieldsIgnored", "Key,Japanese\nk,v,extra,more\n", u"k", u"v"},
+        {"ByteOrderMarkInFirstHeaderField", "\xEF\xBB\xBFKey,Japanese\nk,v\n", u"k", u"v"},
+        {"InvalidUtf8BecomesReplacement",
+         "Key,Japanese\nk,a\xFF"
+         "b\xC3\n",
+         u"k", u"a\uFFFDb\uFFFD"},
+        {"KeysAreCaseSensitive", "Key,Japanese\nmenu_3,v\n", u"Menu_3", u"Menu_3"},
+        {"HeaderOnlyGivesEmptyTable", "Key,Japanese\n", u"Key", u"Key"},
+        {"UnclosedQuoteSwallowsTheRestOfTheFile", "Key,Japanese\nk,\"v\nj,w\n", u"j", u"j"},
+        {"LanguageWithoutColumnGivesTheKey", "Key,Japanese\nk,v\n", u"k", u"k", u"English"},
+        {"FieldsBeyondTheHeaderCreateNoLanguage", "Key,Japanese\nk,v,extra\n", u"k", u"k", u""}};
+    for (const auto& c : lookups) {
+        EXPECT_EQ(Load(c.csv, c.language).GetText(c.key), c.expected) << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Csv, TextLookup,
-    testing::Values(
-        LookupCase{"PlainRow", "Key,Japanese\nMenu_3,\xE3\x81\xAF\xE3\x81\x84\n", u"Menu_3",
-                   u"\u306F\u3044"},
-        LookupCase{"ColumnByHeader", "Key,English,Japanese\nMenu_3,Yes,Hai\n", u"Menu_3", u"Hai"},
-        LookupCase{"LastLineWithoutLineFeed", "Key,Japanese\nk,v", u"k", u"v"},
-        LookupCase{"TrailingBlankLines", "Key,Japanese\nk,v\n\n\r\n\n", u"k", u"v"},
-        LookupCase{"DoubledQuotesAroundAWord", "Key,Japanese\nk,\"say \"\"hi\"\" now\"\n", u"k",
-                   u"say \"hi\" now"},
-        LookupCase{"EmptyQuotedFieldIsOneQuote", "Key,Japanese\nk,\"\"\n", u"k", u"\""},
-        LookupCase{"DoubledQuoteOutsideQuotes", "Key,Japanese\nk,a\"\"b\n", u"k", u"a\"b"},
-        LookupCase{"CarriageReturnInsideAQuotePair", "Key,Japanese\nk,\"a\"\r\"b\"\n", u"k",
-                   u"a\"b"},
-        LookupCase{"QuotedLineFeedKeptCarriageReturnDropped",
-                   "Key,Japanese\r\nk,\"one\r\ntwo\"\r\n", u"k", u"one\ntwo"},
-        LookupCase{"QuotedComma", "Key,Japanese\nk,\"a,b\"\n", u"k", u"a,b"},
-        LookupCase{"LaterRowReplaces", "Key,Japanese\nk,first\nk,second\n", u"k", u"second"},
-        LookupCase{"ExtraFieldsIgnored", "Key,Japanese\nk,v,extra,more\n", u"k", u"v"},
-        LookupCase{"ByteOrderMarkInFirstHeaderField", "\xEF\xBB\xBFKey,Japanese\nk,v\n", u"k",
-                   u"v"},
-        LookupCase{"InvalidUtf8BecomesReplacement",
-                   "Key,Japanese\nk,a\xFF"
-                   "b\xC3\n",
-                   u"k", u"a\uFFFDb\uFFFD"},
-        LookupCase{"KeysAreCaseSensitive", "Key,Japanese\nmenu_3,v\n", u"Menu_3", u"Menu_3"},
-        LookupCase{"HeaderOnlyGivesEmptyTable", "Key,Japanese\n", u"Key", u"Key"},
-        LookupCase{"UnclosedQuoteSwallowsTheRestOfTheFile", "Key,Japanese\nk,\"v\nj,w\n", u"j",
-                   u"j"},
-        LookupCase{"LanguageWithoutColumnGivesTheKey", "Key,Japanese\nk,v\n", u"k", u"k",
-                   u"English"},
-        LookupCase{"FieldsBeyondTheHeaderCreateNoLanguage", "Key,Japanese\nk,v,extra\n", u"k", u"k",
-                   u""}));
 
 TEST(TextData, MissingKeyGivesTheKeyAndOutlivesTheCallersString) {
     const TextData table = Load("Key,Japanese\nk,v\n");
