@@ -105,18 +105,12 @@ Bytes Wave(const Bytes& data, uint16_t channels = 1, uint16_t bits = 16) {
                           .blockAlign = align});
 }
 
-Bytes Samples16(std::initializer_list<int16_t> samples) {
-    Bytes out;
-    for (int16_t sample : samples) PutLe(out, static_cast<uint16_t>(sample), 2);
-    return out;
-}
-
 // Stereo frames split, 16-bit and 8-bit samples scaled round their midpoints, and the frame at
 // byte 100 where voices start: past the end of a file that short, so that nothing is played.
 TEST(DecodeSound, SplitsChannelsScalesSamplesAndFindsTheFrameAtByte100) {
-    Bytes data = Samples16({16384, -32768, -8192, 32767});
-    data.resize(4 * 40, 0);
-    const DecodeResult result = DecodeSound(Wave(data, 2));
+    std::vector<int16_t> samples(2 * 40, 0);
+    std::ranges::copy(std::initializer_list<int16_t>{16384, -32768, -8192, 32767}, samples.begin());
+    const DecodeResult result = DecodeSound(Wave(Pcm16(samples), 2));
     ASSERT_TRUE(result.sound) << result.error;
     const DecodedSound& sound = *result.sound;
     ASSERT_EQ(sound.channels.size(), 2u);
