@@ -49,36 +49,22 @@ TEST(Sonogram, ReadsASinesLevelAtItsBinInEveryColumn) {
 
 // ---- waveform columns ----
 
-struct RangeCase {
-    const char* name;
-    std::vector<float> samples;
-    size_t columns;
-    std::vector<SampleRange> expected;
-    friend void PrintTo(const RangeCase& row, std::ostream* out) { *out << row.name; }
-};
-
-class ColumnRangesTest : public testing::TestWithParam<RangeCase> {};
-
-// Each column spans its slice and the first sample of the next, so that the columns join up.
-TEST_P(ColumnRangesTest, SpanTheirSliceAndTheStartOfTheNext) {
-    EXPECT_EQ(ColumnRanges(GetParam().samples, GetParam().columns), GetParam().expected);
+// Each column spans its slice and the first sample of the next, so that the columns join up:
+// even and uneven slices, fewer samples than columns, and none.
+TEST(Columns, RangesSpanTheirSliceAndTheStartOfTheNext) {
+    const struct {
+        std::vector<float> samples;
+        size_t columns;
+        std::vector<SampleRange> expected;
+    } cases[] = {
+        {{0.1f, -0.2f, 0.5f, 0.4f, -0.9f, 0.0f}, 3, {{-0.2f, 0.5f}, {-0.9f, 0.5f}, {-0.9f, 0.0f}}},
+        {{0.3f, -1.0f, 0.2f, 0.7f, 0.6f}, 2, {{-1.0f, 0.3f}, {0.2f, 0.7f}}},
+        {{0.25f, -0.5f}, 4, {{0.25f, 0.25f}, {-0.5f, 0.25f}, {-0.5f, -0.5f}, {-0.5f, -0.5f}}},
+        {{}, 3, {{}, {}, {}}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ColumnRanges(c.samples, c.columns), c.expected) << c.samples.size();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Buffers, ColumnRangesTest,
-    testing::Values(RangeCase{"EvenSlices",
-                              {0.1f, -0.2f, 0.5f, 0.4f, -0.9f, 0.0f},
-                              3,
-                              {{-0.2f, 0.5f}, {-0.9f, 0.5f}, {-0.9f, 0.0f}}},
-                    RangeCase{"UnevenSlices",
-                              {0.3f, -1.0f, 0.2f, 0.7f, 0.6f},
-                              2,
-                              {{-1.0f, 0.3f}, {0.2f, 0.7f}}},
-                    RangeCase{"FewerSamplesThanColumns",
-                              {0.25f, -0.5f},
-                              4,
-                              {{0.25f, 0.25f}, {-0.5f, 0.25f}, {-0.5f, -0.5f}, {-0.5f, -0.5f}}},
-                    RangeCase{"NoSamples", {}, 3, {{}, {}, {}}}));
 
 TEST(Columns, EveryFrameLiesInTheSliceOfItsColumn) {
     for (const auto& [samples, columns] :
