@@ -26,15 +26,6 @@ Enemy* FindGhost(Scene& field) {
     return nullptr;
 }
 
-bool StartLobby(benchmark::State& state, FieldHost& host) {
-    if (!host.Start()) {
-        state.SkipWithError("the library did not start (run beside data.dat)");
-        return false;
-    }
-    host.Enter();
-    return true;
-}
-
 // Drops breadcrumbs, the player stepping round the pillar each frame, until the trail is full.
 bool FillTrail(Enemy& ghost, Personal& player) {
     for (size_t frame = 0; frame < 2 * Enemy::kMaxTrail && ghost.TrailSize() < Enemy::kMaxTrail;
@@ -47,7 +38,8 @@ bool FillTrail(Enemy& ghost, Personal& player) {
 
 void BM_GhostChasingUnseen(benchmark::State& state) {
     FieldHost host(FieldId::Lobby);
-    if (!StartLobby(state, host)) return;
+    if (!host.Start(state)) return;
+    host.Enter();
     Enemy* ghost = FindGhost(host.Field());
     Personal& player = host.Player();
     SaveRecord& record = player.record;
@@ -78,7 +70,8 @@ BENCHMARK(BM_GhostChasingUnseen)->Unit(benchmark::kMicrosecond);
 
 void BM_LobbyFrameGhostAway(benchmark::State& state) {
     FieldHost host(FieldId::Lobby);
-    if (!StartLobby(state, host)) return;
+    if (!host.Start(state)) return;
+    host.Enter();
     host.Player().record.EnemyMode = kEnemyAbsent;
     for (auto _ : state) host.Frame(host.Field());
 }

@@ -1,6 +1,8 @@
 #pragma once
-// One field of the game on the null device, entered as a door enters it and run frame by frame:
-// what the game's own code costs, with no pixels.
+// The game's library on the null device, and one field of the game entered as a door enters it
+// and run frame by frame: what the game's own code costs, with no pixels.
+#include <benchmark/benchmark.h>
+
 #include <chrono>
 #include <memory>
 
@@ -10,26 +12,49 @@
 #include "library/MyLibrary.h"
 #include "scene/Personal.h"
 
-class FieldHost {
+// Adds field `id` under `root` with the player at its start point, and enters it.
+inline Scene& EnterField(Scene& root, FieldId id, Personal& player, MyLibrary& library) {
+    const FieldStart start = StartOf(id);
+    player.record.storyStage = start.stage;
+    player.SetSpawn(start.yaw, start.position);
+    root.AddChild(MakeFieldOf(id));
+    Scene& field = *root.CurrentChild();
+    field.Enter(&player, &library);
+    return field;
+}
+
+class NullGame {
+  public:
+    // Starts the library; false, with the benchmark skipped, when it cannot.
+    bool Start(benchmark::State& state) {
+        if (library_.Initialise(&device_) == S_OK) return true;
+        state.SkipWithError("the library did not start (run beside data.dat)");
+        return false;
+    }
+    MyLibrary& Library() { return library_; }
+    Personal& Player() { return player_; }
+
+  protected:
+    FakePlatform platform_;
+    gfx::NullDevice device_{platform_.window, gfx::NullDevice::FullCaps()};
+    MyLibrary library_{platform_.services};
+    Personal player_{1};
+};
+
+class FieldHost : public NullGame {
   public:
     explicit FieldHost(FieldId id) : id_(id) {}
-    bool Start() { return library_.Initialise(&device_) == S_OK; }
 
     // Enters a new instance of the field and runs its first frame; milliseconds.
     double Enter() {
-        const FieldStart start = StartOf(id_);
-        player_.record.storyStage = start.stage;
-        player_.SetSpawn(start.yaw, start.position);
         const auto begin = Clock::now();
-        root_.AddChild(MakeFieldOf(id_));
-        Scene* field = root_.CurrentChild();
-        field->Enter(&player_, &library_);
-        Frame(*field);
+        Scene& field = EnterField(root_, id_, player_, library_);
+        Frame(field);
         const double spent =
             std::chrono::duration<double, std::milli>(Clock::now() - begin).count();
         // Only now the field before goes, as in the game.
         for (auto& child : root_.children) {
-            if (child.get() != field) child.reset();
+            if (child.get() != &field) child.reset();
         }
         return spent;
     }
@@ -39,15 +64,10 @@ class FieldHost {
         DrawFrame(field);
     }
     Scene& Field() { return *root_.CurrentChild(); }
-    Personal& Player() { return player_; }
 
   private:
     using Clock = std::chrono::steady_clock;
 
     FieldId id_;
-    FakePlatform platform_;
-    gfx::NullDevice device_{platform_.window, gfx::NullDevice::FullCaps()};
-    MyLibrary library_{platform_.services};
-    Personal player_{1};
     Scene root_;
 };

@@ -1,9 +1,9 @@
 // Whole frames of the renderer's test scene, and of every built field of the game from its start
-// point, on the GL backend (SDL offscreen, Mesa llvmpipe
-// without a GPU) at each size: the median and the best frame over 300 frames drawn as the game
-// draws them, the median CPU time of the process per frame (all rasteriser threads; steadier than
-// the wall clock on a shared machine), then the median of each part of the frame over 100 frames
-// in which every part is waited for (GL timer queries are no use on a tiling software rasteriser).
+// point, on the GL backend (SDL offscreen, Mesa llvmpipe without a GPU) at each size: the median
+// and the best frame over 300 frames drawn as the game draws them, the median CPU time of the
+// process per frame (all rasteriser threads; steadier than the wall clock on a shared machine),
+// then the median of each part of the frame over 100 frames in which every part is waited for (GL
+// timer queries are no use on a tiling software rasteriser).
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 
@@ -11,24 +11,20 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
 #include <numeric>
 #include <vector>
 
+#include "FieldHost.h"
+#include "GameFolderMain.h"
 #include "PerField.h"
 #include "RenderTestScene.h"
-#include "app/FakePlatform.h"
-#include "app/FrameDraw.h"
-#include "content/fields/FieldFactory.h"
-#include "library/MyLibrary.h"
 #include "platform/gfx/GlDevice.h"
 #include "platform/sdl/SdlGraphics.h"
 #include "platform/sdl/SdlVideo.h"
 #include "platform/sdl/SdlWindow.h"
-#include "scene/Personal.h"
 
 namespace {
 
@@ -131,12 +127,8 @@ void BM_RenderTestSceneFrame(benchmark::State& state) {
 // A field of the game from its start point, at 1280 x 720.
 void BM_FieldFrame(benchmark::State& state, FieldId id) {
     MeasureFrames(state, {1280, 720}, [id](Personal& player, MyLibrary& library) {
-        const FieldStart start = StartOf(id);
-        player.record.storyStage = start.stage;
-        player.SetSpawn(start.yaw, start.position);
         auto root = std::make_unique<Scene>();
-        root->AddChild(MakeFieldOf(id));
-        root->CurrentChild()->Enter(&player, &library);
+        EnterField(*root, id, player, library);
         return root;
     });
 }
@@ -151,15 +143,9 @@ BENCHMARK(BM_RenderTestSceneFrame)
 }  // namespace
 
 int main(int argc, char** argv) {
-    // The game reads data.dat from its working folder, and renders without a display.
-    std::filesystem::current_path(HM_GAME_FOLDER);
-    setenv("SDL_VIDEODRIVER", "offscreen", 0);
-    setenv("ALSOFT_DRIVERS", "null", 0);
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);  // renders without a display
     RegisterPerField("BM_FieldFrame", BM_FieldFrame, [](benchmark::internal::Benchmark* b) {
         b->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
     });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInGameFolder(argc, argv);
 }

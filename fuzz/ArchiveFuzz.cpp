@@ -1,15 +1,13 @@
 // Writes arbitrary bytes as an archive file and reads every row of a small catalogue from it: rows
 // inside the file must come back byte for byte, rows reaching past its end must fail whole.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <string>
+#include <span>
 
 #include "library/Archive.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -19,34 +17,17 @@ constexpr AssetEntry kCatalogue[] = {
     {4, 0xFFFFFFF0u, u"far.x"}, {300, 0, u"whole.dat"},
 };
 
-// One scratch file for the whole run, removed at exit.
-class ScratchFile {
-  public:
-    ScratchFile() {
-        path_ = (std::filesystem::temp_directory_path() / "hm_fuzz_archive_XXXXXX").string();
-        const int fd = mkstemp(path_.data());
-        if (fd < 0) std::abort();
-        close(fd);
-    }
-    ~ScratchFile() { std::remove(path_.c_str()); }
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
-const std::string& ScratchPath() {
-    static const ScratchFile file;
-    return file.Path();
+// One scratch folder for the whole run, removed at exit.
+const std::filesystem::path& ScratchPath() {
+    static const TempFolder folder;
+    static const std::filesystem::path path = folder.Path() / "data.dat";
+    return path;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::FILE* file = std::fopen(ScratchPath().c_str(), "wb");
-    if (file == nullptr) std::abort();
-    if (size > 0 && std::fwrite(data, 1, size, file) != size) std::abort();
-    std::fclose(file);
+    WriteBytes(ScratchPath(), std::span(data, size));
 
     Archive archive(kCatalogue);
     if (!archive.Open(ScratchPath())) std::abort();

@@ -111,35 +111,29 @@ TEST(HeldModelTest, TheFlashlightsLensIsWhereTheGlowHangs) {
     EXPECT_TRUE(Contains(b, {0, 0, 0}));  // held round its origin
 }
 
-struct PropCase {
-    std::string_view name;
-    bool onTheFloor;        // stands or lies on y 0; else held round its origin
-    float lowest, highest;  // longest side in world units, after the game's scale
-    float scale;
-
-    friend void PrintTo(const PropCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class PropTest : public testing::TestWithParam<PropCase> {};
-
-TEST_P(PropTest, HasItsSizeAndOrigin) {
-    const PropCase& c = GetParam();
-    const Bounds b = BuildModel(c.name).PositionBounds();
-    const Vec3 size = b.max - b.min;
-    const float longest = std::max({size.x, size.y, size.z}) * c.scale;
-    EXPECT_GE(longest, c.lowest);
-    EXPECT_LE(longest, c.highest);
-    if (c.onTheFloor) {
-        EXPECT_NEAR(b.min.y, 0, kTolerance);
+// Each held thing's longest side in world units, after the game's scale; what is not on the floor
+// (standing or lying on y 0) is held round its origin.
+TEST(HeldModelTest, PropsHaveTheirSizeAndOrigin) {
+    const struct {
+        std::string_view name;
+        bool onTheFloor;
+        float lowest, highest, scale;
+    } cases[] = {{"bottle.x", false, 0.1f, 0.2f, 0.045f},
+                 {"key.x", true, 0.1f, 0.2f, 1},
+                 {"coin.x", true, 0.04f, 0.06f, 1},
+                 {"syoukaki.x", true, 0.35f, 0.5f, 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Bounds b = BuildModel(c.name).PositionBounds();
+        const Vec3 size = b.max - b.min;
+        const float longest = std::max({size.x, size.y, size.z}) * c.scale;
+        EXPECT_GE(longest, c.lowest);
+        EXPECT_LE(longest, c.highest);
+        if (c.onTheFloor) {
+            EXPECT_NEAR(b.min.y, 0, kTolerance);
+        }
+        EXPECT_TRUE(Contains(b, {0, std::max(b.min.y, 0.0f), 0}));
     }
-    EXPECT_TRUE(Contains(b, {0, std::max(b.min.y, 0.0f), 0}));
 }
-
-INSTANTIATE_TEST_SUITE_P(Held, PropTest,
-                         testing::Values(PropCase{"bottle.x", false, 0.1f, 0.2f, 0.045f},
-                                         PropCase{"key.x", true, 0.1f, 0.2f, 1},
-                                         PropCase{"coin.x", true, 0.04f, 0.06f, 1},
-                                         PropCase{"syoukaki.x", true, 0.35f, 0.5f, 1}),
-                         [](const auto& info) { return ShortName(info.param.name); });
 
 }  // namespace

@@ -37,7 +37,7 @@ inline bool NormalsAgreeWithFronts(const Mesh& mesh) {
     for (const Triangle& triangle : mesh.Triangles()) {
         const Vec3 front = FrontOf(mesh, triangle);
         for (uint32_t corner : triangle.corners) {
-            if (Dot(front, mesh.Vertices()[corner].normal) <= 0) return false;
+            if (!(Dot(front, mesh.Vertices()[corner].normal) > 0)) return false;  // NaN fails too
         }
     }
     return true;
@@ -45,7 +45,7 @@ inline bool NormalsAgreeWithFronts(const Mesh& mesh) {
 
 inline bool NormalsAreUnitLength(const Mesh& mesh) {
     for (const Vertex& vertex : mesh.Vertices()) {
-        if (std::fabs(Dot(vertex.normal, vertex.normal) - 1) > 1e-4f) return false;
+        if (!(std::fabs(Dot(vertex.normal, vertex.normal) - 1) <= 1e-4f)) return false;
     }
     return true;
 }

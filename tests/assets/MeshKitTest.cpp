@@ -252,38 +252,30 @@ TEST(PictureTest, LatheWrapsItsPictureTopDownAlongTheProfile) {
     for (const Vertex& v : mesh.Vertices()) EXPECT_NEAR(v.uv.v, 1 - v.position.y / 3, kTolerance);
 }
 
-struct RingsCase {
-    const char* name;
-    std::vector<Vec2> profile;
-    std::vector<float> ringYs;  // the y of each ring, bottom to top
-
-    friend void PrintTo(const RingsCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class SmoothLatheRingsTest : public testing::TestWithParam<RingsCase> {};
-
-TEST_P(SmoothLatheRingsTest, DoublesCreasesAndSkipsSpansOfNoLength) {
-    const std::vector<LatheRing> rings = SmoothLatheRings(GetParam().profile);
-    ASSERT_EQ(rings.size(), GetParam().ringYs.size());
-    for (size_t i = 0; i < rings.size(); ++i) {
-        EXPECT_EQ(rings[i].point.v, GetParam().ringYs[i]) << i;
-        EXPECT_NEAR(std::hypot(rings[i].normal.u, rings[i].normal.v), 1, kTolerance) << i;
-    }
-    if (!rings.empty()) {
-        EXPECT_EQ(rings.front().v, 1);
-        EXPECT_EQ(rings.back().v, 0);
+// A bend is one smooth ring, a crease two crisp ones; a repeated point adds no span and no normal
+// of its own (no division by a zero length), and a single point makes no surface.
+TEST(SmoothLatheRingsTest, DoublesCreasesAndSkipsSpansOfNoLength) {
+    const struct {
+        std::vector<Vec2> profile;
+        std::vector<float> ringYs;  // the y of each ring, bottom to top
+    } cases[] = {{{{1, 0}}, {}},
+                 {{{1, 0}, {1, 1}, {1.1f, 2}}, {0, 1, 2}},
+                 {{{0, 0}, {1, 0}, {1, 2}}, {0, 0, 0, 2}},
+                 {{{1, 0}, {1, 1}, {1, 1}, {1, 2}}, {0, 1, 1, 2}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        const std::vector<LatheRing> rings = SmoothLatheRings(c.profile);
+        ASSERT_EQ(rings.size(), c.ringYs.size());
+        for (size_t i = 0; i < rings.size(); ++i) {
+            EXPECT_EQ(rings[i].point.v, c.ringYs[i]) << i;
+            EXPECT_NEAR(std::hypot(rings[i].normal.u, rings[i].normal.v), 1, kTolerance) << i;
+        }
+        if (!rings.empty()) {
+            EXPECT_EQ(rings.front().v, 1);
+            EXPECT_EQ(rings.back().v, 0);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Kit, SmoothLatheRingsTest,
-    testing::Values(
-        RingsCase{"TooShortForASurface", {{1, 0}}, {}},
-        RingsCase{"GentleBendIsOneSmoothRing", {{1, 0}, {1, 1}, {1.1f, 2}}, {0, 1, 2}},
-        RingsCase{"RightAngleIsTwoCrispRings", {{0, 0}, {1, 0}, {1, 2}}, {0, 0, 0, 2}},
-        // A repeated point adds no span and no normal of its own: no division by a zero length.
-        RingsCase{"RepeatedPointIsPassedOver", {{1, 0}, {1, 1}, {1, 1}, {1, 2}}, {0, 1, 1, 2}}),
-    [](const testing::TestParamInfo<RingsCase>& info) { return std::string(info.param.name); });
 
 TEST(CarriedNormalsTest, StayUnitAndSquareToABendingPath) {
     const Vec3 tangents[] = {{0, 1, 0}, Normalised({1, 1, 0}), {1, 0, 0}, Normalised({1, 0, 1})};

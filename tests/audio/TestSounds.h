@@ -5,10 +5,8 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <numbers>
 #include <optional>
 #include <random>
-#include <span>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -24,23 +22,6 @@ inline constexpr uint32_t kRate = 48000;
 inline constexpr size_t kFrameSamples = 768;  // 16 ms at 48 kHz
 
 using Format = PcmFormat;
-
-// A WAV file image with a 44-byte header and the given 16-bit samples.
-inline std::vector<uint8_t> MakeWav(std::span<const int16_t> samples, const Format& f = {}) {
-    std::vector<uint8_t> data;
-    for (int16_t s : samples) PutLe(data, static_cast<uint16_t>(s), 2);
-    return PcmWave(data, f);
-}
-
-// A 1 kHz tone of `seconds` at `amplitude` (0..1).
-inline std::vector<int16_t> Tone(double seconds, double amplitude = 0.5) {
-    std::vector<int16_t> samples(static_cast<size_t>(seconds * kRate));
-    for (size_t i = 0; i < samples.size(); ++i) {
-        samples[i] = static_cast<int16_t>(amplitude * 32767 *
-                                          std::sin(2 * std::numbers::pi * 1000.0 * i / kRate));
-    }
-    return samples;
-}
 
 // Uniform white noise of `seconds`, fixed seed.
 inline std::vector<int16_t> Noise(double seconds) {

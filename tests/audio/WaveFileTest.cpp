@@ -58,86 +58,67 @@ Bytes With(Bytes bytes, size_t at, uint32_t value) {
     return bytes;
 }
 
-struct LayoutCase {
-    const char* name;
-    Bytes file;
-    uint16_t extraSize;
-    size_t dataOffset;
-
-    friend void PrintTo(const LayoutCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class WaveLayout : public testing::TestWithParam<LayoutCase> {};
-
-TEST_P(WaveLayout, FindsFormatAndData) {
-    WaveInfo info{};
-    ASSERT_EQ(ParseWave(GetParam().file, info), S_OK);
-    const WaveFormat& f = info.format;
-    EXPECT_EQ(std::tie(f.channels, f.samplesPerSec, f.avgBytesPerSec, f.bitsPerSample),
-              std::make_tuple(2, 44100, 176400, 16));
-    EXPECT_EQ(info.format.extraSize, GetParam().extraSize);
-    EXPECT_EQ(info.dataOffset, GetParam().dataOffset);
-    EXPECT_EQ(info.dataSize, 7u);
+// The canonical layout, the full and the extensible format records, odd chunks with their pad
+// bytes, and bytes after the RIFF chunk.
+TEST(WaveLayout, FindsFormatAndData) {
+    const struct {
+        Bytes file;
+        uint16_t extraSize;
+        size_t dataOffset;
+    } cases[] = {
+        {Riff(Concat({Fmt(16), Data(7)})), 0, 44},
+        {Riff(Concat({Fmt(18), Data(7)})), 0, 12 + 26 + 8},
+        {Riff(Concat({Fmt(40), Data(7)})), 22, 12 + 48 + 8},
+        {Riff(Concat({Chunk("LIST", Bytes(3)), Fmt(16), Chunk("junk", Bytes(5)), Data(7)})), 0,
+         12 + 12 + 24 + 14 + 8},
+        {Concat({Riff(Concat({Fmt(16), Data(7)})), Bytes(9)}), 0, 44}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        WaveInfo info{};
+        ASSERT_EQ(ParseWave(c.file, info), S_OK);
+        const WaveFormat& f = info.format;
+        EXPECT_EQ(std::tie(f.channels, f.samplesPerSec, f.avgBytesPerSec, f.bitsPerSample),
+                  std::make_tuple(2, 44100, 176400, 16));
+        EXPECT_EQ(info.format.extraSize, c.extraSize);
+        EXPECT_EQ(info.dataOffset, c.dataOffset);
+        EXPECT_EQ(info.dataSize, 7u);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Riff, WaveLayout,
-    testing::Values(LayoutCase{"Canonical", Riff(Concat({Fmt(16), Data(7)})), 0, 44},
-                    LayoutCase{"FullFormatRecord", Riff(Concat({Fmt(18), Data(7)})), 0,
-                               12 + 26 + 8},
-                    LayoutCase{"ExtensibleFormatCutAtTheRecord", Riff(Concat({Fmt(40), Data(7)})),
-                               22, 12 + 48 + 8},
-                    LayoutCase{"OddChunksArePadded",
-                               Riff(Concat({Chunk("LIST", Bytes(3)), Fmt(16),
-                                            Chunk("junk", Bytes(5)), Data(7)})),
-                               0, 12 + 12 + 24 + 14 + 8},
-                    LayoutCase{"BytesAfterTheRiffChunk",
-                               Concat({Riff(Concat({Fmt(16), Data(7)})), Bytes(9)}), 0, 44}),
-    [](const testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
-
-struct MalformedCase {
-    const char* name;
-    Bytes file;
-
-    friend void PrintTo(const MalformedCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class MalformedWave : public testing::TestWithParam<MalformedCase> {};
-
-TEST_P(MalformedWave, FailsAndLeavesTheResultAlone) {
-    WaveInfo info{};
-    info.dataSize = 12345;
-    EXPECT_EQ(ParseWave(GetParam().file, info), E_FAIL);
-    EXPECT_EQ(info.dataSize, 12345u);
+// Every cut of the canonical file is refused, and the refusal leaves the result alone.
+TEST(MalformedWave, EveryCutIsRefused) {
+    const Bytes whole = CanonicalWave();
+    for (size_t size = 0; size < whole.size(); ++size) {
+        WaveInfo info{};
+        info.dataSize = 12345;
+        ASSERT_EQ(ParseWave(std::span(whole).first(size), info), E_FAIL) << size;
+        ASSERT_EQ(info.dataSize, 12345u);
+    }
 }
 
-Bytes TruncatedChunkHeader() {
-    Bytes bytes = Concat({Riff(Fmt(16)), {'d', 'a', 't', 'a', 7}});
-    return With(bytes, kRiffSizeAt, static_cast<uint32_t>(bytes.size() - 8));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Riff, MalformedWave,
-    testing::Values(
-        MalformedCase{"Empty", {}}, MalformedCase{"Rifx", With(CanonicalWave(), 0, 0x58464952)},
-        MalformedCase{"NotWave", Riff(Concat({Fmt(16), Data(7)}), "AVI ")},
-        MalformedCase{"RiffTooShortForItsForm", Chunk("RIFF", Bytes(3))},
-        MalformedCase{"RiffPastTheEnd", With(CanonicalWave(), kRiffSizeAt, 137)},
-        MalformedCase{"RiffSizeOverflows", With(CanonicalWave(), kRiffSizeAt, 0xFFFFFFFFu)},
-        MalformedCase{"MissingFormat", Riff(Data(7))},
-        MalformedCase{"FormatShorterThanPcm", Riff(Concat({Fmt(14), Data(7)}))},
-        MalformedCase{"FormatPastTheEnd", With(CanonicalWave(), kFmtSizeAt, 200)},
+// The rules a cut cannot show: the form, the chunks' order and sizes that wrap round.
+TEST(MalformedWave, FailsAndLeavesTheResultAlone) {
+    const std::pair<const char*, Bytes> cases[] = {
+        {"RIFX", With(CanonicalWave(), 0, 0x58464952)},
+        {"not WAVE", Riff(Concat({Fmt(16), Data(7)}), "AVI ")},
+        {"RIFF size overflows", With(CanonicalWave(), kRiffSizeAt, 0xFFFFFFFFu)},
+        {"missing format", Riff(Data(7))},
+        {"format shorter than PCM", Riff(Concat({Fmt(14), Data(7)}))},
         // 20 + 0xFFFFFFFC wraps to 16 in 32 bits: a walk that wraps loops or rereads the header.
-        MalformedCase{"FormatSizeWraps", With(CanonicalWave(), kFmtSizeAt, 0xFFFFFFFCu)},
-        MalformedCase{"SkippedChunkSizeWraps",
-                      With(Riff(Concat({Chunk("LIST", {}), Fmt(16), Data(7)})), 16, 0xFFFFFFFCu)},
-        MalformedCase{"MissingData", Riff(Fmt(16))},
-        MalformedCase{"DataBeforeFormat", Riff(Concat({Data(7), Fmt(16)}))},
-        MalformedCase{"DataPastTheEnd", With(CanonicalWave(), kDataSizeAt, 101)},
-        MalformedCase{"DataSizeOverflows", With(CanonicalWave(), kDataSizeAt, 0xFFFFFFFFu)},
-        MalformedCase{"DataOutsideTheRiffChunk", Concat({Riff(Fmt(16)), Data(7)})},
-        MalformedCase{"TruncatedChunkHeader", TruncatedChunkHeader()}),
-    [](const testing::TestParamInfo<MalformedCase>& info) { return info.param.name; });
+        {"format size wraps", With(CanonicalWave(), kFmtSizeAt, 0xFFFFFFFCu)},
+        {"skipped chunk size wraps",
+         With(Riff(Concat({Chunk("LIST", {}), Fmt(16), Data(7)})), 16, 0xFFFFFFFCu)},
+        {"missing data", Riff(Fmt(16))},
+        {"data before format", Riff(Concat({Data(7), Fmt(16)}))},
+        {"data size overflows", With(CanonicalWave(), kDataSizeAt, 0xFFFFFFFFu)},
+        {"data outside the RIFF chunk", Concat({Riff(Fmt(16)), Data(7)})}};
+    for (const auto& [name, file] : cases) {
+        WaveInfo info{};
+        info.dataSize = 12345;
+        EXPECT_EQ(ParseWave(file, info), E_FAIL) << name;
+        EXPECT_EQ(info.dataSize, 12345u) << name;
+    }
+}
 
 TEST(LoadWave, KeepsTheImageItParsedAndNothingAfterAFailedOpen) {
     LoadWave wave;

@@ -1,6 +1,9 @@
 #pragma once
-// Little-endian fields and canonical PCM WAV images, made in memory for the tests that read them.
+// Little-endian fields, canonical PCM WAV images and a test tone, made in memory for the tests and
+// benchmarks that read them.
+#include <cmath>
 #include <cstdint>
+#include <numbers>
 #include <span>
 #include <vector>
 
@@ -35,4 +38,26 @@ inline std::vector<uint8_t> PcmWave(std::span<const uint8_t> data, const PcmForm
     PutLe(out, static_cast<uint32_t>(data.size()), 4);
     out.insert(out.end(), data.begin(), data.end());
     return out;
+}
+
+// 16-bit samples as little-endian bytes.
+inline std::vector<uint8_t> Pcm16(std::span<const int16_t> samples) {
+    std::vector<uint8_t> out;
+    for (int16_t s : samples) PutLe(out, static_cast<uint16_t>(s), 2);
+    return out;
+}
+
+inline std::vector<uint8_t> MakeWav(std::span<const int16_t> samples, const PcmFormat& f = {}) {
+    return PcmWave(Pcm16(samples), f);
+}
+
+// A 1 kHz tone at 48 kHz of `seconds` at `amplitude` (0..1).
+inline std::vector<int16_t> Tone(double seconds, double amplitude = 0.5) {
+    constexpr double kRate = 48000;
+    std::vector<int16_t> samples(static_cast<size_t>(seconds * kRate));
+    for (size_t i = 0; i < samples.size(); ++i) {
+        samples[i] = static_cast<int16_t>(amplitude * 32767 *
+                                          std::sin(2 * std::numbers::pi * 1000.0 * i / kRate));
+    }
+    return samples;
 }

@@ -49,36 +49,22 @@ TEST(Sonogram, ReadsASinesLevelAtItsBinInEveryColumn) {
 
 // ---- waveform columns ----
 
-struct RangeCase {
-    const char* name;
-    std::vector<float> samples;
-    size_t columns;
-    std::vector<SampleRange> expected;
-    friend void PrintTo(const RangeCase& row, std::ostream* out) { *out << row.name; }
-};
-
-class ColumnRangesTest : public testing::TestWithParam<RangeCase> {};
-
-// Each column spans its slice and the first sample of the next, so that the columns join up.
-TEST_P(ColumnRangesTest, SpanTheirSliceAndTheStartOfTheNext) {
-    EXPECT_EQ(ColumnRanges(GetParam().samples, GetParam().columns), GetParam().expected);
+// Each column spans its slice and the first sample of the next, so that the columns join up:
+// even and uneven slices, fewer samples than columns, and none.
+TEST(Columns, RangesSpanTheirSliceAndTheStartOfTheNext) {
+    const struct {
+        std::vector<float> samples;
+        size_t columns;
+        std::vector<SampleRange> expected;
+    } cases[] = {
+        {{0.1f, -0.2f, 0.5f, 0.4f, -0.9f, 0.0f}, 3, {{-0.2f, 0.5f}, {-0.9f, 0.5f}, {-0.9f, 0.0f}}},
+        {{0.3f, -1.0f, 0.2f, 0.7f, 0.6f}, 2, {{-1.0f, 0.3f}, {0.2f, 0.7f}}},
+        {{0.25f, -0.5f}, 4, {{0.25f, 0.25f}, {-0.5f, 0.25f}, {-0.5f, -0.5f}, {-0.5f, -0.5f}}},
+        {{}, 3, {{}, {}, {}}}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ColumnRanges(c.samples, c.columns), c.expected) << c.samples.size();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Buffers, ColumnRangesTest,
-    testing::Values(RangeCase{"EvenSlices",
-                              {0.1f, -0.2f, 0.5f, 0.4f, -0.9f, 0.0f},
-                              3,
-                              {{-0.2f, 0.5f}, {-0.9f, 0.5f}, {-0.9f, 0.0f}}},
-                    RangeCase{"UnevenSlices",
-                              {0.3f, -1.0f, 0.2f, 0.7f, 0.6f},
-                              2,
-                              {{-1.0f, 0.3f}, {0.2f, 0.7f}}},
-                    RangeCase{"FewerSamplesThanColumns",
-                              {0.25f, -0.5f},
-                              4,
-                              {{0.25f, 0.25f}, {-0.5f, 0.25f}, {-0.5f, -0.5f}, {-0.5f, -0.5f}}},
-                    RangeCase{"NoSamples", {}, 3, {{}, {}, {}}}));
 
 TEST(Columns, EveryFrameLiesInTheSliceOfItsColumn) {
     for (const auto& [samples, columns] :
@@ -105,18 +91,12 @@ Bytes Wave(const Bytes& data, uint16_t channels = 1, uint16_t bits = 16) {
                           .blockAlign = align});
 }
 
-Bytes Samples16(std::initializer_list<int16_t> samples) {
-    Bytes out;
-    for (int16_t sample : samples) PutLe(out, static_cast<uint16_t>(sample), 2);
-    return out;
-}
-
 // Stereo frames split, 16-bit and 8-bit samples scaled round their midpoints, and the frame at
 // byte 100 where voices start: past the end of a file that short, so that nothing is played.
 TEST(DecodeSound, SplitsChannelsScalesSamplesAndFindsTheFrameAtByte100) {
-    Bytes data = Samples16({16384, -32768, -8192, 32767});
-    data.resize(4 * 40, 0);
-    const DecodeResult result = DecodeSound(Wave(data, 2));
+    std::vector<int16_t> samples(2 * 40, 0);
+    std::ranges::copy(std::initializer_list<int16_t>{16384, -32768, -8192, 32767}, samples.begin());
+    const DecodeResult result = DecodeSound(Wave(Pcm16(samples), 2));
     ASSERT_TRUE(result.sound) << result.error;
     const DecodedSound& sound = *result.sound;
     ASSERT_EQ(sound.channels.size(), 2u);

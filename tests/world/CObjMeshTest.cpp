@@ -16,36 +16,27 @@ glm::vec3 Vec(const Vec3f v) {
     return {v[0], v[1], v[2]};
 }
 
-// A point of the mesh's own space and where its world matrix puts it. As in D3DX, roll (about z)
-// turns first, then pitch (about x), then yaw (about y).
-struct PlacementCase {
-    const char* name;
-    glm::vec3 scale, rotation, position, local, expected;
-
-    friend void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class MeshPlacement : public WorldTest, public testing::WithParamInterface<PlacementCase> {};
-
-TEST_P(MeshPlacement, WorldIsScaleThenRotationThenPosition) {
-    const PlacementCase& c = GetParam();
-    CObjMesh mesh;
-    mesh.modelIndex = kBrokenModel;
-    mesh.scale = c.scale;
-    mesh.rotation = c.rotation;
-    mesh.position = c.position;
-    mesh.Update(library);
-    ExpectNear(Transform(mesh.world, c.local), c.expected);
+// The world matrix is scale, then rotation, then position. As in D3DX, roll (about z) turns
+// first, then pitch (about x), then yaw (about y).
+TEST_F(WorldTest, MeshWorldIsScaleThenRotationThenPosition) {
+    const struct {
+        const char* name;
+        glm::vec3 scale, rotation, position, local, expected;
+    } cases[] = {{"yaw turns x to -z", {1, 1, 1}, {0, 90, 0}, {0, 0, 0}, {1, 0, 0}, {0, 0, -1}},
+                 {"scale before yaw", {2, 3, 4}, {0, 90, 0}, {1, 2, 3}, {0, 0, 1}, {5, 2, 3}},
+                 {"roll before pitch", {1, 1, 1}, {90, 0, 90}, {0, 0, 0}, {1, 0, 0}, {0, 0, 1}},
+                 {"pitch before yaw", {1, 1, 1}, {90, 90, 0}, {0, 0, 0}, {0, 1, 0}, {1, 0, 0}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CObjMesh mesh;
+        mesh.modelIndex = kBrokenModel;
+        mesh.scale = c.scale;
+        mesh.rotation = c.rotation;
+        mesh.position = c.position;
+        mesh.Update(library);
+        ExpectNear(Transform(mesh.world, c.local), c.expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MeshPlacement,
-    testing::Values(
-        PlacementCase{"YawTurnsXToMinusZ", {1, 1, 1}, {0, 90, 0}, {0, 0, 0}, {1, 0, 0}, {0, 0, -1}},
-        PlacementCase{"ScaleBeforeYaw", {2, 3, 4}, {0, 90, 0}, {1, 2, 3}, {0, 0, 1}, {5, 2, 3}},
-        PlacementCase{"RollBeforePitch", {1, 1, 1}, {90, 0, 90}, {0, 0, 0}, {1, 0, 0}, {0, 0, 1}},
-        PlacementCase{"PitchBeforeYaw", {1, 1, 1}, {90, 90, 0}, {0, 0, 0}, {0, 1, 0}, {1, 0, 0}}),
-    [](const testing::TestParamInfo<PlacementCase>& info) { return info.param.name; });
 
 TEST_F(WorldTest, OverrideReplacesTheOwnPlacementButTheParentStillApplies) {
     glm::mat4 override(1.0f);
