@@ -6,6 +6,7 @@ namespace Fld {
 // The corridor from the lobby to the changing rooms, seen along its length from the lobby's end.
 class Bath_Pass : public Scene {
   public:
+    const char16_t* Name() const override { return u"Bath_Pass"; }
     void Init(Personal* player, MyLibrary* library) override;
     void Update() override;
 };
@@ -13,6 +14,7 @@ class Bath_Pass : public Scene {
 // The men's changing room.
 class Bath_Datui_Man : public Scene {
   public:
+    const char16_t* Name() const override { return u"Bath_Datui_Man"; }
     void Init(Personal* player, MyLibrary* library) override;
     void Update() override;
 };
@@ -20,6 +22,7 @@ class Bath_Datui_Man : public Scene {
 // The women's changing room.
 class Bath_Datui_Woman : public Scene {
   public:
+    const char16_t* Name() const override { return u"Bath_Datui_Woman"; }
     void Init(Personal* player, MyLibrary* library) override;
     void Update() override;
 };
@@ -27,6 +30,7 @@ class Bath_Datui_Woman : public Scene {
 // The men's bath.
 class Bath_Room_Man : public Scene {
   public:
+    const char16_t* Name() const override { return u"Bath_Room_Man"; }
     void Init(Personal* player, MyLibrary* library) override;
     void Update() override;
 };
@@ -34,6 +38,7 @@ class Bath_Room_Man : public Scene {
 // The women's bath.
 class Bath_Room_Woman : public Scene {
   public:
+    const char16_t* Name() const override { return u"Bath_Room_Woman"; }
     void Init(Personal* player, MyLibrary* library) override;
     void Update() override;
 };

@@ -9,6 +9,7 @@ namespace Fld {
 // stairwell, from across the alcove.
 class F3 : public Scene {
   public:
+    const char16_t* Name() const override { return u"F3"; }
     void Init(Personal* player, MyLibrary* library) override;
     void Update() override;
 };

@@ -14,24 +14,28 @@ class TatamiRoom : public Scene {
 // The player's guest room.
 class Guest_Room final : public TatamiRoom {
   public:
+    const char16_t* Name() const override { return u"Guest_Room"; }
     void Init(Personal* player, MyLibrary* library) override;
 };
 
 // Room 201, shut from the corridor: it is left by taking its key.
 class Fld_201 final : public TatamiRoom {
   public:
+    const char16_t* Name() const override { return u"Fld_201"; }
     void Init(Personal* player, MyLibrary* library) override;
 };
 
 // Room 202.
 class Fld_202 final : public TatamiRoom {
   public:
+    const char16_t* Name() const override { return u"Fld_202"; }
     void Init(Personal* player, MyLibrary* library) override;
 };
 
 // Room 203.
 class Fld_203 final : public TatamiRoom {
   public:
+    const char16_t* Name() const override { return u"Fld_203"; }
     void Init(Personal* player, MyLibrary* library) override;
 };
 
@@ -39,6 +43,7 @@ class Fld_203 final : public TatamiRoom {
 // out of the inn.
 class SecretRoom final : public TatamiRoom {
   public:
+    const char16_t* Name() const override { return u"SecretRoom"; }
     void Init(Personal* player, MyLibrary* library) override;
 };
 
@@ -52,12 +57,14 @@ class UnitBath : public Scene {
 // The guest room's bathroom.
 class Guest_Bath final : public UnitBath {
   public:
+    const char16_t* Name() const override { return u"Guest_Bath"; }
     void Init(Personal* player, MyLibrary* library) override;
 };
 
 // Room 201's bathroom, whose duct leads up to the roof's boiler.
 class Fld_201_Bath final : public UnitBath {
   public:
+    const char16_t* Name() const override { return u"Fld_201_Bath"; }
     void Init(Personal* player, MyLibrary* library) override;
 };
 

@@ -11,6 +11,7 @@ namespace Fld {
 // the stair hall from across the corridor.
 class Lobby : public Scene {
   public:
+    const char16_t* Name() const override { return u"Lobby"; }
     void Init(Personal* player, MyLibrary* library) override;
     void Update() override;
 

@@ -8,6 +8,7 @@ namespace Fld {
 // the inn is always in view ahead.
 class Soto : public Scene {
   public:
+    const char16_t* Name() const override { return u"Soto"; }
     void Init(Personal* player, MyLibrary* library) override;
 };
 
@@ -19,6 +20,7 @@ void PlaceSquareAtNight(Scene& field);
 // The camera follows from the south, facing the way back to the square.
 class Sandou : public Scene {
   public:
+    const char16_t* Name() const override { return u"Sandou"; }
     void Init(Personal* player, MyLibrary* library) override;
 };
 
