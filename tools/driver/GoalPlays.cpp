@@ -95,12 +95,19 @@ class WalkKeys {
 };
 
 // The body trails a point the keys move; let go, the two close in on the point half way
-// between them, where the body comes to rest. That resting point is steered onto the goal.
+// between them, where the body comes to rest. That resting point is steered onto the goal. A walk
+// that leads through a way out ends there: the point belongs to the field it started in.
 class WalkToPlay final : public GoalPlay {
   public:
     explicit WalkToPlay(const WalkTo& goal) : goal_(goal) {}
 
     Progress Step(const D3DXMain& app, uint32_t elapsed, ScriptedInput& input) override {
+        const int32_t field = app.player.record.currentField;
+        if (elapsed == 0) field_ = field;
+        if (field != field_) {
+            keys_.Release(input);
+            return Progress::Done();
+        }
         const glm::vec2 body = Floor(app.player.Position());
         const glm::vec2 rest = (body + Floor(app.player.followPoint)) * 0.5f;
         if (elapsed >= kWalkTimeout) {
@@ -125,6 +132,7 @@ class WalkToPlay final : public GoalPlay {
   private:
     WalkTo goal_;
     WalkKeys keys_;
+    int32_t field_ = 0;
 };
 
 // One frame of the walking keys nearest the point's way: the body turns along them.
