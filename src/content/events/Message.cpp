@@ -1,6 +1,7 @@
 #include "content/events/Message.h"
 
 #include "content/events/Blocks.h"
+#include "content/events/Examine.h"
 #include "library/AssetNames.h"
 #include "library/Format.h"
 #include "scene/Personal.h"
@@ -35,13 +36,9 @@ Message::Message() : sound(kSound) {
 }
 
 void Message::Update() {
-    if (cube.collider.hitState == HIT_BY_PLAYER && player->controlMode != kControlHeld &&
-        player->actionPressed != 0) {
+    if (Ev::Examined(cube, *player)) {
         answerFlag = 0;
-        box.Open();
-        box.text.maxChars = 0;
-        player->controlMode = kControlHeld;
-        player->motion = gt_Model::kMotionRest;
+        Ev::Show(box, *player);
     }
     const int32_t line = box.Update(*player, *library);
     // Only the red and blue channels are the answer's; green keeps its value.
