@@ -43,6 +43,18 @@ inline bool NormalsAgreeWithFronts(const Mesh& mesh) {
     return true;
 }
 
+// The volume a closed mesh holds, negative when it is inside out.
+inline double SignedVolume(const Mesh& mesh) {
+    double volume = 0;
+    const auto v = mesh.Vertices();
+    for (const Triangle& t : mesh.Triangles()) {
+        const Vec3 a = v[t.corners[0]].position, b = v[t.corners[1]].position,
+                   c = v[t.corners[2]].position;
+        volume += Dot(a, Cross(b, c)) / 6.0;
+    }
+    return volume;
+}
+
 inline bool NormalsAreUnitLength(const Mesh& mesh) {
     for (const Vertex& vertex : mesh.Vertices()) {
         if (!(std::fabs(Dot(vertex.normal, vertex.normal) - 1) <= 1e-4f)) return false;

@@ -1,6 +1,6 @@
-// Every model row has one recipe, and every character, furniture and fittings model is a sound
-// mesh of modest detail that the game draws with one textured pass; the furniture and fittings
-// have the height and origin their events place them by.
+// Every model row has one recipe, and every character, furniture and fittings model is a sound,
+// outward-facing mesh of modest detail that the game draws with one textured pass; the furniture
+// and fittings have the height and origin their events place them by.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -72,6 +72,9 @@ class ModelRowTest : public testing::TestWithParam<ModelRow> {
 TEST_P(ModelRowTest, IsASoundMeshOfModestDetail) {
     ExpectSoundMesh(mesh_);
     EXPECT_LE(mesh_.Triangles().size(), 3000u);
+    // Inside out, a model shows its far side; the sky alone is seen from within. (Two-sided
+    // cut-out cards hold no volume.)
+    EXPECT_EQ(SignedVolume(mesh_) > -1e-6, GetParam().name != "sky.x");
 }
 
 // The game draws a whole model with the pass of its last material: 1 for BMP textures (plain
