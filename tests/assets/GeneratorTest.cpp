@@ -13,7 +13,6 @@
 #include "NumberText.h"
 #include "library/AssetNames.h"
 #include "library/GlyphTable.h"
-#include "library/LittleEndian.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -74,21 +73,6 @@ TEST(FixedSixTest, WritesSixDecimalsWithoutNegativeZero) {
     EXPECT_EQ(FixedSix(-4e-7), "0.000000");
     EXPECT_EQ(FixedSix(-6e-7), "-0.000001");
     EXPECT_EQ(FixedSix(1234567.0), "1234567.000000");
-}
-
-TEST(BmpTest, RowsRunBottomUpInBgrPaddedToFourBytes) {
-    Image image(3, 2, {10, 20, 30, 255});
-    image.At(0, 0) = {1, 2, 3, 255};  // top-left
-    const Bytes bmp = EncodeBmp(image);
-    constexpr size_t kRow = 12;  // 3 pixels x 3 bytes, padded to 12
-    ASSERT_EQ(bmp.size(), 54 + 2 * kRow);
-    EXPECT_EQ(LoadLe32(&bmp[2]), bmp.size());
-    EXPECT_EQ(LoadLe32(&bmp[10]), 54u);
-    EXPECT_EQ(LoadLeI32(&bmp[22]), 2);
-    // The top row comes last.
-    EXPECT_THAT(Bytes(bmp.begin() + 54 + kRow, bmp.begin() + 54 + kRow + 3),
-                testing::ElementsAre(3, 2, 1));
-    EXPECT_THAT(Bytes(bmp.begin() + 54 + 9, bmp.begin() + 54 + kRow), testing::Each(0));
 }
 
 // The table's characters and printable ASCII; nothing a 16-bit glyph code cannot name.
