@@ -7,9 +7,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
-#include <map>
 #include <numbers>
-#include <tuple>
 #include <vector>
 
 #include "MeshChecks.h"
@@ -20,30 +18,6 @@
 namespace {
 
 using namespace meshchecks;
-using Key = std::tuple<float, float, float>;
-
-Key KeyOf(Vec3 p) {
-    // Corners made by different faces agree to rounding: snap before comparing.
-    const auto snap = [](float x) { return std::round(x * 1e4f) / 1e4f; };
-    return {snap(p.x), snap(p.y), snap(p.z)};
-}
-
-// Each directed edge is matched by its reverse: no holes, no flipped triangles.
-bool IsClosed(const Mesh& mesh) {
-    std::map<std::pair<Key, Key>, int> edges;
-    const auto v = mesh.Vertices();
-    for (const Triangle& t : mesh.Triangles()) {
-        for (size_t i = 0; i < 3; ++i) {
-            ++edges[{KeyOf(v[t.corners[i]].position), KeyOf(v[t.corners[(i + 1) % 3]].position)}];
-        }
-    }
-    for (const auto& [edge, count] : edges) {
-        const auto reverse = edges.find({edge.second, edge.first});
-        if (reverse == edges.end() || reverse->second != count) return false;
-    }
-    return true;
-}
-
 constexpr double kPi = std::numbers::pi;
 constexpr float kTolerance = 1e-4f;
 
