@@ -7,12 +7,10 @@
 
 #include "AssetSet.h"
 #include "FontAtlas.h"
-#include "Image.h"
 #include "MeshChecks.h"
 #include "Models.h"
 #include "NumberText.h"
 #include "library/AssetNames.h"
-#include "library/GlyphTable.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -79,38 +77,6 @@ TEST(AtlasCharactersTest, TakesTheTableCharactersAndRefusesWhatNoGlyphCodeCanNam
 TEST(FontAtlasTest, RefusesACharacterOrAFontItCannotRender) {
     EXPECT_THROW(RenderFontAtlas(HM_GLYPH_FONT, u"A\uE000"), std::runtime_error);  // private use
     EXPECT_THROW(RenderFontAtlas("/nonexistent/font.ttc", u"A"), std::runtime_error);
-}
-
-// Each cell's rectangle matches its size in pixels, holds its glyph's ink, and no ink lies
-// outside the cells or in two of them.
-TEST(FontAtlasTest, CellsHoldTheirGlyphsWithoutOverlapping) {
-    const std::u16string characters = u" AgあＡ";
-    const FontAtlas atlas = RenderFontAtlas(HM_GLYPH_FONT, characters);
-    const Image& image = atlas.image;
-    ASSERT_EQ(atlas.glyphs.size(), characters.size() + 1);
-    EXPECT_EQ(atlas.glyphs[0].code, u'\n');
-    const auto inkIn = [&](int left, int top, int width, int height) {
-        int ink = 0;
-        for (int y = top; y < top + height; ++y) {
-            for (int x = left; x < left + width; ++x) ink += image.At(x, y).a;
-        }
-        return ink;
-    };
-    int cellInk = 0;
-    for (size_t i = 1; i < atlas.glyphs.size(); ++i) {
-        const Glyph& glyph = atlas.glyphs[i];
-        EXPECT_EQ(glyph.code, characters[i - 1]);
-        EXPECT_FLOAT_EQ((glyph.rect[2] - glyph.rect[0]) * image.Width(), glyph.width);
-        EXPECT_FLOAT_EQ((glyph.rect[3] - glyph.rect[1]) * image.Height(), glyph.height);
-        EXPECT_GT(glyph.height, kGlyphSize);  // room for the descender of 'g'
-        const int ink = inkIn(static_cast<int>(std::lround(glyph.rect[0] * image.Width())),
-                              static_cast<int>(std::lround(glyph.rect[1] * image.Height())),
-                              glyph.width, glyph.height);
-        EXPECT_EQ(ink > 0, glyph.code != u' ') << static_cast<int>(glyph.code);
-        cellInk += ink;
-    }
-    EXPECT_EQ(atlas.glyphs[5].width, kGlyphSize);  // a full-width character fills the em
-    EXPECT_EQ(cellInk, inkIn(0, 0, image.Width(), image.Height()));
 }
 
 TEST(GenerateAssetsTest, SameSourcesGiveTheSameBytesWrittenUnderTheirNames) {
