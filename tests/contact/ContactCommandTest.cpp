@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "ContactCommand.h"
@@ -26,12 +25,7 @@ struct ContactCommandTest : ::testing::Test {
     std::string Sheet() const { return (folder / "sheet.png").string(); }
 
     // The written sheet, read back with the game's own decoder.
-    gfx::Image ReadSheet() const {
-        std::ifstream in(Sheet(), std::ios::binary);
-        const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                         std::istreambuf_iterator<char>());
-        return DecodeImage(bytes).value_or(gfx::Image{});
-    }
+    gfx::Image ReadSheet() const { return DecodeImage(ReadBytes(Sheet())).value_or(gfx::Image{}); }
 };
 
 constexpr uint32_t kGround = 0x202020, kCellBackground = 0x5A6470;
