@@ -9,6 +9,7 @@
 #include "library/Catalogue.h"
 #include "library/Utf.h"
 #include "platform/gfx/NullDevice.h"
+#include "support/SizeOnlyWindow.h"
 
 namespace {
 
@@ -18,18 +19,6 @@ struct Row {
 };
 constexpr Row kTextureRows[] = {{0, 4}, {7, 71}};
 constexpr Row kModelRows[] = {{72, 183}};
-
-// A window that only has a size, for the null device.
-class SizeOnlyWindow : public platform::Window {
-  public:
-    bool Create(const platform::Rect&) override { return true; }
-    void Show() override {}
-    gfx::Size ScreenSize() override { return {640, 480}; }
-    platform::Rect OuterRect() override { return {}; }
-    gfx::Size ClientSize() override { return ScreenSize(); }
-    bool PlaceWindowed(const platform::Rect&) override { return true; }
-    bool PlaceFullScreen() override { return true; }
-};
 
 struct Fixture {
     Fixture() { archive.Open(HM_BENCH_ARCHIVE); }

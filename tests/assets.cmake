@@ -12,7 +12,7 @@ hm_add_test(asset_tests
     ${CMAKE_CURRENT_LIST_DIR}/assets/TextureContentTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/assets/SoundContentTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/assets/TextTableContentTest.cpp
-  LIBS hm_assetgen hm_archive_tool hm_catalogue hm_data hm_save
+  LIBS hm_assetgen hm_archive_tool hm_catalogue hm_data hm_save hm_listen
 )
 target_compile_definitions(asset_tests PRIVATE
   HM_BUILT_ARCHIVE="${CMAKE_BINARY_DIR}/data.dat"

@@ -2,7 +2,6 @@
 hm_add_test(contact_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/contact/RasteriserTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/contact/FramingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/contact/ContactCommandTest.cpp
   LIBS hm_contact hm_contact_command hm_catalogue
 )

@@ -4,7 +4,7 @@ hm_add_test(model_tests
     ${CMAKE_CURRENT_LIST_DIR}/library/AssetCacheTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/library/ImageLoaderTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/library/ModelLoadTest.cpp
-  LIBS hm_assets
+  LIBS hm_assets hm_assetgen
 )
 # Textures on the OpenGL device.
 hm_add_test(gl_texture_tests

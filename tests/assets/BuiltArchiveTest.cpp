@@ -3,16 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <cmath>
 #include <cstdlib>
 #include <sstream>
 #include <string>
 
 #include "Bytes.h"
 #include "Commands.h"
+#include "FontAtlas.h"
 #include "library/Archive.h"
 #include "library/AssetNames.h"
 #include "library/Catalogue.h"
 #include "library/GlyphTable.h"
+#include "library/ImageLoader.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -30,19 +33,42 @@ class BuiltArchiveTest : public testing::Test {
     Archive archive_{AssetCatalogue()};
 };
 
-TEST_F(BuiltArchiveTest, GlyphRecordsLieInsideTheAtlas) {
+// Each glyph's cell in the atlas has its size in pixels, room below the em for descenders, and
+// its glyph's ink; no ink lies outside the cells or in two of them.
+TEST_F(BuiltArchiveTest, GlyphCellsHoldTheirInkInsideTheAtlas) {
     const Bytes file = Row(5);
     ASSERT_EQ(file.size() % GlyphTable::kRecordSize, 0u);
     const GlyphTable glyphs(file);
-    EXPECT_EQ(glyphs.LineFeed()->height, 24);
-    EXPECT_EQ(glyphs.Glyphs().size(), file.size() / GlyphTable::kRecordSize);
+    EXPECT_EQ(glyphs.LineFeed()->height, kGlyphSize);
+    EXPECT_EQ(glyphs.Find(u'あ')->width, kGlyphSize);  // a full-width character fills the em
+    const std::optional<gfx::Image> atlas =
+        DecodeImage(Row(FindAsset(AssetCatalogue(), u"FontAtlas.png")));
+    ASSERT_TRUE(atlas);
+    const int atlasWidth = atlas->size.width, atlasHeight = atlas->size.height;
+    const auto inkIn = [&](int left, int top, int width, int height) {
+        int ink = 0;
+        for (int y = top; y < top + height; ++y) {
+            for (int x = left; x < left + width; ++x)
+                ink += atlas->rgba[(y * atlasWidth + x) * 4 + 3];
+        }
+        return ink;
+    };
+    int cellInk = 0;
     for (const Glyph& glyph : glyphs.Glyphs().subspan(1)) {
-        EXPECT_GT(glyph.width, 0) << glyph.code;
-        EXPECT_GE(glyph.height, 24) << glyph.code;
+        SCOPED_TRACE(glyph.code);
+        EXPECT_GT(glyph.height, kGlyphSize);
         const auto& [left, top, right, bottom] = glyph.rect;
-        EXPECT_TRUE(0 <= left && left < right && right <= 1) << glyph.code;
-        EXPECT_TRUE(0 <= top && top < bottom && bottom <= 1) << glyph.code;
+        ASSERT_TRUE(0 <= left && left < right && right <= 1);
+        ASSERT_TRUE(0 <= top && top < bottom && bottom <= 1);
+        EXPECT_FLOAT_EQ((right - left) * atlasWidth, glyph.width);
+        EXPECT_FLOAT_EQ((bottom - top) * atlasHeight, glyph.height);
+        const int ink =
+            inkIn(static_cast<int>(std::lround(left * atlasWidth)),
+                  static_cast<int>(std::lround(top * atlasHeight)), glyph.width, glyph.height);
+        EXPECT_EQ(ink > 0, glyph.code != u' ' && glyph.code != u'\u3000');  // spaces have none
+        cellInk += ink;
     }
+    EXPECT_EQ(cellInk, inkIn(0, 0, atlasWidth, atlasHeight));
 }
 
 TEST_F(BuiltArchiveTest, ListSaysEveryRowLoads) {

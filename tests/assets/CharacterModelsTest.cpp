@@ -16,41 +16,33 @@ constexpr float kTolerance = 1e-4f;
 
 // ---- The rigs ----------------------------------------------------------------------------
 
-// The points a part must hold, in its own units: its own joint (the origin) and each joint its
-// rig hangs a child on, or what the rig hides inside it.
-struct JointCase {
-    std::string_view part;
-    std::vector<Vec3> joints;
-
-    friend void PrintTo(const JointCase& c, std::ostream* out) { *out << c.part; }
-};
-
-class RigJointTest : public testing::TestWithParam<JointCase> {};
-
-TEST_P(RigJointTest, ThePartReachesItsJoints) {
-    const Bounds bounds = BuildModel(GetParam().part).PositionBounds();
-    EXPECT_TRUE(Contains(bounds, {0, 0, 0}));
-    for (const Vec3 joint : GetParam().joints) {
-        EXPECT_TRUE(Contains(bounds, joint)) << joint.x << ", " << joint.y << ", " << joint.z;
+// Each part holds its own joint (its origin) and each joint its rig hangs a child on, or what the
+// rig hides inside it, in the part's own units.
+TEST(RigJointTest, EveryPartReachesItsJoints) {
+    const std::pair<std::string_view, std::vector<Vec3>> parts[] = {
+        // The joints below the hips: the torso and the thighs.
+        {"gtbody2.x", {{0, -0.5f, 0}, {0.6f, -2.0f, 0}, {-0.6f, -2.0f, 0}}},
+        {"gtbody.x", {{0, 2.9f, 0}, {1.0f, 2.3f, 0}, {-1.0f, 2.3f, 0}}},  // neck, arms
+        {"gthead.x", {{0.5f, -2.4f, 0.5f}}},         // the neck block's lowest corner
+        {"gtnino.x", {{1.9f, 0, 0}}},                // the elbow
+        {"gthand.x", {{2.0f, 0, 0}, {2.5f, 0, 0}}},  // the flashlight's and bottle's grips
+        {"gtmomo.x", {{0, -1.4f, 0}}},               // the knee
+        {"gtasi.x", {}},
+        {"fishkosi.x", {{0.5f, 0, 0}, {-0.5f, 0, 0}}},  // the legs; the torso at its own origin
+        {"fishuebody.x", {{0, 2.7f, 0}, {1.1f, 2.0f, 0}, {-1.1f, 2.0f, 0}}},  // head, arms
+        {"fishnino.x", {{1.3f, 0, 0}}},                                       // the elbow
+        {"fishface.x", {}},
+        {"fishhand.x", {}},
+        {"fishasi.x", {}}};
+    for (const auto& [part, joints] : parts) {
+        const Bounds bounds = BuildModel(part).PositionBounds();
+        EXPECT_TRUE(Contains(bounds, {0, 0, 0})) << part;
+        for (const Vec3 joint : joints) {
+            EXPECT_TRUE(Contains(bounds, joint))
+                << part << ": " << joint.x << ", " << joint.y << ", " << joint.z;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Bodies, RigJointTest,
-    testing::Values(
-        // The joints below the hips: the torso and the thighs.
-        JointCase{"gtbody2.x", {{0, -0.5f, 0}, {0.6f, -2.0f, 0}, {-0.6f, -2.0f, 0}}},
-        JointCase{"gtbody.x", {{0, 2.9f, 0}, {1.0f, 2.3f, 0}, {-1.0f, 2.3f, 0}}},  // neck, arms
-        JointCase{"gthead.x", {{0.5f, -2.4f, 0.5f}}},         // the neck block's lowest corner
-        JointCase{"gtnino.x", {{1.9f, 0, 0}}},                // the elbow
-        JointCase{"gthand.x", {{2.0f, 0, 0}, {2.5f, 0, 0}}},  // the flashlight's and bottle's grips
-        JointCase{"gtmomo.x", {{0, -1.4f, 0}}},               // the knee
-        JointCase{"gtasi.x", {}},
-        JointCase{"fishkosi.x", {{0.5f, 0, 0}, {-0.5f, 0, 0}}},  // the legs; the torso at its own
-        JointCase{"fishuebody.x", {{0, 2.7f, 0}, {1.1f, 2.0f, 0}, {-1.1f, 2.0f, 0}}},  // head, arms
-        JointCase{"fishnino.x", {{1.3f, 0, 0}}},                                       // the elbow
-        JointCase{"fishface.x", {}}, JointCase{"fishhand.x", {}}, JointCase{"fishasi.x", {}}),
-    [](const auto& info) { return ShortName(info.param.part); });
 
 // The rest pose stands the player's feet at the root (hips 6.1, thighs 2.0 and knees 1.4 below,
 // in rig units of 0.1) and the ghost's at its root (hips 4.5, units of 0.08); the head's top

@@ -7,13 +7,10 @@
 
 #include "AssetSet.h"
 #include "FontAtlas.h"
-#include "Image.h"
 #include "MeshChecks.h"
 #include "Models.h"
 #include "NumberText.h"
 #include "library/AssetNames.h"
-#include "library/GlyphTable.h"
-#include "library/LittleEndian.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -30,33 +27,22 @@ const Bounds kHalf{{-0.5f, -0.5f, -0.5f}, {0.5f, 0.5f, 0.5f}};
 
 class PrimitiveTest : public testing::TestWithParam<PrimitiveCase> {};
 
-// Every primitive is convex: seen from outside, each triangle runs clockwise, so its front
-// (b - a) x (c - a) points away from the centre, the same way as its unit vertex normals.
-TEST_P(PrimitiveTest, HasItsBoundsAndTrianglesFaceOutwardClockwise) {
+// Every primitive is a closed, outward-facing solid in its bounds.
+TEST_P(PrimitiveTest, IsAClosedSolidInItsBounds) {
     const Mesh mesh = BuildModel(GetParam().name);
+    meshchecks::ExpectSoundMesh(mesh);
+    EXPECT_TRUE(meshchecks::IsClosed(mesh));
+    EXPECT_GT(meshchecks::SignedVolume(mesh), 0);
     const Bounds bounds = mesh.PositionBounds();
     for (auto [got, want] :
          {std::pair{bounds.min, GetParam().bounds.min}, {bounds.max, GetParam().bounds.max}}) {
         EXPECT_NEAR(Dot(got - want, got - want), 0, 1e-10);
     }
-    const Vec3 centre = 0.5f * (bounds.min + bounds.max);
-    const auto vertices = mesh.Vertices();
-    ASSERT_FALSE(mesh.Triangles().empty());
-    for (const Triangle& triangle : mesh.Triangles()) {
-        const auto& [a, b, c] = triangle.corners;
-        const Vec3 pa = vertices[a].position, pb = vertices[b].position, pc = vertices[c].position;
-        const Vec3 front = Cross(pb - pa, pc - pa);
-        const Vec3 middle = (1.0f / 3) * (pa + pb + pc);
-        EXPECT_GT(Dot(front, middle - centre), 0) << "triangle " << a << " " << b << " " << c;
-        for (uint32_t corner : triangle.corners) {
-            EXPECT_GT(Dot(front, vertices[corner].normal), 0);
-            EXPECT_NEAR(Dot(vertices[corner].normal, vertices[corner].normal), 1, 1e-5);
-        }
-    }
     if (GetParam().name == std::string_view("sphere.x")) {  // every corner on the unit sphere
-        EXPECT_GT(vertices.size(), 100u);
-        for (const Vertex& v : vertices)
+        EXPECT_GT(mesh.Vertices().size(), 100u);
+        for (const Vertex& v : mesh.Vertices()) {
             EXPECT_NEAR(std::sqrt(Dot(v.position, v.position)), 1, 2e-6);
+        }
     }
 }
 
@@ -76,21 +62,6 @@ TEST(FixedSixTest, WritesSixDecimalsWithoutNegativeZero) {
     EXPECT_EQ(FixedSix(1234567.0), "1234567.000000");
 }
 
-TEST(BmpTest, RowsRunBottomUpInBgrPaddedToFourBytes) {
-    Image image(3, 2, {10, 20, 30, 255});
-    image.At(0, 0) = {1, 2, 3, 255};  // top-left
-    const Bytes bmp = EncodeBmp(image);
-    constexpr size_t kRow = 12;  // 3 pixels x 3 bytes, padded to 12
-    ASSERT_EQ(bmp.size(), 54 + 2 * kRow);
-    EXPECT_EQ(LoadLe32(&bmp[2]), bmp.size());
-    EXPECT_EQ(LoadLe32(&bmp[10]), 54u);
-    EXPECT_EQ(LoadLeI32(&bmp[22]), 2);
-    // The top row comes last.
-    EXPECT_THAT(Bytes(bmp.begin() + 54 + kRow, bmp.begin() + 54 + kRow + 3),
-                testing::ElementsAre(3, 2, 1));
-    EXPECT_THAT(Bytes(bmp.begin() + 54 + 9, bmp.begin() + 54 + kRow), testing::Each(0));
-}
-
 // The table's characters and printable ASCII; nothing a 16-bit glyph code cannot name.
 TEST(AtlasCharactersTest, TakesTheTableCharactersAndRefusesWhatNoGlyphCodeCanName) {
     const auto characters = [](const std::string& table) {
@@ -106,38 +77,6 @@ TEST(AtlasCharactersTest, TakesTheTableCharactersAndRefusesWhatNoGlyphCodeCanNam
 TEST(FontAtlasTest, RefusesACharacterOrAFontItCannotRender) {
     EXPECT_THROW(RenderFontAtlas(HM_GLYPH_FONT, u"A\uE000"), std::runtime_error);  // private use
     EXPECT_THROW(RenderFontAtlas("/nonexistent/font.ttc", u"A"), std::runtime_error);
-}
-
-// Each cell's rectangle matches its size in pixels, holds its glyph's ink, and no ink lies
-// outside the cells or in two of them.
-TEST(FontAtlasTest, CellsHoldTheirGlyphsWithoutOverlapping) {
-    const std::u16string characters = u" AgあＡ";
-    const FontAtlas atlas = RenderFontAtlas(HM_GLYPH_FONT, characters);
-    const Image& image = atlas.image;
-    ASSERT_EQ(atlas.glyphs.size(), characters.size() + 1);
-    EXPECT_EQ(atlas.glyphs[0].code, u'\n');
-    const auto inkIn = [&](int left, int top, int width, int height) {
-        int ink = 0;
-        for (int y = top; y < top + height; ++y) {
-            for (int x = left; x < left + width; ++x) ink += image.At(x, y).a;
-        }
-        return ink;
-    };
-    int cellInk = 0;
-    for (size_t i = 1; i < atlas.glyphs.size(); ++i) {
-        const Glyph& glyph = atlas.glyphs[i];
-        EXPECT_EQ(glyph.code, characters[i - 1]);
-        EXPECT_FLOAT_EQ((glyph.rect[2] - glyph.rect[0]) * image.Width(), glyph.width);
-        EXPECT_FLOAT_EQ((glyph.rect[3] - glyph.rect[1]) * image.Height(), glyph.height);
-        EXPECT_GT(glyph.height, kGlyphSize);  // room for the descender of 'g'
-        const int ink = inkIn(static_cast<int>(std::lround(glyph.rect[0] * image.Width())),
-                              static_cast<int>(std::lround(glyph.rect[1] * image.Height())),
-                              glyph.width, glyph.height);
-        EXPECT_EQ(ink > 0, glyph.code != u' ') << static_cast<int>(glyph.code);
-        cellInk += ink;
-    }
-    EXPECT_EQ(atlas.glyphs[5].width, kGlyphSize);  // a full-width character fills the em
-    EXPECT_EQ(cellInk, inkIn(0, 0, image.Width(), image.Height()));
 }
 
 TEST(GenerateAssetsTest, SameSourcesGiveTheSameBytesWrittenUnderTheirNames) {

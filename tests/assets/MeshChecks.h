@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "Mesh.h"
@@ -39,6 +41,42 @@ inline bool NormalsAgreeWithFronts(const Mesh& mesh) {
         for (uint32_t corner : triangle.corners) {
             if (!(Dot(front, mesh.Vertices()[corner].normal) > 0)) return false;  // NaN fails too
         }
+    }
+    return true;
+}
+
+// The volume a closed mesh holds, negative when it is inside out.
+inline double SignedVolume(const Mesh& mesh) {
+    double volume = 0;
+    const auto v = mesh.Vertices();
+    for (const Triangle& t : mesh.Triangles()) {
+        const Vec3 a = v[t.corners[0]].position, b = v[t.corners[1]].position,
+                   c = v[t.corners[2]].position;
+        volume += Dot(a, Cross(b, c)) / 6.0;
+    }
+    return volume;
+}
+
+using Key = std::tuple<float, float, float>;
+
+inline Key KeyOf(Vec3 p) {
+    // Corners made by different faces agree to rounding: snap before comparing.
+    const auto snap = [](float x) { return std::round(x * 1e4f) / 1e4f; };
+    return {snap(p.x), snap(p.y), snap(p.z)};
+}
+
+// Each directed edge is matched by its reverse: no holes, no flipped triangles.
+inline bool IsClosed(const Mesh& mesh) {
+    std::map<std::pair<Key, Key>, int> edges;
+    const auto v = mesh.Vertices();
+    for (const Triangle& t : mesh.Triangles()) {
+        for (size_t i = 0; i < 3; ++i) {
+            ++edges[{KeyOf(v[t.corners[i]].position), KeyOf(v[t.corners[(i + 1) % 3]].position)}];
+        }
+    }
+    for (const auto& [edge, count] : edges) {
+        const auto reverse = edges.find({edge.second, edge.first});
+        if (reverse == edges.end() || reverse->second != count) return false;
     }
     return true;
 }

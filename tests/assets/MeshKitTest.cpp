@@ -1,15 +1,13 @@
 // The modelling kit's shapes, and the family kits' shapes built on it, are closed solids whose
 // triangles face outwards, whatever their placement: the signed volume of such a mesh is its true
-// volume, and every edge is walked once in each direction. Pictures read the right way round, and
-// materials carry the colours they are given.
+// volume, and every edge is walked once in each direction. Pictures read the right way round,
+// transforms turn the game's way, and box-projected textures keep one scale on every face.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <functional>
-#include <map>
 #include <numbers>
-#include <tuple>
 #include <vector>
 
 #include "MeshChecks.h"
@@ -20,41 +18,6 @@
 namespace {
 
 using namespace meshchecks;
-using Key = std::tuple<float, float, float>;
-
-Key KeyOf(Vec3 p) {
-    // Corners made by different faces agree to rounding: snap before comparing.
-    const auto snap = [](float x) { return std::round(x * 1e4f) / 1e4f; };
-    return {snap(p.x), snap(p.y), snap(p.z)};
-}
-
-double SignedVolume(const Mesh& mesh) {
-    double volume = 0;
-    const auto v = mesh.Vertices();
-    for (const Triangle& t : mesh.Triangles()) {
-        const Vec3 a = v[t.corners[0]].position, b = v[t.corners[1]].position,
-                   c = v[t.corners[2]].position;
-        volume += Dot(a, Cross(b, c)) / 6.0;
-    }
-    return volume;
-}
-
-// Each directed edge is matched by its reverse: no holes, no flipped triangles.
-bool IsClosed(const Mesh& mesh) {
-    std::map<std::pair<Key, Key>, int> edges;
-    const auto v = mesh.Vertices();
-    for (const Triangle& t : mesh.Triangles()) {
-        for (size_t i = 0; i < 3; ++i) {
-            ++edges[{KeyOf(v[t.corners[i]].position), KeyOf(v[t.corners[(i + 1) % 3]].position)}];
-        }
-    }
-    for (const auto& [edge, count] : edges) {
-        const auto reverse = edges.find({edge.second, edge.first});
-        if (reverse == edges.end() || reverse->second != count) return false;
-    }
-    return true;
-}
-
 constexpr double kPi = std::numbers::pi;
 constexpr float kTolerance = 1e-4f;
 
@@ -63,142 +26,91 @@ double PolygonShare(double sides) {
     return sides / (2 * kPi) * std::sin(2 * kPi / sides);
 }
 
-struct SolidCase {
-    const char* name;
-    std::function<void(Mesh&)> build;
-    // 0 for shapes whose smooth normals may lean away from a flat triangle's front: only the
-    // outward facing of the whole and unit normals are checked.
-    double volume = 0;
-
-    friend void PrintTo(const SolidCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class SolidTest : public testing::TestWithParam<SolidCase> {};
-
-TEST_P(SolidTest, IsClosedFacesOutwardAndHoldsItsVolume) {
-    Mesh mesh;
-    GetParam().build(mesh);
-    EXPECT_TRUE(IsClosed(mesh));
-    if (GetParam().volume == 0) {
-        EXPECT_GT(SignedVolume(mesh), 0);
-        EXPECT_TRUE(NormalsAreUnitLength(mesh));
-    } else {
-        EXPECT_TRUE(NormalsAgreeWithFronts(mesh));
-        EXPECT_NEAR(SignedVolume(mesh), GetParam().volume, 1e-3 * GetParam().volume);
-    }
-}
-
-std::string CaseName(const testing::TestParamInfo<SolidCase>& info) {
-    return info.param.name;
-}
-
 // An L of two unit squares and one more on top of the first: area 3, depth 0.5.
 const Vec2 kEll[] = {{0, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 2}, {0, 2}};
 // A pipe's outline, listed clockwise, to show the winding does not matter.
 const Vec2 kNotch[] = {{0, 0}, {0, 1}, {1, 1}, {1, 0.5f}, {2, 0.5f}, {2, 0}};
+// A cylinder of radius 1 and height 2; the same with a repeated point, which adds no span and no
+// normal of its own; a ring of radii 1 and 2, height 1.
+const Vec2 kCylinder[] = {{0, 0}, {1, 0}, {1, 2}, {0, 2}};
+const Vec2 kRepeatedPoint[] = {{0, 0}, {1, 0}, {1, 1}, {1, 1}, {1, 2}, {0, 2}};
+const Vec2 kRing[] = {{1, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 0}};
+// A hollow bowl: out and up the outside, down the inside, with crisp corners.
+const std::array<Vec2, 7> kBowl = {
+    {{0, 0}, {1, 0}, {1.2f, 1}, {1.1f, 1}, {0.9f, 0.2f}, {0.5f, 0.2f}, {0, 0.2f}}};
+const std::array<Vec3, 4> kBend = {{{0, 0, 0}, {0, 1, 0}, {0.5f, 1.5f, 0.2f}, {1, 1.6f, 0.5f}}};
+const Vec3 kStraight[] = {{0, 0, 0}, {0, 0, -1}, {0, 0, -2}};
 
-Mesh UnitBox() {
-    Mesh box;
-    AddBox(box, {0, 0, 0}, {1, 2, 3}, 0);
-    return box;
+// The volume given for smooth shapes, whose normals may lean away from a flat triangle's front:
+// only the outward facing of the whole and unit normals are checked.
+constexpr double kSmooth = 0;
+
+// The shape `add` builds into an empty mesh is closed, faces outwards and holds `volume`.
+void ExpectSolid(const char* name, double volume, const std::function<void(Mesh&)>& add) {
+    SCOPED_TRACE(name);
+    Mesh mesh;
+    add(mesh);
+    EXPECT_TRUE(IsClosed(mesh));
+    if (volume == kSmooth) {
+        EXPECT_GT(SignedVolume(mesh), 0);
+        EXPECT_TRUE(NormalsAreUnitLength(mesh));
+    } else {
+        EXPECT_TRUE(NormalsAgreeWithFronts(mesh));
+        EXPECT_NEAR(SignedVolume(mesh), volume, 1e-3 * volume);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shapes, SolidTest,
-    testing::Values(
-        SolidCase{"Ell", [](Mesh& m) { AddExtrusion(m, kEll, 0, 0.5f, 0); }, 1.5},
-        SolidCase{"ClockwiseOutline", [](Mesh& m) { AddExtrusion(m, kNotch, -1, 1, 0); }, 3},
-        // Side 2 with its edges cut by 0.1: twelve strips of section 0.1 x 0.1 / 2 along 1.8,
-        // and eight corner pieces of 0.1^3 / 2.
-        SolidCase{"BevelledBox",
-                  [](Mesh& m) {
-                      AddBevelledBox(m, {-1, -1, -1}, {1, 1, 1}, 0.1f, 0);
-                  },
-                  8 - 12 * 0.005 * 1.8 - 8 * 0.1 * 0.1 * 0.1 * 0.5},
-        // A cylinder of radius 1 and height 2 with 64 sides: 64 sin(2pi/64) / 2 x 2.
-        SolidCase{"Lathe",
-                  [](Mesh& m) {
-                      const Vec2 profile[] = {{0, 0}, {1, 0}, {1, 2}, {0, 2}};
-                      AddLathe(m, profile, 64, 0);
-                  },
-                  64 * std::sin(2 * M_PI / 64)},
-        // Mirrored, turned, stretched and moved, the box still faces out: volume 6 x 2 x 3.
-        SolidCase{"PlacedMirrored",
-                  [](Mesh& m) {
-                      Append(m, UnitBox(),
-                             Transform::Scale({-2, 1, 3})
-                                 .Then(Transform::RotateY(30))
-                                 .Then(Transform::RotateX(-45))
-                                 .Then(Transform::Translate({5, -1, 2})));
-                  },
-                  36}),
-    CaseName);
-
-// Round shapes of the fittings' kit, each with 48 sides.
-INSTANTIATE_TEST_SUITE_P(
-    Fittings, SolidTest,
-    testing::Values(SolidCase{"SlantedRod",
-                              [](Mesh& m) {
-                                  fittings::AddRod(m, {1, 2, 3}, {1.3f, 2.4f, 3}, 0.1f, 48, 0);
-                              },
-                              kPi * 0.01 * 0.5 * PolygonShare(48)},
-                    SolidCase{"StraightTube",
-                              [](Mesh& m) {
-                                  const Vec3 path[] = {{0, 0, 0}, {0, 0, -1}, {0, 0, -2}};
-                                  fittings::AddTube(m, path, 0.5f, 48, 0);
-                              },
-                              kPi * 0.25 * 2 * PolygonShare(48)},
-                    SolidCase{"LatheWithCreasedCaps",
-                              [](Mesh& m) {
-                                  const Vec2 profile[] = {{0, 0}, {1, 0}, {1, 2}, {0, 2}};
-                                  fittings::AddSmoothLathe(m, profile, 48, 0);
-                              },
-                              kPi * 2 * PolygonShare(48)},
-                    SolidCase{"HollowRing",
-                              [](Mesh& m) {
-                                  const Vec2 profile[] = {{1, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 0}};
-                                  fittings::AddSmoothLathe(m, profile, 48, 0);
-                              },
-                              kPi * 3 * PolygonShare(48)}),
-    CaseName);
-
-// Smooth shapes of the furniture kit.
-INSTANTIATE_TEST_SUITE_P(
-    Furniture, SolidTest,
-    testing::Values(
-        // A hollow bowl: out and up the outside, down the inside, with crisp corners.
-        SolidCase{
-            "TurnedBowl",
-            [](Mesh& m) {
-                const std::array<Vec2, 7> profile = {
-                    {{0, 0}, {1, 0}, {1.2f, 1}, {1.1f, 1}, {0.9f, 0.2f}, {0.5f, 0.2f}, {0, 0.2f}}};
-                furniture::AddTurned(m, profile, 16, 0);
-            }},
-        SolidCase{"BentTube",
-                  [](Mesh& m) {
-                      const std::array<Vec3, 4> path = {
-                          {{0, 0, 0}, {0, 1, 0}, {0.5f, 1.5f, 0.2f}, {1, 1.6f, 0.5f}}};
-                      furniture::AddTube(m, path, 0.1f, 12, 0);
-                  }},
-        SolidCase{"SlantedRod",
-                  [](Mesh& m) {
-                      furniture::AddRod(m, {0, 0, 0}, {1, -2, 3}, 0.2f, 8, 0);
-                  }},
-        // A bevel far past a quarter of the thin side is held where the chamfers still close.
-        SolidCase{"ThinChamferedBox",
-                  [](Mesh& m) {
-                      furniture::AddChamferedBox(m, {0, 0, 0}, {1, 0.04f, 1}, 0.03f, 0);
-                  }},
-        SolidCase{"PictureBox",
-                  [](Mesh& m) {
-                      furniture::AddPictureBox(m, {0, 0, 0}, {1, 2, 0.1f}, 0, 0,
-                                               furniture::PictureFaces::FrontAndBack);
-                  }}),
-    CaseName);
+TEST(SolidTest, KitShapesAreClosedFaceOutwardAndHoldTheirVolume) {
+    ExpectSolid("ell", 1.5, [](Mesh& m) { AddExtrusion(m, kEll, 0, 0.5f, 0); });
+    ExpectSolid("clockwise outline", 3, [](Mesh& m) { AddExtrusion(m, kNotch, -1, 1, 0); });
+    // Side 2 with its edges cut by 0.1: twelve strips of section 0.1 x 0.1 / 2 along 1.8, and
+    // eight corner pieces of 0.1^3 / 2.
+    ExpectSolid("bevelled box", 8 - 12 * 0.005 * 1.8 - 8 * 0.1 * 0.1 * 0.1 * 0.5, [](Mesh& m) {
+        AddBevelledBox(m, {-1, -1, -1}, {1, 1, 1}, 0.1f, 0);
+    });
+    ExpectSolid("lathe", 64 * std::sin(2 * kPi / 64),
+                [](Mesh& m) { AddLathe(m, kCylinder, 64, 0); });
+    // Mirrored, turned, stretched and moved, a box of 1 x 2 x 3 still faces out.
+    ExpectSolid("placed mirrored", 36, [](Mesh& m) {
+        Mesh box;
+        AddBox(box, {0, 0, 0}, {1, 2, 3}, 0);
+        Append(m, box,
+               Transform::Scale({-2, 1, 3})
+                   .Then(Transform::RotateY(30))
+                   .Then(Transform::RotateX(-45))
+                   .Then(Transform::Translate({5, -1, 2})));
+    });
+    // Round shapes of the fittings' kit, each with 48 sides.
+    const double share = PolygonShare(48);
+    ExpectSolid("fittings rod", kPi * 0.01 * 0.5 * share, [](Mesh& m) {
+        fittings::AddRod(m, {1, 2, 3}, {1.3f, 2.4f, 3}, 0.1f, 48, 0);
+    });
+    ExpectSolid("straight tube", kPi * 0.25 * 2 * share,
+                [](Mesh& m) { fittings::AddTube(m, kStraight, 0.5f, 48, 0); });
+    ExpectSolid("creased caps", kPi * 2 * share,
+                [](Mesh& m) { fittings::AddSmoothLathe(m, kRepeatedPoint, 48, 0); });
+    ExpectSolid("hollow ring", kPi * 3 * share,
+                [](Mesh& m) { fittings::AddSmoothLathe(m, kRing, 48, 0); });
+    // Smooth shapes of the furniture kit.
+    ExpectSolid("turned bowl", kSmooth, [](Mesh& m) { furniture::AddTurned(m, kBowl, 16, 0); });
+    ExpectSolid("bent tube", kSmooth, [](Mesh& m) { furniture::AddTube(m, kBend, 0.1f, 12, 0); });
+    ExpectSolid("furniture rod", kSmooth, [](Mesh& m) {
+        furniture::AddRod(m, {0, 0, 0}, {1, -2, 3}, 0.2f, 8, 0);
+    });
+    // A bevel far past a quarter of the thin side is held where the chamfers still close.
+    ExpectSolid("thin chamfered box", kSmooth, [](Mesh& m) {
+        furniture::AddChamferedBox(m, {0, 0, 0}, {1, 0.04f, 1}, 0.03f, 0);
+    });
+    ExpectSolid("picture box", kSmooth, [](Mesh& m) {
+        furniture::AddPictureBox(m, {0, 0, 0}, {1, 2, 0.1f}, 0, 0,
+                                 furniture::PictureFaces::FrontAndBack);
+    });
+}
 
 // Pictures read the right way round from their fronts: u grows to the viewer's right and v
-// downwards.
-TEST(PictureTest, FacedBoxAndRectanglesReadUpright) {
+// downwards. Round ones wear the circle inscribed in the texture; a lathe wraps its picture top
+// down along the profile.
+TEST(PictureTest, PicturesReadUprightFromTheirFronts) {
     Mesh box;
     fittings::AddFacedBox(box, {-1, -1, -1}, {1, 1, 1}, {0, 0, -1}, 0, 1);
     for (const Triangle& triangle : box.Triangles()) {
@@ -218,9 +130,6 @@ TEST(PictureTest, FacedBoxAndRectanglesReadUpright) {
         EXPECT_NEAR(v.uv.u, 0.5f * (1 - v.position.x), kTolerance);
         EXPECT_NEAR(v.uv.v, 0.5f * (3 - v.position.y), kTolerance);
     }
-}
-
-TEST(PictureTest, FittingsRoundPictureReadsUprightFromItsFront) {
     Mesh round;
     fittings::AddRoundPicture(round, {0, 0, 0}, {-1, 0, 0}, {0, 1, 0}, 2, 16, 0);  // facing +z
     for (const Vertex& v : round.Vertices()) {
@@ -228,63 +137,18 @@ TEST(PictureTest, FittingsRoundPictureReadsUprightFromItsFront) {
         EXPECT_NEAR(v.uv.u, 0.5f - 0.25f * v.position.x, kTolerance);
         EXPECT_NEAR(v.uv.v, 0.5f - 0.25f * v.position.y, kTolerance);
     }
-}
-
-// The furniture's round picture faces -z: the top of a dial shows the top of the picture, its
-// right the right, and its rim is the circle inscribed in the texture.
-TEST(PictureTest, FurnitureRoundPictureWearsTheInscribedCircleUpright) {
-    Mesh mesh;
-    furniture::AddRoundPicture(mesh, {1, 2, -3}, 0.5f, 2, 32, 0);
-    for (const Vertex& v : mesh.Vertices()) {
+    Mesh dial;  // facing -z
+    furniture::AddRoundPicture(dial, {1, 2, -3}, 0.5f, 2, 32, 0);
+    for (const Vertex& v : dial.Vertices()) {
         const float du = v.uv.u - 0.5f, dv = v.uv.v - 0.5f;
-        const float radius = std::hypot(v.position.x - 1, v.position.y - 2);
-        EXPECT_NEAR(std::hypot(du, dv), 0.25f * radius, kTolerance);
         EXPECT_NEAR(du * 4, v.position.x - 1, kTolerance);
         EXPECT_NEAR(-dv * 4, v.position.y - 2, kTolerance);
         EXPECT_EQ(v.normal.z, -1);
     }
-}
-
-TEST(PictureTest, LatheWrapsItsPictureTopDownAlongTheProfile) {
-    Mesh mesh;
+    Mesh lathe;
     const Vec2 profile[] = {{1, 0}, {1, 1}, {1, 3}};
-    fittings::AddSmoothLathe(mesh, profile, 8, 0);
-    for (const Vertex& v : mesh.Vertices()) EXPECT_NEAR(v.uv.v, 1 - v.position.y / 3, kTolerance);
-}
-
-// A bend is one smooth ring, a crease two crisp ones; a repeated point adds no span and no normal
-// of its own (no division by a zero length), and a single point makes no surface.
-TEST(SmoothLatheRingsTest, DoublesCreasesAndSkipsSpansOfNoLength) {
-    const struct {
-        std::vector<Vec2> profile;
-        std::vector<float> ringYs;  // the y of each ring, bottom to top
-    } cases[] = {{{{1, 0}}, {}},
-                 {{{1, 0}, {1, 1}, {1.1f, 2}}, {0, 1, 2}},
-                 {{{0, 0}, {1, 0}, {1, 2}}, {0, 0, 0, 2}},
-                 {{{1, 0}, {1, 1}, {1, 1}, {1, 2}}, {0, 1, 1, 2}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(&c - cases);
-        const std::vector<LatheRing> rings = SmoothLatheRings(c.profile);
-        ASSERT_EQ(rings.size(), c.ringYs.size());
-        for (size_t i = 0; i < rings.size(); ++i) {
-            EXPECT_EQ(rings[i].point.v, c.ringYs[i]) << i;
-            EXPECT_NEAR(std::hypot(rings[i].normal.u, rings[i].normal.v), 1, kTolerance) << i;
-        }
-        if (!rings.empty()) {
-            EXPECT_EQ(rings.front().v, 1);
-            EXPECT_EQ(rings.back().v, 0);
-        }
-    }
-}
-
-TEST(CarriedNormalsTest, StayUnitAndSquareToABendingPath) {
-    const Vec3 tangents[] = {{0, 1, 0}, Normalised({1, 1, 0}), {1, 0, 0}, Normalised({1, 0, 1})};
-    const std::vector<Vec3> normals = CarriedNormals(tangents, Perpendicular(tangents[0]));
-    ASSERT_EQ(normals.size(), std::size(tangents));
-    for (size_t i = 0; i < normals.size(); ++i) {
-        EXPECT_NEAR(Length(normals[i]), 1, kTolerance) << i;
-        EXPECT_NEAR(Dot(normals[i], tangents[i]), 0, kTolerance) << i;
-    }
+    fittings::AddSmoothLathe(lathe, profile, 8, 0);
+    for (const Vertex& v : lathe.Vertices()) EXPECT_NEAR(v.uv.v, 1 - v.position.y / 3, kTolerance);
 }
 
 TEST(TransformTest, TurnsTheWayTheGameTurns) {

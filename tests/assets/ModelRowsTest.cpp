@@ -1,6 +1,6 @@
-// Every model row has one recipe, and every character, furniture and fittings model is a sound
-// mesh of modest detail that the game draws with one textured pass; the furniture and fittings
-// have the height and origin their events place them by.
+// Every model row has one recipe, and every character, furniture and fittings model is a sound,
+// outward-facing mesh of modest detail that the game draws with one textured pass; the furniture
+// and fittings have the height and origin their events place them by.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -8,11 +8,12 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <sstream>
+#include <tuple>
 
 #include "MeshChecks.h"
 #include "Models.h"
 #include "library/AssetNames.h"
-#include "models/FittingsLayout.h"
 #include "models/FurnitureLayout.h"
 
 namespace {
@@ -71,6 +72,9 @@ class ModelRowTest : public testing::TestWithParam<ModelRow> {
 TEST_P(ModelRowTest, IsASoundMeshOfModestDetail) {
     ExpectSoundMesh(mesh_);
     EXPECT_LE(mesh_.Triangles().size(), 3000u);
+    // Inside out, a model shows its far side; the sky alone is seen from within. (Two-sided
+    // cut-out cards hold no volume.)
+    EXPECT_EQ(SignedVolume(mesh_) > -1e-6, GetParam().name != "sky.x");
 }
 
 // The game draws a whole model with the pass of its last material: 1 for BMP textures (plain
@@ -110,157 +114,100 @@ enum class Origin {
     LeafFaces,  // door hardware, standing out from both faces of a leaf kHardwareClearsLeaf thick
 };
 
-struct PlacementCase {
-    std::string_view name;
-    Origin origin;
-    float lowest, highest;  // its height in the world, after the events' scale
-    float scale = 1;        // the events' vertical scale
-    float width = 0;        // when not 0, the width it must have to close its opening
-
-    friend void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.name; }
-};
-
 using enum Origin;
-const PlacementCase kPlacements[] = {
-    // Furniture: doors about 1.8 high, tables and desks about 0.5, the player 1.2.
-    {"bathdoor.x", Hinge, 1.7f, 1.9f},
-    {"bathdoorwaku.x", Floor, 1.8f, 2.0f},
-    {"bath_bench.x", Floor, 0.3f, 0.45f},
-    {"bath_chair.x", Floor, 0.12f, 0.25f},
-    {"bath_oke.x", Floor, 0.08f, 0.15f},
-    {"bath_shower.x", Wall, 0.8f, 1.4f},
-    {"bouka.x", Floor, furniture::kShutterHeight, furniture::kShutterHeight, 1,
-     furniture::kShutterWidth},
-    {"chair.x", Floor, 0.6f, 0.9f},
-    {"chair_tesuri.x", Floor, 0.6f, 0.9f},
-    {"clock.x", Wall, 0.6f, 1.0f},
-    {"dartsbord.x", Hangs, 0.3f, 0.45f},
-    {"denki.x", Hangs, 0.7f, 1.2f},
-    {"desk.x", Floor, 0.45f, 0.65f},
-    {"dining_chair.x", Floor, 0.65f, 0.9f},
-    {"dining_table.x", Floor, 0.45f, 0.65f},
-    {"doornobu.x", LeafFaces, 0.04f, 0.08f},
-    {"door_key.x", LeafFaces, 0.08f, 0.2f},
-    {"door_plate.x", Wall, 0.08f, 0.2f},
-    {"exit.x", Wall, 0.15f, 0.25f},
-    {"exit_door.x", Hinge, 1.7f, 1.9f},
-    {"exit_door_nobu.x", LeafFaces, 0.03f, 0.08f},
-    {"exit_door_waku.x", Floor, 1.85f, 2.0f},
-    {"haizara.x", Floor, 0.02f, 0.06f},
-    {"husuma.x", Floor, furniture::kHusumaHeight, furniture::kHusumaHeight, 1,
-     furniture::kHusumaWidth},
-    {"iriguti.x", Floor, 2.1f, 2.8f},
-    {"irigutidoor.x", Floor, furniture::kEntranceLeafHeight, furniture::kEntranceLeafHeight},
-    {"kabe.x", Floor, 2.2f, 2.6f},
-    {"kagidana.x", Floor, 1.0f, 1.5f},
-    {"kaiga.x", Wall, 0.4f, 0.8f},
-    {"katen.x", Hangs, 1.5f, 1.9f},
-    {"keikou.x", Hangs, 0.08f, 0.5f},
-    {"kinko.x", Floor, furniture::kSafeSize.y, furniture::kSafeSize.y},
-    {"kinko_door.x", Hinge, 0.45f, 0.5f},
-    {"lack.x", Floor, 1.3f, 1.7f},
-    // Fittings.
-    {"mado.x", Centre, 0.9f, 1.4f},
-    {"mado_s.x", Centre, 0.45f, 0.8f},
-    {"planter.x", Floor, 0.25f, 0.45f},
-    {"pot.x", Floor, 0.25f, 0.45f},
-    {"publictel.x", Floor, 1.8f, 2.2f},
-    {"razikase.x", Floor, 0.15f, 0.35f},
-    {"reaf.x", Floor, 0.4f, 0.8f},
-    {"reaf1.x", Floor, 0.2f, 0.5f},
-    {"reizouko.x", Floor, fittings::kFridgeSize.y, fittings::kFridgeSize.y},
-    {"reizouko_door.x", Hinge, 0.5f, 0.8f},
-    {"rest_door.x", Hinge, 1.2f, 1.6f},
-    {"rest_handle.x", Floor, 0.1f, 0.25f},
-    {"rezi.x", Floor, 0.15f, 0.3f},
-    {"roof_boiler.x", Floor, 1.2f, 2.0f},
-    {"innmora.x", Centre, 0.7f, 1.2f},
-    {"senpu.x", Floor, 0.7f, 1.0f},
-    {"snp_cav.x", Hub, 0.5f, 1.0f},
-    {"table.x", Floor, 0.5f, 0.65f},
-    {"taijukei.x", Floor, 0.04f, 0.1f},
-    {"tcover.x", Lid, 0.015f, 0.04f},
-    {"tdact.x", Wall, 0.2f, 0.4f},
-    {"tel.x", Floor, 0.08f, 0.2f},
-    {"tgomibako.x", Floor, 0.12f, 0.3f},
-    {"toile.x", Floor, 0.45f, 0.7f},
-    {"tpaper.x", Wall, 0.1f, 0.3f},
-    {"trashbox.x", Floor, 0.25f, 0.45f},
-    {"tsink.x", Floor, 0.55f, 0.8f},
-    {"tv.x", Floor, 0.45f, 0.9f},
-    {"tyaire.x", Floor, 0.05f, 0.12f},
-    {"whitebord.x", Floor, 1.2f, 1.6f},
-    {"wood_door.x", Hinge, 1.7f, 1.9f, fittings::kDoorFrameScale.y},
-    {"wood_door_waku.x", Floor, 1.8f, 2.2f, fittings::kDoorFrameScale.y},
-    {"zaisu.x", Floor, 0.25f, 0.45f},
-    {"zihanki.x", Floor, 1.1f, 1.5f},
+// Every furniture and fittings model by where its origin lies, the names apart by spaces.
+const std::pair<Origin, const char*> kOrigins[] = {
+    {Floor,
+     "bathdoorwaku.x bath_bench.x bath_chair.x bath_oke.x bouka.x chair.x "
+     "chair_tesuri.x desk.x dining_chair.x dining_table.x exit_door_waku.x "
+     "haizara.x husuma.x iriguti.x irigutidoor.x kabe.x kagidana.x kinko.x lack.x "
+     "planter.x pot.x publictel.x razikase.x reaf.x reaf1.x reizouko.x "
+     "rest_handle.x rezi.x roof_boiler.x senpu.x table.x taijukei.x tel.x "
+     "tgomibako.x toile.x trashbox.x tsink.x tv.x tyaire.x whitebord.x "
+     "wood_door_waku.x zaisu.x zihanki.x"},
+    {Hinge, "bathdoor.x exit_door.x kinko_door.x reizouko_door.x rest_door.x wood_door.x"},
+    {Wall, "bath_shower.x clock.x door_plate.x exit.x kaiga.x tdact.x tpaper.x"},
+    {Hangs, "dartsbord.x denki.x katen.x keikou.x"},
+    {Centre, "mado.x mado_s.x innmora.x"},
+    {Hub, "snp_cav.x"},
+    {Lid, "tcover.x"},
+    {LeafFaces, "doornobu.x door_key.x exit_door_nobu.x"},
 };
 
-class PlacementTest : public testing::TestWithParam<PlacementCase> {};
-
-TEST_P(PlacementTest, HasTheHeightAndOriginItsEventsNeed) {
-    const PlacementCase& c = GetParam();
-    const Mesh mesh = BuildModel(c.name);
-    const Bounds b = mesh.PositionBounds();
-    const Vec3 size = b.max - b.min, middle = 0.5f * (b.min + b.max);
+// Placed by its origin, each model stands, hangs or opens where its events put it, and none is
+// lost in size: between a coin's height and a storey's.
+TEST(PlacementTest, EveryModelHasTheOriginItsEventsNeed) {
     constexpr float kTolerance = 1e-3f;
-    const float height = size.y * c.scale;
-    EXPECT_GE(height, c.lowest - kTolerance);
-    EXPECT_LE(height, c.highest + kTolerance);
-    if (c.width != 0) {
-        EXPECT_NEAR(size.x, c.width, kTolerance);
-    }
     // Whether the middle of the model lies within a quarter of its extent of the origin.
     const auto centred = [](float middle, float extent) {
         return std::fabs(middle) <= 0.25f * extent;
     };
-    switch (c.origin) {
-        case Floor:
-            EXPECT_NEAR(b.min.y, 0, kTolerance);
-            EXPECT_TRUE(centred(middle.x, size.x) && centred(middle.z, size.z));
-            break;
-        case Hinge:  // hinge knuckles may stand round the line
-            EXPECT_TRUE(b.min.x <= kTolerance && b.min.x >= -0.015f) << b.min.x;
-            EXPECT_GT(b.max.x, 0.3f);
-            EXPECT_GE(b.min.y, -kTolerance);
-            break;
-        case Wall:
-            EXPECT_NEAR(b.max.z, 0, kTolerance);
-            EXPECT_TRUE(centred(middle.x, size.x));
-            break;
-        case Hangs:
-            EXPECT_NEAR(b.max.y, 0, 5e-3f);
-            EXPECT_TRUE(centred(middle.x, size.x));
-            break;
-        case Centre:
-            EXPECT_TRUE(centred(middle.x, size.x) && centred(middle.y, size.y));
-            EXPECT_TRUE(b.min.z < 0 && b.max.z > 0);
-            break;
-        case Hub:
-            EXPECT_NEAR(b.min.x, 0, kTolerance);
-            EXPECT_NEAR(b.max.y, 0, kTolerance);
-            break;
-        case Lid:
-            EXPECT_NEAR(b.min.y, 0, kTolerance);
-            EXPECT_TRUE(b.max.z <= 0.02f && b.min.z < -0.3f);
-            break;
-        case LeafFaces:
-            for (const Vertex& v : mesh.Vertices()) {
-                ASSERT_GE(std::fabs(v.position.z), 0.5f * furniture::kHardwareClearsLeaf - 1e-4f);
+    for (const auto& [origin, names] : kOrigins) {
+        std::istringstream list(names);
+        for (std::string name; list >> name;) {
+            SCOPED_TRACE(name);
+            const Mesh mesh = BuildModel(name);
+            const Bounds b = mesh.PositionBounds();
+            const Vec3 size = b.max - b.min, middle = 0.5f * (b.min + b.max);
+            EXPECT_TRUE(size.y > 0.01f && size.y < 3.0f) << size.y;
+            switch (origin) {
+                case Floor:
+                    EXPECT_NEAR(b.min.y, 0, kTolerance);
+                    EXPECT_TRUE(centred(middle.x, size.x) && centred(middle.z, size.z));
+                    break;
+                case Hinge:  // hinge knuckles may stand round the line
+                    EXPECT_TRUE(b.min.x <= kTolerance && b.min.x >= -0.015f) << b.min.x;
+                    EXPECT_GT(b.max.x, 0.3f);
+                    EXPECT_GE(b.min.y, -kTolerance);
+                    break;
+                case Wall:
+                    EXPECT_NEAR(b.max.z, 0, kTolerance);
+                    EXPECT_TRUE(centred(middle.x, size.x));
+                    break;
+                case Hangs:
+                    EXPECT_NEAR(b.max.y, 0, 5e-3f);
+                    EXPECT_TRUE(centred(middle.x, size.x));
+                    break;
+                case Centre:
+                    EXPECT_TRUE(centred(middle.x, size.x) && centred(middle.y, size.y));
+                    EXPECT_TRUE(b.min.z < 0 && b.max.z > 0);
+                    break;
+                case Hub:
+                    EXPECT_NEAR(b.min.x, 0, kTolerance);
+                    EXPECT_NEAR(b.max.y, 0, kTolerance);
+                    break;
+                case Lid:
+                    EXPECT_NEAR(b.min.y, 0, kTolerance);
+                    EXPECT_TRUE(b.max.z <= 0.02f && b.min.z < -0.3f);
+                    break;
+                case LeafFaces:
+                    for (const Vertex& v : mesh.Vertices()) {
+                        ASSERT_GE(std::fabs(v.position.z),
+                                  0.5f * furniture::kHardwareClearsLeaf - 1e-4f);
+                    }
+                    break;
             }
-            break;
+        }
+    }
+    // The sliding partitions close their openings.
+    for (const auto& [name, width, height] :
+         {std::tuple{"bouka.x", furniture::kShutterWidth, furniture::kShutterHeight},
+          {"husuma.x", furniture::kHusumaWidth, furniture::kHusumaHeight}}) {
+        const Bounds b = BuildModel(name).PositionBounds();
+        EXPECT_NEAR(b.max.x - b.min.x, width, kTolerance) << name;
+        EXPECT_NEAR(b.max.y - b.min.y, height, kTolerance) << name;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Props, PlacementTest, testing::ValuesIn(kPlacements),
-                         [](const auto& info) { return ShortName(info.param.name); });
-
 TEST(PlacementTableTest, HasARowForEveryFurnitureAndFittingsModel) {
-    std::set<std::string_view> recipes, placed;
+    std::set<std::string, std::less<>> recipes, placed;
     for (const auto table : {FurnitureRecipes(), FittingsRecipes()}) {
-        for (const ModelRecipe& recipe : table) recipes.insert(recipe.name);
+        for (const ModelRecipe& recipe : table) recipes.emplace(recipe.name);
     }
-    for (const PlacementCase& c : kPlacements) placed.insert(c.name);
+    for (const auto& [origin, names] : kOrigins) {
+        std::istringstream list(names);
+        for (std::string name; list >> name;) placed.insert(name);
+    }
     recipes.erase("sky.x");  // placed by the sky's own test
     EXPECT_EQ(recipes, placed);
 }

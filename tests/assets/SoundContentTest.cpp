@@ -1,20 +1,19 @@
-// The synthesised sounds as the game's voices meet them: parsed by the RIFF reader, streamed from
-// byte 100, and for the loops restarted there at the end of the data.
+// The synthesised sounds as the game's voices meet them (decoded as the listening tool decodes
+// them, with the game's reader and stream layout): streamed from byte 100, and for the loops
+// restarted there at the end of the data.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <set>
 #include <stdexcept>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "DecodedSound.h"
 #include "Sounds.h"
-#include "audio/WaveFile.h"
 #include "library/AssetNames.h"
-#include "library/LittleEndian.h"
 
 namespace {
 
@@ -41,65 +40,51 @@ const SoundCase kSoundCases[] = {
     {"water.wav", Play::Loop, 8},
 };
 
-struct DecodedSound {
-    WaveInfo info{};
-    std::vector<int16_t> samples;
-    size_t streamStart = 0;  // index of the sample at kStreamStartByte
-};
-
-DecodedSound Decode(const Bytes& wave) {
-    DecodedSound sound;
-    EXPECT_EQ(ParseWave(wave, sound.info), S_OK);
-    for (size_t i = sound.info.dataOffset; i + 1 < sound.info.dataOffset + sound.info.dataSize;
-         i += 2) {
-        sound.samples.push_back(static_cast<int16_t>(LoadLe16(&wave[i])));
-    }
-    sound.streamStart = (kStreamStartByte - sound.info.dataOffset) / 2;
-    return sound;
-}
-
 class SoundContentTest : public testing::TestWithParam<SoundCase> {
   protected:
-    void SetUp() override { sound_ = Decode(SynthesiseSound(GetParam().name)); }
+    void SetUp() override {
+        DecodeResult decoded = DecodeSound(SynthesiseSound(GetParam().name));
+        ASSERT_TRUE(decoded.sound) << decoded.error;
+        sound_ = std::move(*decoded.sound);
+    }
+    const std::vector<float>& Samples() const { return sound_.channels[0]; }
+
     DecodedSound sound_;
 };
 
 TEST_P(SoundContentTest, IsMonoPcmStreamableFromByte100AndAudibleWithHeadroom) {
-    const WaveFormat& format = sound_.info.format;
+    const WaveFormat& format = sound_.format;
     EXPECT_EQ(std::tie(format.formatTag, format.channels, format.bitsPerSample, format.blockAlign),
               std::make_tuple(1, 1, 16, 2));
     EXPECT_EQ(std::tie(format.samplesPerSec, format.avgBytesPerSec), std::make_tuple(22050, 44100));
-    EXPECT_LT(sound_.info.dataOffset, kStreamStartByte);
-    EXPECT_EQ((kStreamStartByte - sound_.info.dataOffset) % 2, 0u) << "byte 100 splits a sample";
-    EXPECT_GE(sound_.samples.size(), sound_.streamStart + format.samplesPerSec);
-    EXPECT_LE(sound_.samples.size(), GetParam().maxSeconds * format.samplesPerSec);
+    EXPECT_GT(sound_.streamStartFrame, 0u) << "byte 100 lies before the samples";
+    EXPECT_GE(sound_.FrameCount(), sound_.streamStartFrame + format.samplesPerSec);
+    EXPECT_LE(sound_.Seconds(), GetParam().maxSeconds);
 
     // Heard where it is played, and below half of full scale to leave headroom for mixing.
-    int loudest = 0, loudestPlayed = 0;
-    for (size_t i = 0; i < sound_.samples.size(); ++i) {
-        const int level = std::abs(int{sound_.samples[i]});
+    float loudest = 0, loudestPlayed = 0;
+    for (size_t i = 0; i < Samples().size(); ++i) {
+        const float level = std::fabs(Samples()[i]);
         loudest = std::max(loudest, level);
-        if (i >= sound_.streamStart) loudestPlayed = std::max(loudestPlayed, level);
+        if (i >= sound_.streamStartFrame) loudestPlayed = std::max(loudestPlayed, level);
     }
-    EXPECT_GT(loudestPlayed, 4000);
-    EXPECT_LT(loudest, 16384);
+    EXPECT_GT(loudestPlayed, 0.12f);
+    EXPECT_LT(loudest, 0.5f);
 }
 
-// A loop restarts at byte 100 when it runs off the end: the step from its last sample to that one
-// must be no bigger than the steps inside the sound, or it clicks on every turn.
 TEST_P(SoundContentTest, LoopsJoinWithoutAClickAndOneShotsLoseNothing) {
-    const auto& samples = sound_.samples;
+    const std::vector<float>& samples = Samples();
+    constexpr double kStep = 1 / 32768.0;  // one step of a 16-bit sample
     if (GetParam().play == Play::Loop) {
         double meanStep = 0;
-        for (size_t i = 1; i < samples.size(); ++i) {
-            meanStep += std::abs(samples[i] - samples[i - 1]);
-        }
+        for (size_t i = 1; i < samples.size(); ++i)
+            meanStep += std::fabs(samples[i] - samples[i - 1]);
         meanStep /= static_cast<double>(samples.size() - 1);
-        const int seam = std::abs(samples.back() - samples[sound_.streamStart]);
-        EXPECT_LE(seam, 4 * meanStep + 1) << "mean step " << meanStep;
+        const double seam = std::fabs(samples.back() - samples[sound_.streamStartFrame]);
+        EXPECT_LE(seam, 4 * meanStep + kStep) << "mean step " << meanStep;
     } else {
-        for (size_t i = 0; i < sound_.streamStart; ++i) EXPECT_EQ(samples[i], 0) << i;
-        EXPECT_LE(std::abs(samples.back()), 300);
+        for (size_t i = 0; i < sound_.streamStartFrame; ++i) EXPECT_EQ(samples[i], 0) << i;
+        EXPECT_LE(std::fabs(samples.back()), 300 * kStep);
     }
 }
 

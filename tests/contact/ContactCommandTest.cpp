@@ -1,9 +1,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "ContactCommand.h"
@@ -24,15 +24,38 @@ struct ContactCommandTest : ::testing::Test {
     int Run(std::vector<std::string> args) { return RunContact(args, AssetCatalogue(), out, err); }
     std::string Sheet() const { return (folder / "sheet.png").string(); }
 
-    // The written sheet's size, read back with the game's own decoder.
-    gfx::Size SheetSize() const {
-        std::ifstream in(Sheet(), std::ios::binary);
-        const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                         std::istreambuf_iterator<char>());
-        const std::optional<ImageInfo> info = ReadImageInfo(bytes);
-        return info ? info->size : gfx::Size{};
-    }
+    // The written sheet, read back with the game's own decoder.
+    gfx::Image ReadSheet() const { return DecodeImage(ReadBytes(Sheet())).value_or(gfx::Image{}); }
 };
+
+constexpr uint32_t kGround = 0x202020, kCellBackground = 0x5A6470;
+constexpr int kGap = 2;
+
+uint32_t Rgb(const gfx::Image& image, int x, int y) {
+    const uint8_t* p = &image.rgba[(static_cast<size_t>(y) * image.size.width + x) * 4];
+    return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
+}
+
+// A framed model lies wholly inside its cell and fills most of it: the cell's edges show only
+// the background, and what was drawn spans more than half the cell one way or the other.
+void ExpectFramed(const gfx::Image& sheet, int column, int row, int side) {
+    const int left = kGap + column * (side + kGap), top = kGap + row * (side + kGap);
+    int minX = side, maxX = -1, minY = side, maxY = -1;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            if (Rgb(sheet, left + x, top + y) == kCellBackground) continue;
+            minX = std::min(minX, x), maxX = std::max(maxX, x);
+            minY = std::min(minY, y), maxY = std::max(maxY, y);
+        }
+    }
+    SCOPED_TRACE(testing::Message() << "cell " << column << ", " << row);
+    EXPECT_GT(minX, 0);
+    EXPECT_GT(minY, 0);
+    EXPECT_LT(maxX, side - 1);
+    EXPECT_LT(maxY, side - 1);
+    EXPECT_GT(std::max(maxX - minX, maxY - minY), side / 2);
+    EXPECT_EQ(Rgb(sheet, left - 1, top - 1), kGround);
+}
 
 TEST_F(ContactCommandTest, WrongArgumentsAndRowsThatAreNoModelsAreUsageErrors) {
     const std::vector<std::vector<std::string>> cases = {
@@ -70,18 +93,31 @@ TEST_F(ContactCommandTest, AnArchiveThatCannotBeReadOrDoesNotMatchIsBadData) {
     EXPECT_THAT(err.str(), testing::HasSubstr("rebuild hm-contact"));
 }
 
-TEST_F(ContactCommandTest, ModelsByNameOrIndexMakeOneCellEach) {
-    ASSERT_EQ(Run({"models", HM_BUILT_ARCHIVE, Sheet(), "cube", "77", "cone.x"}), kContactOk)
+// The cube seen from the front-left above shows three faces, each lit by how it faces the light:
+// a cube drawn inside out, or lit from the wrong side, shows its far faces in ambient light alone.
+TEST_F(ContactCommandTest, ModelsByNameOrIndexAreFramedLitInACellEach) {
+    ASSERT_EQ(Run({"--cell=64", "models", HM_BUILT_ARCHIVE, Sheet(), "cube", "77", "cone.x"}),
+              kContactOk)
         << err.str();
-    EXPECT_EQ(SheetSize(), (gfx::Size{2 + 3 * 258, 2 + 258}));
+    const gfx::Image sheet = ReadSheet();
+    ASSERT_EQ(sheet.size, (gfx::Size{2 + 3 * 66, 2 + 66}));
+    for (int column = 0; column < 3; ++column) ExpectFramed(sheet, column, 0, 64);
+    const uint32_t top = Rgb(sheet, 30, 18), front = Rgb(sheet, 50, 42), side = Rgb(sheet, 18, 38);
+    constexpr uint32_t kAmbientWhite = 0x595959;
+    EXPECT_GT(top, front);
+    EXPECT_GT(front, side);
+    EXPECT_GT(side, kAmbientWhite);
 }
 
-// A column per frame, the first at rest (motion 0) and the second in the walk.
-TEST_F(ContactCommandTest, ARigSheetHasAColumnPerFrameAndTwoViews) {
+// A column per frame, the first at rest (motion 0) and the second in the walk, from the front
+// and from the side.
+TEST_F(ContactCommandTest, ARigSheetFramesEachPoseInBothViews) {
     ASSERT_EQ(Run({"--cell=64", "rig", HM_BUILT_ARCHIVE, Sheet(), "gt", "2", "0:0", "8"}),
               kContactOk)
         << err.str();
-    EXPECT_EQ(SheetSize(), (gfx::Size{2 + 2 * 66, 2 + 2 * 66}));
+    const gfx::Image sheet = ReadSheet();
+    ASSERT_EQ(sheet.size, (gfx::Size{2 + 2 * 66, 2 + 2 * 66}));
+    for (int cell = 0; cell < 4; ++cell) ExpectFramed(sheet, cell % 2, cell / 2, 64);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "Rasteriser.h"
+#include "ModelPainter.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ int CountDrawn(const FrameBuffer& buffer) {
 }
 
 // The square from -0.5 to 0.5 in normalised device coordinates (pixels 16 to 47 of 64), as two
-// triangles clockwise on the screen. (Back faces are dropped: the painter's winding tests show it.)
+// triangles clockwise on the screen.
 void DrawSquare(FrameBuffer& buffer, const Shading& shading = {}) {
     const RasterVertex topLeft = At(-0.5f, 0.5f, 0.5f, {0, 0});
     const RasterVertex topRight = At(0.5f, 0.5f, 0.5f, {1, 0});
@@ -34,18 +34,6 @@ void DrawSquare(FrameBuffer& buffer, const Shading& shading = {}) {
     const RasterVertex bottomLeft = At(-0.5f, -0.5f, 0.5f, {0, 1});
     DrawTriangle(buffer, {topLeft, topRight, bottomRight}, shading, kFrontLight);
     DrawTriangle(buffer, {topLeft, bottomRight, bottomLeft}, shading, kFrontLight);
-}
-
-TEST(RasteriserTest, AFrontFacingSquareCoversExactlyItsPixels) {
-    FrameBuffer buffer(kSize, kBackground);
-    DrawSquare(buffer);
-    EXPECT_EQ(CountDrawn(buffer), 32 * 32);
-    for (const auto& [x, y] : {std::pair{16, 16}, {47, 16}, {16, 47}, {47, 47}, {31, 32}}) {
-        EXPECT_EQ(buffer.PixelRgb(x, y), 0xFFFFFFu) << x << ", " << y;
-    }
-    for (const auto& [x, y] : {std::pair{15, 16}, {48, 16}, {16, 15}, {16, 48}}) {
-        EXPECT_EQ(buffer.PixelRgb(x, y), kBackground) << x << ", " << y;
-    }
 }
 
 // Draw order must not matter: the nearer triangle wins either way.
@@ -93,19 +81,26 @@ TEST(RasteriserTest, TrianglesReachingBehindTheCameraOrOffScaleAreLeftOut) {
     EXPECT_EQ(CountDrawn(buffer), kSize.width * kSize.height);
 }
 
-TEST(SampleTextureTest, RepeatsOutsideTheUnitSquare) {
-    // Four texels in a row, red 0, 1/3, 2/3, 1; v has one row.
-    const gfx::Image texture{{4, 1}, {0, 0, 0, 255, 85, 0, 0, 255, 170, 0, 0, 255, 255, 0, 0, 255}};
-    const struct {
-        glm::vec2 uv;
-        float red;
-    } cases[] = {
-        {{0.1f, 0.5f}, 0.0f},        {{0.9f, 0.5f}, 1.0f},
-        {{1.3f, 7.5f}, 1.0f / 3.0f}, {{-0.1f, -0.5f}, 1.0f},
-        {{1.0f, 1.0f}, 0.0f},        {{std::numeric_limits<float>::infinity(), 0.5f}, 0.0f}};
-    for (const auto& c : cases) {
-        EXPECT_NEAR(SampleTexture(texture, c.uv).r, c.red, 1e-6f) << c.uv.x << ", " << c.uv.y;
-    }
+// A model file may name corners the mesh lacks or run a subset past its indices: those
+// triangles are skipped, the rest drawn.
+TEST(PainterTest, IndicesAndSubsetsOutsideTheMeshAreSkipped) {
+    SheetModel model;
+    MeshData& mesh = model.data.mesh;
+    mesh.positions = {{-1, 1, 0}, {1, 1, 0}, {1, -1, 0}, {-1, -1, 0}};
+    mesh.normals.assign(4, {0, 0, -1});
+    mesh.indices = {0, 1, 9, 0, 2, 3};  // the first triangle names a missing corner
+    mesh.subsets = {{0, 6}, {3, 30}};   // the second subset runs past the indices
+    ModelMaterial white;
+    white.material.diffuse = glm::vec4(1.0f);
+    model.data.materials = {white, white};
+    model.textures = {nullptr, nullptr};
+    model.data.bounds = {{-1, -1, 0}, {1, 1, 0}};
+    const std::vector<PlacedModel> scene{{&model, glm::mat4(1.0f)}};
+    const View view = FrameBox(PlacedBounds(scene), {0, 0, -1});
+    FrameBuffer buffer({32, 32}, kBackground);
+    DrawModel(buffer, scene[0], view.viewProjection, kFrontLight);
+    EXPECT_EQ(buffer.PixelRgb(24, 8), kBackground);  // above the diagonal: the dropped triangle
+    EXPECT_NE(buffer.PixelRgb(8, 24), kBackground);  // below it: the sound one
 }
 
 }  // namespace

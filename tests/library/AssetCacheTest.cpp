@@ -26,7 +26,7 @@ class AssetCacheTest : public testing::Test {
         models_.SetFailLog([this](std::string_view message) { log_.emplace_back(message); });
     }
 
-    testfiles::SizeOnlyWindow window_;
+    SizeOnlyWindow window_;
     gfx::NullDevice device_{window_, gfx::NullDevice::FullCaps()};
     // The broken texture is the right size to be mended in place by Overwrite.
     TestArchive files_{{

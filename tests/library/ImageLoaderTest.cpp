@@ -1,5 +1,5 @@
-// Decoding PNG and BMP textures: pixels top row first as RGBA, refusal of damaged or oversized
-// files.
+// Decoding PNG and BMP textures as the asset generator writes them: pixels top row first as RGBA,
+// refusal of damaged or oversized files.
 #include "library/ImageLoader.h"
 
 #include <gmock/gmock.h>

@@ -10,9 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "Image.h"
 #include "library/Archive.h"
-#include "platform/Platform.h"
 #include "platform/gfx/NullDevice.h"
+#include "support/SizeOnlyWindow.h"
 #include "support/TempFolder.h"
 #include "support/WaveBytes.h"
 
@@ -20,40 +21,27 @@ namespace testfiles {
 
 using Bytes = std::vector<uint8_t>;
 
-// 2 × 2 RGBA, top row (255, 0, 0, 255) (0, 255, 0, 128), bottom row (0, 0, 255, 255) (10, 20, 30,
-// 0).
-inline const Bytes kRgbaPng = {
-    0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48, 0x44, 0x52,
-    0x00, 0x00, 0x00, 0x02, 0x00, 0x00, 0x00, 0x02, 0x08, 0x06, 0x00, 0x00, 0x00, 0x72, 0xb6, 0x0d,
-    0x24, 0x00, 0x00, 0x00, 0x17, 0x49, 0x44, 0x41, 0x54, 0x78, 0xda, 0x63, 0xf8, 0xcf, 0xc0, 0xf0,
-    0x1f, 0x08, 0x1b, 0x18, 0x80, 0xf4, 0x7f, 0x2e, 0x11, 0x39, 0x06, 0x00, 0x3b, 0x7c, 0x05, 0xb8,
-    0xfb, 0x73, 0xdc, 0x62, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82};
-
 using Rgb = std::array<uint8_t, 3>;
 
-// A 24-bit BMP with the usual bottom-up rows padded to four bytes; `pixels` top row first.
+// A 24-bit BMP as the asset generator writes it; `pixels` top row first.
 inline Bytes MakeBmp24(int width, int height, const std::vector<Rgb>& pixels) {
-    const uint32_t rowBytes = (static_cast<uint32_t>(width) * 3 + 3) / 4 * 4;
-    const uint32_t pixelBytes = rowBytes * static_cast<uint32_t>(height);
-    Bytes out{'B', 'M'};
-    PutLe(out, 54 + pixelBytes, 4);
-    PutLe(out, 0, 4);
-    PutLe(out, 54, 4);  // pixel data offset
-    PutLe(out, 40, 4);  // BITMAPINFOHEADER
-    PutLe(out, static_cast<uint32_t>(width), 4);
-    PutLe(out, static_cast<uint32_t>(height), 4);
-    PutLe(out, 1, 2);                              // planes
-    PutLe(out, 24, 2);                             // bits per pixel
-    for (int i = 0; i < 6; ++i) PutLe(out, 0, 4);  // no compression, sizes, palette
-    for (int row = height - 1; row >= 0; --row) {
-        for (int x = 0; x < width; ++x) {
-            const Rgb& p = pixels[static_cast<size_t>(row * width + x)];
-            out.insert(out.end(), {p[2], p[1], p[0]});
-        }
-        out.resize(out.size() + (rowBytes - static_cast<uint32_t>(width) * 3), 0);
+    ::Image image(width, height, {0, 0, 0, 255});
+    for (int i = 0; i < width * height; ++i) {
+        const Rgb& p = pixels[static_cast<size_t>(i)];
+        image.At(i % width, i / width) = {p[0], p[1], p[2], 255};
     }
-    return out;
+    return EncodeBmp(image);
 }
+
+// 2 × 2 RGBA, top row (255, 0, 0, 255) (0, 255, 0, 128), bottom row (0, 0, 255, 255) (10, 20, 30,
+// 0), as the asset generator writes it.
+inline const Bytes kRgbaPng = [] {
+    ::Image image(2, 2, {255, 0, 0, 255});
+    image.At(1, 0) = {0, 255, 0, 128};
+    image.At(0, 1) = {0, 0, 255, 255};
+    image.At(1, 1) = {10, 20, 30, 0};
+    return EncodePng(image);
+}();
 
 inline Bytes ToBytes(std::string_view text) {
     return Bytes(text.begin(), text.end());
@@ -90,18 +78,6 @@ inline std::string XTriangles(const std::vector<std::string>& materials,
     for (const std::string& material : materials) text += material;
     return text + "}\n}\n";
 }
-
-// A window that only has a size, for the null device.
-class SizeOnlyWindow : public platform::Window {
-  public:
-    bool Create(const platform::Rect&) override { return true; }
-    void Show() override {}
-    gfx::Size ScreenSize() override { return {640, 480}; }
-    platform::Rect OuterRect() override { return {}; }
-    gfx::Size ClientSize() override { return {640, 480}; }
-    bool PlaceWindowed(const platform::Rect&) override { return true; }
-    bool PlaceFullScreen() override { return true; }
-};
 
 // An archive file of the given rows, back to back, with its own catalogue; removed afterwards.
 class TestArchive {

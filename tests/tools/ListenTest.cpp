@@ -3,17 +3,15 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <numbers>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "Columns.h"
 #include "DecodedSound.h"
 #include "ListenCommand.h"
-#include "Sonogram.h"
-#include "Waveform.h"
+#include "SoundPicture.h"
+#include "library/ImageLoader.h"
 #include "support/TempFolder.h"
 #include "support/WaveBytes.h"
 
@@ -21,63 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<uint8_t>;
-
-// ---- FFT and spectrogram ----
-
-// A half-scale sine on bin 32 of 512-sample frames reads -6 dB there in every column, the first
-// and last included (their frames reach past the signal), and the floor where there is silence.
-TEST(Sonogram, ReadsASinesLevelAtItsBinInEveryColumn) {
-    constexpr size_t kFrame = 512, kBin = 32, kColumns = 16;
-    std::vector<float> samples(8192);
-    for (size_t n = 0; n < samples.size(); ++n) {
-        samples[n] = 0.5f * static_cast<float>(std::sin(2 * std::numbers::pi * kBin * n / kFrame));
-    }
-    const Sonogram spectrogram(samples, kColumns, kFrame);
-    ASSERT_EQ(spectrogram.BinCount(), kFrame / 2 + 1);
-    for (size_t column = 0; column < kColumns; ++column) {
-        size_t peak = 0;
-        for (size_t bin = 0; bin < spectrogram.BinCount(); ++bin) {
-            if (spectrogram.LevelDb(column, bin) > spectrogram.LevelDb(column, peak)) peak = bin;
-        }
-        EXPECT_EQ(peak, kBin) << "column " << column;
-    }
-    EXPECT_NEAR(spectrogram.LevelDb(kColumns / 2, kBin), -6.02, 0.05);
-
-    const Sonogram silence(std::vector<float>(4096, 0.0f), 4, kFrame);
-    EXPECT_EQ(silence.LevelDb(2, kBin), Sonogram::kFloorDb);
-}
-
-// ---- waveform columns ----
-
-// Each column spans its slice and the first sample of the next, so that the columns join up:
-// even and uneven slices, fewer samples than columns, and none.
-TEST(Columns, RangesSpanTheirSliceAndTheStartOfTheNext) {
-    const struct {
-        std::vector<float> samples;
-        size_t columns;
-        std::vector<SampleRange> expected;
-    } cases[] = {
-        {{0.1f, -0.2f, 0.5f, 0.4f, -0.9f, 0.0f}, 3, {{-0.2f, 0.5f}, {-0.9f, 0.5f}, {-0.9f, 0.0f}}},
-        {{0.3f, -1.0f, 0.2f, 0.7f, 0.6f}, 2, {{-1.0f, 0.3f}, {0.2f, 0.7f}}},
-        {{0.25f, -0.5f}, 4, {{0.25f, 0.25f}, {-0.5f, 0.25f}, {-0.5f, -0.5f}, {-0.5f, -0.5f}}},
-        {{}, 3, {{}, {}, {}}}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(ColumnRanges(c.samples, c.columns), c.expected) << c.samples.size();
-    }
-}
-
-TEST(Columns, EveryFrameLiesInTheSliceOfItsColumn) {
-    for (const auto& [samples, columns] :
-         {std::pair<size_t, size_t>{1000, 7}, {1024, 1024}, {3, 10}, {88200, 1024}}) {
-        const Columns slices(samples, columns);
-        for (size_t frame = 0; frame < samples; ++frame) {
-            const size_t column = slices.ColumnOf(frame);
-            ASSERT_LT(column, columns);
-            ASSERT_LE(slices.Begin(column), frame) << samples << " frames in " << columns;
-            ASSERT_LT(frame, slices.End(column)) << samples << " frames in " << columns;
-        }
-    }
-}
 
 // ---- decoding through the game's reader ----
 
@@ -91,22 +32,9 @@ Bytes Wave(const Bytes& data, uint16_t channels = 1, uint16_t bits = 16) {
                           .blockAlign = align});
 }
 
-// Stereo frames split, 16-bit and 8-bit samples scaled round their midpoints, and the frame at
-// byte 100 where voices start: past the end of a file that short, so that nothing is played.
-TEST(DecodeSound, SplitsChannelsScalesSamplesAndFindsTheFrameAtByte100) {
-    std::vector<int16_t> samples(2 * 40, 0);
-    std::ranges::copy(std::initializer_list<int16_t>{16384, -32768, -8192, 32767}, samples.begin());
-    const DecodeResult result = DecodeSound(Wave(Pcm16(samples), 2));
-    ASSERT_TRUE(result.sound) << result.error;
-    const DecodedSound& sound = *result.sound;
-    ASSERT_EQ(sound.channels.size(), 2u);
-    EXPECT_EQ(sound.FrameCount(), 40u);
-    EXPECT_FLOAT_EQ(sound.channels[0][0], 0.5f);
-    EXPECT_FLOAT_EQ(sound.channels[1][0], -1.0f);
-    EXPECT_FLOAT_EQ(sound.channels[0][1], -0.25f);
-    EXPECT_FLOAT_EQ(sound.channels[1][1], 32767 / 32768.0f);
-    EXPECT_EQ(sound.streamStartFrame, (100u - 44u) / 4u);
-
+// 8-bit samples are unsigned round 128; voices start at byte 100, past the end of a file that
+// short, so that nothing is played.
+TEST(DecodeSound, ScalesEightBitSamplesRoundTheirMidpoint) {
     const DecodeResult eightBit = DecodeSound(Wave({0, 128, 255}, 1, 8));
     ASSERT_TRUE(eightBit.sound) << eightBit.error;
     EXPECT_EQ(eightBit.sound->channels[0], (std::vector<float>{-1.0f, 0.0f, 127 / 128.0f}));
@@ -176,15 +104,55 @@ TEST_F(ListenCommandTest, DrawsEverySoundRowAndNamesTheRowsItCannot) {
     EXPECT_FALSE(fs::exists(pictures / "sight.png"));
     EXPECT_NE(err_.str().find("sa.wav"), std::string::npos) << err_.str();
 
-    // One row by name without its extension, and by index.
+    // One row by name without its extension; an index that is no sound row is refused.
     EXPECT_EQ(Run({archivePath.string(), "fire", (folder_ / "one.png").string()}, catalogue),
               kListenOk);
-    std::ifstream png(folder_ / "one.png", std::ios::binary);
-    char magic[4] = {};
-    png.read(magic, 4);
-    EXPECT_EQ(std::string(magic + 1, 3), "PNG");
+    EXPECT_TRUE(fs::exists(folder_ / "one.png"));
     EXPECT_EQ(Run({archivePath.string(), "0", (folder_ / "x.png").string()}, catalogue),
               kListenUsage);
+}
+
+// A stereo file, a half-scale tone on the left and the right held at full scale: each lane
+// shows its own channel, the tone reaching half way and the right lane in the clipping colour;
+// the marker stands where voices start (frame 14, byte 100); the spectrogram is bright on the
+// tone's row and dark far from it.
+TEST_F(ListenCommandTest, DrawsAToneInItsLaneAndOnItsRowOfTheSpectrogram) {
+    constexpr size_t kFrames = 8192, kBin = 32;  // 22050 / 512 * 32 = 1378 Hz
+    std::vector<int16_t> samples;
+    for (size_t n = 0; n < kFrames; ++n) {
+        samples.push_back(static_cast<int16_t>(
+            std::lround(16384 * std::sin(2 * std::numbers::pi * kBin * n / 512))));
+        samples.push_back(-32768);
+    }
+    const fs::path picture = folder_ / "tone.png";
+    ASSERT_EQ(Run({Write("tone.wav", Wave(Pcm16(samples), 2)).string(), picture.string()}),
+              kListenOk)
+        << err_.str();
+    EXPECT_EQ(out_.str(), "tone.wav -> " + picture.string() + "\n");
+    const std::optional<gfx::Image> image = DecodeImage(ReadBytes(picture));
+    ASSERT_TRUE(image);
+    ASSERT_EQ(image->size, (gfx::Size{1024, 18 + 200 + 1 + 256}));
+    const auto rgb = [&](int x, int y) {
+        const uint8_t* p = &image->rgba[(static_cast<size_t>(y) * 1024 + x) * 4];
+        return uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
+    };
+    constexpr uint32_t kWave = 0x6EC3FF, kClipped = 0xFF4632, kMarker = 0xFFD700;
+    // The left lane: centre row 68, half scale 25 rows either side; a column holds half a period.
+    EXPECT_EQ(rgb(500, 43), kWave);
+    EXPECT_NE(rgb(500, 42), kWave);
+    EXPECT_EQ(rgb(501, 93), kWave);
+    EXPECT_NE(rgb(501, 94), kWave);
+    EXPECT_EQ(rgb(500, 18 + 100 + 50 + 49), kClipped);
+    EXPECT_EQ(rgb(14 * 1024 / kFrames, 20), kMarker);
+    // Spectrogram rows run from the Nyquist frequency (bin 256) at the top down to bin 0.
+    const auto rowOfBin = [](int bin) { return 18 + 200 + 1 + 255 - bin; };
+    EXPECT_GT(rgb(500, rowOfBin(kBin)) >> 16, 200u);
+    EXPECT_LT(rgb(500, rowOfBin(4 * kBin)) >> 16, 40u);
+
+    const DecodeResult decoded = DecodeSound(ReadBytes(folder_ / "tone.wav"));
+    ASSERT_TRUE(decoded.sound);
+    EXPECT_EQ(Caption("tone.wav", *decoded.sound),
+              "tone.wav   22050 HZ   STEREO   16 BIT   0.372 S");
 }
 
 TEST_F(ListenCommandTest, WrongArgumentsAreUsageErrors) {
