@@ -1,3 +1,3 @@
 # Tests of the save files, the settings, the achievements file and the safe text formatter.
 hm_add_test(save_tests
-  SOURCES scene/AchievementFileTest.cpp scene/SaveDataTest.cpp library/FormatTest.cpp LIBS hm_save)
+  SOURCES scene/SaveDataTest.cpp library/FormatTest.cpp LIBS hm_save)

@@ -104,7 +104,6 @@ TEST_F(EntryTest, TheWindowShowsTheGamesIconWithTransparentCorners) {
 
 TEST_F(EntryTest, AWorkingFolderWithoutTheArchiveFailsTheStartNamingThePathTried) {
     const auto gameFolder = std::filesystem::current_path();
-    std::filesystem::create_directories(platform.saveDir);
     std::filesystem::current_path(platform.saveDir);
     ::testing::internal::CaptureStderr();
     const int result = Launch();

@@ -1,10 +1,8 @@
 #pragma once
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <functional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -14,6 +12,8 @@
 #include "platform/gfx/NullDevice.h"
 #include "platform/headless/Services.h"
 #include "scene/SaveFile.h"
+#include "support/FakeInput.h"
+#include "support/TempFolder.h"
 
 // A desktop of a given size with one window that only records where it was put.
 class FakeWindow : public platform::Window {
@@ -59,25 +59,6 @@ class FakeWindow : public platform::Window {
     gfx::Image icon;
 };
 
-// Only the keys, mouse buttons and pad state a test holds; the cursor stays where it was put.
-class IdleInput : public platform::InputDevices {
-  public:
-    bool KeyDown(platform::VirtualKey key) override { return keys.contains(key); }
-    bool ButtonDown(platform::MouseButton button) override { return buttons.contains(button); }
-    platform::Point CursorPos() override { return cursor_; }
-    void SetCursorPos(platform::Point screen) override { cursor_ = screen; }
-    platform::Point ClientToScreen(platform::Point client) override { return client; }
-    platform::Point ScreenToClient(platform::Point screen) override { return screen; }
-    platform::PadState Pad() override { return pad; }
-
-    std::set<platform::VirtualKey> keys;
-    std::set<platform::MouseButton> buttons;
-    platform::PadState pad;
-
-  private:
-    platform::Point cursor_;
-};
-
 class GrantedInstance : public platform::SingleInstance {
   public:
     bool granted = true;
@@ -85,21 +66,15 @@ class GrantedInstance : public platform::SingleInstance {
 };
 
 // Headless services around a fake window and the null backend, with saves in a fresh folder.
-struct FakePlatform : headless::Services<FakeWindow, IdleInput, GrantedInstance> {
-    std::filesystem::path saveDir;
+struct FakePlatform : headless::Services<FakeWindow, FakeInput, GrantedInstance> {
+    TempFolder saves;
+    const std::filesystem::path saveDir = saves.Path();
 
     FakePlatform() : Services(1000) {
         ResetWindowGlobals();
-        static int runs = 0;
-        saveDir = std::filesystem::temp_directory_path() /
-                  ("hm-app-test-" + std::to_string(::getpid()) + "-" + std::to_string(++runs));
-        std::filesystem::remove_all(saveDir);
         SetSaveFolderOverride(saveDir);
     }
-    ~FakePlatform() {
-        SetSaveFolderOverride({});
-        std::filesystem::remove_all(saveDir);
-    }
+    ~FakePlatform() { SetSaveFolderOverride({}); }
     gfx::NullDevice& device() { return *graphics.lastDevice(); }
 };
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -28,8 +27,7 @@ class ArchiveTest : public testing::Test {
   protected:
     void SetUp() override {
         for (size_t i = 0; i < kFileSize; ++i) fileBytes_.push_back(static_cast<uint8_t>(0xA0 + i));
-        std::ofstream(path_, std::ios::binary)
-            .write(reinterpret_cast<const char*>(fileBytes_.data()), fileBytes_.size());
+        WriteBytes(path_, fileBytes_);
         ASSERT_TRUE(archive_.Open(path_)) << archive_.OpenError();
     }
 
@@ -43,14 +41,11 @@ class ArchiveTest : public testing::Test {
     Archive archive_{kCatalogue};
 };
 
-TEST_F(ArchiveTest, ReadsExactlyTheRowsBytesInAnyOrder) {
+// Rows read back exactly, in any order (the game's loads and the built archive's checks read
+// many), an empty one as no bytes; rows outside the file or the catalogue fail.
+TEST_F(ArchiveTest, ReadsExactlyTheRowsBytesAndRowsOutsideTheFileOrCatalogueFail) {
     EXPECT_EQ(archive_.Read(3), FileBytes(10, 5));
-    EXPECT_EQ(archive_.Read(1), FileBytes(4, 6));
-    EXPECT_EQ(archive_.Read(0), FileBytes(0, 4));
     EXPECT_EQ(archive_.Read(2), Bytes{});
-}
-
-TEST_F(ArchiveTest, RowsOutsideTheFileOrCatalogueFail) {
     EXPECT_EQ(archive_.Read(4), std::nullopt);
     EXPECT_EQ(archive_.Read(5), std::nullopt);
     EXPECT_EQ(archive_.Read(-1), std::nullopt);

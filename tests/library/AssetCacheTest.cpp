@@ -15,7 +15,7 @@ using testfiles::ToBytes;
 using testfiles::XMaterial;
 using testfiles::XTriangles;
 
-enum Row { kFire, kSight, kBroken, kBox, kTextured, kBadModel, kRowCount };
+enum Row { kFire, kSight, kBroken, kTextured, kBadModel, kRowCount };
 
 const Bytes kFireBmp = MakeBmp24(2, 2, std::vector<testfiles::Rgb>(4, testfiles::Rgb{200, 90, 0}));
 
@@ -33,7 +33,6 @@ class AssetCacheTest : public testing::Test {
         {u"fire.bmp", kFireBmp},
         {u"sight.png", testfiles::kRgbaPng},
         {u"broken.bmp", Bytes(kFireBmp.size(), 0x55)},
-        {u"box.x", ToBytes(XTriangles({XMaterial()}, {0}))},
         // Names a texture that is in the archive, one that is broken and one that is not there.
         {u"textured.x", ToBytes(XTriangles({XMaterial("fire.bmp"), XMaterial("broken.bmp"),
                                             XMaterial("nowhere.bmp")},
@@ -84,20 +83,6 @@ TEST_F(AssetCacheTest, SharedTextureIsMadeOnceAndDestroyedAfterTheLastReleaseOrW
     EXPECT_EQ(device_.liveTextures(), 0);
 }
 
-TEST_F(AssetCacheTest, SharedModelOutlivesItsFirstHolderInEitherOrder) {
-    CModel* model = models_.Load(kBox, files_.archive());
-    ASSERT_TRUE(model && model->IsLoaded());
-    EXPECT_EQ(models_.Load(kBox, files_.archive()), model);
-    EXPECT_EQ(models_.Load(kTextured, files_.archive())->MaterialCount(), 3u);
-    models_.Release(kBox);
-    EXPECT_EQ(models_.RefCount(kBox), 1);
-    EXPECT_TRUE(model->IsLoaded());
-    models_.Release(kTextured);
-    EXPECT_FALSE(models_.HasEntry(kTextured));
-    models_.Release(kBox);
-    EXPECT_EQ(models_.EntryCount(), 0u);
-}
-
 TEST_F(AssetCacheTest, FailedLoadKeepsAnEmptyUncountedEntryAndIsRetried) {
     CTexture* texture = textures_.Load(kBroken, device_, files_.archive());
     ASSERT_NE(texture, nullptr);
@@ -123,6 +108,9 @@ TEST_F(AssetCacheTest, FailedLoadKeepsAnEmptyUncountedEntryAndIsRetried) {
 TEST_F(AssetCacheTest, ModelTexturesComeFromTheTextureCacheAndAreGivenBack) {
     const CModel* model = models_.Load(kTextured, files_.archive());
     ASSERT_TRUE(model && model->IsLoaded());
+    // Models are shared as textures are, by the same cache.
+    EXPECT_EQ(models_.Load(kTextured, files_.archive()), model);
+    EXPECT_EQ(models_.RefCount(kTextured), 2);
     // "nowhere.bmp" is not in the catalogue: that material is simply untextured.
     EXPECT_EQ(model->Data().materials[2].textureIndex, -1);
     EXPECT_EQ(model->Data().materials[2].passIndex, ShaderPass::Lit);

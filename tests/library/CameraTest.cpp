@@ -30,51 +30,49 @@ glm::vec3 Project(const glm::mat4& m, glm::vec3 point) {
     return glm::vec3(h) / h.w;
 }
 
-// D3DX's look-at: rows 0..2 hold (x axis, y axis, z axis) by columns, row 3 the translation. Along
-// +z from 5 behind the origin (the start camera); along +x, whose right is world −z; along −z from
-// (1, 2, 3), whose right is world −x.
-TEST(CameraTest, ViewHasD3dxRows) {
+// D3DX's left-handed look-at puts the eye at the origin, the view along +z, world up along +y and
+// its right (up × view direction) along +x. The perspective gives a point straight ahead at
+// distance d the depth far / (far − near) × (1 − near / d), and puts the corners of the vertical
+// field of view, widened by the aspect, at x and y of ±1. Along +z from 5 behind the origin (the
+// start camera), along +x, whose right is world −z, along −z, and askew with a wide view.
+TEST(CameraTest, ViewAndProjectionFollowD3dx) {
     const struct {
-        const char* along;
         glm::vec3 eye, at;
-        glm::vec4 rows[4];
-    } views[] = {
-        {"+z", {0, 0, -5}, {0, 0, 0}, {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 5, 1}}},
-        {"+x", {0, 0, 0}, {1, 0, 0}, {{0, 0, 1, 0}, {0, 1, 0, 0}, {-1, 0, 0, 0}, {0, 0, 0, 1}}},
-        {"-z", {1, 2, 3}, {1, 2, 0}, {{-1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, -1, 0}, {1, -2, 3, 1}}}};
+        float fovDegrees = 45, width = 1024, height = 768;
+    } views[] = {{{0, 0, -5}, {0, 0, 0}},
+                 {{0, 0, 0}, {1, 0, 0}},
+                 {{1, 2, 3}, {1, 2, 0}},
+                 {{3, 1, -5}, {4, 3, 1}, 60, 1920, 1080}};
     for (const auto& v : views) {
-        SCOPED_TRACE(v.along);
-        const Camera camera = LookingFrom(v.eye, v.at);
-        for (int row = 0; row < 4; ++row)
-            for (int column = 0; column < 4; ++column)
-                EXPECT_NEAR(camera.view[row][column], v.rows[row][column], kTolerance) << row;
-    }
-}
+        SCOPED_TRACE(testing::Message() << "view " << &v - views);
+        Camera camera;
+        camera.eye = v.eye;
+        camera.at = v.at;
+        camera.fovDegrees = v.fovDegrees;
+        camera.width = v.width;
+        camera.height = v.height;
+        ASSERT_TRUE(camera.UpdateCamera());
+        const glm::vec3 ahead = glm::normalize(v.at - v.eye);
+        const glm::vec3 right = glm::normalize(glm::cross(glm::vec3(0, 1, 0), ahead));
+        const glm::vec3 up = glm::cross(ahead, right);
+        const auto expectAt = [](glm::vec3 got, glm::vec3 wanted) {
+            EXPECT_LT(glm::distance(got, wanted), kTolerance)
+                << got.x << ", " << got.y << ", " << got.z;
+        };
+        expectAt(Project(camera.view, v.eye), {0, 0, 0});
+        expectAt(Project(camera.view, v.eye + 2.0f * ahead), {0, 0, 2});
+        expectAt(Project(camera.view, v.eye + 3.0f * right - up), {3, -1, 0});
 
-// A point straight ahead at distance d has depth far / (far − near) × (1 − near / d).
-TEST(CameraTest, StraightAheadPointHasD3dxDepth) {
-    const Camera camera = LookingFrom({3, 1, -5}, {3, 1, 0});
-    const float nearPlane = camera.nearPlane, farPlane = camera.farPlane;
-    for (const float d : {0.1f, 0.5f, 5.0f, 37.0f, 100.0f}) {
-        const glm::vec3 ndc = Project(camera.viewProjection, glm::vec3(3, 1, -5 + d));
-        const float depth = farPlane / (farPlane - nearPlane) * (1.0f - nearPlane / d);
-        EXPECT_NEAR(glm::distance(ndc, {0, 0, depth}), 0, kTolerance) << d;
+        const float nearPlane = camera.nearPlane, farPlane = camera.farPlane;
+        for (const float d : {0.1f, 0.5f, 5.0f, 37.0f, 100.0f}) {
+            const float depth = farPlane / (farPlane - nearPlane) * (1.0f - nearPlane / d);
+            expectAt(Project(camera.viewProjection, v.eye + d * ahead), {0, 0, depth});
+        }
+        const float halfHeight = 10.0f * std::tan(v.fovDegrees / 2 * kRadiansPerDegree);
+        const glm::vec3 corner =
+            v.eye + 10.0f * ahead + halfHeight * (v.width / v.height * right + up);
+        expectAt(glm::vec3(glm::vec2(Project(camera.viewProjection, corner)), 0), {1, 1, 0});
     }
-}
-
-TEST(CameraTest, FieldOfViewIsVerticalInDegreesAndAspectWidensIt) {
-    Camera camera;
-    camera.eye = {0, 0, 0};
-    camera.at = {0, 0, 1};
-    camera.fovDegrees = 60;
-    camera.width = 1920;
-    camera.height = 1080;
-    ASSERT_TRUE(camera.UpdateCamera());
-    const float d = 10.0f;
-    const float halfHeight = d * std::tan(30.0f * kRadiansPerDegree);
-    const glm::vec3 topRight =
-        Project(camera.viewProjection, {halfHeight * 1920.0f / 1080.0f, halfHeight, d});
-    EXPECT_NEAR(glm::distance(glm::vec2(topRight), {1, 1}), 0, kTolerance);
 }
 
 // A description with no view keeps the last good matrices, so nothing non-finite is ever sent.

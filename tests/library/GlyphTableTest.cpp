@@ -29,16 +29,6 @@ const Glyph kA{u'A', {0.0f, 0.25f, 0.5f, 1.0f}, 12, 24};
 const Glyph kLineFeed{u'\n', {0.5f, 0.5f, 0.5f, 0.5f}, 0, 31};
 const Glyph kKana{u'\u3042', {-1.5f, 2.0f, 3.5f, 4.0f}, -2, 20};
 
-TEST(GlyphTable, DecodesEveryFieldOfEachRecord) {
-    const GlyphTable table(FileOf({kA, kKana}));
-    ASSERT_EQ(table.Glyphs().size(), 2u);
-    const Glyph& kana = table.Glyphs()[1];
-    EXPECT_EQ(kana.code, kKana.code);
-    EXPECT_EQ(kana.rect, kKana.rect);
-    EXPECT_EQ(kana.width, -2);
-    EXPECT_EQ(kana.height, 20);
-}
-
 TEST(GlyphTable, IgnoresBytesThatDoNotFillARecord) {
     std::vector<uint8_t> bytes = FileOf({kA, kLineFeed});
     bytes.insert(bytes.end(), GlyphTable::kRecordSize - 1, 0xFF);
@@ -46,25 +36,26 @@ TEST(GlyphTable, IgnoresBytesThatDoNotFillARecord) {
     EXPECT_TRUE(GlyphTable(std::vector<uint8_t>(GlyphTable::kRecordSize - 1)).Glyphs().empty());
 }
 
-TEST(GlyphTable, FindsTheFirstRecordOfACodeOrNone) {
+// Every field of a record decoded; the first record of a code found, and the line feed's, which
+// gives the line step.
+TEST(GlyphTable, DecodesRecordsAndFindsTheFirstOfACodeOrNone) {
     Glyph secondA = kA;
     secondA.width = 99;
     const GlyphTable table(FileOf({kKana, kA, secondA}));
-    ASSERT_NE(table.Find(u'A'), nullptr);
+    ASSERT_EQ(table.Glyphs().size(), 3u);
+    const Glyph* kana = table.Find(u'\u3042');
+    ASSERT_NE(kana, nullptr);
+    EXPECT_EQ(kana->rect, kKana.rect);
+    EXPECT_EQ(kana->width, -2);
+    EXPECT_EQ(kana->height, 20);
     EXPECT_EQ(table.Find(u'A')->width, kA.width);
-    EXPECT_EQ(table.Find(u'\u3042')->height, kKana.height);
     EXPECT_EQ(table.Find(u'B'), nullptr);
     EXPECT_EQ(table.LineFeed(), nullptr);
+    EXPECT_EQ(GlyphTable(FileOf({kA, kLineFeed})).LineFeed()->height, 31);
     // A code beyond sixteen bits matches no character.
     Glyph wide = kA;
     wide.code = 0x10000u + u'A';
     EXPECT_EQ(GlyphTable(FileOf({wide})).Find(u'A'), nullptr);
-}
-
-TEST(GlyphTable, LineFeedRecordGivesTheLineStep) {
-    const GlyphTable table(FileOf({kA, kLineFeed}));
-    ASSERT_NE(table.LineFeed(), nullptr);
-    EXPECT_EQ(table.LineFeed()->height, 31);
 }
 
 }  // namespace

@@ -68,6 +68,10 @@ TEST(ModelLoad, TriangleComesBackExactlyAsWrittenInTheWrittenWinding) {
     EXPECT_EQ(glm::vec3(colours.emissive), glm::vec3(0.4f, 0.5f, 0.6f));
     EXPECT_EQ(colours.power, 12.5f);
     EXPECT_EQ(model.passIndex, ShaderPass::Lit);
+    // Not normal-mapped: the file's attributes and no more.
+    EXPECT_THAT(LayoutOf(mesh).elements, ElementsAre(VertexElement{VertexUsage::Position, 0, 3},
+                                                     VertexElement{VertexUsage::Normal, 12, 3},
+                                                     VertexElement{VertexUsage::TexCoord, 24, 2}));
 }
 
 TEST(ModelLoad, FrameTransformsPlaceTheMeshAsD3DXRowVectorsDo) {
@@ -94,6 +98,10 @@ TEST(ModelLoad, OneSubsetPerMaterialInFileOrderUnusedOnesEmpty) {
     // Material 0's subset holds the second triangle of the file (x from 2 to 2.5).
     const MeshData::Subset& first = model.mesh.subsets[0];
     EXPECT_EQ(model.mesh.positions[model.mesh.indices[first.firstIndex]], glm::vec3(2, 0, 0));
+    // Positions only, as the file has no normals or texture coordinates.
+    EXPECT_THAT(LayoutOf(model.mesh).elements,
+                ElementsAre(VertexElement{VertexUsage::Position, 0, 3}));
+    EXPECT_EQ(Interleave(model.mesh).size(), model.mesh.VertexCount() * 3);
 }
 
 TEST(ModelLoad, BoundsHalfExtentAndSphereOfAKnownBox) {
@@ -111,51 +119,46 @@ Mesh { 8; -1.0;0.0;2.0;, 3.0;0.0;2.0;, -1.0;4.0;2.0;, 3.0;4.0;2.0;,
     EXPECT_FLOAT_EQ(model.bounds.sphereRadius, glm::length(glm::vec3(2, 2, 1.5)));
 }
 
-struct PassCase {
-    const char* label;
-    std::vector<std::string> textures;  // per material, "" for none
-    std::vector<std::u16string> catalogue;
-    std::vector<uint32_t> passes;
-    uint32_t modelPass;
-    int lastNormalMap;  // normalMapIndex of the last material
-    friend void PrintTo(const PassCase& row, std::ostream* out) { *out << row.label; }
-};
-
-class ModelPass : public testing::TestWithParam<PassCase> {};
-
-TEST_P(ModelPass, MaterialPassesFollowTheCatalogue) {
-    const PassCase& c = GetParam();
-    std::vector<AssetEntry> catalogue;
-    for (const std::u16string& name : c.catalogue) catalogue.push_back({1, 0, name});
-    std::vector<std::string> materials;
-    std::vector<int> faces;
-    for (const std::string& texture : c.textures) {
-        faces.push_back(static_cast<int>(materials.size()));
-        materials.push_back(XMaterial(texture));
-    }
-    const ModelData model = Build(XTriangles(materials, faces), catalogue);
-    std::vector<uint32_t> passes;
-    for (const ModelMaterial& material : model.materials)
-        passes.push_back(PassIndex(material.passIndex));
-    EXPECT_EQ(passes, c.passes);
-    EXPECT_EQ(PassIndex(model.passIndex), c.modelPass);
-    EXPECT_EQ(model.materials.back().normalMapIndex, c.lastNormalMap);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, ModelPass,
-    testing::Values(
-        PassCase{"Bmp", {"fire.bmp"}, {u"x.png", u"fire.bmp"}, {1}, 1, -1},
-        PassCase{"Png", {"sight.png"}, {u"sight.png"}, {2}, 2, -1},
-        PassCase{"PngWithNormalMap", {"sight.png"}, {u"sight.png", u"normal_sight.bmp"}, {3}, 3, 1},
+// Each material's pass follows the catalogue: a BMP texture, a PNG one, a PNG one with a normal map
+// named after it; the model takes the last material's pass.
+TEST(ModelLoad, MaterialPassesFollowTheCatalogue) {
+    const struct {
+        const char* label;
+        std::vector<std::string> textures;  // per material, "" for none
+        std::vector<std::u16string> catalogue;
+        std::vector<uint32_t> passes;
+        uint32_t modelPass;
+        int lastNormalMap;  // normalMapIndex of the last material
+    } cases[] = {
+        {"Bmp", {"fire.bmp"}, {u"x.png", u"fire.bmp"}, {1}, 1, -1},
+        {"Png", {"sight.png"}, {u"sight.png"}, {2}, 2, -1},
+        {"PngWithNormalMap", {"sight.png"}, {u"sight.png", u"normal_sight.bmp"}, {3}, 3, 1},
         // The normal map's base name ends at the texture's first dot.
-        PassCase{
-            "FirstDot", {"a.b.png"}, {u"a.b.png", u"normal_a.b.bmp", u"normal_a.bmp"}, {3}, 3, 2},
-        PassCase{"NotInCatalogue", {"missing.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
-        PassCase{"CaseSensitive", {"Fire.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
-        PassCase{"PathIsPartOfTheName", {"tex\\\\fire.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
-        PassCase{"LastMaterialDecidesUntextured", {"fire.bmp", ""}, {u"fire.bmp"}, {1, 0}, 0, -1},
-        PassCase{"LastMaterialDecidesTextured", {"", "fire.bmp"}, {u"fire.bmp"}, {0, 1}, 1, -1}));
+        {"FirstDot", {"a.b.png"}, {u"a.b.png", u"normal_a.b.bmp", u"normal_a.bmp"}, {3}, 3, 2},
+        {"NotInCatalogue", {"missing.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
+        {"CaseSensitive", {"Fire.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
+        {"PathIsPartOfTheName", {"tex\\\\fire.bmp"}, {u"fire.bmp"}, {0}, 0, -1},
+        {"LastMaterialDecidesUntextured", {"fire.bmp", ""}, {u"fire.bmp"}, {1, 0}, 0, -1},
+        {"LastMaterialDecidesTextured", {"", "fire.bmp"}, {u"fire.bmp"}, {0, 1}, 1, -1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        std::vector<AssetEntry> catalogue;
+        for (const std::u16string& name : c.catalogue) catalogue.push_back({1, 0, name});
+        std::vector<std::string> materials;
+        std::vector<int> faces;
+        for (const std::string& texture : c.textures) {
+            faces.push_back(static_cast<int>(materials.size()));
+            materials.push_back(XMaterial(texture));
+        }
+        const ModelData model = Build(XTriangles(materials, faces), catalogue);
+        std::vector<uint32_t> passes;
+        for (const ModelMaterial& material : model.materials)
+            passes.push_back(PassIndex(material.passIndex));
+        EXPECT_EQ(passes, c.passes);
+        EXPECT_EQ(PassIndex(model.passIndex), c.modelPass);
+        EXPECT_EQ(model.materials.back().normalMapIndex, c.lastNormalMap);
+    }
+}
 
 TEST(ModelLoad, NormalMappedModelHasTheTangentSpaceLayout) {
     // A quad facing -z: u runs along +x and v down along -y.
@@ -185,17 +188,6 @@ TextureFilename { "wall.bmp"; } } }
         EXPECT_EQ(model.mesh.tangents[v], glm::vec3(1, 0, 0));
         EXPECT_EQ(model.mesh.binormals[v], glm::vec3(0, -1, 0));
     }
-}
-
-TEST(ModelLoad, OtherModelsKeepTheFilesAttributes) {
-    EXPECT_THAT(LayoutOf(Build(kTriangle).mesh).elements,
-                ElementsAre(VertexElement{VertexUsage::Position, 0, 3},
-                            VertexElement{VertexUsage::Normal, 12, 3},
-                            VertexElement{VertexUsage::TexCoord, 24, 2}));
-    const ModelData bare = Build(XTriangles({XMaterial()}, {0}));
-    EXPECT_THAT(LayoutOf(bare.mesh).elements,
-                ElementsAre(VertexElement{VertexUsage::Position, 0, 3}));
-    EXPECT_EQ(Interleave(bare.mesh).size(), bare.mesh.VertexCount() * 3);
 }
 
 TEST(ModelLoad, DescriptionNamesCountsPassesAndTextures) {
@@ -283,7 +275,6 @@ struct XEdit {
     const char* label;
     std::string find;
     std::string replace;
-    friend void PrintTo(const XEdit& row, std::ostream* out) { *out << row.label; }
 };
 
 std::string Edited(const XEdit& edit) {
@@ -296,26 +287,23 @@ std::string Edited(const XEdit& edit) {
 }
 
 // Forms the check takes must also be what the importer reads, so each is imported too.
-class WellFormedX : public testing::TestWithParam<XEdit> {};
-
-TEST_P(WellFormedX, PassesTheCheckAndImports) {
-    const std::string text = Edited(GetParam());
-    EXPECT_TRUE(XTextCheck::Passes(text));
-    EXPECT_TRUE(BuildModel(ToBytes(text), kNoTextures).has_value());
+TEST(ModelLoad, WellFormedVariantsPassTheCheckAndImport) {
+    const XEdit forms[] = {{"AsWritten", "", ""},
+                           {"DoubleFloats", "xof 0303txt 0032", "xof 0303txt 0064"},
+                           // The game's generator ends the material indices with one semicolon.
+                           {"MaterialIndicesEndWithOneSemicolon", "1,\n0;;", "1,\n0;"},
+                           {"TightlyPacked", "MeshNormals {\n2;\n0.0;0.0;-1.0;,\n0.0;1.0;0.0;;\n",
+                            "MeshNormals{2;0.0;0.0;-1.0;,0.0;1.0;0.0;;"},
+                           {"TopLevelMeshBesideTheFrame", "",
+                            "Mesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;; }\n"},
+                           {"NegativeZeroAndWholeNumbers", "0.1;0.1;0.1;;", "-0.0;1;0;;"},
+                           {"CrLfLineEnds", "\n", "\r\n"}};
+    for (const XEdit& form : forms) {
+        const std::string text = Edited(form);
+        EXPECT_TRUE(XTextCheck::Passes(text)) << form.label;
+        EXPECT_TRUE(BuildModel(ToBytes(text), kNoTextures).has_value()) << form.label;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Forms, WellFormedX,
-    testing::Values(XEdit{"AsWritten", "", ""},
-                    XEdit{"DoubleFloats", "xof 0303txt 0032", "xof 0303txt 0064"},
-                    // The game's generator ends the material indices with one semicolon.
-                    XEdit{"MaterialIndicesEndWithOneSemicolon", "1,\n0;;", "1,\n0;"},
-                    XEdit{"TightlyPacked", "MeshNormals {\n2;\n0.0;0.0;-1.0;,\n0.0;1.0;0.0;;\n",
-                          "MeshNormals{2;0.0;0.0;-1.0;,0.0;1.0;0.0;;"},
-                    XEdit{"TopLevelMeshBesideTheFrame", "",
-                          "Mesh { 3; 0.0;0.0;0.0;, 1.0;0.0;0.0;, 0.0;1.0;0.0;; 1; 3;0,1,2;; }\n"},
-                    XEdit{"NegativeZeroAndWholeNumbers", "0.1;0.1;0.1;;", "-0.0;1;0;;"},
-                    XEdit{"CrLfLineEnds", "\n", "\r\n"}));
 
 // Small edits of kFullModel that the check must refuse, with the line its reason names and a
 // phrase of the reason: refusals no cut or one-byte change reaches (see the sweep below), and
@@ -323,20 +311,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct XRefusalCase : XEdit {
     size_t line;
     std::string reason;
-    friend void PrintTo(const XRefusalCase& row, std::ostream* out) { *out << row.label; }
 };
-
-class MalformedX : public testing::TestWithParam<XRefusalCase> {};
-
-TEST_P(MalformedX, IsRefusedSayingWhereAndWhy) {
-    const std::string text = Edited(GetParam());
-    EXPECT_FALSE(XTextCheck::Passes(text));
-    // What hm-archive inspect prints for the file.
-    const std::string description = DescribeModel(ToBytes(text), kNoTextures);
-    EXPECT_THAT(description, testing::StartsWith("not a .x model the game can load: line " +
-                                                 std::to_string(GetParam().line) + ", at "));
-    EXPECT_THAT(description, HasSubstr(GetParam().reason));
-}
 
 const std::string kNameOf256 = std::string(256, 'n');
 
@@ -415,7 +390,18 @@ const XRefusalCase kRefusals[] = {
     {"WholeNumberTouchingAComma", "1.0,0.0,0.0,0.0,0.0,1.0", "1,0.0,0.0,0.0,0.0,1.0", 10,
      "'1': a number right before ',' needs a point"}};
 
-INSTANTIATE_TEST_SUITE_P(Edits, MalformedX, testing::ValuesIn(kRefusals));
+TEST(ModelLoad, MalformedEditsAreRefusedSayingWhereAndWhy) {
+    for (const XRefusalCase& edit : kRefusals) {
+        SCOPED_TRACE(edit.label);
+        const std::string text = Edited(edit);
+        EXPECT_FALSE(XTextCheck::Passes(text));
+        // What hm-archive inspect prints for the file.
+        const std::string description = DescribeModel(ToBytes(text), kNoTextures);
+        EXPECT_THAT(description, testing::StartsWith("not a .x model the game can load: line " +
+                                                     std::to_string(edit.line) + ", at "));
+        EXPECT_THAT(description, HasSubstr(edit.reason));
+    }
+}
 
 // Every cut of kFullModel and every change of one of its bytes, and inputs that once crashed the
 // importer: what the check takes builds into a consistent mesh, what it refuses fails the build

@@ -1,11 +1,10 @@
 #pragma once
 // Small texture and model files, and archives made of them, for the texture and model tests.
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -88,42 +87,34 @@ class TestArchive {
     };
 
     explicit TestArchive(std::vector<Row> rows) : rows_(std::move(rows)) {
-        Bytes file;
         for (const Row& row : rows_) {
             entries_.push_back({static_cast<uint32_t>(row.bytes.size()),
-                                static_cast<uint32_t>(file.size()), row.name});
-            file.insert(file.end(), row.bytes.begin(), row.bytes.end());
+                                static_cast<uint32_t>(file_.size()), row.name});
+            file_.insert(file_.end(), row.bytes.begin(), row.bytes.end());
         }
-        Write(0, file);
-        Reopen();
+        WriteAndOpen();
     }
 
     Archive& archive() { return *archive_; }
-    std::span<const AssetEntry> catalogue() const { return entries_; }
 
-    // Replaces row `index`'s bytes in the file, which is opened afresh (a stream may have kept
-    // the old bytes in its buffer); `bytes` must have the row's size.
+    // Replaces row `index`'s bytes, which must keep the row's size, and opens the file afresh (a
+    // stream may have kept the old bytes in its buffer).
     void Overwrite(int index, const Bytes& bytes) {
-        Write(entries_[index].offset, bytes);
-        Reopen();
+        std::copy(bytes.begin(), bytes.end(), file_.begin() + entries_[index].offset);
+        WriteAndOpen();
     }
 
   private:
-    void Reopen() {
+    void WriteAndOpen() {
+        const std::filesystem::path path = folder_.Path() / "data.dat";
+        WriteBytes(path, file_);
         archive_.emplace(entries_);
-        archive_->Open(Path());
-    }
-    std::filesystem::path Path() const { return folder_.Path() / "data.dat"; }
-    void Write(uint32_t offset, const Bytes& bytes) {
-        std::fstream file(Path(), std::ios::binary | std::ios::in | std::ios::out);
-        if (!file) file.open(Path(), std::ios::binary | std::ios::out);
-        file.seekp(offset);
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        archive_->Open(path);
     }
 
     std::vector<Row> rows_;  // owns the names the entries view
     std::vector<AssetEntry> entries_;
+    Bytes file_;
     TempFolder folder_;
     std::optional<Archive> archive_;  // made once the entries are complete
 };

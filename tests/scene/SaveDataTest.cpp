@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "library/Utf.h"
+#include "scene/AchievementFile.h"
 #include "scene/SaveFile.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
@@ -110,35 +111,51 @@ TEST_F(SaveFolderTest, SlotNIsFileNPlusOne) {
     }
 }
 
-// Files that are missing, folders or not exactly one record long change nothing.
-constexpr size_t kMissing = SIZE_MAX, kFolder = SIZE_MAX - 1;
-class DamagedFileTest : public SaveFolderTest, public testing::WithParamInterface<size_t> {};
-
-TEST_P(DamagedFileTest, LoadFailsAndChangesNothing) {
-    for (const char* name : {"SaveData1.sav", "SystemData.sav"}) {
-        if (GetParam() == kFolder) fs::create_directory(File(name));
-        if (GetParam() != kMissing && GetParam() != kFolder) {
-            WriteBytes(File(name), Bytes(GetParam(), 0x7F));
+// Files that are missing, folders or not exactly one record long change nothing, and so does an
+// achievements file of the wrong length.
+TEST_F(SaveFolderTest, DamagedFilesFailToLoadAndChangeNothing) {
+    constexpr size_t kMissing = SIZE_MAX, kFolder = SIZE_MAX - 1;
+    for (const size_t length :
+         {kMissing, kFolder, size_t{0}, sizeof(SystemSettings) - 1, sizeof(SystemSettings) + 1,
+          sizeof(SaveRecord) - 1, sizeof(SaveRecord) + 1, kAchievementFileSize - 1}) {
+        SCOPED_TRACE(length);
+        for (const char* name : {"SaveData1.sav", "SystemData.sav", "Achievements.sav"}) {
+            fs::remove_all(File(name));
+            if (length == kFolder) fs::create_directory(File(name));
+            if (length < kFolder) WriteBytes(File(name), Bytes(length, 0x7F));
         }
+        SaveRecord record = GameInProgress();
+        const Bytes before = BytesOf(record);
+        EXPECT_FALSE(LoadSlot(record, 0, 5000));
+        EXPECT_EQ(BytesOf(record), before);
+        SystemSettings settings;
+        EXPECT_FALSE(ReadSettings(settings));
+        EXPECT_EQ(BytesOf(settings), BytesOf(SystemSettings{}));
+        EXPECT_TRUE(ReadAchievements().empty());
     }
-    SaveRecord record = GameInProgress();
-    const Bytes before = BytesOf(record);
-    EXPECT_FALSE(LoadSlot(record, 0, 5000));
-    EXPECT_EQ(BytesOf(record), before);
-    SystemSettings settings;
-    EXPECT_FALSE(ReadSettings(settings));
-    EXPECT_EQ(BytesOf(settings), BytesOf(SystemSettings{}));
 }
 
-INSTANTIATE_TEST_SUITE_P(WrongLengths, DamagedFileTest,
-                         testing::Values(kMissing, kFolder, 0, sizeof(SystemSettings) - 1,
-                                         sizeof(SystemSettings) + 1, sizeof(SaveRecord) - 1,
-                                         sizeof(SaveRecord) + 1),
-                         [](const testing::TestParamInfo<size_t>& info) {
-                             return info.param == kMissing  ? std::string("Missing")
-                                    : info.param == kFolder ? std::string("Folder")
-                                                            : "Bytes" + std::to_string(info.param);
-                         });
+// The achievements file carries a mark and a check value, so damage within its length shows too.
+TEST_F(SaveFolderTest, AnAchievementsFileDamagedWithinItsLengthReadsAsNone) {
+    const auto image = AchievementImage({1, 2, 3});
+    Bytes good(image.size());
+    std::memcpy(good.data(), image.data(), image.size());
+    const struct {
+        const char* damage;
+        size_t at;
+        uint8_t flip;
+    } cases[] = {{"a bit of the ids", 8, 0x10},
+                 {"a bit of the check", 5, 0x01},
+                 {"a bit of the mark", 0, 0x01}};
+    for (const auto& [damage, at, flip] : cases) {
+        Bytes bytes = good;
+        bytes[at] ^= flip;
+        WriteBytes(File("Achievements.sav"), bytes);
+        EXPECT_TRUE(ReadAchievements().empty()) << damage;
+    }
+    WriteBytes(File("Achievements.sav"), Bytes(good.size(), 0x5A));
+    EXPECT_TRUE(ReadAchievements().empty()) << "garbage";
+}
 
 TEST_F(SaveFolderTest, SettingsFromTheFileAreBroughtIntoRange) {
     constexpr float kInf = std::numeric_limits<float>::infinity();
@@ -171,13 +188,6 @@ TEST_F(SaveFolderTest, SettingsFromTheFileAreBroughtIntoRange) {
     }
 }
 
-// Ways to make a write fail that work even for root, which ignores folder permissions.
-enum class WriteFault { FileSizeLimit, FolderAtFinalName };
-
-void PrintTo(WriteFault fault, std::ostream* out) {
-    *out << (fault == WriteFault::FileSizeLimit ? "FileSizeLimit" : "FolderAtFinalName");
-}
-
 // Lets no write grow a file past 16 bytes while alive; SIGXFSZ is ignored so the write fails.
 class FileSizeLimit {
   public:
@@ -197,47 +207,43 @@ class FileSizeLimit {
     rlimit saved_{};
 };
 
-class FailedWriteTest : public SaveFolderTest, public testing::WithParamInterface<WriteFault> {
-  protected:
-    // Runs `write` with the fault in place; the fault is undone before this returns.
-    template <typename Write>
-    bool WithFault(const fs::path& target, Write write) {
-        if (GetParam() == WriteFault::FileSizeLimit) {
-            FileSizeLimit limit;
+// A failed write keeps the old files whole and leaves no temp file. The faults work even for root,
+// which ignores folder permissions: a file size limit, and a folder where the file goes.
+TEST_F(SaveFolderTest, AFailedWriteKeepsOldFilesAndRecord) {
+    for (const bool sizeLimit : {true, false}) {
+        SCOPED_TRACE(sizeLimit ? "FileSizeLimit" : "FolderAtFinalName");
+        SaveRecord record = GameInProgress();
+        SystemSettings settings;
+        ASSERT_TRUE(SaveSlot(record, 0, 2000, std::tm{}));
+        ASSERT_TRUE(WriteSettings(settings));
+        const fs::path save = File("SaveData1.sav"), system = File("SystemData.sav");
+        const Bytes oldSave = ReadBytes(save), oldSystem = ReadBytes(system);
+        const auto withFault = [&](const fs::path& target, auto write) {
+            if (sizeLimit) {
+                FileSizeLimit limit;
+                return write();
+            }
+            fs::remove(target);
+            fs::create_directory(target);
             return write();
+        };
+
+        record.storyStage = 24;
+        settings.windowX = 200;
+        const Bytes before = BytesOf(record);
+        EXPECT_FALSE(withFault(save, [&] { return SaveSlot(record, 0, 9000, std::tm{}); }));
+        EXPECT_FALSE(withFault(system, [&] { return WriteSettings(settings); }));
+        EXPECT_EQ(BytesOf(record), before);
+        if (sizeLimit) {
+            EXPECT_EQ(ReadBytes(save), oldSave);
+            EXPECT_EQ(ReadBytes(system), oldSystem);
         }
-        fs::remove(target);
-        fs::create_directory(target);
-        return write();
-    }
-};
-
-TEST_P(FailedWriteTest, KeepsOldFilesAndRecord) {
-    SaveRecord record = GameInProgress();
-    SystemSettings settings;
-    ASSERT_TRUE(SaveSlot(record, 0, 2000, std::tm{}));
-    ASSERT_TRUE(WriteSettings(settings));
-    const fs::path save = File("SaveData1.sav"), system = File("SystemData.sav");
-    const Bytes oldSave = ReadBytes(save), oldSystem = ReadBytes(system);
-
-    record.storyStage = 24;
-    settings.windowX = 200;
-    const Bytes before = BytesOf(record);
-    EXPECT_FALSE(WithFault(save, [&] { return SaveSlot(record, 0, 9000, std::tm{}); }));
-    EXPECT_FALSE(WithFault(system, [&] { return WriteSettings(settings); }));
-    EXPECT_EQ(BytesOf(record), before);
-    if (GetParam() == WriteFault::FileSizeLimit) {
-        EXPECT_EQ(ReadBytes(save), oldSave);
-        EXPECT_EQ(ReadBytes(system), oldSystem);
-    }
-    for (const auto& entry : fs::directory_iterator(folder_.Path())) {
-        EXPECT_TRUE(entry.path() == save || entry.path() == system)  // no half-written temp file
-            << entry.path();
+        for (const auto& entry : fs::directory_iterator(folder_.Path())) {
+            EXPECT_TRUE(entry.path() == save || entry.path() == system)  // no half-written temp
+                << entry.path();
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Faults, FailedWriteTest,
-                         testing::Values(WriteFault::FileSizeLimit, WriteFault::FolderAtFinalName));
 
 TEST_F(SaveFolderTest, FolderThatCannotExistFailsCleanly) {
     const fs::path file = File("not-a-folder");
@@ -249,42 +255,33 @@ TEST_F(SaveFolderTest, FolderThatCannotExistFailsCleanly) {
     EXPECT_FALSE(LoadSlot(record, 0, 2000));
 }
 
-struct UserFolderCase {
-    const char* name;
-    const char* localAppData;  // null: unset; each relative to the test's temp folder
-    const char* xdgDataHome;   // null: unset; "rel": a relative path, which XDG says to ignore
-    const char* expectedFolder;
-    friend void PrintTo(const UserFolderCase& row, std::ostream* out) { *out << row.name; }
-};
+// The save folder is made with every level above it. LOCALAPPDATA and XDG_DATA_HOME are relative
+// to the test's temp folder; "rel" is a relative path, which XDG says to ignore.
+TEST(SaveFolder, CreatesEveryLevel) {
+    const char* const homeShare = "home/.local/share/Quillbarrow/Hollowmere";
+    const struct {
+        const char *localAppData, *xdgDataHome, *expectedFolder;  // null: unset
+    } cases[] = {{nullptr, "data", "data/Quillbarrow/Hollowmere"},
+                 {nullptr, nullptr, homeShare},
+                 {nullptr, "rel", homeShare},
+                 {"AppData/Local", "data", "AppData/LocalLow/Quillbarrow/Hollowmere"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expectedFolder);
+        TempFolder temp;
+        auto under = [&](const char* relative) -> std::optional<std::string> {
+            if (relative == nullptr) return std::nullopt;
+            if (std::string(relative) == "rel") return "relative/data";
+            return (temp.Path() / relative).string();
+        };
+        ScopedEnv setLocal("LOCALAPPDATA", under(c.localAppData));
+        ScopedEnv setXdg("XDG_DATA_HOME", under(c.xdgDataHome));
+        ScopedEnv setHome("HOME", (temp.Path() / "home").string());
 
-class UserFolderTest : public testing::TestWithParam<UserFolderCase> {};
-
-TEST_P(UserFolderTest, CreatesEveryLevel) {
-    const UserFolderCase& c = GetParam();
-    TempFolder temp;
-    auto under = [&](const char* relative) -> std::optional<std::string> {
-        if (relative == nullptr) return std::nullopt;
-        if (std::string(relative) == "rel") return "relative/data";
-        return (temp.Path() / relative).string();
-    };
-    ScopedEnv setLocal("LOCALAPPDATA", under(c.localAppData));
-    ScopedEnv setXdg("XDG_DATA_HOME", under(c.xdgDataHome));
-    ScopedEnv setHome("HOME", (temp.Path() / "home").string());
-
-    const fs::path expectedFolder = temp.Path() / c.expectedFolder;
-    EXPECT_EQ(SaveFolder("SystemData"), expectedFolder / "SystemData.sav");
-    EXPECT_TRUE(fs::is_directory(expectedFolder));
+        const fs::path expectedFolder = temp.Path() / c.expectedFolder;
+        EXPECT_EQ(SaveFolder("SystemData"), expectedFolder / "SystemData.sav");
+        EXPECT_TRUE(fs::is_directory(expectedFolder));
+    }
 }
-
-constexpr const char* kHomeShare = "home/.local/share/Quillbarrow/Hollowmere";
-
-INSTANTIATE_TEST_SUITE_P(
-    Environment, UserFolderTest,
-    testing::Values(UserFolderCase{"XdgDataHome", nullptr, "data", "data/Quillbarrow/Hollowmere"},
-                    UserFolderCase{"HomeFallback", nullptr, nullptr, kHomeShare},
-                    UserFolderCase{"RelativeXdgIgnored", nullptr, "rel", kHomeShare},
-                    UserFolderCase{"LocalAppData", "AppData/Local", "data",
-                                   "AppData/LocalLow/Quillbarrow/Hollowmere"}));
 
 SaveRecord SavedRecord() {
     SaveRecord record = GameInProgress();

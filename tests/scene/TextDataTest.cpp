@@ -63,13 +63,4 @@ TEST(TextData, MissingKeyGivesTheKeyAndOutlivesTheCallersString) {
     EXPECT_EQ(&table.GetText(u"Ev_Soto_0"), shown);
 }
 
-TEST(TextData, LoadReplacesThePreviousTable) {
-    TextData table = Load("Key,Japanese\nold,1\n");
-    const std::string_view csv = "Key,Japanese\nnew,2\n";
-    table.Load({reinterpret_cast<const uint8_t*>(csv.data()), csv.size()});
-    EXPECT_EQ(table.Language(), u"Japanese");
-    EXPECT_EQ(table.GetText(u"new"), u"2");
-    EXPECT_EQ(table.GetText(u"old"), u"old");
-}
-
 }  // namespace
