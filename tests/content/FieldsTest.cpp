@@ -191,21 +191,19 @@ TEST_F(FieldRun, EachFieldBuildsWhatItsStageCallsFor) {
 
 TEST_F(FieldRun, WalkingBackDownThePathFiveTimesInARowIsRewardedAndTheSquareStartsTheCountAgain) {
     app.lib.steamworks.enabled = 1;
-    const auto walkTo = [&](float z) {
-        app.player.Position() = app.player.followPoint = {0, 0.36f, z};
-        Run(3);
-    };
     Start(FieldId::Sandou, {0, 0.35f, 13.0f}, 180);
     for (int visit = 2; visit <= 5; ++visit) {
         EXPECT_FALSE(app.lib.steamworks.awarded.contains(24)) << "after visit " << visit - 1;
-        walkTo(-14.5f);
+        Place({0, 0.36f, -14.5f});
+        Run(3);
         ASSERT_EQ(Current(), FieldId::Sandou);
         EXPECT_NEAR(app.player.Position().z, 13.0f, 0.1f) << "the path is built anew";
     }
     EXPECT_TRUE(app.lib.steamworks.awarded.contains(24));
     EXPECT_NE(app.player.ambientSound, nullptr) << "the crickets sing on";
 
-    walkTo(14.5f);
+    Place({0, 0.36f, 14.5f});
+    Run(3);
     ASSERT_EQ(Current(), FieldId::Soto);
     EXPECT_EQ(app.lib.awardCounters.pathVisits, 0);
 }
