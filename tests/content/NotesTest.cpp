@@ -84,13 +84,9 @@ INSTANTIATE_TEST_SUITE_P(Inn, NoteTest, testing::ValuesIn(NotesOfTheInn()));
 TEST_F(FieldRun, TheTelephoneFollowsTheStory) {
     app.lib.steamworks.enabled = 1;
     Start(FieldId::Guest_Room, StartOf(FieldId::Guest_Room).position, 0, 5);
-    for (auto& child : Field().children) {
-        auto* note = dynamic_cast<Ev::Note*>(child.get());
-        if (!note || note->Name() != std::u16string(u"Tel")) continue;
-        StandIn(note->trigger);
-        PressAction();
-        EXPECT_EQ(FirstLine(), u"Ev_Tel_1");
-    }
+    StandIn(Get<Ev::Note>(u"Tel").trigger);
+    PressAction();
+    EXPECT_EQ(FirstLine(), u"Ev_Tel_1");
 }
 
 }  // namespace
