@@ -2,15 +2,12 @@
 
 #include <climits>
 
+#include "WorldTestLibrary.h"
 #include "world/Motion.h"
 
 namespace {
 
-void ExpectVec(const glm::vec3& actual, const glm::vec3& expected) {
-    EXPECT_FLOAT_EQ(actual.x, expected.x);
-    EXPECT_FLOAT_EQ(actual.y, expected.y);
-    EXPECT_FLOAT_EQ(actual.z, expected.z);
-}
+using worldtest::ExpectNear;
 
 // Keys at 0, 10 and 30 (set out of order); the last equals the first, as in a cycle.
 MotionTrack Cycle() {
@@ -35,7 +32,7 @@ class TrackSampling : public testing::TestWithParam<SampleCase> {};
 TEST_P(TrackSampling, GivesTheValueAtThatTime) {
     const SampleCase& c = GetParam();
     const MotionTrack track = Cycle();
-    ExpectVec(c.looped ? track.SampleLooped(c.time) : track.Sample(c.time), c.expected);
+    ExpectNear(c.looped ? track.SampleLooped(c.time) : track.Sample(c.time), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -52,10 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MotionTrack, TracksWithoutACycleNeverDivideByZero) {
     MotionTrack empty;
-    ExpectVec(empty.SampleLooped(12), {0, 0, 0});
+    ExpectNear(empty.SampleLooped(12), {0, 0, 0});
     MotionTrack single;
     single.SetKey(0, {1, 2, 3});
-    ExpectVec(single.SampleLooped(-12), {1, 2, 3});
+    ExpectNear(single.SampleLooped(-12), {1, 2, 3});
     MotionTrack wide;  // differences that overflow 32 bits
     wide.SetKey(INT_MIN, {0, 0, 0});
     wide.SetKey(INT_MAX, {2, 2, 2});
@@ -71,8 +68,8 @@ TEST(Motion, EachTrackWrapsAtItsOwnLastKey) {
     glm::vec3 first, second;
     glm::vec3* const targets[] = {&first, &second};
     motion.Apply(25, targets);
-    ExpectVec(first, {2.5f, -5, 1.25f});
-    ExpectVec(second, {5, 0, 0});
+    ExpectNear(first, {2.5f, -5, 1.25f});
+    ExpectNear(second, {5, 0, 0});
     EXPECT_EQ(motion.LastKey(), 30);
 }
 
