@@ -1,4 +1,5 @@
 #include <memory>
+#include <utility>
 
 #include "WorldTestLibrary.h"
 #include "library/CModel.h"
@@ -119,42 +120,26 @@ TEST_F(WorldTest, BindingTakesOneCountPerLoadedAssetAndGivesEachBack) {
 }
 
 // A load that failed was not counted. Giving it back anyway would take the count of whoever
-// loaded the row later, and free the asset under them.
-struct FailedLoadCase {
-    const char* name;
-    int modelRow;
-    int failedRow;
-    bool isTexture;
-
-    friend void PrintTo(const FailedLoadCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class FailedLoad : public WorldTest, public testing::WithParamInterface<FailedLoadCase> {};
-
-TEST_P(FailedLoad, IsNeverGivenBack) {
-    const FailedLoadCase& c = GetParam();
-    const auto count = [&] {
-        return c.isTexture ? TextureCount(c.failedRow) : ModelCount(c.failedRow);
+// loaded the row later, and free the asset under them: a model's or a texture's.
+TEST_F(WorldTest, AFailedLoadIsNeverGivenBack) {
+    const auto counts = [&] {
+        return std::pair{ModelCount(kFlakyModel), TextureCount(kFlakyTexture)};
     };
-    auto early = std::make_unique<CObjMesh>();
-    early->modelIndex = c.modelRow;
-    early->Update(library);
-    EXPECT_EQ(count(), 0);
+    auto early = std::make_unique<CObjMesh[]>(2);
+    early[0].modelIndex = kFlakyModel;
+    early[1].modelIndex = kFlakyTextureModel;
+    for (int i = 0; i < 2; ++i) early[i].Update(library);
+    EXPECT_EQ(counts(), std::pair(0, 0));
 
     MakeFlakyRowsLoadable();
-    CObjMesh later;
-    later.modelIndex = c.modelRow;
-    later.Update(library);
-    EXPECT_EQ(count(), 1);
+    CObjMesh later[2];
+    later[0].modelIndex = kFlakyModel;
+    later[1].modelIndex = kFlakyTextureModel;
+    for (CObjMesh& mesh : later) mesh.Update(library);
+    EXPECT_EQ(counts(), std::pair(1, 1));
     early.reset();
-    EXPECT_EQ(count(), 1);
+    EXPECT_EQ(counts(), std::pair(1, 1));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FailedLoad,
-    testing::Values(FailedLoadCase{"Model", kFlakyModel, kFlakyModel, false},
-                    FailedLoadCase{"Texture", kFlakyTextureModel, kFlakyTexture, true}),
-    [](const testing::TestParamInfo<FailedLoadCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace worldtest
