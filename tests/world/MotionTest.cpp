@@ -18,34 +18,26 @@ MotionTrack Cycle() {
     return track;
 }
 
-struct SampleCase {
-    const char* name;
-    int32_t time;
-    bool looped;
-    glm::vec3 expected;
-
-    friend void PrintTo(const SampleCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class TrackSampling : public testing::TestWithParam<SampleCase> {};
-
-TEST_P(TrackSampling, GivesTheValueAtThatTime) {
-    const SampleCase& c = GetParam();
+TEST(MotionTrack, GivesTheValueAtEachTime) {
+    const struct {
+        const char* name;
+        int32_t time;
+        bool looped;
+        glm::vec3 expected;
+    } cases[] = {{"AtAKey", 10, false, {10, -20, 5}},
+                 {"BetweenKeys", 5, false, {5, -10, 2.5f}},
+                 {"UnevenSpan", 25, false, {2.5f, -5, 1.25f}},
+                 {"BeforeTheFirstKey", -7, false, {0, 0, 0}},
+                 {"AfterTheLastKey", 99, false, {0, 0, 0}},
+                 {"LoopEndIsTheStart", 30, true, {0, 0, 0}},
+                 {"SecondLap", 40, true, {10, -20, 5}},
+                 {"NegativeTimeWrapsBack", -5, true, {2.5f, -5, 1.25f}}};
     const MotionTrack track = Cycle();
-    ExpectNear(c.looped ? track.SampleLooped(c.time) : track.Sample(c.time), c.expected);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectNear(c.looped ? track.SampleLooped(c.time) : track.Sample(c.time), c.expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TrackSampling,
-    testing::Values(SampleCase{"AtAKey", 10, false, {10, -20, 5}},
-                    SampleCase{"BetweenKeys", 5, false, {5, -10, 2.5f}},
-                    SampleCase{"UnevenSpan", 25, false, {2.5f, -5, 1.25f}},
-                    SampleCase{"BeforeTheFirstKey", -7, false, {0, 0, 0}},
-                    SampleCase{"AfterTheLastKey", 99, false, {0, 0, 0}},
-                    SampleCase{"LoopEndIsTheStart", 30, true, {0, 0, 0}},
-                    SampleCase{"SecondLap", 40, true, {10, -20, 5}},
-                    SampleCase{"NegativeTimeWrapsBack", -5, true, {2.5f, -5, 1.25f}}),
-    [](const testing::TestParamInfo<SampleCase>& info) { return info.param.name; });
 
 TEST(MotionTrack, TracksWithoutACycleNeverDivideByZero) {
     MotionTrack empty;
