@@ -1,6 +1,5 @@
 # Game content on the null device: the title and the opening, the message cube, the building
-# blocks, the camera events and the test room; and scripted runs
-# through the test room and the title.
+# blocks and the camera events; and scripted runs through the test room and the title.
 hm_add_test(content_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/content/AchievementNoticeTest.cpp
@@ -19,7 +18,6 @@ hm_add_test(content_tests
     ${CMAKE_CURRENT_LIST_DIR}/content/KeysTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/ShutterTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/MessageTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/content/TestRoomTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/content/TitleTest.cpp
   LIBS hm_content hm_headless IN_GAME_FOLDER)
 add_test(NAME content.testRoomRunOnGl

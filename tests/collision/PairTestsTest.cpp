@@ -1,11 +1,9 @@
-#include <cmath>
 #include <optional>
 #include <string>
 #include <typeinfo>
 #include <variant>
 
 #include <gtest/gtest.h>
-#include <glm/gtc/matrix_transform.hpp>
 
 #include "collision/BaseColl.h"
 #include "collision/CollisionTable.h"
@@ -21,12 +19,7 @@ CollObj& Ref(AnyShape& shape) {
     return std::visit([](auto& s) -> CollObj& { return s; }, shape);
 }
 
-glm::mat3 Turned(float degrees, glm::vec3 axis) {
-    return glm::mat3(glm::rotate(glm::mat4(1.0f), glm::radians(degrees), axis));
-}
-
-const glm::vec3 kStale(9.0f, -9.0f, 9.0f);  // a push left over from an earlier test
-const float kRoot2 = std::sqrt(2.0f);
+const glm::vec3 kStale(9.0f, -9.0f, 9.0f);             // a push left over from an earlier test
 const Plane kFloor = MakePlane({0, 0, 0}, {0, 1, 0});  // solid below y = 0
 const OBB kUnitBox = Box({0, 0, 0}, {1, 1, 1});
 const OBB kBigBox = Box({0, 0, 0}, {30, 30, 30});
@@ -77,6 +70,8 @@ TEST_P(PairTest, ContactAndOpposedPushes) {
     }
 }
 
+// Boundaries and tie-breaks; pairs in the other order and pushes off turned shapes are left to the
+// random shapes of the property tests.
 INSTANTIATE_TEST_SUITE_P(
     EdgeCases, PairTest,
     testing::Values(
@@ -86,27 +81,14 @@ INSTANTIATE_TEST_SUITE_P(
                  glm::vec3(-0.5f, 0, 0)},
         PairCase{"SpheresConcentric", Sphere({1, 2, 3}, 1), Sphere({1, 2, 3}, 0.5f), true, kNoPush},
         PairCase{"SphereRestingOnPlane", Sphere({0, 1, 0}, 1), kFloor, false, kNoPush},
-        PairCase{"SphereFarBehindPlane", Sphere({0, -100, 0}, 1), kFloor, true,
-                 glm::vec3(0, 101, 0)},
-        PairCase{"PlaneAgainstSphere", kFloor, Sphere({0, 0.25f, 0}, 1), true,
-                 glm::vec3(0, -0.75f, 0)},
-        // Sphere against box (the random shapes check the pushes by faces, edges and corners).
+        // Sphere against box.
         PairCase{"SphereNearCornerIsApart", Sphere({1.5f, 1.5f, 1.5f}, 0.6f), kUnitBox, false,
                  kNoPush},
         PairCase{"SphereTouchingFaceCounts", Sphere({1.5f, 0, 0}, 0.5f), kUnitBox, true, kNoPush},
         PairCase{"SphereApartOnZOnly", Sphere({0, 0, 1.6f}, 0.5f), kUnitBox, false, kNoPush},
         PairCase{"SphereAtBoxCentreGoesToMinusX", Sphere({}, 0.5f), kUnitBox, true,
                  glm::vec3(-1.5f, 0, 0)},
-        PairCase{"SphereAgainstTurnedBox", Sphere({0.9f, 0, 0.9f}, 0.5f),
-                 Box({}, {2, 1, 1}, Turned(45, {0, 1, 0})), true,
-                 glm::vec3(1, 0, 1) / kRoot2*(1.5f - 0.9f * kRoot2)},
-        PairCase{"BoxAgainstSphere", kUnitBox, Sphere({1.2f, 0, 0}, 0.5f), true,
-                 glm::vec3(-0.3f, 0, 0)},
         PairCase{"BoxRestingOnPlane", Box({0, 1, 0}, {1, 1, 1}), kFloor, false, kNoPush},
-        PairCase{"TiltedBoxOnPlane", Box({0, 1.2f, 0}, {1, 1, 1}, Turned(45, {0, 0, 1})), kFloor,
-                 true, glm::vec3(0, kRoot2 - 1.2f, 0)},
-        PairCase{"PlaneAgainstBox", MakePlane({}, {1, 0, 0}), Box({0.5f, 0, 0}, {1, 1, 1}), true,
-                 glm::vec3(-0.5f, 0, 0)},
         // Box against box: 1.01 times the least overlap.
         PairCase{"BoxesOverlappingAlongX", Box({1.5f, 0, 0}, {1, 1, 1}), kUnitBox, true,
                  glm::vec3(0.505f, 0, 0)},
@@ -132,7 +114,6 @@ INSTANTIATE_TEST_SUITE_P(
         PairCase{"SphereBeyondEndApart", kRail, Sphere({11, 0, 0}, 0.4f), false},
         PairCase{"SphereBeyondEndTouching", kRail, Sphere({10.8f, 0, 0}, 0.4f), true},
         PairCase{"SphereBeforeStartTouching", kRail, Sphere({-0.8f, 0, 0}, 0.4f), true},
-        PairCase{"SphereAgainstRail", Sphere({5, -0.9f, 0}, 0.5f), kRail, true},
         PairCase{"SegmentThroughBox", Capsule({-5, 0, 0}, {5, 0, 0}, 0), kUnitBox, true},
         PairCase{"RailAlongGrownFace", Capsule({-5, 1.4f, 0}, {5, 1.4f, 0}, 0.5f), kUnitBox, true},
         PairCase{"RailBeyondGrownFace", Capsule({-5, 1.6f, 0}, {5, 1.6f, 0}, 0.5f), kUnitBox,
@@ -141,8 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
         PairCase{"ThinSegmentPastCorner", kPastCorner, kUnitBox, false},
         PairCase{"ThinSegmentPastCornerXZ", kPastCornerXZ, kUnitBox, false},
         PairCase{"ThinSegmentPastCornerYZ", kPastCornerYZ, kUnitBox, false},
-        PairCase{"ThickSegmentPastCorner", kThickPastCorner, kUnitBox, true},
-        PairCase{"BoxAgainstSegment", kUnitBox, kThickPastCorner, true}),
+        PairCase{"ThickSegmentPastCorner", kThickPastCorner, kUnitBox, true}),
     [](const auto& info) { return info.param.name; });
 
 // Type numbers outside the table fall back to the default test rather than reading past it.

@@ -24,20 +24,12 @@ class DartsTest : public FieldRun {
         app.lib.steamworks.enabled = 1;
         Start(FieldId::Guest_Room, StartOf(FieldId::Guest_Room).position, 0, kStage);
     }
-    // From the middle of the mats, facing the board: aim, raise the view with the mouse, throw.
-    void ThrowAtTheBoard() {
-        app.player.Position() = app.player.followPoint = {2.0f, 0.41f, 1.3f};
-        app.player.Yaw() = 90;
-        Run(60);  // ready to throw again
-        platform.input.keys.insert(platform::VirtualKey::Q);
-        Run(2);
-        const platform::Point centre{320, 180};  // the window's centre, where the aim holds it
-        platform.input.SetCursorPos({centre.x, centre.y - 95});
-        Run(1);
-        Tap(platform::VirtualKey::E);
+    // From the middle of the mats, ready to throw again, a dart at the bull under the nail.
+    void ThrowAtTheBoard(const glm::vec3& nail) {
+        Place({2.0f, 0.41f, 1.3f});
+        Run(60);
+        ThrowAt(nail - glm::vec3(0, 0.17f, 0));
         Run(10);
-        platform.input.keys.clear();
-        Run(2);
     }
     std::set<int32_t> Awards() const { return app.lib.steamworks.awarded; }
     glm::vec3 WorldOf(const CObjMesh& mesh) const { return glm::vec3(mesh.world[3]); }
@@ -62,7 +54,7 @@ TEST_F(DartsTest, ThePuzzlePlayedThroughWithTheRoomBuiltAgainAtEachStage) {
     // The first dart to strike the board stays in it and rides it down to the floor.
     auto* board = &Get<Ev::Dartsbord>();
     const glm::vec3 nail = WorldOf(board->board);
-    ThrowAtTheBoard();
+    ThrowAtTheBoard(nail);
     ASSERT_EQ(record.dartsboardState, 1) << "the throw missed the board";
     ASSERT_EQ(AttachedDarts(board->board), 1);
     Run(100);

@@ -29,8 +29,6 @@ class GhostTest : public FieldRun {
     SaveRecord& Record() { return app.player.record; }
     glm::vec3 GhostPos() { return Record().enemyPos; }
     glm::vec3 PlayerPos() { return app.player.Position(); }
-    // The player stands still at `at` from the next frame on.
-    void Place(const glm::vec3& at) { app.player.Position() = app.player.followPoint = at; }
     // The player's follow point moves `step` towards `to` each frame, the body walking after it.
     void WalkTowards(const glm::vec3& to, float step) {
         glm::vec3& follow = app.player.followPoint;

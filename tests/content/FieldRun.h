@@ -41,13 +41,13 @@ class FieldRun : public AppTest {
         app.rootScene.AddChild(MakeFieldOf(id));
         Run(40);
     }
+    // The player stands still at `at` from the next frame on.
+    void Place(const glm::vec3& at) { app.player.Position() = app.player.followPoint = at; }
     // Stands the player on the floor inside `trigger` (placed or hanging from another mesh) and
     // lets the frame see them there.
     void StandIn(const CObjMesh& trigger) {
         const glm::vec3 centre(trigger.world[3]);
-        const glm::vec3 inside = centre - glm::vec3(0, trigger.scale.y / 2 - 0.36f, 0);
-        app.player.Position() = inside;
-        app.player.followPoint = inside;
+        Place(centre - glm::vec3(0, trigger.scale.y / 2 - 0.36f, 0));
         Run(3);
     }
     // The key pressed for a frame and let go.

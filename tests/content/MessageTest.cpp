@@ -84,43 +84,36 @@ TEST_F(MessageTest, OpensOnlyForATouchAndTheActionOfAFreePlayer) {
     EXPECT_EQ(message->box.text.maxChars, 1);  // the first frame shows one character
 }
 
-struct AnswerCase {
-    const char* name;
-    bool second;
-    int32_t line;
-    glm::vec3 glow;  // red and blue; green is left as it was
-    bool playingBefore;
-    uint32_t phaseAfter;
-    friend void PrintTo(const AnswerCase& row, std::ostream* out) { *out << row.name; }
-};
+// The sound playing, the first answer glows blue and silences it; read on and asked again, the
+// second glows red and sounds.
+TEST_F(MessageTest, EachAnswerLightsTheCubeAndStartsOrStopsTheSound) {
+    message->sound.Play();
+    for (int frame = 0; frame < 20 && Voice().Phase() != kVoicePlaying; ++frame) Idle();
+    ASSERT_EQ(Voice().Phase(), kVoicePlaying);
+    const struct {
+        bool second;
+        int32_t line;
+        glm::vec3 glow;  // red and blue; green is left as it was
+        uint32_t phaseAfter;
+    } answers[] = {{false, 2, {0, 0.25f, 20}, kVoiceFadingToRewind},
+                   {true, 3, {20, 0.25f, 0}, kVoiceFadingIn}};
+    for (const auto& a : answers) {
+        SCOPED_TRACE(a.line);
+        message->cube.emissive = {1, 0.25f, 1};
+        EXPECT_EQ(Answer(a.second), a.line);
+        EXPECT_EQ(message->cube.emissive, a.glow);
+        EXPECT_FLOAT_EQ(message->cube.emissiveIntensity, 1.0f);
+        EXPECT_EQ(Voice().Phase(), a.phaseAfter);
 
-class MessageAnswerTest : public MessageTest, public testing::WithParamInterface<AnswerCase> {};
-
-TEST_P(MessageAnswerTest, EachAnswerLightsTheCubeAndStartsOrStopsTheSound) {
-    const AnswerCase& c = GetParam();
-    message->cube.emissive = {1, 0.25f, 1};
-    if (c.playingBefore) {
-        message->sound.Play();
-        for (int frame = 0; frame < 20 && Voice().Phase() != kVoicePlaying; ++frame) Idle();
-        ASSERT_EQ(Voice().Phase(), kVoicePlaying);
+        // While the answer's line shows, the reaction is made again every frame.
+        message->cube.emissive = glm::vec3(1.0f);
+        message->cube.emissiveIntensity = 0;
+        EXPECT_EQ(Idle(), a.line);
+        EXPECT_EQ(message->cube.emissive, (glm::vec3{a.glow.r, 1, a.glow.b}));
+        EXPECT_FLOAT_EQ(message->cube.emissiveIntensity, 1.0f);
+        Confirm();
+        EXPECT_FALSE(message->box.IsOpen());
     }
-    EXPECT_EQ(Answer(c.second), c.line);
-    EXPECT_EQ(message->cube.emissive, c.glow);
-    EXPECT_FLOAT_EQ(message->cube.emissiveIntensity, 1.0f);
-    EXPECT_EQ(Voice().Phase(), c.phaseAfter);
-
-    // While the answer's line shows, the reaction is made again every frame.
-    message->cube.emissive = glm::vec3(1.0f);
-    message->cube.emissiveIntensity = 0;
-    EXPECT_EQ(Idle(), c.line);
-    EXPECT_EQ(message->cube.emissive, (glm::vec3{c.glow.r, 1, c.glow.b}));
-    EXPECT_FLOAT_EQ(message->cube.emissiveIntensity, 1.0f);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, MessageAnswerTest,
-    testing::Values(
-        AnswerCase{"FirstIsBlueAndSilences", false, 2, {0, 0.25f, 20}, true, kVoiceFadingToRewind},
-        AnswerCase{"SecondIsRedAndSounds", true, 3, {20, 0.25f, 0}, false, kVoiceFadingIn}));
 
 }  // namespace

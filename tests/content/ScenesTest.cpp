@@ -106,7 +106,7 @@ TEST_F(ScenesTest, OneStallHoldsTheKeyAndTheOthersAreTraps) {
 TEST_F(ScenesTest, TheLobbyChairMovesOnceWhenThePlayerComesNear) {
     Start(FieldId::Lobby, StartOf(FieldId::Lobby).position, 0, 5);
     const glm::vec3 placed = Get<Ev::LobbyChair>().chair.position;
-    app.player.Position() = app.player.followPoint = placed - glm::vec3(0, 0, 2.5f);
+    Place(placed - glm::vec3(0, 0, 2.5f));
     Run(60);
     EXPECT_NEAR(Get<Ev::LobbyChair>().chair.position.x - placed.x, 0.5f, 1e-4f);
 
@@ -144,7 +144,7 @@ TEST_F(ScenesTest, TheBoothShutsBehindAPlayerWhoWalksAway) {
     Run(40);
     EXPECT_EQ(booth.Current(), Ev::publictel::Phase::Open);
     EXPECT_LT(booth.hinge.rotation.y, -90.0f);
-    app.player.Position() = app.player.followPoint = StartOf(FieldId::Soto).position;
+    Place(StartOf(FieldId::Soto).position);
     Run(40);
     EXPECT_EQ(booth.Current(), Ev::publictel::Phase::Closed);
     EXPECT_EQ(booth.hinge.rotation.y, 0.0f);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Plays the test room on the OpenGL backend as a player would (test_room_run.input): walks to the
-# message cube, answers its question once each way, then throws three darts at the wall panel.
-# Checks the state dumps at each step. Set TEST_ROOM_PICTURES to a folder to keep the pictures.
+# Plays the test room on the OpenGL backend as a player would (test_room_run.input): walks into the
+# message cube, which stops the walk, answers its question once each way, then throws three darts,
+# which stick in the wall panel. Checks the state dumps at each step. Set TEST_ROOM_PICTURES to a folder to keep the pictures.
 set -euo pipefail
 driver=$(realpath "$1")
 input=$(realpath "$2")

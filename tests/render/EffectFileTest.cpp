@@ -47,56 +47,44 @@ TEST(EffectFileTest, ReadsParametersStagesAndPassesAndAssemblesEachPassSource) {
     EXPECT_THAT(source.fragment, testing::EndsWith("void main() {}\n"));
 }
 
-struct BrokenCase {
-    const char* what;
-    std::string text;
-    const char* reason;
-    friend void PrintTo(const BrokenCase& c, std::ostream* out) { *out << c.what; }
-};
-
-class BrokenEffectFileTest : public testing::TestWithParam<BrokenCase> {};
-
-TEST_P(BrokenEffectFileTest, IsRefusedWithItsReason) {
-    std::string error;
-    EXPECT_FALSE(ParseEffectFile(GetParam().text, error));
-    EXPECT_THAT(error, testing::HasSubstr(GetParam().reason));
+TEST(EffectFileTest, ABrokenFileIsRefusedWithItsReason) {
+    const struct {
+        const char* what;
+        std::string text;
+        const char* reason;
+    } broken[] = {
+        {"Empty", "", "no technique"},
+        {"MissingParameter", Replace(CompleteFile(), "parameter 13 p13\n", ""),
+         "parameter 13 has no name"},
+        {"RepeatedParameter", Replace(CompleteFile(), "parameter 13 p13", "parameter 12 p13"),
+         "line 16: parameter 12 named twice"},
+        {"ParameterOutOfRange", Replace(CompleteFile(), "parameter 13 p13", "parameter 23 p13"),
+         "bad parameter"},
+        {"MissingPass",
+         Replace(CompleteFile(), "pass 13 vertex=v fragment=f blend=add depth=test cull=none\n",
+                 ""),
+         "pass 13 missing"},
+        {"RepeatedPass", Replace(CompleteFile(), "pass 13 ", "pass 12 "), "pass given twice"},
+        {"UnknownStage", Replace(CompleteFile(), "pass 0 vertex=v", "pass 0 vertex=w"),
+         "pass 0 names a stage that does not exist"},
+        {"UnknownBlend",
+         Replace(CompleteFile(), "pass 0 vertex=v fragment=f blend=add",
+                 "pass 0 vertex=v fragment=f blend=multiply"),
+         "bad pass setting \"blend=multiply\""},
+        {"PassWithoutState",
+         Replace(CompleteFile(), "pass 5 vertex=v fragment=f blend=add depth=test",
+                 "pass 5 vertex=v fragment=f depth=test"),
+         "a pass needs"},
+        {"EmptyDefine", Replace(CompleteFile(), "defines=A,B_2", "defines=A,"), "bad pass setting"},
+        {"UnclosedBlock", "technique T\nshared\nuniform float x;\n", "line 2: block not closed"},
+        {"RepeatedStage", CompleteFile() + "vertex v\nend\n", "block given twice"},
+        {"UnknownStatement", CompleteFile() + "include other.cfx\n",
+         "unknown statement \"include\""}};
+    for (const auto& file : broken) {
+        std::string error;
+        EXPECT_FALSE(ParseEffectFile(file.text, error)) << file.what;
+        EXPECT_THAT(error, testing::HasSubstr(file.reason)) << file.what;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, BrokenEffectFileTest,
-    testing::Values(
-        BrokenCase{"Empty", "", "no technique"},
-        BrokenCase{"MissingParameter", Replace(CompleteFile(), "parameter 13 p13\n", ""),
-                   "parameter 13 has no name"},
-        BrokenCase{"RepeatedParameter",
-                   Replace(CompleteFile(), "parameter 13 p13", "parameter 12 p13"),
-                   "line 16: parameter 12 named twice"},
-        BrokenCase{"ParameterOutOfRange",
-                   Replace(CompleteFile(), "parameter 13 p13", "parameter 23 p13"),
-                   "bad parameter"},
-        BrokenCase{"MissingPass",
-                   Replace(CompleteFile(),
-                           "pass 13 vertex=v fragment=f blend=add depth=test cull=none\n", ""),
-                   "pass 13 missing"},
-        BrokenCase{"RepeatedPass", Replace(CompleteFile(), "pass 13 ", "pass 12 "),
-                   "pass given twice"},
-        BrokenCase{"UnknownStage", Replace(CompleteFile(), "pass 0 vertex=v", "pass 0 vertex=w"),
-                   "pass 0 names a stage that does not exist"},
-        BrokenCase{"UnknownBlend",
-                   Replace(CompleteFile(), "pass 0 vertex=v fragment=f blend=add",
-                           "pass 0 vertex=v fragment=f blend=multiply"),
-                   "bad pass setting \"blend=multiply\""},
-        BrokenCase{"PassWithoutState",
-                   Replace(CompleteFile(), "pass 5 vertex=v fragment=f blend=add depth=test",
-                           "pass 5 vertex=v fragment=f depth=test"),
-                   "a pass needs"},
-        BrokenCase{"EmptyDefine", Replace(CompleteFile(), "defines=A,B_2", "defines=A,"),
-                   "bad pass setting"},
-        BrokenCase{"UnclosedBlock", "technique T\nshared\nuniform float x;\n",
-                   "line 2: block not closed"},
-        BrokenCase{"RepeatedStage", CompleteFile() + "vertex v\nend\n", "block given twice"},
-        BrokenCase{"UnknownStatement", CompleteFile() + "include other.cfx\n",
-                   "unknown statement \"include\""}),
-    [](const testing::TestParamInfo<BrokenCase>& info) { return std::string(info.param.what); });
 
 }  // namespace

@@ -6,12 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/FakePlatform.h"
 #include "app/FrameDraw.h"
+#include "content/EventFixture.h"
 #include "content/events/Mirror.h"
-#include "library/MyLibrary.h"
-#include "scene/Personal.h"
-#include "scene/Scene.h"
 
 namespace {
 
@@ -28,10 +25,11 @@ class Showcase : public Scene {
     CObjFVF quad;
 };
 
-class FrameDrawTest : public testing::Test {
+class FrameDrawTest : public EventTest {
   protected:
     void SetUp() override {
-        ASSERT_EQ(library.Initialise(&device), S_OK);
+        EventTest::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         scene.Enter(&player, &library);
         player.bodyModel.hidden = 1;  // the draw logs list the scene's own objects
         library.FrameStep(0, 0);
@@ -65,10 +63,6 @@ class FrameDrawTest : public testing::Test {
         return -1;
     }
 
-    FakePlatform platform;
-    gfx::NullDevice device{platform.window, gfx::NullDevice::FullCaps()};
-    MyLibrary library{platform.services};
-    Personal player{1};
     Showcase scene;
 };
 

@@ -1,23 +1,19 @@
-// The dialogue box, the text layout, the key curve and the particle fountain on the null device
-// with the game's own archive (its text table and glyph atlas).
+// The dialogue box (its highlight's blink read from a key curve), the text layout and the particle
+// fountain on the null device with the game's own archive (its text table and glyph atlas).
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
-#include "app/FakePlatform.h"
-#include "library/MyLibrary.h"
+#include "content/EventFixture.h"
 #include "library/TextBox.h"
-#include "scene/Personal.h"
 #include "world/CObjParticl.h"
 #include "world/CObjText.h"
-#include "world/KeyCurve.h"
 
 namespace {
 
-class TextBoxTest : public testing::Test {
+class TextBoxTest : public EventTest {
   protected:
-    void SetUp() override { ASSERT_EQ(library.Initialise(&device), S_OK); }
-
     size_t Length(const char16_t* key) const { return library.textData.GetText(key).size(); }
     // Runs the box's frames until it reports `line` or `limit` frames pass; the frames taken.
     int FramesUntilFullyShown() {
@@ -29,10 +25,6 @@ class TextBoxTest : public testing::Test {
         return frames;
     }
 
-    FakePlatform platform;
-    gfx::NullDevice device{platform.window, gfx::NullDevice::FullCaps()};
-    MyLibrary library{platform.services};
-    Personal player{1};
     TextBox box;
 };
 
@@ -68,11 +60,15 @@ TEST_F(TextBoxTest, AQuestionLeadsWhereTheChosenAnswerPointsAndBlinksItsHighligh
     box.AddLine(u"message_3");
     box.Open();
     FramesUntilFullyShown();
-    // Shown whole: the highlight blinks 0 -> 0.5 -> 0 over a hundred frames.
-    box.blinkFrame = 50;
-    box.Update(player, library);
-    EXPECT_FALSE(box.highlight.hidden);
-    EXPECT_FLOAT_EQ(box.highlight.colour.a, 0.5f);
+    // Shown whole: the highlight blinks 0 -> 0.5 -> 0 over a hundred frames, a count outside
+    // them read round the loop.
+    for (const auto& [frame, alpha] :
+         {std::pair{25, 0.25f}, {50, 0.5f}, {175, 0.25f}, {-25, 0.25f}}) {
+        box.blinkFrame = frame;
+        box.Update(player, library);
+        EXPECT_FALSE(box.highlight.hidden);
+        EXPECT_FLOAT_EQ(box.highlight.colour.a, alpha) << "frame " << frame;
+    }
     // The pointer two lines below the text picks the second answer.
     library.input.state.mouseMoved = 1;
     library.frame.cursorLayout.y = box.text.position.y - 2.2f * 24 * 1.3f;
@@ -128,19 +124,6 @@ TEST_F(TextBoxTest, TextDrawsOneQuadPerGlyphUpToMaxChars) {
                                     : static_cast<size_t>(maxChars);
         EXPECT_EQ(device.drawLog().size(), expected) << "maxChars " << maxChars;
     }
-}
-
-TEST(KeyCurveTest, LoopsOverItsLargestKeyAndInterpolatesBetweenKeys) {
-    KeyCurve curve;
-    curve.Add(0, 0.0f);
-    curve.Add(50, 0.5f);
-    curve.Add(100, 0.0f);
-    EXPECT_FLOAT_EQ(curve.Value(25), 0.25f);
-    EXPECT_FLOAT_EQ(curve.Value(50), 0.5f);
-    EXPECT_FLOAT_EQ(curve.Value(175), 0.25f);  // 175 mod 100
-    EXPECT_FLOAT_EQ(curve.Value(100), 0.0f);
-    EXPECT_FLOAT_EQ(curve.Value(-25), 0.25f);
-    EXPECT_FLOAT_EQ(KeyCurve().Value(7), 0.0f);
 }
 
 TEST_F(TextBoxTest, ParticlesFadeFromOneAndLiveAtMostAHundredFrames) {

@@ -1,4 +1,5 @@
 #include <memory>
+#include <utility>
 
 #include "WorldTestLibrary.h"
 #include "library/CModel.h"
@@ -16,23 +17,19 @@ glm::vec3 Vec(const Vec3f v) {
     return {v[0], v[1], v[2]};
 }
 
-// The world matrix is scale, then rotation, then position. As in D3DX, roll (about z) turns
-// first, then pitch (about x), then yaw (about y).
-TEST_F(WorldTest, MeshWorldIsScaleThenRotationThenPosition) {
+// As in D3DX, roll (about z) turns first, then pitch (about x), then yaw (about y). (Scale, then
+// yaw, then position is the collider's test below.)
+TEST_F(WorldTest, MeshRotationIsRollThenPitchThenYaw) {
     const struct {
         const char* name;
-        glm::vec3 scale, rotation, position, local, expected;
-    } cases[] = {{"yaw turns x to -z", {1, 1, 1}, {0, 90, 0}, {0, 0, 0}, {1, 0, 0}, {0, 0, -1}},
-                 {"scale before yaw", {2, 3, 4}, {0, 90, 0}, {1, 2, 3}, {0, 0, 1}, {5, 2, 3}},
-                 {"roll before pitch", {1, 1, 1}, {90, 0, 90}, {0, 0, 0}, {1, 0, 0}, {0, 0, 1}},
-                 {"pitch before yaw", {1, 1, 1}, {90, 90, 0}, {0, 0, 0}, {0, 1, 0}, {1, 0, 0}}};
+        glm::vec3 rotation, local, expected;
+    } cases[] = {{"roll before pitch", {90, 0, 90}, {1, 0, 0}, {0, 0, 1}},
+                 {"pitch before yaw", {90, 90, 0}, {0, 1, 0}, {1, 0, 0}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CObjMesh mesh;
         mesh.modelIndex = kBrokenModel;
-        mesh.scale = c.scale;
         mesh.rotation = c.rotation;
-        mesh.position = c.position;
         mesh.Update(library);
         ExpectNear(Transform(mesh.world, c.local), c.expected);
     }
@@ -123,42 +120,26 @@ TEST_F(WorldTest, BindingTakesOneCountPerLoadedAssetAndGivesEachBack) {
 }
 
 // A load that failed was not counted. Giving it back anyway would take the count of whoever
-// loaded the row later, and free the asset under them.
-struct FailedLoadCase {
-    const char* name;
-    int modelRow;
-    int failedRow;
-    bool isTexture;
-
-    friend void PrintTo(const FailedLoadCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class FailedLoad : public WorldTest, public testing::WithParamInterface<FailedLoadCase> {};
-
-TEST_P(FailedLoad, IsNeverGivenBack) {
-    const FailedLoadCase& c = GetParam();
-    const auto count = [&] {
-        return c.isTexture ? TextureCount(c.failedRow) : ModelCount(c.failedRow);
+// loaded the row later, and free the asset under them: a model's or a texture's.
+TEST_F(WorldTest, AFailedLoadIsNeverGivenBack) {
+    const auto counts = [&] {
+        return std::pair{ModelCount(kFlakyModel), TextureCount(kFlakyTexture)};
     };
-    auto early = std::make_unique<CObjMesh>();
-    early->modelIndex = c.modelRow;
-    early->Update(library);
-    EXPECT_EQ(count(), 0);
+    auto early = std::make_unique<CObjMesh[]>(2);
+    early[0].modelIndex = kFlakyModel;
+    early[1].modelIndex = kFlakyTextureModel;
+    for (int i = 0; i < 2; ++i) early[i].Update(library);
+    EXPECT_EQ(counts(), std::pair(0, 0));
 
     MakeFlakyRowsLoadable();
-    CObjMesh later;
-    later.modelIndex = c.modelRow;
-    later.Update(library);
-    EXPECT_EQ(count(), 1);
+    CObjMesh later[2];
+    later[0].modelIndex = kFlakyModel;
+    later[1].modelIndex = kFlakyTextureModel;
+    for (CObjMesh& mesh : later) mesh.Update(library);
+    EXPECT_EQ(counts(), std::pair(1, 1));
     early.reset();
-    EXPECT_EQ(count(), 1);
+    EXPECT_EQ(counts(), std::pair(1, 1));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, FailedLoad,
-    testing::Values(FailedLoadCase{"Model", kFlakyModel, kFlakyModel, false},
-                    FailedLoadCase{"Texture", kFlakyTextureModel, kFlakyTexture, true}),
-    [](const testing::TestParamInfo<FailedLoadCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace worldtest

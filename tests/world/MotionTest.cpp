@@ -2,15 +2,12 @@
 
 #include <climits>
 
+#include "WorldTestLibrary.h"
 #include "world/Motion.h"
 
 namespace {
 
-void ExpectVec(const glm::vec3& actual, const glm::vec3& expected) {
-    EXPECT_FLOAT_EQ(actual.x, expected.x);
-    EXPECT_FLOAT_EQ(actual.y, expected.y);
-    EXPECT_FLOAT_EQ(actual.z, expected.z);
-}
+using worldtest::ExpectNear;
 
 // Keys at 0, 10 and 30 (set out of order); the last equals the first, as in a cycle.
 MotionTrack Cycle() {
@@ -21,41 +18,33 @@ MotionTrack Cycle() {
     return track;
 }
 
-struct SampleCase {
-    const char* name;
-    int32_t time;
-    bool looped;
-    glm::vec3 expected;
-
-    friend void PrintTo(const SampleCase& c, std::ostream* out) { *out << c.name; }
-};
-
-class TrackSampling : public testing::TestWithParam<SampleCase> {};
-
-TEST_P(TrackSampling, GivesTheValueAtThatTime) {
-    const SampleCase& c = GetParam();
+TEST(MotionTrack, GivesTheValueAtEachTime) {
+    const struct {
+        const char* name;
+        int32_t time;
+        bool looped;
+        glm::vec3 expected;
+    } cases[] = {{"AtAKey", 10, false, {10, -20, 5}},
+                 {"BetweenKeys", 5, false, {5, -10, 2.5f}},
+                 {"UnevenSpan", 25, false, {2.5f, -5, 1.25f}},
+                 {"BeforeTheFirstKey", -7, false, {0, 0, 0}},
+                 {"AfterTheLastKey", 99, false, {0, 0, 0}},
+                 {"LoopEndIsTheStart", 30, true, {0, 0, 0}},
+                 {"SecondLap", 40, true, {10, -20, 5}},
+                 {"NegativeTimeWrapsBack", -5, true, {2.5f, -5, 1.25f}}};
     const MotionTrack track = Cycle();
-    ExpectVec(c.looped ? track.SampleLooped(c.time) : track.Sample(c.time), c.expected);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectNear(c.looped ? track.SampleLooped(c.time) : track.Sample(c.time), c.expected);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TrackSampling,
-    testing::Values(SampleCase{"AtAKey", 10, false, {10, -20, 5}},
-                    SampleCase{"BetweenKeys", 5, false, {5, -10, 2.5f}},
-                    SampleCase{"UnevenSpan", 25, false, {2.5f, -5, 1.25f}},
-                    SampleCase{"BeforeTheFirstKey", -7, false, {0, 0, 0}},
-                    SampleCase{"AfterTheLastKey", 99, false, {0, 0, 0}},
-                    SampleCase{"LoopEndIsTheStart", 30, true, {0, 0, 0}},
-                    SampleCase{"SecondLap", 40, true, {10, -20, 5}},
-                    SampleCase{"NegativeTimeWrapsBack", -5, true, {2.5f, -5, 1.25f}}),
-    [](const testing::TestParamInfo<SampleCase>& info) { return info.param.name; });
 
 TEST(MotionTrack, TracksWithoutACycleNeverDivideByZero) {
     MotionTrack empty;
-    ExpectVec(empty.SampleLooped(12), {0, 0, 0});
+    ExpectNear(empty.SampleLooped(12), {0, 0, 0});
     MotionTrack single;
     single.SetKey(0, {1, 2, 3});
-    ExpectVec(single.SampleLooped(-12), {1, 2, 3});
+    ExpectNear(single.SampleLooped(-12), {1, 2, 3});
     MotionTrack wide;  // differences that overflow 32 bits
     wide.SetKey(INT_MIN, {0, 0, 0});
     wide.SetKey(INT_MAX, {2, 2, 2});
@@ -71,8 +60,8 @@ TEST(Motion, EachTrackWrapsAtItsOwnLastKey) {
     glm::vec3 first, second;
     glm::vec3* const targets[] = {&first, &second};
     motion.Apply(25, targets);
-    ExpectVec(first, {2.5f, -5, 1.25f});
-    ExpectVec(second, {5, 0, 0});
+    ExpectNear(first, {2.5f, -5, 1.25f});
+    ExpectNear(second, {5, 0, 0});
     EXPECT_EQ(motion.LastKey(), 30);
 }
 
