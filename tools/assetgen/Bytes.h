@@ -15,6 +15,7 @@ inline void AppendLe32(Bytes& out, uint32_t value) {
     for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<uint8_t>(value >> shift));
 }
 
+// Byte by byte: GCC 12 misreads a ranged insert of a short literal after a reserve as an overflow.
 inline void AppendText(Bytes& out, std::string_view text) {
-    out.insert(out.end(), text.begin(), text.end());
+    for (const char c : text) out.push_back(static_cast<uint8_t>(c));
 }
