@@ -1,5 +1,7 @@
 // Whole frames of the renderer's test scene, and of every built field of the game from its start
-// point, on the GL backend (SDL offscreen, Mesa llvmpipe without a GPU) at each size: the median
+// point, on the GL backend (SDL offscreen, Mesa llvmpipe without a GPU) at each size, the fields
+// with their 3-D scene shaded at the size the game picks for the device, the test scene both at
+// the full size and at the CPU rasteriser's share (`scene_percent`): the median
 // and the best frame over 300 frames drawn as the game draws them, the median CPU time of the
 // process per frame (all rasteriser threads; steadier than the wall clock on a shared machine),
 // then the median of each part of the frame over 100 frames in which every part is waited for (GL
@@ -15,12 +17,14 @@
 #include <map>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 #include "FieldHost.h"
 #include "GameFolderMain.h"
 #include "PerField.h"
 #include "RenderTestScene.h"
+#include "library/Resolution.h"
 #include "platform/gfx/GlDevice.h"
 #include "platform/sdl/SdlGraphics.h"
 #include "platform/sdl/SdlVideo.h"
@@ -31,6 +35,7 @@ namespace {
 constexpr int kFrames = 300;
 constexpr int kProfiledFrames = 100;
 constexpr int kWarmUpFrames = 12;
+constexpr int kSoftwareScenePercent = static_cast<int>(kSoftwareSceneScale * 100.0f + 0.5f);
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -48,7 +53,9 @@ double ProcessCpuMs() {
 // with a current child (a root holding a field) runs that child.
 using SceneSource = std::function<std::unique_ptr<Scene>(Personal&, MyLibrary&)>;
 
-void MeasureFrames(benchmark::State& state, const gfx::Size& size, const SceneSource& source) {
+// `sceneScale` fixes the share of the size the 3-D scene is shaded at; without it the game picks.
+void MeasureFrames(benchmark::State& state, const gfx::Size& size, std::optional<float> sceneScale,
+                   const SceneSource& source) {
     platform::SdlVideo video;
     platform::SdlWindow window(platform::SdlWindow::Surface::OpenGl);
     if (!video.ok() || !window.Create({0, 0, size.width, size.height})) {
@@ -67,6 +74,7 @@ void MeasureFrames(benchmark::State& state, const gfx::Size& size, const SceneSo
     platform.window.client = {0, 0, size.width, size.height};
     auto library = std::make_unique<MyLibrary>(platform.services);
     library->fixedRenderSize = size;
+    library->fixedSceneScale = sceneScale;
     if (library->Initialise(device) != S_OK) {
         state.SkipWithError("the library did not start (run beside data.dat)");
         return;
@@ -116,8 +124,9 @@ void MeasureFrames(benchmark::State& state, const gfx::Size& size, const SceneSo
 }
 
 void BM_RenderTestSceneFrame(benchmark::State& state) {
+    const float sceneScale = static_cast<float>(state.range(2)) / 100.0f;
     MeasureFrames(state, {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))},
-                  [](Personal& player, MyLibrary& library) -> std::unique_ptr<Scene> {
+                  sceneScale, [](Personal& player, MyLibrary& library) -> std::unique_ptr<Scene> {
                       auto scene = std::make_unique<RenderTestScene>();
                       scene->Enter(&player, &library);
                       return scene;
@@ -126,7 +135,7 @@ void BM_RenderTestSceneFrame(benchmark::State& state) {
 
 // A field of the game from its start point, at 1280 x 720.
 void BM_FieldFrame(benchmark::State& state, FieldId id) {
-    MeasureFrames(state, {1280, 720}, [id](Personal& player, MyLibrary& library) {
+    MeasureFrames(state, {1280, 720}, std::nullopt, [id](Personal& player, MyLibrary& library) {
         auto root = std::make_unique<Scene>();
         EnterField(*root, id, player, library);
         return root;
@@ -134,8 +143,11 @@ void BM_FieldFrame(benchmark::State& state, FieldId id) {
 }
 
 BENCHMARK(BM_RenderTestSceneFrame)
-    ->Args({1280, 720})
-    ->Args({1920, 1080})
+    ->ArgNames({"width", "height", "scene_percent"})
+    ->Args({1280, 720, 100})
+    ->Args({1280, 720, kSoftwareScenePercent})
+    ->Args({1920, 1080, 100})
+    ->Args({1920, 1080, kSoftwareScenePercent})
     ->Iterations(1)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

@@ -42,6 +42,7 @@ struct Caps {
     int maxRenderTargets = 0;           // colour outputs one framebuffer can write at once
     int maxTextureWidth = 0;
     int maxTextureHeight = 0;
+    bool softwareRasteriser = false;  // the pixels are drawn by the CPU (Mesa's llvmpipe, ...)
 };
 
 inline constexpr uint32_t kTextureCapsPow2 = 0x2;

@@ -31,6 +31,8 @@ Caps ReadCaps() {
     caps.maxRenderTargets = std::min(GetInt(GL_MAX_COLOR_ATTACHMENTS), GetInt(GL_MAX_DRAW_BUFFERS));
     caps.maxTextureWidth = GetInt(GL_MAX_TEXTURE_SIZE);
     caps.maxTextureHeight = caps.maxTextureWidth;
+    const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    caps.softwareRasteriser = renderer && IsSoftwareRenderer(renderer);
     return caps;
 }
 
@@ -55,6 +57,15 @@ uint32_t ParseGlslVersion(const char* text) {
     for (; digit(*p) && major < 0x100; ++p) major = major * 10 + static_cast<uint32_t>(*p - '0');
     if (p == text || major >= 0x100 || p[0] != '.' || !digit(p[1])) return 0;
     return major << 8 | static_cast<uint32_t>(p[1] - '0');
+}
+
+bool IsSoftwareRenderer(std::string_view renderer) {
+    std::string lower(renderer);
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* name : {"llvmpipe", "softpipe", "software rasterizer", "swiftshader"}) {
+        if (lower.find(name) != std::string::npos) return true;
+    }
+    return false;
 }
 
 std::unique_ptr<GlDevice> GlDevice::Create(std::unique_ptr<GlSwapChain> swapChain) {

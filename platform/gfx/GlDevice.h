@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -27,6 +28,10 @@ class GlSwapChain {
 // "4.50 Mesa" -> 0x0405: major << 8 | the first digit of the minor number, the form of
 // Caps::shaderModel; 0 when the text does not start with a version.
 uint32_t ParseGlslVersion(const char* text);
+
+// Whether a GL_RENDERER string names a rasteriser that runs on the CPU: Mesa's llvmpipe, softpipe
+// and swrast, or SwiftShader.
+bool IsSoftwareRenderer(std::string_view renderer);
 
 // The device on an OpenGL 3.3 core context. Its back buffer is drawn straight into the window
 // surface, into the part PictureArea gives (the viewport), so scaling it costs nothing; Present

@@ -40,6 +40,7 @@ int ApplicationEntry(platform::Services& services, const LaunchOptions& options)
     root->observer = options.observer;
     root->makeTitle = options.makeTitle;
     root->lib.fixedRenderSize = options.renderSize;
+    root->lib.fixedSceneScale = options.sceneScale;
     if (options.logFailedLoads) {
         const LoadLog toStderr = [](std::string_view line) {
             std::fprintf(stderr, "%.*s", static_cast<int>(line.size()), line.data());

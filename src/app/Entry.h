@@ -14,6 +14,9 @@ struct LaunchOptions {
     bool logFailedLoads = false;  // textures and models that fail to load, on stderr
     // The render size instead of the chosen resolution's; the headless driver renders small.
     std::optional<gfx::Size> renderSize;
+    // The share of the render size the 3-D scene is shaded at instead of the device's (pictures
+    // at full detail on a CPU rasteriser).
+    std::optional<float> sceneScale;
 };
 
 // The whole run: single-instance guard, settings, window, device, main loop, shut-down. Returns

@@ -139,14 +139,18 @@ void DrawFrame(Scene& field) {
 
     device.BeginSection("glow");
     effect.Begin2D(width, height);
-    effect.SetVector(effect_parameter::kTexelSize, QuarterTexelSize(width, height));
+    const gfx::Size scene = library->frame.sceneSize;
+    effect.SetVector(
+        effect_parameter::kTexelSize,
+        QuarterTexelSize(static_cast<float>(scene.width), static_cast<float>(scene.height)));
     surf.SetTarget(CSurf::kBlurAcross);
     screen.DrawWith(*library, surf.TextureOf(CSurf::kGlow), ShaderPass::BlurAcross);
     surf.SetTarget(CSurf::kBlurDown);
     screen.DrawWith(*library, surf.TextureOf(CSurf::kBlurAcross), ShaderPass::BlurDown);
     device.BeginSection("compose");
-    // One full-screen pass puts the scene on the screen with the blurred glow added: a software
-    // rasteriser pays per pixel for every full-screen draw and blend.
+    // One full-screen pass puts the scene on the screen with the blurred glow added, scaled up
+    // from the size it was shaded at: a software rasteriser pays per pixel for every full-screen
+    // draw and blend.
     surf.BindBackBuffer();
     effect.SetTexture(effect_parameter::kGlowImage, surf.TextureOf(CSurf::kBlurDown));
     screen.DrawWith(*library, surf.TextureOf(CSurf::kScene), ShaderPass::Compose);

@@ -37,9 +37,10 @@ class CSurf {
     CSurf& operator=(const CSurf&) = delete;
     ~CSurf() { Release(); }
 
-    // The six descriptions for a render size of width × height pixels (at least 4 × 4, so that
-    // the quarter-size targets keep a pixel).
-    static std::array<CSTexState, kCount> Describe(gfx::Size renderSize);
+    // The six descriptions for a render size of width × height pixels, every target's sides
+    // scaled by `scale`; the scene's are at least 4 × 4, so that the quarter-size targets keep a
+    // pixel.
+    static std::array<CSTexState, kCount> Describe(gfx::Size renderSize, float scale = 1.0f);
 
     // Makes every enabled target that does not exist yet and drops disabled ones. E_FAIL when
     // the device refuses one (the others made so far stay).

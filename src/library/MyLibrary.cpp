@@ -32,12 +32,11 @@ MyLibrary::~MyLibrary() {
 HRESULT MyLibrary::Initialise(gfx::Device* libraryDevice) {
     device = libraryDevice;
     window = &services_.window;
-    frame.renderSize = RenderSize();
     frame.active = &g_active;
     frame.minimized = &g_minimized;
     input.ReleaseCapture();
 
-    if (Failed(surf.Create(*device, CSurf::Describe(frame.renderSize)))) {
+    if (Failed(RestoreDeviceResources())) {
         std::fprintf(stderr, "hollowmere: the render targets cannot be made\n");
         return E_FAIL;
     }
@@ -108,9 +107,17 @@ HRESULT MyLibrary::ReleaseDeviceResources() {
 
 HRESULT MyLibrary::RestoreDeviceResources() {
     frame.renderSize = RenderSize();
-    return device ? surf.Create(*device, CSurf::Describe(frame.renderSize)) : S_OK;
+    const auto targets = CSurf::Describe(frame.renderSize, SceneScale());
+    const CSTexState& scene = targets[CSurf::kScene];
+    frame.sceneSize = {static_cast<int>(scene.width), static_cast<int>(scene.height)};
+    return device ? surf.Create(*device, targets) : S_OK;
 }
 
 gfx::Size MyLibrary::RenderSize() const {
     return fixedRenderSize.value_or(ResolutionSize(settings.resolutionIndex));
+}
+
+float MyLibrary::SceneScale() const {
+    if (fixedSceneScale) return *fixedSceneScale;
+    return device && device->GetCaps().softwareRasteriser ? kSoftwareSceneScale : 1.0f;
 }

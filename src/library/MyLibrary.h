@@ -29,7 +29,8 @@ struct FrameValues {
     const int32_t* active = nullptr;  // the process-wide window flags
     const int32_t* minimized = nullptr;
     float framesPerSecond = 0;
-    gfx::Size renderSize;  // pixels of the 3-D scene's render targets and of the back buffer
+    gfx::Size renderSize;  // pixels of the back buffer, which the 2-D overlay draws at
+    gfx::Size sceneSize;   // pixels the 3-D scene is shaded at, scaled up to the render size
     gfx::Size clientSize;  // the window's client area in window units, read every frame
     gfx::Size layoutSize{1920, 1080};
     // Cursor in the overlay's layout space (origin centre, y up), mapped through the part of the
@@ -68,6 +69,10 @@ class MyLibrary {
     // The game clock, milliseconds (the play time and the saves count it).
     uint32_t NowMs() const { return services_.clock.Now(); }
     std::optional<gfx::Size> fixedRenderSize;  // set before Initialise
+    // How much of the render size's width and height the 3-D scene is shaded at: all of it on a
+    // graphics card, less on a rasteriser that runs on the CPU, unless a tool fixed it.
+    float SceneScale() const;
+    std::optional<float> fixedSceneScale;  // set before Initialise
 
     SystemSettings settings;
     platform::Window* window = nullptr;

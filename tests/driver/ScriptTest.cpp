@@ -81,10 +81,13 @@ TEST(ScriptedInputTest, EscapeReleaseAltEnterAndCloseBecomeWindowMessages) {
 // read only here.
 TEST(OptionsTest, ParsesOptionsAndRefusesBadValues) {
     std::string error;
-    const auto options = driver::ParseOptions(
-        {"--render", "1280x720", "--shot", "29:/tmp/a.png", "--shot", "29:/tmp/b.png"}, error);
+    const auto options =
+        driver::ParseOptions({"--render", "1280x720", "--scene-scale", "0.5", "--shot",
+                              "29:/tmp/a.png", "--shot", "29:/tmp/b.png"},
+                             error);
     ASSERT_TRUE(options) << error;
     EXPECT_EQ(options->render, (gfx::Size{1280, 720}));
+    EXPECT_EQ(options->sceneScale, 0.5f);
     EXPECT_EQ(options->shots.count(29), 2u);
     EXPECT_FALSE(options->field) << "the title by default";
 
@@ -95,6 +98,9 @@ TEST(OptionsTest, ParsesOptionsAndRefusesBadValues) {
                                                {"--size", "640"},
                                                {"--size", "0x10"},
                                                {"--render", "10x"},
+                                               {"--scene-scale", "0"},
+                                               {"--scene-scale", "1.5"},
+                                               {"--scene-scale", "nan"},
                                                {"--shot", "12"},
                                                {"--shot", "x:/a.png"},
                                                {"--fast"},

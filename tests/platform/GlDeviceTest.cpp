@@ -147,5 +147,13 @@ TEST(GlslVersionTest, ParsesMajorAndMinorDigit) {
     }
 }
 
+TEST(GlRendererTest, TellsSoftwareRasterisersFromHardware) {
+    EXPECT_TRUE(IsSoftwareRenderer("llvmpipe (LLVM 15.0.6, 256 bits)"));
+    EXPECT_TRUE(IsSoftwareRenderer("SwiftShader Device (Subzero)"));
+    EXPECT_TRUE(IsSoftwareRenderer("Mesa X11 Software Rasterizer"));
+    EXPECT_FALSE(IsSoftwareRenderer("AMD Radeon RX 6600 (radeonsi, navi23, LLVM 15.0.6)"));
+    EXPECT_FALSE(IsSoftwareRenderer("Mesa Intel(R) UHD Graphics 620 (KBL GT2)"));
+}
+
 }  // namespace
 }  // namespace gfx

@@ -12,6 +12,7 @@
 #include "app/FakePlatform.h"
 #include "app/FrameDraw.h"
 #include "library/MyLibrary.h"
+#include "library/Resolution.h"
 #include "scene/Personal.h"
 #include "scene/Scene.h"
 #include "support/GlTest.h"
@@ -28,6 +29,7 @@ class GlFrameTest : public testsupport::GlTest {
         platform.window.client = {0, 0, kWidth, kHeight};
         library = std::make_unique<MyLibrary>(platform.services);
         library->fixedRenderSize = gfx::Size{kWidth, kHeight};
+        library->fixedSceneScale = 1.0f;  // the shading checks read single pixels
         ASSERT_EQ(library->Initialise(device_.get()), S_OK);
     }
 
@@ -66,12 +68,21 @@ int Brightness(const testsupport::Rgba& rgba) {
     return rgba[0] + rgba[1] + rgba[2];
 }
 
-TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
+// The scene is shaded at the full size on a graphics card and smaller on a CPU rasteriser, and
+// scaled up to the picture either way.
+class RenderTestSceneTest : public GlFrameTest, public testing::WithParamInterface<float> {};
+
+TEST_P(RenderTestSceneTest, ShowsShadowMirrorGlowAndText) {
     for (uint32_t pass = 0; pass < kEffectPassCount; ++pass) {
         EXPECT_NE(library->effect.ProgramOf(pass), gfx::ProgramId::None) << pass;
     }
+    library->fixedSceneScale = GetParam();
+    ASSERT_EQ(library->ReleaseDeviceResources(), S_OK);
+    ASSERT_EQ(library->RestoreDeviceResources(), S_OK);
+    const bool full = GetParam() == 1.0f;
     RenderTestScene scene;
-    const gfx::Image frame = RunFrames(scene, 40, "render_test_scene.png");
+    const gfx::Image frame =
+        RunFrames(scene, 40, full ? "render_test_scene.png" : "render_test_scene_scaled.png");
     const Camera& camera = library->effect.camera;
     const auto pixel = [&](const glm::vec3& point) {
         const glm::ivec2 at = OnScreen(camera, point, kWidth, kHeight);
@@ -83,7 +94,8 @@ TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
     // The ball's glow lightens the floor just beside it more than the same floor without it.
     const int withGlow = Brightness(pixel({2.3f, 0.05f, -1.0f}));
     scene.ball.emissiveIntensity = 0;
-    const gfx::Image plain = RunFrames(scene, 1, "render_test_scene_no_glow.png");
+    const gfx::Image plain = RunFrames(
+        scene, 1, full ? "render_test_scene_no_glow.png" : "render_test_scene_scaled_no_glow.png");
     const glm::ivec2 halo = OnScreen(camera, {2.3f, 0.05f, -1.0f}, kWidth, kHeight);
     EXPECT_GT(withGlow, Brightness(Pixel(plain, halo.x, halo.y)) + 10);
     // The mirror shows the scene: its middle holds more than one colour.
@@ -108,6 +120,12 @@ TEST_F(GlFrameTest, TheRenderTestSceneShowsShadowMirrorGlowAndText) {
     EXPECT_LT(Pixel(frame, 2, kHeight - 2)[0], 60);
     EXPECT_GT(glyphPixels, 100);
 }
+
+INSTANTIATE_TEST_SUITE_P(SceneScales, RenderTestSceneTest,
+                         testing::Values(1.0f, kSoftwareSceneScale),
+                         [](const testing::TestParamInfo<float>& info) {
+                             return info.param == 1.0f ? "Full" : "Software";
+                         });
 
 // A wall: a unit cube stretched to (0.2, 3, 6), its broad side to the camera. Seen from the middle
 // of the box, the sun stands a little on the camera's side of that face, but the shadow map's

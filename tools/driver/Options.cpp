@@ -32,6 +32,17 @@ std::optional<gfx::Size> ParseSize(std::string_view text) {
     return gfx::Size{static_cast<int>(*width), static_cast<int>(*height)};
 }
 
+// A share of the render size in (0, 1].
+std::optional<float> ParseScale(std::string_view text) {
+    float scale = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), scale);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() ||
+        !(scale > 0.0f && scale <= 1.0f)) {
+        return {};
+    }
+    return scale;
+}
+
 // "NUMBER:PATH".
 std::optional<std::pair<uint32_t, std::string>> ParseNumberedFile(std::string_view text) {
     const size_t colon = text.find(':');
@@ -99,7 +110,8 @@ std::optional<RecordWrite> ParseRecordWrite(std::string_view text, std::string& 
 }  // namespace
 
 const char* Usage() {
-    return "usage: hm-driver [--frames N] [--gfx null|gl] [--size WxH] [--render WxH] [--seed N]\n"
+    return "usage: hm-driver [--frames N] [--gfx null|gl] [--size WxH] [--render WxH]\n"
+           "                 [--scene-scale F] [--seed N]\n"
            "                 [--input FILE] [--shot FRAME:PATH]... [--state FRAME:PATH]...\n"
            "                 [--shot-dir DIR] [--save-dir DIR]\n"
            "                 [--field N [--stage S] [--spawn X,Y,Z,YAW] [--set NAME=VALUE]...]\n"
@@ -127,6 +139,9 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& args, std::s
             auto& size = name == "--size" ? options.size : options.render;
             size = ParseSize(value);
             ok = size.has_value();
+        } else if (name == "--scene-scale") {
+            options.sceneScale = ParseScale(value);
+            ok = options.sceneScale.has_value();
         } else if (name == "--seed") {
             const auto seed = ParseUnsigned(value);
             ok = seed.has_value();

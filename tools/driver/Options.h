@@ -28,6 +28,8 @@ struct Options {
     std::optional<gfx::Size> size;  // the window's client size; default: the game's own choice
     // The render size; default: `size`, else the chosen resolution's.
     std::optional<gfx::Size> render;
+    // The share of the render size the 3-D scene is shaded at; default: the game's choice.
+    std::optional<float> sceneScale;
     uint32_t seed = 1;
     std::string inputPath;
     std::multimap<uint32_t, std::string> shots;   // frame -> PNG path

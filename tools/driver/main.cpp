@@ -101,6 +101,7 @@ int main(int argc, char** argv) {
     launch.logFailedLoads = true;
     // A fixed window renders at its own size unless told otherwise, so small runs are fast.
     launch.renderSize = options->render ? options->render : options->size;
+    launch.sceneScale = options->sceneScale;
     const int result = ApplicationEntry(services, launch);
 
     std::fprintf(stderr, "hm-driver: game ended with 0x%08x; saves in %s\n",
