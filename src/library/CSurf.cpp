@@ -20,21 +20,21 @@ uint32_t Channel(float value) {
 }  // namespace
 
 std::array<CSTexState, CSurf::kCount> CSurf::Describe(gfx::Size renderSize, float scale) {
-    // A window with no client area yet still gets targets of one pixel.
+    // A window with no client area yet, or a tiny scale, still gets targets of a few pixels.
     const gfx::Size scene = ScaledSize(renderSize, scale);
     const auto w = static_cast<uint32_t>(std::max(scene.width, 4));
     const auto h = static_cast<uint32_t>(std::max(scene.height, 4));
-    const auto square = [scale](int side) {
-        return static_cast<uint32_t>(ScaledSize({side, side}, scale).width);
+    const auto scaledSide = [scale](int side) {
+        return static_cast<uint32_t>(std::max(ScaledSize({side, side}, scale).width, 4));
     };
     std::array<CSTexState, kCount> states{};
     // The shadow pass needs only the depth nearest the sun: no colour to shade, clear or store.
-    states[kShadowMap] = {1, square(2048), square(2048), 0, 1, {1, 1, 1, 1}, 1};
+    states[kShadowMap] = {1, scaledSide(2048), scaledSide(2048), 0, 1, {1, 1, 1, 1}, 1};
     states[kScene] = {1, w, h, 0, 1, {0, 0, 0, 1}};
     states[kGlow] = {1, w, h, 1, 0, {0, 0, 0, 1}};
     states[kBlurAcross] = {1, w >> 2, h >> 2, 0, 0, {0, 0, 0, 1}};
     states[kBlurDown] = {1, w >> 2, h >> 2, 0, 0, {0, 0, 0, 1}};
-    states[kMirror] = {1, square(512), square(512), 0, 1, {0, 0, 0, 1}};
+    states[kMirror] = {1, scaledSide(512), scaledSide(512), 0, 1, {0, 0, 0, 1}};
     return states;
 }
 

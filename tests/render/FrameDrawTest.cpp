@@ -140,10 +140,18 @@ TEST(CSurfTest, PacksClearColoursLikeTheDevice) {
     EXPECT_EQ(CSurf::PackColour({2, -1, 0.5f, 0.2f}), 0x33FF0080u);
 }
 
-TEST(CSurfTest, BlurTargetsAreAnIntegerQuarterOfAnOddRenderSize) {
+TEST(CSurfTest, TargetsScaleWithTheShadedShareAndKeepAFewPixels) {
     const auto states = CSurf::Describe({1283, 722});
     EXPECT_EQ(states[CSurf::kBlurAcross].width, 320u);
     EXPECT_EQ(states[CSurf::kBlurDown].height, 180u);
+    const auto half = CSurf::Describe({1280, 720}, 0.5f);
+    EXPECT_EQ(half[CSurf::kGlow].width, 640u);
+    EXPECT_EQ(half[CSurf::kShadowMap].height, 1024u);
+    EXPECT_EQ(half[CSurf::kMirror].width, 256u);
+    for (const CSTexState& state : CSurf::Describe({1280, 720}, 1e-6f)) {
+        EXPECT_GE(state.width, 1u);
+        EXPECT_GE(state.height, 1u);
+    }
 }
 
 TEST_F(FrameDrawTest, AMirrorLooksBackAtAViewerStandingStraightInFrontOfIt) {
